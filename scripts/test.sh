@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds Tessellara and runs the whole test suite.
+#   scripts/test.sh             the normal build, in build/
+#   scripts/test.sh --sanitize  with AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+build=build
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+  build=build-sanitize
+  options=(-DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=ON -DTESSELLARA_BENCHMARKS=OFF)
+  export ASAN_OPTIONS=detect_leaks=0
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+
+cmake -S . -B "$build" -G Ninja "${options[@]}" >/dev/null
+cmake --build "$build"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build" --output-on-failure -j 2

@@ -1,0 +1,83 @@
+// The display surface layer: off-screen pixel buffers and the copy, fill and text
+// operations the puzzle is drawn with. Pixel values are 0xRRGGBB (the Color Fill encoding).
+#pragma once
+
+#include "puzzle/model.h"
+#include "puzzle/numbers.h"
+
+#include <QImage>
+#include <QString>
+#include <stdexcept>
+#include <vector>
+
+namespace tess {
+
+// Pixels of this value are left out by keyed copies from piece surfaces.
+inline constexpr Long TransparentKey = 0xC2B853;
+
+// BltFast flags: opaque copy without waiting, and the same with the source colour key.
+inline constexpr int kBltFastNoWait = 0x20;
+inline constexpr int kBltFastSrcColorKeyNoWait = 0x21;
+
+struct SurfaceDesc {
+    Long Width = 0;
+    Long Height = 0;
+};
+
+// A surface could not be made (unreadable file, no memory).
+class SurfaceError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Surface {
+public:
+    Surface() = default;
+
+    static Surface CreateSurface(Long width, Long height);
+    // The bitmap file at its natural size.
+    static Surface CreateSurfaceFromFile(const QString& path);
+    // The bitmap file stretched to width x height.
+    static Surface CreateSurfaceFromFile(const QString& path, Long width, Long height);
+
+    bool IsNull() const { return image_.isNull(); }
+    SurfaceDesc GetSurfaceDesc() const;
+    void Release();
+
+    void SetColorKey(Long key);
+    // Fills the rectangle (WholeRect = all of it), clipped to the surface.
+    void BltColorFill(const Rect& rect, Long pixel);
+    // Copies the source rectangle (WholeRect = all of it) with its top-left at (x, y);
+    // only what lies inside both surfaces is copied. Flag 0x21 leaves out key pixels.
+    void BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect, int flags);
+
+    // Text colour in the Color encoding (red in the low byte).
+    void SetForeColor(Long color);
+    void DrawText(Long x, Long y, const QString& text);
+
+    const QImage& Image() const { return image_; }
+    QImage& Image() { return image_; }
+
+private:
+    explicit Surface(QImage image) : image_(std::move(image)) {}
+
+    QImage image_;
+    Long colorKey_ = -1;
+    Long foreColor_ = 0;
+};
+
+// Every surface the play field is drawn from.
+struct Surfaces {
+    Surface BackBuffer;
+    Surface WholeImageSurface;
+    Surface PreviewSurface;
+    std::vector<Surface> PieceSurfaces{Surface{}};
+    Surface FrameLineH;
+    Surface FrameLineV;
+    Surface EdgeLineH;
+    Surface EdgeLineV;
+    Surface EdgeStubH;
+    Surface EdgeStubV;
+};
+
+} // namespace tess

@@ -1,0 +1,26 @@
+// Helpers of the puzzle data model.
+#include "puzzle/model.h"
+
+namespace tess {
+
+void Puzzle::ReduceToSlotZero() {
+    Pieces.assign(1, PieceRecord{});
+    Groups.assign(1, GroupRecord{});
+    PlacedPieces.assign(1, 0);
+    GroupOrder.assign(1, 0);
+}
+
+void SetPictureFileName(Puzzle& puzzle, const QString& path) {
+    puzzle.PictureFileName =
+        path.left(kPictureFileNameLength).leftJustified(kPictureFileNameLength, QLatin1Char(' '));
+}
+
+QString PicturePath(const Puzzle& puzzle) {
+    QString path = puzzle.PictureFileName;
+    while (path.endsWith(QLatin1Char(' '))) {
+        path.chop(1);
+    }
+    return path;
+}
+
+} // namespace tess

@@ -1,0 +1,152 @@
+// The shell's part of the game: start-up, resize, Open, Close, Exit, the Preview
+// toggle, the command states and the clock tick.
+#include "shell/game.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <exception>
+
+namespace tess {
+
+namespace {
+
+// A directory lookup that must return exactly this name (the file system may differ in case).
+bool FileNamedExactlyExists(const QString& folder, const QString& name) {
+    const QStringList found = QDir(folder).entryList({name}, QDir::Files);
+    return found.contains(name);
+}
+
+bool FolderHasAFile(const QString& folder) {
+    const QDir dir(folder);
+    return dir.exists() && !dir.entryList(QDir::Files | QDir::Hidden).isEmpty();
+}
+
+} // namespace
+
+Game::Game(GameHost& host, SettingsStore& store, RandomSource& random, ProcessFacts facts)
+    : host_(host), store_(store), random_(random), facts_(std::move(facts)) {}
+
+QString Game::WholeImageTempPath() const {
+    return facts_.ProgramFolder + QLatin1Char('/') + kWholeImageTempName;
+}
+
+void Game::SetTimer(bool enabled) {
+    timerEnabled_ = enabled;
+    host_.SetTimerEnabled(enabled);
+}
+
+void Game::Form_Load() {
+    // The play field's handle is the play field widget itself, reached through the host.
+    QDir::setCurrent(facts_.ProgramFolder);
+    InitDirectDraw();
+    store_.ReadAll(settings, puzzle.NumberOfPieces);
+    host_.ShowWindow();
+
+    const QString commandLine = facts_.CommandLine;
+    if (!commandLine.isEmpty() && commandLine != QStringLiteral("%1")) {
+        puzzle.PuzzleStateFileName = commandLine;
+        LoadPuzzleState();
+        host_.AddRecentDocument(commandLine);
+    }
+
+    host_.RegisterFileType();
+
+    if (FileNamedExactlyExists(QDir::currentPath(), kBestTimesFileName)) {
+        ReadBestTimes();
+    }
+}
+
+void Game::Form_Resize() {
+    if (host_.IsMinimized()) {
+        return;
+    }
+    const QSize field = host_.PlayFieldSize();
+    surfaces.BackBuffer.Release();
+    surfaces.BackBuffer = Surface::CreateSurface(std::max(field.width(), 1), std::max(field.height(), 1));
+    if (puzzle.PuzzleLoaded) {
+        ResizePuzzle();
+        ScalePiecesPosition();
+        AlignAllGroups();
+    }
+    picPuzzle_Paint();
+    puzzle.PreviousScaleHeight = field.height();
+    puzzle.PreviousScaleWidth = field.width();
+}
+
+void Game::Form_Unload() {
+    mnuFileClose_Click();
+    surfaces.BackBuffer.Release();
+}
+
+void Game::mnuFileClose_Click() {
+    SetTimer(false);
+    puzzle.ElapsedSeconds = 0;
+    surfaces.PreviewSurface.Release();
+    if (puzzle.PuzzleLoaded) {
+        surfaces.PieceSurfaces.assign(1, Surface{});
+        puzzle.PuzzleLoaded = kFalse;
+        puzzle.ReduceToSlotZero();
+    }
+    if (FileNamedExactlyExists(facts_.ProgramFolder, kWholeImageTempName)) {
+        QFile::remove(WholeImageTempPath());
+    }
+    host_.ClearPlayField();
+    host_.SetPuzzleCommandsEnabled(false);
+}
+
+void Game::EnableCommands() { host_.SetPuzzleCommandsEnabled(true); }
+
+void Game::mnuViewPreview_Click() {
+    if (!settings.ViewPreview) {
+        settings.ViewPreview = true;
+        if (puzzle.PuzzleLoaded) {
+            InitPreview();
+        }
+    } else {
+        settings.ViewPreview = false;
+    }
+    picPuzzle_Paint();
+    store_.WriteBoolean(QStringLiteral("View Preview"), settings.ViewPreview);
+}
+
+void Game::mnuFileOpen_Click() {
+    // Cancel and every failure end the command silently; what was already changed stays.
+    try {
+        QString initDir;
+        if (!settings.InitDir.isEmpty() && FolderHasAFile(settings.InitDir)) {
+            initDir = settings.InitDir;
+        }
+        const std::optional<QString> chosen = host_.AskOpenFileName(kOpenFilter, initDir);
+        if (!chosen || chosen->isEmpty()) {
+            return;
+        }
+        if (chosen->right(4) == QStringLiteral(".psf")) {
+            puzzle.PuzzleStateFileName = *chosen;
+            LoadPuzzleState();
+        } else {
+            SetPictureFileName(puzzle, *chosen);
+            SetWholeImage();
+            mnuFileScramble_Click();
+        }
+        SaveInitDir();
+    } catch (const std::exception&) {
+    }
+}
+
+void Game::SaveInitDir() {
+    QString initDir = puzzle.PictureFileName;
+    const qsizetype slash = initDir.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0) {
+        // No folder in the field: the original fails here, which ends Open silently.
+        throw std::runtime_error("picture path without a folder");
+    }
+    puzzle.PictureFileTitle = initDir.mid(slash + 1);
+    initDir.truncate(slash + 1);
+    settings.InitDir = initDir;
+    store_.Write(QStringLiteral("InitDir"), settings.InitDir);
+}
+
+void Game::tmrPuzzle_Timer() { ++puzzle.ElapsedSeconds; }
+
+} // namespace tess

@@ -1,0 +1,97 @@
+// The game object: owns the puzzle, its surfaces, the settings variables and the best
+// times for the life of the process, and carries the procedures the window's events call.
+// Nothing here needs a widget: the window reaches it through GameHost.
+#pragma once
+
+#include "display/surface.h"
+#include "persist/best_times.h"
+#include "puzzle/model.h"
+#include "puzzle/random.h"
+#include "puzzle/settings.h"
+#include "shell/game_host.h"
+#include "shell/process_facts.h"
+#include "shell/settings_store.h"
+
+#include <QString>
+
+namespace tess {
+
+// Mouse buttons as the play field reports them.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+inline const QString kWholeImageTempName = QStringLiteral("WholeImageTemp.bmp");
+inline const QString kOpenFilter =
+    QStringLiteral("Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf");
+inline const QString kStateFileFilter = QStringLiteral("Puzzle State Files|*.psf");
+
+class Game {
+public:
+    Game(GameHost& host, SettingsStore& store, RandomSource& random, ProcessFacts facts);
+
+    Puzzle puzzle;
+    Settings settings;
+    Surfaces surfaces;
+    BestTimes bestTimes;
+
+    GameHost& host() { return host_; }
+    SettingsStore& store() { return store_; }
+    const ProcessFacts& facts() const { return facts_; }
+    // The temporary bitmap in the program's folder.
+    QString WholeImageTempPath() const;
+
+    // Start-up, window events and the shell's commands.
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuViewPreview_Click();
+    void EnableCommands();
+    void SaveInitDir();
+    void tmrPuzzle_Timer();
+
+    // Picture to puzzle, and painting.
+    void InitDirectDraw();
+    void SetWholeImage();
+    void GetOriginalImageSize();
+    void ResizePuzzle();
+    void ScalePiecesPosition();
+    void InitPreview();
+    void ResetOutlineColors();
+    void picPuzzle_Paint();
+
+    // Playing.
+    void ClearSettings();
+    void mnuFileScramble_Click();
+    void mnuFileHint_Click();
+    void mnuFileSolve_Click();
+    void SetGroupInPlace(Integer intGroup);
+    void AlignGroup(Integer intGroup);
+    void AlignAllGroups();
+    void picPuzzle_MouseDown(int Button, int Shift, Single X, Single Y);
+    void picPuzzle_MouseMove(int Button, int Shift, Single X, Single Y);
+    void picPuzzle_MouseUp(int Button, int Shift, Single X, Single Y);
+
+    // Best times.
+    void ReadBestTimes();
+    void SaveBestTimes();
+
+    // Saved games.
+    void mnuFileSavePuzzleState_Click();
+    void mnuFileLoadPuzzleState_Click();
+    void LoadPuzzleState();
+
+private:
+    bool TimerEnabled() const { return timerEnabled_; }
+    void SetTimer(bool enabled);
+
+    GameHost& host_;
+    SettingsStore& store_;
+    RandomSource& random_;
+    ProcessFacts facts_;
+    bool timerEnabled_ = false;
+};
+
+} // namespace tess

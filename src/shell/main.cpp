@@ -1,0 +1,25 @@
+// Tessellara: a jigsaw puzzle game.
+#include "puzzle/random.h"
+#include "shell/main_window.h"
+#include "shell/process_facts.h"
+#include "shell/settings_store.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tessellara"));
+    QApplication::setApplicationName(QStringLiteral("Tessellara"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(TESSELLARA_VERSION_MAJOR)
+                                            .arg(TESSELLARA_VERSION_MINOR)
+                                            .arg(TESSELLARA_VERSION_REVISION));
+
+    tess::SettingsStore store;
+    tess::MersenneRandom random;
+    tess::MainWindow window(store, random,
+                            tess::CurrentProcessFacts(QApplication::arguments(),
+                                                      QApplication::applicationDirPath()));
+    window.Start();
+    return QApplication::exec();
+}

@@ -1,0 +1,285 @@
+// The main window: builds the menu tree, toolbar, rule and play field, and turns
+// window events into the game's handlers.
+#include "shell/main_window.h"
+
+#include "shell/dialog_filter.h"
+#include "shell/toolbar_icons.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <QWindow>
+
+namespace tess {
+
+MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts facts)
+    : game_(*this, store, random, std::move(facts)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tessellara"));
+    BuildMenus();
+    BuildClientArea();
+
+    tmrPuzzle = new QTimer(this);
+    tmrPuzzle->setObjectName(QStringLiteral("tmrPuzzle"));
+    tmrPuzzle->setInterval(1000);
+    connect(tmrPuzzle, &QTimer::timeout, this, [this] { game_.tmrPuzzle_Timer(); });
+
+    resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height());
+    ApplyMinimumSize();
+}
+
+MainWindow::~MainWindow() {
+    if (!unloaded_) {
+        game_.Form_Unload();
+    }
+}
+
+void MainWindow::Start() { game_.Form_Load(); }
+
+void MainWindow::BuildMenus() {
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, bool enabled) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setEnabled(enabled);
+        return action;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileOpen = item(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."), true);
+    mnuFileClose = item(mnuFile, "mnuFileClose", QStringLiteral("Close"), false);
+    separator(mnuFile, "Hyphen1");
+    mnuFileLoadPuzzleState = item(mnuFile, "mnuFileLoadPuzzleState", QStringLiteral("Load Puzzle State"), true);
+    mnuFileSavePuzzleState = item(mnuFile, "mnuFileSavePuzzleState", QStringLiteral("Save Puzzle State"), false);
+    separator(mnuFile, "Hyphen3");
+    mnuFileScramble = item(mnuFile, "mnuFileScramble", QStringLiteral("Scramble"), true);
+    mnuFileHint = item(mnuFile, "mnuFileHint", QStringLiteral("Hint"), true);
+    mnuFileSolve = item(mnuFile, "mnuFileSolve", QStringLiteral("Solve"), true);
+    separator(mnuFile, "Hyphen4");
+    mnuFileOptions = item(mnuFile, "mnuFileOptions", QStringLiteral("Options..."), true);
+    separator(mnuFile, "Hyphen2");
+    mnuFileExit = item(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), true);
+
+    mnuView = menuBar()->addMenu(QStringLiteral("View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuViewPreview = item(mnuView, "mnuViewPreview", QStringLiteral("Preview"), true);
+    mnuViewPreview->setCheckable(true);
+    separator(mnuView, "Hyphen5");
+    mnuViewBestTimes = item(mnuView, "mnuViewBestTimes", QStringLiteral("Best Times..."), true);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("About..."), true);
+
+    connect(mnuFileOpen, &QAction::triggered, this, [this] { game_.mnuFileOpen_Click(); });
+    connect(mnuFileClose, &QAction::triggered, this, [this] { game_.mnuFileClose_Click(); });
+    connect(mnuFileLoadPuzzleState, &QAction::triggered, this,
+            [this] { game_.mnuFileLoadPuzzleState_Click(); });
+    connect(mnuFileSavePuzzleState, &QAction::triggered, this,
+            [this] { game_.mnuFileSavePuzzleState_Click(); });
+    connect(mnuFileScramble, &QAction::triggered, this, [this] { game_.mnuFileScramble_Click(); });
+    connect(mnuFileHint, &QAction::triggered, this, [this] { game_.mnuFileHint_Click(); });
+    connect(mnuFileSolve, &QAction::triggered, this, [this] { game_.mnuFileSolve_Click(); });
+    connect(mnuFileOptions, &QAction::triggered, this, [this] { mnuFileOptions_Click(); });
+    connect(mnuFileExit, &QAction::triggered, this, [this] { close(); });
+    connect(mnuView, &QMenu::aboutToShow, this, [this] { mnuView_Click(); });
+    connect(mnuViewPreview, &QAction::triggered, this, [this] { game_.mnuViewPreview_Click(); });
+    connect(mnuViewBestTimes, &QAction::triggered, this, [this] { mnuViewBestTimes_Click(); });
+    connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+}
+
+void MainWindow::BuildClientArea() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(client_);
+
+    Toolbar1 = new QToolBar(client_);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setIconSize(QSize(16, 15));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    ToolbarButton1 = Toolbar1->addAction(OpenFolderIcon(), QString());
+    ToolbarButton1->setObjectName(QStringLiteral("ToolbarButton1"));
+    ToolbarButton1->setToolTip(QStringLiteral("Open"));
+    ToolbarButton2 = Toolbar1->addAction(FloppyDiskIcon(), QString());
+    ToolbarButton2->setObjectName(QStringLiteral("ToolbarButton2"));
+    ToolbarButton2->setToolTip(QStringLiteral("Save Puzzle State"));
+    ToolbarButton2->setEnabled(false);
+    connect(ToolbarButton1, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(1); });
+    connect(ToolbarButton2, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(2); });
+
+    // The etched rule: a shadow line with a highlight line one pixel below it.
+    auto rule = [this](const char* name, QPalette::ColorRole role, int top) {
+        auto* line = new QFrame(client_);
+        line->setObjectName(QString::fromLatin1(name));
+        line->setFrameShape(QFrame::NoFrame);
+        line->setAutoFillBackground(true);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, palette.color(role));
+        line->setPalette(palette);
+        line->setGeometry(0, top, kInitialClientWidth, 1);
+        return line;
+    };
+    Line1 = rule("Line1", QPalette::Dark, kPlayFieldTop - 2);
+    Line2 = rule("Line2", QPalette::Light, kPlayFieldTop - 1);
+
+    picPuzzle = new PlayField(client_);
+    picPuzzle->move(0, kPlayFieldTop);
+    picPuzzle->onMouseDown = [this](int b, int s, float x, float y) { game_.picPuzzle_MouseDown(b, s, x, y); };
+    picPuzzle->onMouseMove = [this](int b, int s, float x, float y) { game_.picPuzzle_MouseMove(b, s, x, y); };
+    picPuzzle->onMouseUp = [this](int b, int s, float x, float y) { game_.picPuzzle_MouseUp(b, s, x, y); };
+}
+
+// The minimum applies to the whole window, frame included where a window manager draws one.
+void MainWindow::ApplyMinimumSize() {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setMinimumSize(std::max(kMinimumWidth - frame.width(), 1), std::max(kMinimumHeight - frame.height(), 1));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+        Form_Resize();
+    }
+}
+
+void MainWindow::Form_Resize() {
+    if (client_ == nullptr) {
+        return;
+    }
+    const int width = client_->width();
+    Line1->setGeometry(0, Line1->y(), width, 1);
+    Line2->setGeometry(0, Line2->y(), width, 1);
+    if (isMinimized()) {
+        return;
+    }
+    Toolbar1->setGeometry(0, 0, width, kPlayFieldTop - 2);
+    picPuzzle->setGeometry(0, kPlayFieldTop, width, std::max(client_->height() - kPlayFieldTop, 0));
+    if (isVisible()) {
+        game_.Form_Resize();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        game_.Form_Unload();
+    }
+    event->accept();
+}
+
+void MainWindow::mnuView_Click() { mnuViewPreview->setChecked(game_.settings.ViewPreview); }
+
+void MainWindow::Toolbar1_ButtonClick(int index) {
+    if (index == 1) {
+        game_.mnuFileOpen_Click();
+    } else if (index == 2) {
+        game_.mnuFileSavePuzzleState_Click();
+    }
+}
+
+// Dialog commands: hooks until the dialogs land.
+void MainWindow::mnuFileOptions_Click() {}
+void MainWindow::mnuViewBestTimes_Click() {}
+void MainWindow::mnuHelpAbout_Click() {}
+
+QSize MainWindow::PlayFieldSize() const { return picPuzzle->ScaleSize(); }
+
+bool MainWindow::IsMinimized() const { return isMinimized(); }
+
+void MainWindow::ShowWindow() {
+    show();
+    ApplyMinimumSize();
+    // The first resize handling runs as the window is shown.
+    Form_Resize();
+}
+
+void MainWindow::PresentPlayField(const QImage& backBuffer) { picPuzzle->Present(&backBuffer); }
+
+void MainWindow::ClearPlayField() { picPuzzle->Present(nullptr); }
+
+void MainWindow::SetPlayFieldPointer(int mousePointer) {
+    if (mousePointer == kPointerSizeAll) {
+        picPuzzle->setCursor(Qt::SizeAllCursor);
+    } else {
+        picPuzzle->unsetCursor();
+    }
+}
+
+void MainWindow::SetPuzzleCommandsEnabled(bool enabled) {
+    mnuFileClose->setEnabled(enabled);
+    mnuFileSavePuzzleState->setEnabled(enabled);
+    ToolbarButton2->setEnabled(enabled);
+}
+
+void MainWindow::SetTimerEnabled(bool enabled) {
+    if (enabled) {
+        tmrPuzzle->start();
+    } else {
+        tmrPuzzle->stop();
+    }
+}
+
+void MainWindow::ShowMessage(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.exec();
+}
+
+bool MainWindow::AskYesNo(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("messageBox"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString MainWindow::InputBox(const QString& prompt) {
+    QInputDialog box(this);
+    box.setObjectName(QStringLiteral("inputBox"));
+    box.setWindowTitle(game_.facts().Title);
+    box.setLabelText(prompt);
+    box.setTextValue(QString());
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+std::optional<QString> MainWindow::AskFileName(const QString& filter, const QString& initDir, bool save) {
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlgCommon"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setNameFilter(QtNameFilters(filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!initDir.isEmpty()) {
+        dialog.setDirectory(initDir);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> MainWindow::AskOpenFileName(const QString& filter, const QString& initDir) {
+    return AskFileName(filter, initDir, false);
+}
+
+std::optional<QString> MainWindow::AskSaveFileName(const QString& filter) {
+    return AskFileName(filter, QString(), true);
+}
+
+// Desktop integration: hooks until the file-type registration lands.
+void MainWindow::RegisterFileType() {}
+void MainWindow::AddRecentDocument(const QString&) {}
+
+} // namespace tess

@@ -1,0 +1,100 @@
+// The main window frmMain: menus, toolbar, etched rule and play field around the game.
+#pragma once
+
+#include "shell/game.h"
+#include "shell/play_field.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QMainWindow>
+#include <QMenu>
+#include <QTimer>
+#include <QToolBar>
+#include <memory>
+
+namespace tess {
+
+class MainWindow : public QMainWindow, public GameHost {
+    Q_OBJECT
+public:
+    MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts facts);
+    ~MainWindow() override;
+
+    Game& game() { return game_; }
+
+    // Runs the start-up sequence; the window shows itself during it.
+    void Start();
+
+    // Menu items and controls, named as the game knows them.
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileClose = nullptr;
+    QAction* mnuFileLoadPuzzleState = nullptr;
+    QAction* mnuFileSavePuzzleState = nullptr;
+    QAction* mnuFileScramble = nullptr;
+    QAction* mnuFileHint = nullptr;
+    QAction* mnuFileSolve = nullptr;
+    QAction* mnuFileOptions = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuViewPreview = nullptr;
+    QAction* mnuViewBestTimes = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    QAction* ToolbarButton1 = nullptr;
+    QAction* ToolbarButton2 = nullptr;
+    QFrame* Line1 = nullptr;
+    QFrame* Line2 = nullptr;
+    PlayField* picPuzzle = nullptr;
+    QTimer* tmrPuzzle = nullptr;
+
+    // Client-area geometry, in pixels.
+    static constexpr int kInitialClientWidth = 460;
+    static constexpr int kInitialClientHeight = 304;
+    static constexpr int kMinimumWidth = 468;
+    static constexpr int kMinimumHeight = 350;
+    static constexpr int kPlayFieldTop = 28;
+
+    // GameHost
+    QSize PlayFieldSize() const override;
+    bool IsMinimized() const override;
+    void ShowWindow() override;
+    void PresentPlayField(const QImage& backBuffer) override;
+    void ClearPlayField() override;
+    void SetPlayFieldPointer(int mousePointer) override;
+    void SetPuzzleCommandsEnabled(bool enabled) override;
+    void SetTimerEnabled(bool enabled) override;
+    void ShowMessage(const QString& text, const QString& title) override;
+    bool AskYesNo(const QString& text, const QString& title) override;
+    QString InputBox(const QString& prompt) override;
+    std::optional<QString> AskOpenFileName(const QString& filter, const QString& initDir) override;
+    std::optional<QString> AskSaveFileName(const QString& filter) override;
+    void RegisterFileType() override;
+    void AddRecentDocument(const QString& path) override;
+
+    // Commands that open dialogs.
+    void mnuFileOptions_Click();
+    void mnuViewBestTimes_Click();
+    void mnuHelpAbout_Click();
+    void mnuView_Click();
+    void Toolbar1_ButtonClick(int index);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildClientArea();
+    void ApplyMinimumSize();
+    void Form_Resize();
+    std::optional<QString> AskFileName(const QString& filter, const QString& initDir, bool save);
+
+    Game game_;
+    QWidget* client_ = nullptr;
+    bool unloaded_ = false;
+};
+
+} // namespace tess

@@ -1,0 +1,79 @@
+// The play field widget.
+#include "shell/play_field.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace tess {
+
+PlayField::PlayField(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picPuzzle"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize PlayField::ScaleSize() const {
+    const qreal ratio = devicePixelRatioF();
+    return QSize(static_cast<int>(std::lround(width() * ratio)),
+                 static_cast<int>(std::lround(height() * ratio)));
+}
+
+void PlayField::Present(const QImage* frame) {
+    frame_ = frame;
+    repaint();
+}
+
+void PlayField::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (frame_ == nullptr || frame_->isNull()) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
+    // One copy of the whole back buffer, stretched to the field.
+    painter.drawImage(QRectF(rect()), *frame_);
+}
+
+int ButtonNumber(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int ButtonsNumber(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int ShiftNumber(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+void PlayField::Forward(const std::function<void(int, int, float, float)>& handler,
+                        QMouseEvent* event, int button) {
+    if (!handler) {
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    const QPointF at = event->position() * ratio;
+    handler(button, ShiftNumber(event->modifiers()), static_cast<float>(at.x()),
+            static_cast<float>(at.y()));
+}
+
+void PlayField::mousePressEvent(QMouseEvent* event) {
+    Forward(onMouseDown, event, ButtonNumber(event->button()));
+}
+
+void PlayField::mouseMoveEvent(QMouseEvent* event) {
+    Forward(onMouseMove, event, ButtonsNumber(event->buttons()));
+}
+
+void PlayField::mouseReleaseEvent(QMouseEvent* event) {
+    Forward(onMouseUp, event, ButtonNumber(event->button()));
+}
+
+} // namespace tess

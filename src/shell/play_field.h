@@ -1,0 +1,44 @@
+// The play field picPuzzle: shows the composed back buffer and forwards the mouse in
+// device pixels, so pictures stay sharp and positions map exactly on high-DPI screens.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace tess {
+
+class PlayField : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlayField(QWidget* parent = nullptr);
+
+    // Inner size in device pixels.
+    QSize ScaleSize() const;
+
+    // Shows this image (kept by reference) at once; null clears the field.
+    void Present(const QImage* frame);
+
+    std::function<void(int button, int shift, float x, float y)> onMouseDown;
+    std::function<void(int button, int shift, float x, float y)> onMouseMove;
+    std::function<void(int button, int shift, float x, float y)> onMouseUp;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void Forward(const std::function<void(int, int, float, float)>& handler, QMouseEvent* event,
+                 int button);
+
+    const QImage* frame_ = nullptr;
+};
+
+// Button numbers: 1 left, 2 right, 4 middle; Shift: 1 shift, 2 control, 4 alt.
+int ButtonNumber(Qt::MouseButton button);
+int ButtonsNumber(Qt::MouseButtons buttons);
+int ShiftNumber(Qt::KeyboardModifiers modifiers);
+
+} // namespace tess

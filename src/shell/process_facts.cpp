@@ -1,0 +1,36 @@
+// Working out the program's folders and command line.
+#include "shell/process_facts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace tess {
+
+QString ChooseProgramFolder(const QString& executableDir) {
+    const QFileInfo info(executableDir);
+    if (info.isDir() && info.isWritable()) {
+        return QDir::cleanPath(executableDir);
+    }
+    // Installed read-only: keep the per-user files in the user's data folder.
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty()) {
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    }
+    const QString folder = data + QStringLiteral("/tessellara");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString JoinCommandLine(const QStringList& arguments) { return arguments.mid(1).join(QLatin1Char(' ')); }
+
+ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& executableDir) {
+    ProcessFacts facts;
+    facts.AppDir = QDir::cleanPath(executableDir);
+    const QString overridden = qEnvironmentVariable("TESSELLARA_PROGRAM_FOLDER");
+    facts.ProgramFolder = overridden.isEmpty() ? ChooseProgramFolder(executableDir) : overridden;
+    facts.CommandLine = JoinCommandLine(arguments);
+    return facts;
+}
+
+} // namespace tess

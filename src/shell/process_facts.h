@@ -1,0 +1,31 @@
+// Facts about the running program: its folders, command line, title and version.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tess {
+
+struct ProcessFacts {
+    // Where best times and the temporary bitmap live.
+    QString ProgramFolder;
+    // The folder the executable was started from, without a trailing separator.
+    QString AppDir;
+    // The whole command line after the program name, arguments joined by single spaces.
+    QString CommandLine;
+    QString Title = QStringLiteral("Tessellara");
+    int Major = TESSELLARA_VERSION_MAJOR;
+    int Minor = TESSELLARA_VERSION_MINOR;
+    int Revision = TESSELLARA_VERSION_REVISION;
+};
+
+// The facts of this process. TESSELLARA_PROGRAM_FOLDER, when set, overrides the program folder.
+ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& executableDir);
+
+// The executable's folder when it is writable, otherwise the per-user data folder.
+QString ChooseProgramFolder(const QString& executableDir);
+
+// The arguments after the program name joined by single spaces.
+QString JoinCommandLine(const QStringList& arguments);
+
+} // namespace tess

@@ -1,0 +1,153 @@
+// Reading and writing the 27 settings keys with their encodings and defaults.
+#include "shell/settings_store.h"
+
+#include <QStringList>
+#include <limits>
+
+namespace tess {
+
+namespace {
+
+const QString kSection = QStringLiteral("Settings/");
+
+QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+} // namespace
+
+SettingsStore::SettingsStore()
+    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessellara"),
+                QStringLiteral("Tessellara")) {}
+
+SettingsStore::SettingsStore(const QString& iniPath) : settings_(iniPath, QSettings::IniFormat) {}
+
+QString SettingsStore::Read(const QString& key, const QString& defaultText) const {
+    const QVariant value = settings_.value(kSection + key);
+    if (!value.isValid()) {
+        return defaultText;
+    }
+    // An unquoted text with commas comes back from an INI file as a list.
+    if (value.typeId() == QMetaType::QStringList) {
+        return value.toStringList().join(QStringLiteral(", "));
+    }
+    return value.toString();
+}
+
+void SettingsStore::Write(const QString& key, const QString& text) {
+    settings_.setValue(kSection + key, text);
+}
+
+void SettingsStore::WriteBoolean(const QString& key, bool value) { Write(key, BooleanText(value)); }
+
+void SettingsStore::WriteNumber(const QString& key, long long value) {
+    Write(key, QString::number(value));
+}
+
+void SettingsStore::Sync() { settings_.sync(); }
+
+// Accepts what a boolean conversion accepts: "True"/"False" in any case, or a number
+// (zero is false). Anything else keeps the default.
+bool SettingsStore::ReadBoolean(const QString& key, bool defaultValue) const {
+    const QString text = Read(key, BooleanText(defaultValue)).trimmed();
+    if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    return ok ? number != 0 : defaultValue;
+}
+
+// A decimal number within the variable's range; anything else keeps the default.
+long long SettingsStore::ReadNumber(const QString& key, long long defaultValue, long long min,
+                                    long long max) const {
+    const QString text = Read(key, QString::number(defaultValue)).trimmed();
+    bool ok = false;
+    const long long number = text.toLongLong(&ok);
+    if (!ok || number < min || number > max) {
+        return defaultValue;
+    }
+    return number;
+}
+
+void SettingsStore::ReadAll(Settings& s, Integer& numberOfPieces) const {
+    constexpr long long kIntMin = std::numeric_limits<Integer>::min();
+    constexpr long long kIntMax = std::numeric_limits<Integer>::max();
+    constexpr long long kLongMin = std::numeric_limits<Long>::min();
+    constexpr long long kLongMax = std::numeric_limits<Long>::max();
+    auto byte = [this](const char* key, Byte def) {
+        return static_cast<Byte>(ReadNumber(QString::fromLatin1(key), def, 0, 255));
+    };
+    auto color = [&](const char* key, Long def) {
+        return static_cast<Long>(ReadNumber(QString::fromLatin1(key), def, kLongMin, kLongMax));
+    };
+
+    s.SystemMemory = ReadBoolean(QStringLiteral("System Memory"), false);
+    s.TimePuzzle = ReadBoolean(QStringLiteral("Time Puzzle"), true);
+    s.InitDir = Read(QStringLiteral("InitDir"), QString());
+    s.PiecesListIndex =
+        static_cast<Integer>(ReadNumber(QStringLiteral("List Index"), 21, kIntMin, kIntMax));
+    s.BackgroundRed = byte("Background Red", 212);
+    s.BackgroundGreen = byte("Background Green", 208);
+    s.BackgroundBlue = byte("Background Blue", 200);
+    s.BackgroundColor =
+        color("Background Color", ColorOf(s.BackgroundRed, s.BackgroundGreen, s.BackgroundBlue));
+    s.BackgroundColorFill = color("Background Color Fill",
+                                  ColorFillOf(s.BackgroundRed, s.BackgroundGreen, s.BackgroundBlue));
+    s.OutlineRed = byte("Outline Red", 255);
+    s.OutlineGreen = byte("Outline Green", 255);
+    s.OutlineBlue = byte("Outline Blue", 255);
+    s.OutlineColor = color("Outline Color", ColorOf(s.OutlineRed, s.OutlineGreen, s.OutlineBlue));
+    s.OutlineColorFill =
+        color("Outline Color Fill", ColorFillOf(s.OutlineRed, s.OutlineGreen, s.OutlineBlue));
+    s.PreviewCaptionBackgroundRed = byte("Preview Caption Background Red", 0);
+    s.PreviewCaptionBackgroundGreen = byte("Preview Caption Background Green", 0);
+    s.PreviewCaptionBackgroundBlue = byte("Preview Caption Background Blue", 0);
+    s.PreviewCaptionBackgroundColor = color("Preview Caption Background Color", 0);
+    s.PreviewCaptionBackgroundColorFill = color("Preview Caption Background Color Fill", 0);
+    s.PreviewCaptionTextRed = byte("Preview Caption Text Red", 255);
+    s.PreviewCaptionTextGreen = byte("Preview Caption Text Green", 255);
+    s.PreviewCaptionTextBlue = byte("Preview Caption Text Blue", 255);
+    s.PreviewCaptionTextColor = color("Preview Caption Text Color", 16777215);
+    s.OutlinePieces = ReadBoolean(QStringLiteral("Outline Pieces"), true);
+    s.ViewPreview = ReadBoolean(QStringLiteral("View Preview"), true);
+    s.PreviewSize = byte("Preview Size", 3);
+    numberOfPieces =
+        static_cast<Integer>(ReadNumber(QStringLiteral("Number of Pieces"), 64, kIntMin, kIntMax));
+}
+
+void SettingsStore::SaveColorGroup(const QString& prefix, Byte red, Byte green, Byte blue,
+                                   Long color, const Long* colorFill) {
+    WriteNumber(prefix + QStringLiteral(" Red"), red);
+    WriteNumber(prefix + QStringLiteral(" Green"), green);
+    WriteNumber(prefix + QStringLiteral(" Blue"), blue);
+    WriteNumber(prefix + QStringLiteral(" Color"), color);
+    if (colorFill != nullptr) {
+        WriteNumber(prefix + QStringLiteral(" Color Fill"), *colorFill);
+    }
+}
+
+void SettingsStore::SaveBackgroundColor(const Settings& s) {
+    SaveColorGroup(QStringLiteral("Background"), s.BackgroundRed, s.BackgroundGreen,
+                   s.BackgroundBlue, s.BackgroundColor, &s.BackgroundColorFill);
+}
+
+void SettingsStore::SaveOutlineColor(const Settings& s) {
+    SaveColorGroup(QStringLiteral("Outline"), s.OutlineRed, s.OutlineGreen, s.OutlineBlue,
+                   s.OutlineColor, &s.OutlineColorFill);
+}
+
+void SettingsStore::SavePreviewCaptionBackgroundColor(const Settings& s) {
+    SaveColorGroup(QStringLiteral("Preview Caption Background"), s.PreviewCaptionBackgroundRed,
+                   s.PreviewCaptionBackgroundGreen, s.PreviewCaptionBackgroundBlue,
+                   s.PreviewCaptionBackgroundColor, &s.PreviewCaptionBackgroundColorFill);
+}
+
+void SettingsStore::SavePreviewCaptionTextColor(const Settings& s) {
+    SaveColorGroup(QStringLiteral("Preview Caption Text"), s.PreviewCaptionTextRed,
+                   s.PreviewCaptionTextGreen, s.PreviewCaptionTextBlue, s.PreviewCaptionTextColor,
+                   nullptr);
+}
+
+} // namespace tess
