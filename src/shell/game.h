@@ -77,6 +77,8 @@ public:
     // Best times.
     void ReadBestTimes();
     void SaveBestTimes();
+    // Offers a finished timed game a place in the table.
+    void NewBestTime();
 
     // Saved games.
     void mnuFileSavePuzzleState_Click();

@@ -1,4 +1,4 @@
-// Playing: scramble, picking, dragging, dropping, placing, hint, solve, best times.
+// Playing: scramble, picking, dragging, dropping, placing, hint, solve.
 // Hooks until the play work lands: each does nothing yet.
 #include "shell/game.h"
 
@@ -14,7 +14,5 @@ void Game::AlignAllGroups() {}
 void Game::picPuzzle_MouseDown(int, int, Single, Single) {}
 void Game::picPuzzle_MouseMove(int, int, Single, Single) {}
 void Game::picPuzzle_MouseUp(int, int, Single, Single) {}
-void Game::ReadBestTimes() {}
-void Game::SaveBestTimes() {}
 
 } // namespace tess
