@@ -14,7 +14,9 @@ QStringList CheckModelInvariants(const Puzzle& puzzle) {
     auto fail = [&problems](const QString& text) { problems << text; };
 
     if (puzzle.NumberOfPieces != n) {
-        fail(QStringLiteral("NumberOfPieces %1 but %2 piece records").arg(puzzle.NumberOfPieces).arg(n));
+        fail(QStringLiteral("NumberOfPieces %1 but %2 piece records")
+                 .arg(puzzle.NumberOfPieces)
+                 .arg(n));
     }
     if (static_cast<int>(puzzle.Groups.size()) - 1 != n) {
         fail(QStringLiteral("%1 group slots for %2 pieces").arg(puzzle.Groups.size() - 1).arg(n));
@@ -43,13 +45,17 @@ QStringList CheckModelInvariants(const Puzzle& puzzle) {
         if (p.Col + 1 < puzzle.PuzzleColumns) {
             const PieceRecord& right = puzzle.Pieces[i + 1];
             if ((p.RightOut != kFalse) == (right.LeftOut != kFalse)) {
-                fail(QStringLiteral("pieces %1 and %2 do not have one knob between them").arg(i).arg(i + 1));
+                fail(QStringLiteral("pieces %1 and %2 do not have one knob between them")
+                         .arg(i)
+                         .arg(i + 1));
             }
             if (p.JoinedRight != right.JoinedLeft) {
                 fail(QStringLiteral("pieces %1 and %2 disagree on their join").arg(i).arg(i + 1));
             }
         } else if (p.RightOut == kFalse || p.JoinedRight != kFalse) {
-            fail(QStringLiteral("piece %1 has a right border side that is not straight or is joined").arg(i));
+            fail(
+                QStringLiteral("piece %1 has a right border side that is not straight or is joined")
+                    .arg(i));
         }
         if (p.Row + 1 < puzzle.PuzzleRows) {
             const PieceRecord& below = puzzle.Pieces[i + puzzle.PuzzleColumns];
@@ -59,14 +65,20 @@ QStringList CheckModelInvariants(const Puzzle& puzzle) {
                          .arg(i + puzzle.PuzzleColumns));
             }
             if (p.JoinedBottom != below.JoinedTop) {
-                fail(QStringLiteral("pieces %1 and %2 disagree on their join").arg(i).arg(i + puzzle.PuzzleColumns));
+                fail(QStringLiteral("pieces %1 and %2 disagree on their join")
+                         .arg(i)
+                         .arg(i + puzzle.PuzzleColumns));
             }
         } else if (p.BottomOut == kFalse || p.JoinedBottom != kFalse) {
-            fail(QStringLiteral("piece %1 has a bottom border side that is not straight or is joined").arg(i));
+            fail(QStringLiteral(
+                     "piece %1 has a bottom border side that is not straight or is joined")
+                     .arg(i));
         }
         if ((p.Col == 0 && (p.LeftOut == kFalse || p.JoinedLeft != kFalse)) ||
             (p.Row == 0 && (p.TopOut == kFalse || p.JoinedTop != kFalse))) {
-            fail(QStringLiteral("piece %1 has a left or top border side that is not straight or is joined").arg(i));
+            fail(QStringLiteral(
+                     "piece %1 has a left or top border side that is not straight or is joined")
+                     .arg(i));
         }
     }
 
@@ -77,7 +89,8 @@ QStringList CheckModelInvariants(const Puzzle& puzzle) {
                  .arg(puzzle.PlacedPieces.size())
                  .arg(puzzle.PlacedCount));
     }
-    for (int i = 1; i <= puzzle.PlacedCount && i < static_cast<int>(puzzle.PlacedPieces.size()); ++i) {
+    for (int i = 1; i <= puzzle.PlacedCount && i < static_cast<int>(puzzle.PlacedPieces.size());
+         ++i) {
         const Integer p = puzzle.PlacedPieces[i];
         if (p < 1 || p > n) {
             fail(QStringLiteral("placed entry %1 names piece %2").arg(i).arg(p));
@@ -98,8 +111,8 @@ QStringList CheckModelInvariants(const Puzzle& puzzle) {
     int memberTotal = 0;
     for (int g = 1; g <= n; ++g) {
         const GroupRecord& group = puzzle.Groups[g];
-        if (static_cast<int>(group.Members.size()) != group.MemberCount + 1 || group.Members.empty() ||
-            group.Members[0] != 0) {
+        if (static_cast<int>(group.Members.size()) != group.MemberCount + 1 ||
+            group.Members.empty() || group.Members[0] != 0) {
             fail(QStringLiteral("group %1 has %2 member elements for MemberCount %3")
                      .arg(g)
                      .arg(group.Members.size())
@@ -119,7 +132,10 @@ QStringList CheckModelInvariants(const Puzzle& puzzle) {
                 fail(QStringLiteral("group %1 members are not ascending").arg(g));
             }
             if (puzzle.Pieces[m].Group != g) {
-                fail(QStringLiteral("piece %1 is in group %2 but says %3").arg(m).arg(g).arg(puzzle.Pieces[m].Group));
+                fail(QStringLiteral("piece %1 is in group %2 but says %3")
+                         .arg(m)
+                         .arg(g)
+                         .arg(puzzle.Pieces[m].Group));
             }
             const PieceRecord& p = puzzle.Pieces[m];
             if (k == 1) {
@@ -148,12 +164,16 @@ QStringList CheckModelInvariants(const Puzzle& puzzle) {
         }
     }
     if (memberTotal + puzzle.PlacedCount != n) {
-        fail(QStringLiteral("groups hold %1 and %2 are placed, of %3").arg(memberTotal).arg(puzzle.PlacedCount).arg(n));
+        fail(QStringLiteral("groups hold %1 and %2 are placed, of %3")
+                 .arg(memberTotal)
+                 .arg(puzzle.PlacedCount)
+                 .arg(n));
     }
 
     // Drawing order: each live group exactly once.
     if (static_cast<int>(puzzle.GroupOrder.size()) < puzzle.GroupOrderCount + 1) {
-        fail(QStringLiteral("GroupOrder is shorter than GroupOrderCount %1").arg(puzzle.GroupOrderCount));
+        fail(QStringLiteral("GroupOrder is shorter than GroupOrderCount %1")
+                 .arg(puzzle.GroupOrderCount));
         return problems;
     }
     std::vector<int> orderTimes(n + 1, 0);
@@ -168,7 +188,9 @@ QStringList CheckModelInvariants(const Puzzle& puzzle) {
     for (int g = 1; g <= n; ++g) {
         const int expected = puzzle.Groups[g].MemberCount > 0 ? 1 : 0;
         if (orderTimes[g] != expected) {
-            fail(QStringLiteral("group %1 appears %2 times in GroupOrder").arg(g).arg(orderTimes[g]));
+            fail(QStringLiteral("group %1 appears %2 times in GroupOrder")
+                     .arg(g)
+                     .arg(orderTimes[g]));
         }
     }
     return problems;

@@ -1,4 +1,5 @@
-// The random source of scramble and hint: reseeded from the clock, single-precision draws in [0, 1).
+// The random source of scramble and hint: reseeded from the clock, single-precision draws in [0,
+// 1).
 #pragma once
 
 #include "puzzle/numbers.h"

@@ -9,12 +9,14 @@ namespace tess {
 
 // Window-system colour number: red in the low byte.
 constexpr Long ColorOf(Byte red, Byte green, Byte blue) {
-    return static_cast<Long>(red) + 256 * static_cast<Long>(green) + 65536 * static_cast<Long>(blue);
+    return static_cast<Long>(red) + 256 * static_cast<Long>(green) +
+           65536 * static_cast<Long>(blue);
 }
 
 // Surface fill value: red in the high byte (0xRRGGBB).
 constexpr Long ColorFillOf(Byte red, Byte green, Byte blue) {
-    return static_cast<Long>(blue) + 256 * static_cast<Long>(green) + 65536 * static_cast<Long>(red);
+    return static_cast<Long>(blue) + 256 * static_cast<Long>(green) +
+           65536 * static_cast<Long>(red);
 }
 
 struct Settings {

@@ -19,7 +19,7 @@ bool FileNamedExactlyExists(const QString& folder, const QString& name) {
 
 bool FolderHasAFile(const QString& folder) {
     const QDir dir(folder);
-    return dir.exists() && !dir.entryList(QDir::Files | QDir::Hidden).isEmpty();
+    return dir.exists() && !dir.entryList(QDir::Files).isEmpty();
 }
 
 } // namespace
@@ -63,7 +63,8 @@ void Game::Form_Resize() {
     }
     const QSize field = host_.PlayFieldSize();
     surfaces.BackBuffer.Release();
-    surfaces.BackBuffer = Surface::CreateSurface(std::max(field.width(), 1), std::max(field.height(), 1));
+    surfaces.BackBuffer =
+        Surface::CreateSurface(std::max(field.width(), 1), std::max(field.height(), 1));
     if (puzzle.PuzzleLoaded) {
         ResizePuzzle();
         ScalePiecesPosition();

@@ -41,7 +41,8 @@ public:
     // A modal input box with an empty default; a cancelled box gives the empty text.
     virtual QString InputBox(const QString& prompt) = 0;
     // The common file dialog; nothing when cancelled.
-    virtual std::optional<QString> AskOpenFileName(const QString& filter, const QString& initDir) = 0;
+    virtual std::optional<QString> AskOpenFileName(const QString& filter,
+                                                   const QString& initDir) = 0;
     virtual std::optional<QString> AskSaveFileName(const QString& filter) = 0;
 
     // Desktop integration: the state file type, and the recent documents.

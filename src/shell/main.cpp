@@ -17,9 +17,9 @@ int main(int argc, char* argv[]) {
 
     tess::SettingsStore store;
     tess::MersenneRandom random;
-    tess::MainWindow window(store, random,
-                            tess::CurrentProcessFacts(QApplication::arguments(),
-                                                      QApplication::applicationDirPath()));
+    tess::MainWindow window(
+        store, random,
+        tess::CurrentProcessFacts(QApplication::arguments(), QApplication::applicationDirPath()));
     window.Start();
     return QApplication::exec();
 }

@@ -56,8 +56,10 @@ void MainWindow::BuildMenus() {
     mnuFileOpen = item(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."), true);
     mnuFileClose = item(mnuFile, "mnuFileClose", QStringLiteral("Close"), false);
     separator(mnuFile, "Hyphen1");
-    mnuFileLoadPuzzleState = item(mnuFile, "mnuFileLoadPuzzleState", QStringLiteral("Load Puzzle State"), true);
-    mnuFileSavePuzzleState = item(mnuFile, "mnuFileSavePuzzleState", QStringLiteral("Save Puzzle State"), false);
+    mnuFileLoadPuzzleState =
+        item(mnuFile, "mnuFileLoadPuzzleState", QStringLiteral("Load Puzzle State"), true);
+    mnuFileSavePuzzleState =
+        item(mnuFile, "mnuFileSavePuzzleState", QStringLiteral("Save Puzzle State"), false);
     separator(mnuFile, "Hyphen3");
     mnuFileScramble = item(mnuFile, "mnuFileScramble", QStringLiteral("Scramble"), true);
     mnuFileHint = item(mnuFile, "mnuFileHint", QStringLiteral("Hint"), true);
@@ -132,15 +134,22 @@ void MainWindow::BuildClientArea() {
 
     picPuzzle = new PlayField(client_);
     picPuzzle->move(0, kPlayFieldTop);
-    picPuzzle->onMouseDown = [this](int b, int s, float x, float y) { game_.picPuzzle_MouseDown(b, s, x, y); };
-    picPuzzle->onMouseMove = [this](int b, int s, float x, float y) { game_.picPuzzle_MouseMove(b, s, x, y); };
-    picPuzzle->onMouseUp = [this](int b, int s, float x, float y) { game_.picPuzzle_MouseUp(b, s, x, y); };
+    picPuzzle->onMouseDown = [this](int b, int s, float x, float y) {
+        game_.picPuzzle_MouseDown(b, s, x, y);
+    };
+    picPuzzle->onMouseMove = [this](int b, int s, float x, float y) {
+        game_.picPuzzle_MouseMove(b, s, x, y);
+    };
+    picPuzzle->onMouseUp = [this](int b, int s, float x, float y) {
+        game_.picPuzzle_MouseUp(b, s, x, y);
+    };
 }
 
 // The minimum applies to the whole window, frame included where a window manager draws one.
 void MainWindow::ApplyMinimumSize() {
     const QSize frame = frameGeometry().size() - geometry().size();
-    setMinimumSize(std::max(kMinimumWidth - frame.width(), 1), std::max(kMinimumHeight - frame.height(), 1));
+    setMinimumSize(std::max(kMinimumWidth - frame.width(), 1),
+                   std::max(kMinimumHeight - frame.height(), 1));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -253,7 +262,8 @@ QString MainWindow::InputBox(const QString& prompt) {
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
-std::optional<QString> MainWindow::AskFileName(const QString& filter, const QString& initDir, bool save) {
+std::optional<QString> MainWindow::AskFileName(const QString& filter, const QString& initDir,
+                                               bool save) {
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("dlgCommon"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);

@@ -93,8 +93,8 @@ void SettingsStore::ReadAll(Settings& s, Integer& numberOfPieces) const {
     s.BackgroundBlue = byte("Background Blue", 200);
     s.BackgroundColor =
         color("Background Color", ColorOf(s.BackgroundRed, s.BackgroundGreen, s.BackgroundBlue));
-    s.BackgroundColorFill = color("Background Color Fill",
-                                  ColorFillOf(s.BackgroundRed, s.BackgroundGreen, s.BackgroundBlue));
+    s.BackgroundColorFill = color(
+        "Background Color Fill", ColorFillOf(s.BackgroundRed, s.BackgroundGreen, s.BackgroundBlue));
     s.OutlineRed = byte("Outline Red", 255);
     s.OutlineGreen = byte("Outline Green", 255);
     s.OutlineBlue = byte("Outline Blue", 255);

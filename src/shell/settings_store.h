@@ -35,7 +35,8 @@ public:
 
 private:
     bool ReadBoolean(const QString& key, bool defaultValue) const;
-    long long ReadNumber(const QString& key, long long defaultValue, long long min, long long max) const;
+    long long ReadNumber(const QString& key, long long defaultValue, long long min,
+                         long long max) const;
     void SaveColorGroup(const QString& prefix, Byte red, Byte green, Byte blue, Long color,
                         const Long* colorFill);
 

@@ -14,15 +14,24 @@ constexpr int kHeight = 15;
 
 QColor PaletteColor(char c) {
     switch (c) {
-    case 'k': return QColor(0, 0, 0);
-    case 'y': return QColor(255, 255, 0);
-    case 'o': return QColor(128, 128, 0);
-    case 'w': return QColor(255, 255, 255);
-    case 'g': return QColor(128, 128, 128);
-    case 's': return QColor(192, 192, 192);
-    case 'b': return QColor(0, 0, 128);
-    case 'c': return QColor(0, 128, 128);
-    default: return QColor(0, 0, 0, 0);
+    case 'k':
+        return QColor(0, 0, 0);
+    case 'y':
+        return QColor(255, 255, 0);
+    case 'o':
+        return QColor(128, 128, 0);
+    case 'w':
+        return QColor(255, 255, 255);
+    case 'g':
+        return QColor(128, 128, 128);
+    case 's':
+        return QColor(192, 192, 192);
+    case 'b':
+        return QColor(0, 0, 128);
+    case 'c':
+        return QColor(0, 128, 128);
+    default:
+        return QColor(0, 0, 0, 0);
     }
 }
 

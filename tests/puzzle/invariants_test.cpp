@@ -1,7 +1,7 @@
 #include "puzzle/invariants.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace tess {
 namespace {
@@ -38,24 +38,43 @@ Puzzle FreshTwoByTwo() {
 
 TEST(ModelInvariants, ConsistentModelsPass) {
     EXPECT_TRUE(CheckModelInvariants(Puzzle{}).isEmpty());
-    EXPECT_TRUE(CheckModelInvariants(FreshTwoByTwo()).isEmpty()) << CheckModelInvariants(FreshTwoByTwo()).join('\n').toStdString();
+    EXPECT_TRUE(CheckModelInvariants(FreshTwoByTwo()).isEmpty())
+        << CheckModelInvariants(FreshTwoByTwo()).join('\n').toStdString();
 }
 
 TEST(ModelInvariants, EachBrokenInvariantIsReported) {
     const std::vector<std::pair<const char*, std::function<void(Puzzle&)>>> breaks = {
-        {"piece in two groups", [](Puzzle& p) { p.Groups[1].Members = {0, 1, 2}; p.Groups[1].MemberCount = 2; }},
-        {"members out of order", [](Puzzle& p) {
-             p.Groups[1].Members = {0, 2, 1}; p.Groups[1].MemberCount = 2; p.Groups[1].MaxCol = 1;
-             p.Pieces[2].Group = 1; p.Groups[2] = GroupRecord{}; p.GroupOrder = {0, 1, 3, 4}; p.GroupOrderCount = 3; }},
+        {"piece in two groups",
+         [](Puzzle& p) {
+             p.Groups[1].Members = {0, 1, 2};
+             p.Groups[1].MemberCount = 2;
+         }},
+        {"members out of order",
+         [](Puzzle& p) {
+             p.Groups[1].Members = {0, 2, 1};
+             p.Groups[1].MemberCount = 2;
+             p.Groups[1].MaxCol = 1;
+             p.Pieces[2].Group = 1;
+             p.Groups[2] = GroupRecord{};
+             p.GroupOrder = {0, 1, 3, 4};
+             p.GroupOrderCount = 3;
+         }},
         {"wrong bounds", [](Puzzle& p) { p.Groups[3].MaxCol = 1; }},
         {"group listed twice in order", [](Puzzle& p) { p.GroupOrder[2] = 1; }},
         {"two knobs on one edge", [](Puzzle& p) { p.Pieces[2].LeftOut = kTrue; }},
         {"one-sided join", [](Puzzle& p) { p.Pieces[1].JoinedRight = kTrue; }},
         {"flag holding 1", [](Puzzle& p) { p.Pieces[1].JoinedTop = 1; }},
-        {"placed piece away from home", [](Puzzle& p) {
-             p.Groups[4] = GroupRecord{}; p.Groups[4].InPlace = kTrue; p.Pieces[4].Group = 0;
-             p.GroupOrder = {0, 1, 2, 3}; p.GroupOrderCount = 3; p.PlacedPieces = {0, 4}; p.PlacedCount = 1;
-             p.Pieces[4].X = p.Pieces[4].HomeX + 1; }},
+        {"placed piece away from home",
+         [](Puzzle& p) {
+             p.Groups[4] = GroupRecord{};
+             p.Groups[4].InPlace = kTrue;
+             p.Pieces[4].Group = 0;
+             p.GroupOrder = {0, 1, 2, 3};
+             p.GroupOrderCount = 3;
+             p.PlacedPieces = {0, 4};
+             p.PlacedCount = 1;
+             p.Pieces[4].X = p.Pieces[4].HomeX + 1;
+         }},
         {"grid does not hold N", [](Puzzle& p) { p.PuzzleColumns = 3; }},
     };
     for (const auto& [name, breakIt] : breaks) {

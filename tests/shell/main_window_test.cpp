@@ -44,9 +44,9 @@ TEST(MainWindow, HasTheMenuTreeWithItsInitialStates) {
         titles << action->text();
     }
     EXPECT_EQ(titles, (QStringList{"&File", "View", "&Help"}));
-    EXPECT_EQ(Describe(w.mnuFile),
-              (QStringList{"&Open...", "Close (off)", "-", "Load Puzzle State", "Save Puzzle State (off)", "-",
-                           "Scramble", "Hint", "Solve", "-", "Options...", "-", "E&xit"}));
+    EXPECT_EQ(Describe(w.mnuFile), (QStringList{"&Open...", "Close (off)", "-", "Load Puzzle State",
+                                                "Save Puzzle State (off)", "-", "Scramble", "Hint",
+                                                "Solve", "-", "Options...", "-", "E&xit"}));
     EXPECT_EQ(Describe(w.mnuView), (QStringList{"Preview", "-", "Best Times..."}));
     EXPECT_EQ(Describe(w.mnuHelp), (QStringList{"About..."}));
     EXPECT_EQ(w.ToolbarButton1->toolTip(), "Open");

@@ -71,14 +71,16 @@ TEST(SettingsStore, StoredTextsConvertOrFallBackToTheDefault) {
         {"System Memory", "TRUE", [](const Settings& s, Integer) { return s.SystemMemory; }},
         {"System Memory", "-1", [](const Settings& s, Integer) { return s.SystemMemory; }},
         {"View Preview", "maybe", [](const Settings& s, Integer) { return s.ViewPreview; }},
-        {"Background Red", "256", [](const Settings& s, Integer) { return s.BackgroundRed == 212; }},
+        {"Background Red", "256",
+         [](const Settings& s, Integer) { return s.BackgroundRed == 212; }},
         {"Background Red", "-1", [](const Settings& s, Integer) { return s.BackgroundRed == 212; }},
         {"Preview Size", "4", [](const Settings& s, Integer) { return s.PreviewSize == 4; }},
         {"Preview Size", "x", [](const Settings& s, Integer) { return s.PreviewSize == 3; }},
         {"Number of Pieces", "100", [](const Settings&, Integer n) { return n == 100; }},
         {"Number of Pieces", "70000", [](const Settings&, Integer n) { return n == 64; }},
         {"List Index", "97", [](const Settings& s, Integer) { return s.PiecesListIndex == 97; }},
-        {"InitDir", "/home/a, b/", [](const Settings& s, Integer) { return s.InitDir == "/home/a, b/"; }},
+        {"InitDir", "/home/a, b/",
+         [](const Settings& s, Integer) { return s.InitDir == "/home/a, b/"; }},
     };
     for (const Case& c : cases) {
         QTemporaryDir dir;

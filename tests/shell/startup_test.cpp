@@ -145,7 +145,8 @@ TEST(Open, CancelChangesNothingAndAStoredFolderWithFilesIsOffered) {
     Touch(f.ProgramFolder() + "/picture.bmp");
     game.settings.InitDir = f.ProgramFolder() + "/";
     game.mnuFileOpen_Click();
-    EXPECT_EQ(f.host.calls.first(), "AskOpenFileName " + kOpenFilter + " in [" + f.ProgramFolder() + "/]");
+    EXPECT_EQ(f.host.calls.first(),
+              "AskOpenFileName " + kOpenFilter + " in [" + f.ProgramFolder() + "/]");
     EXPECT_EQ(game.settings.InitDir, f.ProgramFolder() + "/");
 
     f.host.calls.clear();

@@ -3,6 +3,23 @@
 
 namespace tess::test {
 
+namespace {
+
+// A null text in the queue stands for a cancelled dialog.
+std::optional<QString> TakeAnswer(std::deque<QString>& answers) {
+    if (answers.empty() || answers.front().isNull()) {
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        return std::nullopt;
+    }
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 void RecordingHost::ShowWindow() {
     calls << QStringLiteral("ShowWindow");
     if (onShow) {
@@ -57,24 +74,15 @@ QString RecordingHost::InputBox(const QString& prompt) {
     return answer;
 }
 
-std::optional<QString> RecordingHost::AskOpenFileName(const QString& filter, const QString& initDir) {
+std::optional<QString> RecordingHost::AskOpenFileName(const QString& filter,
+                                                      const QString& initDir) {
     calls << QStringLiteral("AskOpenFileName %1 in [%2]").arg(filter, initDir);
-    if (openAnswers.empty()) {
-        return std::nullopt;
-    }
-    auto answer = openAnswers.front();
-    openAnswers.pop_front();
-    return answer;
+    return TakeAnswer(openAnswers);
 }
 
 std::optional<QString> RecordingHost::AskSaveFileName(const QString& filter) {
     calls << QStringLiteral("AskSaveFileName %1").arg(filter);
-    if (saveAnswers.empty()) {
-        return std::nullopt;
-    }
-    auto answer = saveAnswers.front();
-    saveAnswers.pop_front();
-    return answer;
+    return TakeAnswer(saveAnswers);
 }
 
 void RecordingHost::RegisterFileType() { calls << QStringLiteral("RegisterFileType"); }

@@ -23,8 +23,9 @@ public:
     QImage lastFrame; // a copy of the last presented back buffer
     QStringList calls;
     QStringList messages;
-    std::deque<std::optional<QString>> openAnswers;
-    std::deque<std::optional<QString>> saveAnswers;
+    // Answers of the file dialogs; a null QString() cancels.
+    std::deque<QString> openAnswers;
+    std::deque<QString> saveAnswers;
     std::deque<QString> inputAnswers;
     std::deque<bool> yesNoAnswers;
     // Runs when ShowWindow is called (the real window resizes then).
