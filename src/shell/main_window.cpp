@@ -41,7 +41,7 @@ MainWindow::~MainWindow() {
 void MainWindow::Start() { game_.Form_Load(); }
 
 void MainWindow::BuildMenus() {
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, bool enabled) {
+    auto item = [](QMenu* menu, const char* name, const QString& caption, bool enabled) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setEnabled(enabled);
