@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds Tessellara and runs the whole test suite.
 #   scripts/test.sh             the normal build, in build/
-#   scripts/test.sh --sanitize  with AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize/
+#   scripts/test.sh --sanitize  with AddressSanitizer and UndefinedBehaviorSanitizer, built with
+#                               clang (the normal build uses g++), in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -10,7 +11,8 @@ build=build
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "${1:-}" = "--sanitize" ]; then
   build=build-sanitize
-  options=(-DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=ON -DTESSELLARA_BENCHMARKS=OFF)
+  options=(-DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=ON -DTESSELLARA_BENCHMARKS=OFF
+           -DCMAKE_CXX_COMPILER=clang++)
   export ASAN_OPTIONS=detect_leaks=0
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
