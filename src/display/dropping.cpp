@@ -1,0 +1,91 @@
+// Dropping: fitting the pieces of a dropped group to their neighbours.
+#include "display/dropping.h"
+
+#include "groups/alignment.h"
+#include "groups/joining.h"
+
+#include <cstdlib>
+
+namespace tess {
+
+namespace {
+
+constexpr Long kTolerance = 5;
+
+bool Near(Long a, Long b) { return std::abs(a - b) < kTolerance; }
+
+} // namespace
+
+bool IsNearHome(const PieceRecord& piece) {
+    return piece.HomeX - kTolerance < piece.X && piece.X < piece.HomeX + kTolerance &&
+           piece.HomeY - kTolerance < piece.Y && piece.Y < piece.HomeY + kTolerance;
+}
+
+void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
+    const GroupRecord& dragged = puzzle.Groups[puzzle.DraggedGroup];
+    puzzle.DraggedMemberCount = dragged.MemberCount;
+    puzzle.DraggedMembers.assign(dragged.Members.begin(),
+                                 dragged.Members.begin() + dragged.MemberCount + 1);
+
+    const int n = puzzle.NumberOfPieces;
+    const int columns = puzzle.PuzzleColumns;
+    const Long CW = puzzle.CellWidth;
+    const Long CH = puzzle.CellHeight;
+    // After a snap: merge when the neighbour lies in another group, then lay the group out.
+    auto joined = [&puzzle, fieldWidth, fieldHeight](Integer p, Integer neighbour) {
+        if (puzzle.Pieces[p].Group != puzzle.Pieces[neighbour].Group) {
+            SetPieceGroup(puzzle, neighbour);
+            puzzle.DraggedGroup = puzzle.Pieces[p].Group;
+        }
+        AlignGroup(puzzle, puzzle.DraggedGroup, fieldWidth, fieldHeight);
+    };
+
+    // The walk uses the copy: pieces that join during it are not tested themselves.
+    for (int i = 1; i <= puzzle.DraggedMemberCount; ++i) {
+        const Integer p = puzzle.DraggedMembers[i];
+        PieceRecord& piece = puzzle.Pieces[p];
+
+        const int above = p - columns;
+        if (above > 0 && piece.JoinedTop == kFalse) {
+            PieceRecord& other = puzzle.Pieces[above];
+            if (Near(piece.X, other.X) && Near(piece.Y, other.Y + CH)) {
+                other.JoinedBottom = piece.JoinedTop = kTrue;
+                piece.X = other.X;
+                piece.Y = other.Y + CH;
+                joined(p, static_cast<Integer>(above));
+            }
+        }
+        const int below = p + columns;
+        if (below <= n && piece.JoinedBottom == kFalse) {
+            PieceRecord& other = puzzle.Pieces[below];
+            if (Near(piece.X, other.X) && Near(piece.Y + CH, other.Y)) {
+                other.JoinedTop = piece.JoinedBottom = kTrue;
+                piece.X = other.X;
+                piece.Y = other.Y - CH;
+                joined(p, static_cast<Integer>(below));
+            }
+        }
+        const int left = p - 1;
+        if (p % columns != 1 && left >= 1 && piece.JoinedLeft == kFalse) {
+            PieceRecord& other = puzzle.Pieces[left];
+            if (Near(piece.X, other.X + CW) && Near(piece.Y, other.Y)) {
+                other.JoinedRight = piece.JoinedLeft = kTrue;
+                piece.X = other.X + CW;
+                piece.Y = other.Y;
+                joined(p, static_cast<Integer>(left));
+            }
+        }
+        const int right = p + 1;
+        if (p % columns != 0 && right <= n && piece.JoinedRight == kFalse) {
+            PieceRecord& other = puzzle.Pieces[right];
+            if (Near(piece.X + CW, other.X) && Near(piece.Y, other.Y)) {
+                other.JoinedLeft = piece.JoinedRight = kTrue;
+                piece.X = other.X - CW;
+                piece.Y = other.Y;
+                joined(p, static_cast<Integer>(right));
+            }
+        }
+    }
+}
+
+} // namespace tess

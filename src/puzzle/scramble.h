@@ -1,0 +1,30 @@
+// Starting a game afresh: one group per piece, and random places for the pieces.
+#pragma once
+
+#include "puzzle/model.h"
+#include "puzzle/random.h"
+
+namespace tess {
+
+// The allowed top-left corners of a piece surface, both ends inclusive.
+struct ScrambleRange {
+    Long MinX = 0;
+    Long MaxX = 0;
+    Long MinY = 0;
+    Long MaxY = 0;
+    friend bool operator==(const ScrambleRange&, const ScrambleRange&) = default;
+};
+
+// Undoes every join and placing: one group per piece in piece order, nothing placed,
+// nothing selected, not solved, clock at 0. InPlace flags are left to the scramble.
+void ClearSettings(Puzzle& puzzle);
+
+// The range that keeps a whole piece surface, knob margins included, inside a play
+// field of the given size. A field too small for any place gives the single place at
+// the minimum on that axis.
+ScrambleRange ScrambleRangeOf(const Puzzle& puzzle, Single fieldWidth, Single fieldHeight);
+
+// Gives the piece a place uniform over the range: X from one draw, then Y from the next.
+void ScatterPiece(PieceRecord& piece, const ScrambleRange& range, RandomSource& random);
+
+} // namespace tess
