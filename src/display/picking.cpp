@@ -14,12 +14,15 @@ struct Shape {
     Side right;
 };
 
-Side SideOf(bool border, bool knob) { return border ? Side::Border : (knob ? Side::Knob : Side::Socket); }
+Side SideOf(bool border, bool knob) {
+    return border ? Side::Border : (knob ? Side::Knob : Side::Socket);
+}
 
 // The checkerboard's two shapes: the even one has knobs left and right and sockets top and
 // bottom, the odd one the reverse; border sides stay straight in both.
 Shape ShapeOf(bool top, bool bottom, bool left, bool right, bool even) {
-    return Shape{SideOf(top, !even), SideOf(bottom, !even), SideOf(left, even), SideOf(right, even)};
+    return Shape{SideOf(top, !even), SideOf(bottom, !even), SideOf(left, even),
+                 SideOf(right, even)};
 }
 
 // Chooses the shape from the piece's place in the grid and one or two of its Out flags,
@@ -158,7 +161,8 @@ void MovePreviewTo(Puzzle& puzzle, double x, double y, Long previewHeight, doubl
     }
 }
 
-void MoveSelectedGroupTo(Puzzle& puzzle, double x, double y, double fieldWidth, double fieldHeight) {
+void MoveSelectedGroupTo(Puzzle& puzzle, double x, double y, double fieldWidth,
+                         double fieldHeight) {
     const Integer s = puzzle.SelectedPiece;
     PieceRecord& selected = puzzle.Pieces[s];
     const GroupRecord& group = puzzle.Groups[selected.Group];

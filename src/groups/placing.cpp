@@ -28,10 +28,10 @@ bool PlaceGroup(Puzzle& puzzle, Integer intGroup) {
 Integer DrawHintGroup(const Puzzle& puzzle, RandomSource& random) {
     const int count = puzzle.GroupOrderCount;
     const auto first = puzzle.GroupOrder.begin() + 1;
-    const bool anyLoose = std::any_of(first, first + count, [&puzzle](Integer g) {
-        return puzzle.Groups[g].InPlace == kFalse;
-    });
-    // Drawing again while a placed group comes up would never end if every listed group were placed.
+    const bool anyLoose = std::any_of(
+        first, first + count, [&puzzle](Integer g) { return puzzle.Groups[g].InPlace == kFalse; });
+    // Drawing again while a placed group comes up would never end if every listed group were
+    // placed.
     if (count == 0 || !anyLoose) {
         return 0;
     }

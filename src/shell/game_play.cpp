@@ -29,8 +29,8 @@ void Game::mnuFileScramble_Click() {
     }
     ClearSettings();
     const QSize field = host_.PlayFieldSize();
-    const ScrambleRange range =
-        ScrambleRangeOf(puzzle, static_cast<Single>(field.width()), static_cast<Single>(field.height()));
+    const ScrambleRange range = ScrambleRangeOf(puzzle, static_cast<Single>(field.width()),
+                                                static_cast<Single>(field.height()));
     random_.Reseed();
     for (int g = 1; g <= puzzle.GroupOrderCount; ++g) {
         const Integer slot = puzzle.GroupOrder[g];
@@ -81,16 +81,19 @@ void Game::SetGroupInPlace(Integer intGroup) {
 
 void Game::AlignGroup(Integer intGroup) {
     const QSize field = host_.PlayFieldSize();
-    tess::AlignGroup(puzzle, intGroup, static_cast<Single>(field.width()), static_cast<Single>(field.height()));
+    tess::AlignGroup(puzzle, intGroup, static_cast<Single>(field.width()),
+                     static_cast<Single>(field.height()));
 }
 
 void Game::AlignAllGroups() {
     const QSize field = host_.PlayFieldSize();
-    tess::AlignAllGroups(puzzle, static_cast<Single>(field.width()), static_cast<Single>(field.height()));
+    tess::AlignAllGroups(puzzle, static_cast<Single>(field.width()),
+                         static_cast<Single>(field.height()));
 }
 
 void Game::picPuzzle_MouseDown(int Button, int, Single X, Single Y) {
-    if (!puzzle.PuzzleLoaded || Button != kLeftButton || puzzle.Dragging || puzzle.PreviewDragging) {
+    if (!puzzle.PuzzleLoaded || Button != kLeftButton || puzzle.Dragging ||
+        puzzle.PreviewDragging) {
         return;
     }
     const Integer picked = FindPieceAt(puzzle, X, Y);
@@ -140,7 +143,8 @@ void Game::picPuzzle_MouseUp(int Button, int, Single, Single) {
             SetGroupInPlace(puzzle.DraggedGroup);
         } else {
             const QSize field = host_.PlayFieldSize();
-            FitDroppedGroup(puzzle, static_cast<Single>(field.width()), static_cast<Single>(field.height()));
+            FitDroppedGroup(puzzle, static_cast<Single>(field.width()),
+                            static_cast<Single>(field.height()));
         }
     }
     puzzle.Dragging = kFalse;

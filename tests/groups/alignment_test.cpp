@@ -14,7 +14,9 @@ struct Place {
 
 Place At(const Puzzle& p, int piece) { return {p.Pieces[piece].X, p.Pieces[piece].Y}; }
 
-void PrintTo(const Place& place, std::ostream* os) { *os << '(' << place.x << ", " << place.y << ')'; }
+void PrintTo(const Place& place, std::ostream* os) {
+    *os << '(' << place.x << ", " << place.y << ')';
+}
 
 TEST(Alignment, TwoPieceRowAgainstTheLeftAndRightBounds) {
     struct Case {
@@ -24,11 +26,11 @@ TEST(Alignment, TwoPieceRowAgainstTheLeftAndRightBounds) {
         Long expected2;
     };
     const std::vector<Case> cases = {
-        {-7, 300, 0, 40},     // d = 0 >= -7: pushed in from the left
-        {0, 300, 0, 40},      // d = 0 >= 0: set to 0 again
-        {230, 300, 220, 260}, // 300 - 230 = 70 <= 80: flush with the right edge
-        {220, 300, 220, 260}, // 300 - 220 = 80 <= 80: set to 220 again
-        {219, 300, 219, 259}, // 81 > 80: stays
+        {-7, 300, 0, 40},        // d = 0 >= -7: pushed in from the left
+        {0, 300, 0, 40},         // d = 0 >= 0: set to 0 again
+        {230, 300, 220, 260},    // 300 - 230 = 70 <= 80: flush with the right edge
+        {220, 300, 220, 260},    // 300 - 220 = 80 <= 80: set to 220 again
+        {219, 300, 219, 259},    // 81 > 80: stays
         {230, 300.5f, 220, 260}, // 220.5 rounds to the even 220
         {230, 301.5f, 222, 262}, // 221.5 rounds to the even 222
     };

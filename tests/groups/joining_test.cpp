@@ -18,7 +18,8 @@ TEST(Joining, NeighboursGroupAbsorbsTheDraggedGroupInAscendingOrder) {
 
     EXPECT_EQ(p.Groups[3].Members, Ints({0, 3, 4, 10, 11}));
     EXPECT_EQ(p.Groups[3].MemberCount, 4);
-    EXPECT_EQ((std::vector<int>{p.Groups[3].MinCol, p.Groups[3].MaxCol, p.Groups[3].MinRow, p.Groups[3].MaxRow}),
+    EXPECT_EQ((std::vector<int>{p.Groups[3].MinCol, p.Groups[3].MaxCol, p.Groups[3].MinRow,
+                                p.Groups[3].MaxRow}),
               (std::vector<int>{2, 3, 0, 1}));
     EXPECT_EQ(p.Groups[4].MemberCount, 0);
     EXPECT_EQ(p.Groups[4].Members, Ints({0}));
@@ -45,7 +46,8 @@ TEST(Joining, SevenUnderTwoMergesEitherWay) {
         SetPieceGroup(p, c.neighbour);
         const GroupRecord& g = p.Groups[c.survivor];
         EXPECT_EQ(g.Members, Ints({0, 2, 7})) << c.dragged;
-        EXPECT_EQ((std::vector<int>{g.MinCol, g.MaxCol, g.MinRow, g.MaxRow}), (std::vector<int>{1, 1, 0, 1}));
+        EXPECT_EQ((std::vector<int>{g.MinCol, g.MaxCol, g.MinRow, g.MaxRow}),
+                  (std::vector<int>{1, 1, 0, 1}));
         EXPECT_EQ(p.Groups[c.dragged].MemberCount, 0);
         EXPECT_EQ(p.Groups[c.dragged].Members, Ints({0}));
         EXPECT_EQ(p.GroupOrder[p.GroupOrderCount], c.survivor);
@@ -72,14 +74,16 @@ TEST(Joining, SetGroupEdgesCoversTheMembers) {
     Regroup(p, 8, {8, 12, 13, 14, 19});
     p.Groups[8].MinCol = p.Groups[8].MaxCol = p.Groups[8].MinRow = p.Groups[8].MaxRow = 0;
     SetGroupEdges(p, 8);
-    EXPECT_EQ((std::vector<int>{p.Groups[8].MinCol, p.Groups[8].MaxCol, p.Groups[8].MinRow, p.Groups[8].MaxRow}),
+    EXPECT_EQ((std::vector<int>{p.Groups[8].MinCol, p.Groups[8].MaxCol, p.Groups[8].MinRow,
+                                p.Groups[8].MaxRow}),
               (std::vector<int>{1, 3, 1, 3}));
 
     Puzzle whole = MakePuzzle(5, 4, 40, 30);
     Regroup(whole, 20, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
     SetGroupEdges(whole, 20);
     const GroupRecord& g = whole.Groups[20];
-    EXPECT_EQ((std::vector<int>{g.MinCol, g.MaxCol, g.MinRow, g.MaxRow}), (std::vector<int>{0, 4, 0, 3}));
+    EXPECT_EQ((std::vector<int>{g.MinCol, g.MaxCol, g.MinRow, g.MaxRow}),
+              (std::vector<int>{0, 4, 0, 3}));
 }
 
 TEST(Joining, RemoveGroupTakesItsLastPositionOutAndEmptiesTheSlot) {

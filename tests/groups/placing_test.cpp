@@ -74,7 +74,8 @@ TEST(Placing, HintDrawsAPositionOfTheDrawingOrder) {
         Integer placed;
     };
     // GroupOrder is 2, 3, 4, 1 after raising group 1: Int(4 r + 1) picks the position.
-    for (const Case c : {Case{0.0f, 2}, Case{0.2499f, 2}, Case{0.25f, 3}, Case{0.6f, 4}, Case{kLargestDraw, 1}}) {
+    for (const Case c :
+         {Case{0.0f, 2}, Case{0.2499f, 2}, Case{0.25f, 3}, Case{0.6f, 4}, Case{kLargestDraw, 1}}) {
         Puzzle p = MakePuzzle(2, 2, 60, 45);
         p.GroupOrder = Ints({0, 2, 3, 4, 1});
         PlayFixture f(std::move(p));

@@ -32,7 +32,8 @@ inline Puzzle MakePuzzle(int columns, int rows, int cellWidth = 84, int cellHeig
     p.TabHeight = static_cast<Integer>(cellHeight / 3);
     p.BoardLeft = static_cast<Integer>(boardLeft);
     p.BoardTop = static_cast<Integer>(boardTop);
-    p.BoardRect = {boardLeft, boardTop, boardLeft + columns * cellWidth, boardTop + rows * cellHeight};
+    p.BoardRect = {boardLeft, boardTop, boardLeft + columns * cellWidth,
+                   boardTop + rows * cellHeight};
     p.Pieces.assign(n + 1, PieceRecord{});
     p.Groups.assign(n + 1, GroupRecord{});
     p.GroupOrder.assign(n + 1, 0);
@@ -47,8 +48,8 @@ inline Puzzle MakePuzzle(int columns, int rows, int cellWidth = 84, int cellHeig
         piece.RightOut = ToFlag(even || piece.Col == columns - 1);
         piece.TopOut = ToFlag(!even || piece.Row == 0);
         piece.BottomOut = ToFlag(!even || piece.Row == rows - 1);
-        piece.CellRect = {piece.Col * cellWidth, piece.Row * cellHeight, (piece.Col + 1) * cellWidth,
-                          (piece.Row + 1) * cellHeight};
+        piece.CellRect = {piece.Col * cellWidth, piece.Row * cellHeight,
+                          (piece.Col + 1) * cellWidth, (piece.Row + 1) * cellHeight};
         piece.HomeX = static_cast<Integer>(boardLeft + 1 + piece.Col * cellWidth - p.TabWidth);
         piece.HomeY = static_cast<Integer>(boardTop + 1 + piece.Row * cellHeight - p.TabHeight);
         piece.X = piece.HomeX;
@@ -73,13 +74,15 @@ inline void Regroup(Puzzle& p, Integer slot, std::initializer_list<Integer> piec
         const Integer old = p.Pieces[m].Group;
         if (old != slot && old != 0) {
             GroupRecord& oldGroup = p.Groups[old];
-            oldGroup.Members.erase(std::find(oldGroup.Members.begin() + 1, oldGroup.Members.end(), m));
+            oldGroup.Members.erase(
+                std::find(oldGroup.Members.begin() + 1, oldGroup.Members.end(), m));
             --oldGroup.MemberCount;
         }
     }
     for (int g = 1; g < static_cast<int>(p.Groups.size()); ++g) {
         if (g != slot && p.Groups[g].MemberCount == 0) {
-            auto at = std::find(p.GroupOrder.begin() + 1, p.GroupOrder.begin() + 1 + p.GroupOrderCount, g);
+            auto at = std::find(p.GroupOrder.begin() + 1,
+                                p.GroupOrder.begin() + 1 + p.GroupOrderCount, g);
             if (at != p.GroupOrder.begin() + 1 + p.GroupOrderCount) {
                 p.GroupOrder.erase(at);
                 --p.GroupOrderCount;
@@ -156,7 +159,8 @@ struct PlayFixture {
         Puzzle& p = game->puzzle;
         game->surfaces.PieceSurfaces.assign(1, Surface{});
         for (int i = 1; i <= p.NumberOfPieces; ++i) {
-            Surface s = Surface::CreateSurface(p.CellWidth + 2 * p.TabWidth, p.CellHeight + 2 * p.TabHeight);
+            Surface s = Surface::CreateSurface(p.CellWidth + 2 * p.TabWidth,
+                                               p.CellHeight + 2 * p.TabHeight);
             s.SetColorKey(TransparentKey);
             s.BltColorFill(WholeRect, 0x808080);
             game->surfaces.PieceSurfaces.push_back(std::move(s));
@@ -177,8 +181,8 @@ struct PlayFixture {
 
 #define EXPECT_CONSISTENT(puzzle)                                                                  \
     do {                                                                                           \
-        const QStringList problems_ = ::tess::CheckModelInvariants(puzzle);                         \
-        EXPECT_TRUE(problems_.isEmpty()) << problems_.join('\n').toStdString();                   \
+        const QStringList problems_ = ::tess::CheckModelInvariants(puzzle);                        \
+        EXPECT_TRUE(problems_.isEmpty()) << problems_.join('\n').toStdString();                    \
     } while (false)
 
 } // namespace tess::test

@@ -1,5 +1,5 @@
-#include "puzzle/scramble.h"
 #include "groups/play_models.h"
+#include "puzzle/scramble.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,8 @@ TEST(Scramble, EachPieceTakesTwoSuccessiveDrawsXFirst) {
     const std::vector<Case> cases = {
         {0.0f, 0.0f, 29, 22},
         {kLargestDraw, kLargestDraw, 659, 454},
-        {0.5f, 0.5f, 344, 238}, // Int(631 x 0.5 + 29) = Int(344.5); Int(433 x 0.5 + 22) = Int(238.5)
+        {0.5f, 0.5f, 344,
+         238}, // Int(631 x 0.5 + 29) = Int(344.5); Int(433 x 0.5 + 22) = Int(238.5)
         {0.25f, 0.75f, 186, 346},
     };
     const ScrambleRange range{29, 659, 22, 454};
@@ -109,8 +110,8 @@ TEST(Scramble, TheCommandReseedsOnceAndScattersInPieceOrder) {
     const Puzzle& q = f.puzzle();
     EXPECT_EQ(f.scripted.reseeds, 1);
     EXPECT_EQ(f.scripted.draws, 128);
-    EXPECT_EQ((std::vector<Long>{q.Pieces[1].X, q.Pieces[1].Y, q.Pieces[2].X, q.Pieces[2].Y, q.Pieces[3].X,
-                                 q.Pieces[3].Y}),
+    EXPECT_EQ((std::vector<Long>{q.Pieces[1].X, q.Pieces[1].Y, q.Pieces[2].X, q.Pieces[2].Y,
+                                 q.Pieces[3].X, q.Pieces[3].Y}),
               (std::vector<Long>{29, 454, 659, 22, 344, 238}));
     EXPECT_EQ(q.Groups[5].InPlace, kFalse);
     EXPECT_EQ(q.GroupOrderCount, 64);
