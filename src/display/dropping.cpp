@@ -14,6 +14,11 @@ constexpr Long kTolerance = 5;
 
 bool Near(Long a, Long b) { return std::abs(a - b) < kTolerance; }
 
+// A fixed piece belongs to no group and is never fitted to. A snap earlier in the same
+// drop can bring a piece within reach of a fixed neighbour although the grabbed piece
+// missed its home; merging into "group 0" would then corrupt the model.
+bool IsLoose(const PieceRecord& piece) { return piece.Group != 0; }
+
 } // namespace
 
 bool IsNearHome(const PieceRecord& piece) {
@@ -48,7 +53,7 @@ void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
         const int above = p - columns;
         if (above > 0 && piece.JoinedTop == kFalse) {
             PieceRecord& other = puzzle.Pieces[above];
-            if (Near(piece.X, other.X) && Near(piece.Y, other.Y + CH)) {
+            if (IsLoose(other) && Near(piece.X, other.X) && Near(piece.Y, other.Y + CH)) {
                 other.JoinedBottom = piece.JoinedTop = kTrue;
                 piece.X = other.X;
                 piece.Y = other.Y + CH;
@@ -58,7 +63,7 @@ void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
         const int below = p + columns;
         if (below <= n && piece.JoinedBottom == kFalse) {
             PieceRecord& other = puzzle.Pieces[below];
-            if (Near(piece.X, other.X) && Near(piece.Y + CH, other.Y)) {
+            if (IsLoose(other) && Near(piece.X, other.X) && Near(piece.Y + CH, other.Y)) {
                 other.JoinedTop = piece.JoinedBottom = kTrue;
                 piece.X = other.X;
                 piece.Y = other.Y - CH;
@@ -68,7 +73,7 @@ void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
         const int left = p - 1;
         if (p % columns != 1 && left >= 1 && piece.JoinedLeft == kFalse) {
             PieceRecord& other = puzzle.Pieces[left];
-            if (Near(piece.X, other.X + CW) && Near(piece.Y, other.Y)) {
+            if (IsLoose(other) && Near(piece.X, other.X + CW) && Near(piece.Y, other.Y)) {
                 other.JoinedRight = piece.JoinedLeft = kTrue;
                 piece.X = other.X + CW;
                 piece.Y = other.Y;
@@ -78,7 +83,7 @@ void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
         const int right = p + 1;
         if (p % columns != 0 && right <= n && piece.JoinedRight == kFalse) {
             PieceRecord& other = puzzle.Pieces[right];
-            if (Near(piece.X + CW, other.X) && Near(piece.Y, other.Y)) {
+            if (IsLoose(other) && Near(piece.X + CW, other.X) && Near(piece.Y, other.Y)) {
                 other.JoinedLeft = piece.JoinedRight = kTrue;
                 piece.X = other.X - CW;
                 piece.Y = other.Y;

@@ -171,5 +171,21 @@ TEST(Dropping, ADragWhosePieceWasPlacedMeanwhileEndsWithoutEffect) {
     EXPECT_CONSISTENT(p);
 }
 
+TEST(Dropping, ASnapThatBringsAPieceNextToAFixedNeighbourDoesNotJoinIt) {
+    PlayFixture f(Spread());
+    Puzzle& p = f.puzzle();
+    f.game->SetGroupInPlace(12);
+    // 2 lies 3 pixels below its home; 7 is dropped 6 below its own, so it misses home but
+    // fits under 2, which brings it within 3 pixels of the fixed 12 below it.
+    p.Pieces[2].X = p.Pieces[2].HomeX;
+    p.Pieces[2].Y = p.Pieces[2].HomeY + 3;
+    DragTo(f, 7, p.Pieces[7].HomeX, p.Pieces[7].HomeY + 6);
+    EXPECT_EQ(p.Groups[2].Members, Ints({0, 2, 7}));
+    EXPECT_EQ(p.Pieces[7].JoinedBottom, kFalse);
+    EXPECT_EQ(p.Pieces[12].JoinedTop, kFalse);
+    EXPECT_EQ(p.PlacedPieces, Ints({0, 12}));
+    EXPECT_CONSISTENT(p);
+}
+
 } // namespace
 } // namespace tess::test
