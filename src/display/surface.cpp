@@ -76,9 +76,7 @@ Surface Surface::CreateStretchedSurface(const Surface& source, Long width, Long 
     return Surface(Stretch(source.image_, width, height));
 }
 
-SurfaceDesc Surface::GetSurfaceDesc() const {
-    return SurfaceDesc{image_.width(), image_.height()};
-}
+SurfaceDesc Surface::GetSurfaceDesc() const { return SurfaceDesc{image_.width(), image_.height()}; }
 
 void Surface::Release() {
     image_ = QImage();
@@ -171,9 +169,8 @@ void Surface::BltFast(Long x, Long y, const Surface& source, const Rect& sourceR
     if (image_.isNull() || source.image_.isNull()) {
         return;
     }
-    Rect src = sourceRect == WholeRect
-                   ? Rect{0, 0, source.image_.width(), source.image_.height()}
-                   : sourceRect;
+    Rect src = sourceRect == WholeRect ? Rect{0, 0, source.image_.width(), source.image_.height()}
+                                       : sourceRect;
     // Clip against the source, moving the destination with it.
     const Rect clippedSrc = Clip(src, source.image_.width(), source.image_.height());
     x += clippedSrc.Left - src.Left;

@@ -27,9 +27,9 @@ CutLayout ComputeCutLayout(Integer originalWidth, Integer originalHeight, Intege
     layout.TabWidth = static_cast<Integer>(layout.CellWidth / 3);
     layout.BoardLeft = CInt(CLng(fieldWidth - imageWidth) / 2);
     layout.BoardTop = CInt(CLng(fieldHeight - imageHeight) / 2);
-    layout.BoardRect = Rect{layout.BoardLeft, layout.BoardTop,
-                            layout.BoardLeft + Long{columns} * layout.CellWidth,
-                            layout.BoardTop + Long{layout.CellHeight} * rows};
+    layout.BoardRect =
+        Rect{layout.BoardLeft, layout.BoardTop, layout.BoardLeft + Long{columns} * layout.CellWidth,
+             layout.BoardTop + Long{layout.CellHeight} * rows};
     return layout;
 }
 
@@ -56,12 +56,9 @@ void ApplyCutLayout(Puzzle& puzzle, const CutLayout& layout) {
 LineSizes OutlineLineSizes(const Puzzle& puzzle) {
     const Long cw = puzzle.CellWidth;
     const Long ch = puzzle.CellHeight;
-    return LineSizes{Long{puzzle.PuzzleColumns} * cw + 2,
-                     Long{puzzle.PuzzleRows} * ch + 2,
-                     cw + 2,
-                     ch,
-                     cw / 9 + puzzle.TabWidth + 1,
-                     ch / 9 + puzzle.TabHeight};
+    return LineSizes{
+        Long{puzzle.PuzzleColumns} * cw + 2, Long{puzzle.PuzzleRows} * ch + 2, cw + 2, ch,
+        cw / 9 + puzzle.TabWidth + 1,        ch / 9 + puzzle.TabHeight};
 }
 
 std::vector<Integer> CurveInsets(Integer base, Integer depth, CurveKind kind) {

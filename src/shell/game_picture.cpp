@@ -155,8 +155,8 @@ void Game::InitPreview() {
 void Game::InitPreviewFrom(const Surface& picture) {
     const QSize field = host_.PlayFieldSize();
     // The play field starts at the left edge of the window's client area.
-    const PreviewGeometry geometry = ComputePreviewGeometry(
-        puzzle.ImageWidth, puzzle.ImageHeight, settings.PreviewSize, field.width(), 0);
+    const PreviewGeometry geometry = ComputePreviewGeometry(puzzle.ImageWidth, puzzle.ImageHeight,
+                                                            settings.PreviewSize, field.width(), 0);
     surfaces.PreviewSurface =
         Surface::CreateStretchedSurface(picture, geometry.Width, geometry.Height);
     surfaces.PreviewSurface.NudgePixels(TransparentKey);

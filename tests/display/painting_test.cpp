@@ -84,16 +84,34 @@ TEST(Painting, OutlinesFollowTheTable) {
     };
     const Case cases[] = {
         // Top-left corner: lines top and left, stubs bottom and right.
-        {0, 0, kFalse, kFalse,
-         {{L::EdgeLineH, 119, 214}, {L::EdgeStubH, 119, 260}, {L::EdgeStubH, 155, 260},
-          {L::EdgeLineV, 119, 215}, {L::EdgeStubV, 180, 215}, {L::EdgeStubV, 180, 240}}},
+        {0,
+         0,
+         kFalse,
+         kFalse,
+         {{L::EdgeLineH, 119, 214},
+          {L::EdgeStubH, 119, 260},
+          {L::EdgeStubH, 155, 260},
+          {L::EdgeLineV, 119, 215},
+          {L::EdgeStubV, 180, 215},
+          {L::EdgeStubV, 180, 240}}},
         // The centre: stubs everywhere, with each side's own offset of the second stub.
-        {1, 1, kFalse, kFalse,
-         {{L::EdgeStubH, 119, 214}, {L::EdgeStubH, 153, 214}, {L::EdgeStubH, 119, 260},
-          {L::EdgeStubH, 155, 260}, {L::EdgeStubV, 119, 215}, {L::EdgeStubV, 119, 241},
-          {L::EdgeStubV, 180, 215}, {L::EdgeStubV, 180, 240}}},
+        {1,
+         1,
+         kFalse,
+         kFalse,
+         {{L::EdgeStubH, 119, 214},
+          {L::EdgeStubH, 153, 214},
+          {L::EdgeStubH, 119, 260},
+          {L::EdgeStubH, 155, 260},
+          {L::EdgeStubV, 119, 215},
+          {L::EdgeStubV, 119, 241},
+          {L::EdgeStubV, 180, 215},
+          {L::EdgeStubV, 180, 240}}},
         // Bottom-right corner joined above and on its right: bottom line, left stubs.
-        {2, 2, kTrue, kTrue,
+        {2,
+         2,
+         kTrue,
+         kTrue,
          {{L::EdgeLineH, 119, 260}, {L::EdgeStubV, 119, 215}, {L::EdgeStubV, 119, 241}}},
     };
     for (const Case& c : cases) {

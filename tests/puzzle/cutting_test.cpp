@@ -2,8 +2,8 @@
 
 #include "puzzle/grid.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 
 namespace tess {

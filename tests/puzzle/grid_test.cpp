@@ -21,16 +21,17 @@ TEST(Grid, ChoosesColumnsAndRowsAsTheWorkedGridsShow) {
         Integer n, width, height, columns, rows;
     };
     const Case cases[] = {
-        {64, 640, 480, 8, 8},   {12, 640, 480, 4, 3}, {12, 480, 640, 2, 6}, {12, 500, 500, 3, 4},
-        {4, 640, 480, 2, 2},    {4, 480, 640, 2, 2},  {6, 640, 480, 3, 2},  {6, 480, 640, 2, 3},
+        {64, 640, 480, 8, 8},    {12, 640, 480, 4, 3}, {12, 480, 640, 2, 6}, {12, 500, 500, 3, 4},
+        {4, 640, 480, 2, 2},     {4, 480, 640, 2, 2},  {6, 640, 480, 3, 2},  {6, 480, 640, 2, 3},
         {100, 640, 480, 10, 10}, // bestDiff 1; only k = 4 (v = 1) comes below it
-        {13, 640, 480, 13, 1},  // no candidate: one row for a landscape picture
-        {13, 480, 640, 1, 13},  // and one column for a portrait or square one
+        {13, 640, 480, 13, 1},   // no candidate: one row for a landscape picture
+        {13, 480, 640, 1, 13},   // and one column for a portrait or square one
         {1, 100, 100, 1, 1},
     };
     for (const Case& c : cases) {
         const std::vector<Integer> divisors = CandidateDivisors(c.n);
-        const auto grid = ChooseGrid(c.n, divisors, Integer(divisors.size() - 1), c.width, c.height);
+        const auto grid =
+            ChooseGrid(c.n, divisors, Integer(divisors.size() - 1), c.width, c.height);
         ASSERT_TRUE(grid.has_value()) << c.n;
         EXPECT_EQ(grid->Columns, c.columns) << c.n << " " << c.width << "x" << c.height;
         EXPECT_EQ(grid->Rows, c.rows) << c.n << " " << c.width << "x" << c.height;
