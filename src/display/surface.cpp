@@ -5,7 +5,15 @@
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
+#include <bit>
+#include <cstdlib>
 #include <cstring>
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tess {
 
@@ -43,10 +51,38 @@ QImage Stretch(const QImage& image, Long width, Long height) {
     return scaled;
 }
 
-// The part of a rectangle that lies within 0..width x 0..height.
-Rect Clip(const Rect& r, Long width, Long height) {
-    return Rect{std::max<Long>(r.Left, 0), std::max<Long>(r.Top, 0), std::min<Long>(r.Right, width),
-                std::min<Long>(r.Bottom, height)};
+// The part of a rectangle that lies within another.
+Rect ClipTo(const Rect& r, const Rect& bounds) {
+    return Rect{std::max(r.Left, bounds.Left), std::max(r.Top, bounds.Top),
+                std::min(r.Right, bounds.Right), std::min(r.Bottom, bounds.Bottom)};
+}
+
+Rect Clip(const Rect& r, Long width, Long height) { return ClipTo(r, Rect{0, 0, width, height}); }
+
+} // namespace
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+
+// A large surface (the back buffer) gets memory aligned to huge pages and asks for them: the
+// paint writes rows all over it, and with 4 KB pages most rows would miss the TLB.
+QImage LargeImage(Long width, Long height) {
+    const std::size_t bytes = std::size_t(width) * std::size_t(height) * sizeof(QRgb);
+#ifdef __linux__
+    if (bytes >= kHugePage) {
+        const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        void* memory = std::aligned_alloc(kHugePage, rounded);
+        if (memory == nullptr) {
+            return QImage();
+        }
+        madvise(memory, rounded, MADV_HUGEPAGE);
+        return QImage(
+            static_cast<uchar*>(memory), width, height, qsizetype(width) * qsizetype(sizeof(QRgb)),
+            QImage::Format_RGB32, [](void* data) { std::free(data); }, memory);
+    }
+#endif
+    return QImage(width, height, QImage::Format_RGB32);
 }
 
 } // namespace
@@ -55,7 +91,7 @@ Surface Surface::CreateSurface(Long width, Long height) {
     if (width <= 0 || height <= 0) {
         throw SurfaceError("a surface needs a positive width and height");
     }
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = LargeImage(width, height);
     if (image.isNull()) {
         throw SurfaceError("out of memory for a surface");
     }
@@ -91,6 +127,33 @@ void Surface::SetColorKey(Long key) {
     Changed();
 }
 
+namespace {
+
+// The first x from `x` on where whether line[x] equals `value` is no longer `equal`. Surfaces
+// are Format_RGB32, so every pixel carries alpha 0xFF and compares as a whole word.
+Long SkipPixels(const QRgb* line, Long x, Long width, QRgb value, bool equal) {
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi32(static_cast<int>(value));
+    while (x + 4 <= width) {
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x));
+        int same = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(pixels, wanted)));
+        if (!equal) {
+            same = ~same & 0xF;
+        }
+        if (same != 0xF) {
+            return x + std::countr_one(static_cast<unsigned>(same));
+        }
+        x += 4;
+    }
+#endif
+    while (x < width && (line[x] == value) == equal) {
+        ++x;
+    }
+    return x;
+}
+
+} // namespace
+
 void Surface::PrepareKeyedCopy() {
     runs_.clear();
     rowStart_.assign(std::size_t(std::max(image_.height(), 0)) + 1, 0);
@@ -98,20 +161,15 @@ void Surface::PrepareKeyedCopy() {
         runsValid_ = false;
         return;
     }
-    const QRgb key = static_cast<QRgb>(colorKey_) & kRgbMask;
+    const QRgb key = kOpaque | (static_cast<QRgb>(colorKey_) & kRgbMask);
     const Long width = image_.width();
     for (Long y = 0; y < image_.height(); ++y) {
         rowStart_[y] = static_cast<Long>(runs_.size());
         const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
         Long x = 0;
         while (x < width) {
-            while (x < width && (line[x] & kRgbMask) == key) {
-                ++x;
-            }
-            const Long start = x;
-            while (x < width && (line[x] & kRgbMask) != key) {
-                ++x;
-            }
+            const Long start = SkipPixels(line, x, width, key, true);
+            x = SkipPixels(line, start, width, key, false);
             if (x > start) {
                 runs_.push_back(Run{start, x - start});
             }
@@ -152,8 +210,8 @@ void Surface::BltColorFill(const Rect& rect, Long pixel) {
     if (image_.isNull()) {
         return;
     }
-    const Rect r = rect == WholeRect ? Rect{0, 0, image_.width(), image_.height()}
-                                     : Clip(rect, image_.width(), image_.height());
+    const Rect whole{0, 0, image_.width(), image_.height()};
+    const Rect r = ClipTo(rect == WholeRect ? whole : rect, whole);
     if (r.Right <= r.Left || r.Bottom <= r.Top) {
         return;
     }
@@ -177,16 +235,17 @@ void Surface::BltFast(Long x, Long y, const Surface& source, const Rect& sourceR
     y += clippedSrc.Top - src.Top;
     src = clippedSrc;
     // Clip against the destination.
-    if (x < 0) {
-        src.Left -= x;
-        x = 0;
+    const Rect bounds{0, 0, image_.width(), image_.height()};
+    if (x < bounds.Left) {
+        src.Left += bounds.Left - x;
+        x = bounds.Left;
     }
-    if (y < 0) {
-        src.Top -= y;
-        y = 0;
+    if (y < bounds.Top) {
+        src.Top += bounds.Top - y;
+        y = bounds.Top;
     }
-    src.Right = std::min<Long>(src.Right, src.Left + (image_.width() - x));
-    src.Bottom = std::min<Long>(src.Bottom, src.Top + (image_.height() - y));
+    src.Right = std::min<Long>(src.Right, src.Left + (bounds.Right - x));
+    src.Bottom = std::min<Long>(src.Bottom, src.Top + (bounds.Bottom - y));
     const Long width = src.Right - src.Left;
     if (width <= 0 || src.Bottom <= src.Top) {
         return;
@@ -207,6 +266,19 @@ void Surface::BltFast(Long x, Long y, const Surface& source, const Rect& sourceR
     if (!keyed) {
         for (Long row = src.Top; row < src.Bottom; ++row) {
             std::memcpy(toRow(row), fromRow(row) + src.Left, std::size_t(width) * sizeof(QRgb));
+        }
+        return;
+    }
+    if (source.runsValid_ && src.Left == 0 && src.Right == source.image_.width()) {
+        // The common case of a piece wholly inside the field: no run needs clipping.
+        for (Long row = src.Top; row < src.Bottom; ++row) {
+            const QRgb* from = fromRow(row);
+            QRgb* to = toRow(row);
+            const Run* run = source.runs_.data() + source.rowStart_[row];
+            const Run* end = source.runs_.data() + source.rowStart_[row + 1];
+            for (; run != end; ++run) {
+                std::memcpy(to + run->X, from + run->X, std::size_t(run->Length) * sizeof(QRgb));
+            }
         }
         return;
     }

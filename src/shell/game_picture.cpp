@@ -80,13 +80,13 @@ void Game::CutPuzzle() {
     puzzle.ImageHeight = layout.ImageHeight;
     puzzle.ImageWidth = layout.ImageWidth;
 
-    // The bitmap is decoded once for both the play-field picture and the preview.
-    const Surface picture = Surface::CreateSurfaceFromFile(WholeImageTempPath());
     surfaces.WholeImageSurface =
-        Surface::CreateStretchedSurface(picture, layout.ImageWidth, layout.ImageHeight);
+        Surface::CreateSurfaceFromFile(WholeImageTempPath(), layout.ImageWidth, layout.ImageHeight);
     surfaces.WholeImageSurface.NudgePixels(TransparentKey);
     if (settings.ViewPreview) {
-        InitPreviewFrom(picture);
+        // The preview is a reduction of the picture just scaled from the bitmap: the same
+        // picture at a smaller size, without decoding and reducing the whole bitmap again.
+        InitPreviewFrom(surfaces.WholeImageSurface);
     }
 
     ApplyCutLayout(puzzle, layout);
