@@ -168,3 +168,24 @@ TEST(ResizePuzzle, AWindowSizeChangeRecutsAndADisplayChangeDoesTheSameAtThePaint
 
 } // namespace
 } // namespace tess
+
+namespace tess {
+namespace {
+
+TEST(Clock, EachTickAddsASecondAndPaintsNothing) {
+    test::GameFixture f;
+    f.game->puzzle.NumberOfPieces = 4;
+    SetPictureFileName(f.game->puzzle,
+                       test::WritePatternPicture(f.ProgramFolder(), "p.bmp", 64, 48));
+    f.game->SetWholeImage();
+    EXPECT_TRUE(f.host.timerEnabled) << "a cut puzzle starts the clock";
+    f.game->puzzle.ElapsedSeconds = 41;
+    const int presents = f.host.presentCount;
+    f.game->tmrPuzzle_Timer();
+    f.game->tmrPuzzle_Timer();
+    EXPECT_EQ(f.game->puzzle.ElapsedSeconds, 43);
+    EXPECT_EQ(f.host.presentCount, presents);
+}
+
+} // namespace
+} // namespace tess
