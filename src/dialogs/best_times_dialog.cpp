@@ -13,6 +13,7 @@ namespace tess {
 BestTimesDialog::BestTimesDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
     setObjectName(QStringLiteral("frmBestTimes"));
     setWindowTitle(QStringLiteral("Tessellara - Best Times"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     lstViewBestTimes = new QTreeWidget(this);
     lstViewBestTimes->setObjectName(QStringLiteral("lstViewBestTimes"));
@@ -42,9 +43,12 @@ BestTimesDialog::BestTimesDialog(Game& game, QWidget* parent) : QDialog(parent),
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstViewBestTimes);
     layout->addLayout(buttons);
-    resize(480, 420);
-
     FillList();
+    // Tall enough for all 20 rows without scrolling.
+    lstViewBestTimes->setMinimumHeight(lstViewBestTimes->header()->sizeHint().height() +
+                                       kBestTimesCount * lstViewBestTimes->sizeHintForRow(0) +
+                                       2 * lstViewBestTimes->frameWidth());
+    resize(480, sizeHint().height());
 }
 
 void BestTimesDialog::FillList() {
