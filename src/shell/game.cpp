@@ -63,7 +63,8 @@ void Game::Form_Resize() {
     }
     const QSize field = host_.PlayFieldSize();
     surfaces.BackBuffer.Release();
-    surfaces.BackBuffer = Surface::CreateSurface(std::max(field.width(), 1), std::max(field.height(), 1));
+    surfaces.BackBuffer =
+        Surface::CreateSurface(std::max(field.width(), 1), std::max(field.height(), 1));
     if (puzzle.PuzzleLoaded) {
         ResizePuzzle();
         ScalePiecesPosition();
@@ -95,7 +96,9 @@ void Game::mnuFileClose_Click() {
     host_.SetPuzzleCommandsEnabled(false);
 }
 
-void Game::EnableCommands() { host_.SetPuzzleCommandsEnabled(true); }
+void Game::EnableCommands() {
+    host_.SetPuzzleCommandsEnabled(true);
+}
 
 void Game::mnuViewPreview_Click() {
     if (!settings.ViewPreview) {
@@ -116,6 +119,10 @@ void Game::mnuFileOpen_Click() {
         QString initDir;
         if (!settings.InitDir.isEmpty() && FolderHasAFile(settings.InitDir)) {
             initDir = settings.InitDir;
+        } else if (settings.InitDir.isEmpty() && !facts_.SamplesFolder.isEmpty() &&
+                   FolderHasAFile(facts_.SamplesFolder)) {
+            // Nothing opened yet: start among the sample pictures.
+            initDir = facts_.SamplesFolder;
         }
         const std::optional<QString> chosen = host_.AskOpenFileName(kOpenFilter, initDir);
         if (!chosen || chosen->isEmpty()) {
@@ -147,6 +154,8 @@ void Game::SaveInitDir() {
     store_.Write(QStringLiteral("InitDir"), settings.InitDir);
 }
 
-void Game::tmrPuzzle_Timer() { ++puzzle.ElapsedSeconds; }
+void Game::tmrPuzzle_Timer() {
+    ++puzzle.ElapsedSeconds;
+}
 
 } // namespace tess

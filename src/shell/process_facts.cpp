@@ -22,13 +22,16 @@ QString ChooseProgramFolder(const QString& executableDir) {
     return folder;
 }
 
-QString JoinCommandLine(const QStringList& arguments) { return arguments.mid(1).join(QLatin1Char(' ')); }
+QString JoinCommandLine(const QStringList& arguments) {
+    return arguments.mid(1).join(QLatin1Char(' '));
+}
 
 ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& executableDir) {
     ProcessFacts facts;
     facts.AppDir = QDir::cleanPath(executableDir);
     const QString overridden = qEnvironmentVariable("TESSELLARA_PROGRAM_FOLDER");
     facts.ProgramFolder = overridden.isEmpty() ? ChooseProgramFolder(executableDir) : overridden;
+    facts.SamplesFolder = facts.AppDir + QStringLiteral("/samples");
     facts.CommandLine = JoinCommandLine(arguments);
     return facts;
 }
