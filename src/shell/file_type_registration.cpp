@@ -31,13 +31,17 @@ QString XdgFolder(const char* variable, const QString& fallbackUnderHome) {
     return QDir::homePath() + QLatin1Char('/') + fallbackUnderHome;
 }
 
-void WriteFileIgnoringFailure(const QString& path, const QByteArray& content) {
+// True when the file held something else before.
+bool WriteFileIgnoringFailure(const QString& path, const QByteArray& content) {
+    QFile previous(path);
+    const bool changed = !previous.open(QIODevice::ReadOnly) || previous.readAll() != content;
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(content);
         file.commit();
     }
+    return changed;
 }
 
 void RunToolIfPresent(const QString& tool, const QStringList& arguments) {
@@ -274,36 +278,41 @@ QByteArray FileTypeRegistry::DesktopEntry(const QString& extension) const {
 }
 
 void FileTypeRegistry::Commit() {
-    bool wrote = false;
+    bool packagesChanged = false;
+    bool entriesChanged = false;
     for (const QString& extension : Extensions()) {
         const QString typeName = Value(extension);
-        const QByteArray package = MimePackage(extension);
-        WriteFileIgnoringFailure(MimePackagePath(typeName), package);
+        packagesChanged |=
+            WriteFileIgnoringFailure(MimePackagePath(typeName), MimePackage(extension));
         const QByteArray desktopEntry = DesktopEntry(extension);
-        if (!desktopEntry.isEmpty()) {
-            WriteFileIgnoringFailure(DesktopEntryPath(typeName), desktopEntry);
-            QFile list(MimeAppsListPath());
-            QByteArray existing;
-            if (list.exists()) {
-                if (!list.open(QIODevice::ReadOnly)) {
-                    continue;
-                }
-                existing = list.readAll();
-                list.close();
-            }
-            const QByteArray updated = SetDefaultApplication(existing, MimeTypeNameFor(typeName),
-                                                             DesktopEntryNameFor(typeName));
-            if (updated != existing) {
-                WriteFileIgnoringFailure(MimeAppsListPath(), updated);
-            }
+        if (desktopEntry.isEmpty()) {
+            continue;
         }
-        wrote = true;
+        entriesChanged |= WriteFileIgnoringFailure(DesktopEntryPath(typeName), desktopEntry);
+        QFile list(MimeAppsListPath());
+        QByteArray existing;
+        if (list.exists()) {
+            if (!list.open(QIODevice::ReadOnly)) {
+                continue;
+            }
+            existing = list.readAll();
+            list.close();
+        }
+        const QByteArray updated = SetDefaultApplication(existing, MimeTypeNameFor(typeName),
+                                                         DesktopEntryNameFor(typeName));
+        if (updated != existing) {
+            WriteFileIgnoringFailure(MimeAppsListPath(), updated);
+        }
     }
-    if (wrote) {
-        RunToolIfPresent(QStringLiteral("update-mime-database"),
-                         {folders_.DataHome + QStringLiteral("/mime")});
-        RunToolIfPresent(QStringLiteral("update-desktop-database"),
-                         {folders_.DataHome + QStringLiteral("/applications")});
+    // The caches are rebuilt when what they index changed or when they are missing; the
+    // tools take a noticeable part of a second.
+    const QString mime = folders_.DataHome + QStringLiteral("/mime");
+    if (packagesChanged || !QFile::exists(mime + QStringLiteral("/mime.cache"))) {
+        RunToolIfPresent(QStringLiteral("update-mime-database"), {mime});
+    }
+    const QString applications = folders_.DataHome + QStringLiteral("/applications");
+    if (entriesChanged || !QFile::exists(applications + QStringLiteral("/mimeinfo.cache"))) {
+        RunToolIfPresent(QStringLiteral("update-desktop-database"), {applications});
     }
 }
 
