@@ -63,8 +63,7 @@ void Game::Form_Resize() {
     }
     const QSize field = host_.PlayFieldSize();
     surfaces.BackBuffer.Release();
-    surfaces.BackBuffer =
-        Surface::CreateSurface(std::max(field.width(), 1), std::max(field.height(), 1));
+    surfaces.BackBuffer = Surface::CreateSurface(std::max(field.width(), 1), std::max(field.height(), 1));
     if (puzzle.PuzzleLoaded) {
         ResizePuzzle();
         ScalePiecesPosition();
@@ -96,9 +95,7 @@ void Game::mnuFileClose_Click() {
     host_.SetPuzzleCommandsEnabled(false);
 }
 
-void Game::EnableCommands() {
-    host_.SetPuzzleCommandsEnabled(true);
-}
+void Game::EnableCommands() { host_.SetPuzzleCommandsEnabled(true); }
 
 void Game::mnuViewPreview_Click() {
     if (!settings.ViewPreview) {
@@ -154,8 +151,6 @@ void Game::SaveInitDir() {
     store_.Write(QStringLiteral("InitDir"), settings.InitDir);
 }
 
-void Game::tmrPuzzle_Timer() {
-    ++puzzle.ElapsedSeconds;
-}
+void Game::tmrPuzzle_Timer() { ++puzzle.ElapsedSeconds; }
 
 } // namespace tess

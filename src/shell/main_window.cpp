@@ -41,9 +41,7 @@ MainWindow::~MainWindow() {
     }
 }
 
-void MainWindow::Start() {
-    game_.Form_Load();
-}
+void MainWindow::Start() { game_.Form_Load(); }
 
 void MainWindow::BuildMenus() {
     auto item = [this](QMenu* menu, const char* name, const QString& caption, bool enabled) {
@@ -61,10 +59,8 @@ void MainWindow::BuildMenus() {
     mnuFileOpen = item(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."), true);
     mnuFileClose = item(mnuFile, "mnuFileClose", QStringLiteral("Close"), false);
     separator(mnuFile, "Hyphen1");
-    mnuFileLoadPuzzleState =
-        item(mnuFile, "mnuFileLoadPuzzleState", QStringLiteral("Load Puzzle State"), true);
-    mnuFileSavePuzzleState =
-        item(mnuFile, "mnuFileSavePuzzleState", QStringLiteral("Save Puzzle State"), false);
+    mnuFileLoadPuzzleState = item(mnuFile, "mnuFileLoadPuzzleState", QStringLiteral("Load Puzzle State"), true);
+    mnuFileSavePuzzleState = item(mnuFile, "mnuFileSavePuzzleState", QStringLiteral("Save Puzzle State"), false);
     separator(mnuFile, "Hyphen3");
     mnuFileScramble = item(mnuFile, "mnuFileScramble", QStringLiteral("Scramble"), true);
     mnuFileHint = item(mnuFile, "mnuFileHint", QStringLiteral("Hint"), true);
@@ -139,22 +135,15 @@ void MainWindow::BuildClientArea() {
 
     picPuzzle = new PlayField(client_);
     picPuzzle->move(0, kPlayFieldTop);
-    picPuzzle->onMouseDown = [this](int b, int s, float x, float y) {
-        game_.picPuzzle_MouseDown(b, s, x, y);
-    };
-    picPuzzle->onMouseMove = [this](int b, int s, float x, float y) {
-        game_.picPuzzle_MouseMove(b, s, x, y);
-    };
-    picPuzzle->onMouseUp = [this](int b, int s, float x, float y) {
-        game_.picPuzzle_MouseUp(b, s, x, y);
-    };
+    picPuzzle->onMouseDown = [this](int b, int s, float x, float y) { game_.picPuzzle_MouseDown(b, s, x, y); };
+    picPuzzle->onMouseMove = [this](int b, int s, float x, float y) { game_.picPuzzle_MouseMove(b, s, x, y); };
+    picPuzzle->onMouseUp = [this](int b, int s, float x, float y) { game_.picPuzzle_MouseUp(b, s, x, y); };
 }
 
 // The minimum applies to the whole window, frame included where a window manager draws one.
 void MainWindow::ApplyMinimumSize() {
     const QSize frame = frameGeometry().size() - geometry().size();
-    setMinimumSize(std::max(kMinimumWidth - frame.width(), 1),
-                   std::max(kMinimumHeight - frame.height(), 1));
+    setMinimumSize(std::max(kMinimumWidth - frame.width(), 1), std::max(kMinimumHeight - frame.height(), 1));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -194,9 +183,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::mnuView_Click() {
-    mnuViewPreview->setChecked(game_.settings.ViewPreview);
-}
+void MainWindow::mnuView_Click() { mnuViewPreview->setChecked(game_.settings.ViewPreview); }
 
 void MainWindow::Toolbar1_ButtonClick(int index) {
     if (index == 1) {
@@ -211,13 +198,9 @@ void MainWindow::mnuFileOptions_Click() {}
 void MainWindow::mnuViewBestTimes_Click() {}
 void MainWindow::mnuHelpAbout_Click() {}
 
-QSize MainWindow::PlayFieldSize() const {
-    return picPuzzle->ScaleSize();
-}
+QSize MainWindow::PlayFieldSize() const { return picPuzzle->ScaleSize(); }
 
-bool MainWindow::IsMinimized() const {
-    return isMinimized();
-}
+bool MainWindow::IsMinimized() const { return isMinimized(); }
 
 void MainWindow::ShowWindow() {
     show();
@@ -226,13 +209,9 @@ void MainWindow::ShowWindow() {
     Form_Resize();
 }
 
-void MainWindow::PresentPlayField(const QImage& backBuffer) {
-    picPuzzle->Present(&backBuffer);
-}
+void MainWindow::PresentPlayField(const QImage& backBuffer) { picPuzzle->Present(&backBuffer); }
 
-void MainWindow::ClearPlayField() {
-    picPuzzle->Present(nullptr);
-}
+void MainWindow::ClearPlayField() { picPuzzle->Present(nullptr); }
 
 void MainWindow::SetPlayFieldPointer(int mousePointer) {
     if (mousePointer == kPointerSizeAll) {
@@ -277,8 +256,7 @@ QString MainWindow::InputBox(const QString& prompt) {
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
-std::optional<QString> MainWindow::AskFileName(const QString& filter, const QString& initDir,
-                                               bool save) {
+std::optional<QString> MainWindow::AskFileName(const QString& filter, const QString& initDir, bool save) {
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("dlgCommon"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -309,15 +287,16 @@ void MainWindow::RegisterFileType() {
                           CurrentDesktopFolders());
 }
 
+// Only existing files go to the recent documents.
 void MainWindow::AddRecentDocument(const QString& path) {
     const QFileInfo file(path);
     if (!file.isFile()) {
         return;
     }
-    const QString program = QCoreApplication::applicationFilePath();
+    const QString exec = QCoreApplication::applicationFilePath() + QStringLiteral(" %f");
     AddRecentDocumentTo(RecentlyUsedPath(),
                         RecentDocument{file.absoluteFilePath(), MimeTypeNameFor(kStateFileType),
-                                       game_.facts().Title, program + QStringLiteral(" %f")});
+                                       game_.facts().Title, exec});
 }
 
 } // namespace tess

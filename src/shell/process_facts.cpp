@@ -22,9 +22,7 @@ QString ChooseProgramFolder(const QString& executableDir) {
     return folder;
 }
 
-QString JoinCommandLine(const QStringList& arguments) {
-    return arguments.mid(1).join(QLatin1Char(' '));
-}
+QString JoinCommandLine(const QStringList& arguments) { return arguments.mid(1).join(QLatin1Char(' ')); }
 
 ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& executableDir) {
     ProcessFacts facts;
