@@ -200,6 +200,18 @@ TEST(PlayThrough, AGeneratedPictureIsOpenedJoinedAndPlacedWithTheMouse) {
     EXPECT_EQ(p.ElapsedSeconds, 0);
     EXPECT_FALSE(t.window->tmrPuzzle->isActive());
     EXPECT_GE(t.drops, 12);
+
+    // 75 seconds for 12 pieces, first in the table; the image name keeps the padding of
+    // the fixed-length picture path field after its last separator.
+    QFile file(t.folder.path() + QStringLiteral("/besttimes.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const qsizetype nameLength = kPictureFileNameLength - (t.folder.path().size() + 1);
+    QByteArray expected = "\"Ann\"\r\n0\r\n1\r\n15\r\n12\r\n\"" +
+                          QByteArray("harbour.bmp").leftJustified(nameLength, ' ') + "\"\r\n";
+    for (int entry = 2; entry <= 20; ++entry) {
+        expected += "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
+    }
+    EXPECT_EQ(file.readAll(), expected);
 }
 
 } // namespace
