@@ -72,10 +72,13 @@ void Game::mnuFileSavePuzzleState_Click() {
         return;
     }
     // The data goes to a temporary file beside the target, which replaces the target only
-    // once every byte is on disk; on any failure the old file stays as it was.
+    // once every byte is written; on any failure the old file stays as it was. The explicit
+    // flush matters: commit() does not notice a buffered write that fails when it is flushed
+    // (a full disk, a file size limit) and would put a cut-off file in the target's place.
     QSaveFile file(*chosen);
     const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(written.bytes) == written.bytes.size() && file.commit();
+                       file.write(written.bytes) == written.bytes.size() && file.flush() &&
+                       file.commit();
     if (!saved) {
         const QString reason = file.errorString();
         file.cancelWriting();
