@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QSaveFile>
 #include <exception>
+#include <stdexcept>
 
 namespace tess {
 
@@ -146,6 +147,10 @@ void Game::LoadPuzzleState() {
         puzzle.PuzzleLoaded = kTrue;
         EnableCommands();
         ResizePuzzle();
+        if (!puzzle.PuzzleLoaded) {
+            // Cutting reported its own failure and gave up the puzzle.
+            throw std::runtime_error("its pieces could not be cut");
+        }
         ScalePiecesPosition();
         AlignAllGroups();
         picPuzzle_Paint();
