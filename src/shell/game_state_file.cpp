@@ -44,12 +44,12 @@ QString Unpadded(QString field) {
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString& error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+        error = QStringLiteral("it cannot be opened (%1)").arg(file.errorString());
         return std::nullopt;
     }
     QByteArray bytes = file.read(StateFileMaxSize());
     if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
+        error = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -154,7 +154,8 @@ void Game::LoadPuzzleState() {
         ScalePiecesPosition();
         AlignAllGroups();
         picPuzzle_Paint();
-        SetTimer(true);
+        // A finished game has nothing left to time.
+        SetTimer(!puzzle.PuzzleSolved);
     } catch (const std::exception& failure) {
         puzzle = previousPuzzle;
         surfaces = previousSurfaces;

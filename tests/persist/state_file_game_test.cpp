@@ -150,10 +150,12 @@ TEST(LoadPuzzleState, RestoresTheGameInOrderAndRestartsTheClock) {
     s.Load("done.psf", FinishedTwoByTwo(s.picture).Bytes());
     EXPECT_EQ(p.PuzzleSolved, kTrue);
     EXPECT_EQ(p.PlacedCount, 4);
+    EXPECT_FALSE(s.f.host.timerEnabled) << "a finished game has no clock running";
     s.Load("fresh.psf", FreshTwoByTwo(s.picture, 12).Bytes());
     EXPECT_EQ(p.PuzzleSolved, kFalse);
     EXPECT_EQ(p.ElapsedSeconds, 12);
     EXPECT_EQ(p.NumberOfPieces, 4);
+    EXPECT_TRUE(s.f.host.timerEnabled);
     EXPECT_EQ(s.game.surfaces.PieceSurfaces.size(), 5u);
     EXPECT_TRUE(s.f.host.messages.isEmpty());
 }
@@ -201,8 +203,8 @@ TEST(LoadPuzzleState, ABadFileOrPictureLeavesTheCurrentGameAndItsClockAsTheyWere
         s.game.puzzle.PuzzleStateFileName = s.PathOf(name);
         s.game.LoadPuzzleState();
         ASSERT_EQ(s.f.host.messages.size(), 1);
-        EXPECT_TRUE(
-            s.f.host.messages.first().contains("\"" + s.PathOf(name) + "\" cannot be loaded: "))
+        EXPECT_TRUE(s.f.host.messages.first().contains("\"" + s.PathOf(name) +
+                                                       "\" cannot be loaded: it cannot be "))
             << s.f.host.messages.first().toStdString();
         EXPECT_TRUE(s.State() == before) << name.toStdString();
     }
