@@ -21,6 +21,8 @@ const QString kLoadTitle = QStringLiteral("Load Puzzle State");
 // Why the picture of a saved game cannot be cut again; empty when it can.
 QString PictureProblem(const QString& path) {
     QImageReader reader(path);
+    // The same allowance as opening a picture: about 11000 x 11000 pixels.
+    reader.setAllocationLimit(512);
     const QImage image = reader.read();
     if (image.isNull()) {
         return QStringLiteral("its picture \"%1\" cannot be read (%2)")
