@@ -275,24 +275,24 @@ TEST(SavePuzzleState, RefusesAGroupTooLargeForItsRecordBeforeAskingForAName) {
     EXPECT_FALSE(QFile::exists(s.PathOf("big.psf")));
 }
 
-// Makes writing into a folder fail until destroyed: by its permissions, or, for root, whom
-// permissions do not stop, by the file system's immutable attribute.
-class UnwritableFolder {
+// Makes writing into a folder, or to a file, fail until destroyed: by its permissions, or,
+// for root, whom permissions do not stop, by the file system's immutable attribute.
+class Unwritable {
 public:
-    explicit UnwritableFolder(const QString& path) : path_(path) {
+    explicit Unwritable(const QString& path) : path_(path) {
         if (geteuid() != 0) {
             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
             active_ = true;
             return;
         }
-        fd_ = open(path.toLocal8Bit().constData(), O_RDONLY | O_DIRECTORY);
+        fd_ = open(path.toLocal8Bit().constData(), O_RDONLY);
         int flags = 0;
         if (fd_ >= 0 && ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
             flags |= FS_IMMUTABLE_FL;
             active_ = ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
         }
     }
-    ~UnwritableFolder() {
+    ~Unwritable() {
         if (geteuid() != 0) {
             QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                              QFileDevice::ExeOwner);
@@ -376,7 +376,7 @@ TEST(SavePuzzleState, AWriteThatFailsPartWayLeavesTheOldFileByteForByte) {
 
 TEST(SavePuzzleState, AReadOnlyFolderLeavesTheOldFileByteForByte) {
     FailingSave save;
-    const UnwritableFolder folder(save.s.PathOf("out"));
+    const Unwritable folder(save.s.PathOf("out"));
     if (!folder.active()) {
         GTEST_SKIP() << "cannot make a folder unwritable here: running as root on a file "
                         "system without the immutable attribute";
