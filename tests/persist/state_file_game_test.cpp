@@ -1,6 +1,7 @@
 // Saving and loading through the game object: the commands, the messages, the clock,
 // and a current game that no bad file or failed save can damage.
 #include "persist/state_file.h"
+#include "puzzle/invariants.h"
 #include "state_file_cases.h"
 #include "state_file_models.h"
 #include "support/recording_host.h"
@@ -443,6 +444,60 @@ TEST(Open, TakesOnlyALowerCasePsfAsAStateFile) {
             EXPECT_EQ(PicturePath(s.game.puzzle), path);
         }
     }
+}
+
+TEST(LoadPuzzleState, FitsTheSavedPositionsIntoASmallerPlayField) {
+    StateFileFixture s;
+    s.f.host.playFieldSize = QSize(400, 300);
+    s.game.Form_Resize();
+    HandGame hand = MidGameThreeByTwo(s.picture);
+    hand.PieceRecords[3].Y = 520; // piece 4, alone, saved below this field's bottom
+    s.Load("boat.psf", hand.Bytes());
+    ASSERT_TRUE(s.f.host.messages.isEmpty()) << s.f.host.messages.join("\n").toStdString();
+
+    const Puzzle& p = s.game.puzzle;
+    const int cw = p.CellWidth;
+    const int ch = p.CellHeight;
+    ASSERT_GT(cw, 0);
+    EXPECT_EQ(p.Pieces[4].X, 40);
+    EXPECT_EQ(p.Pieces[4].Y, 300 - ch) << "pulled up into the field";
+    EXPECT_LE(p.Pieces[6].X, 400 - cw) << "saved at 580";
+    // The placed piece lies on its home in this field, which differs from the saved one.
+    EXPECT_EQ(p.Pieces[3].X, p.Pieces[3].HomeX);
+    EXPECT_EQ(p.Pieces[3].Y, p.Pieces[3].HomeY);
+    EXPECT_NE(p.Pieces[3].HomeX, HandHomeX(2));
+    EXPECT_TRUE(CheckModelInvariants(p).isEmpty())
+        << CheckModelInvariants(p).join("\n").toStdString();
+}
+
+TEST(LoadPuzzleState, AFailedRebuildPutsTheCurrentGameBack) {
+    StateFileFixture s;
+    s.Load("boat.psf", MidGameThreeByTwo(s.picture).Bytes());
+    ASSERT_TRUE(QFile::exists(s.game.WholeImageTempPath()));
+    const GameState before = s.State();
+    const QImage screen = s.f.host.lastFrame;
+    const QString other = s.PathOf("pictures/other.bmp");
+    WritePicture(other, 90, 200);
+    WriteFile(s.PathOf("other.psf"), FreshTwoByTwo(other, 5).Bytes());
+
+    // The picture reads well, but the temporary bitmap cannot be written.
+    const Unwritable bitmap(s.game.WholeImageTempPath());
+    if (!bitmap.active()) {
+        GTEST_SKIP() << "cannot make a file unwritable here: running as root on a file system "
+                        "without the immutable attribute";
+    }
+    s.ClearRecords();
+    s.game.puzzle.PuzzleStateFileName = s.PathOf("other.psf");
+    s.game.LoadPuzzleState();
+    ASSERT_EQ(s.f.host.messages.size(), 1);
+    EXPECT_TRUE(s.f.host.messages.first().contains(
+        "cannot be loaded: the puzzle could not be rebuilt from it (cannot write "))
+        << s.f.host.messages.first().toStdString();
+    EXPECT_TRUE(s.State() == before);
+    EXPECT_EQ(s.f.host.calls.mid(s.f.host.calls.size() - 2),
+              (QStringList{"SetTimerEnabled 1", "ShowMessage"}))
+        << "the clock runs on";
+    EXPECT_TRUE(s.f.host.lastFrame == screen) << "the current game is painted again";
 }
 
 } // namespace

@@ -137,6 +137,7 @@ TEST(StateFileWindow, SavesThroughTheMenuClosesAndLoadsTheSameGameBack) {
 
     window.mnuFileClose->trigger();
     ASSERT_FALSE(w.game().puzzle.PuzzleLoaded);
+    ASSERT_FALSE(w.Screen() == screenBefore) << "the comparison below can tell games apart";
     ASSERT_FALSE(window.tmrPuzzle->isActive());
 
     // Cancelling the load changes nothing; then load the saved game from the menu.
