@@ -2,6 +2,7 @@
 // window events into the game's handlers.
 #include "shell/main_window.h"
 
+#include "dialogs/best_times_dialog.h"
 #include "shell/dialog_filter.h"
 #include "shell/toolbar_icons.h"
 
@@ -206,7 +207,7 @@ void MainWindow::Toolbar1_ButtonClick(int index) {
 
 // Dialog commands: hooks until the dialogs land.
 void MainWindow::mnuFileOptions_Click() {}
-void MainWindow::mnuViewBestTimes_Click() {}
+void MainWindow::mnuViewBestTimes_Click() { BestTimesDialog(game_, this).exec(); }
 void MainWindow::mnuHelpAbout_Click() {}
 
 QSize MainWindow::PlayFieldSize() const { return picPuzzle->ScaleSize(); }
