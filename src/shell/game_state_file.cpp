@@ -1,10 +1,185 @@
-// Saving and loading unfinished games. Hooks until the state file lands: each does nothing yet.
+// Saving and loading unfinished games. A save replaces its target only when the whole
+// file is written; a load checks the file and the picture before it touches the game on
+// the screen, and puts that game back if rebuilding the loaded one fails.
+#include "persist/state_file.h"
 #include "shell/game.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QSaveFile>
+#include <exception>
+#include <stdexcept>
 
 namespace tess {
 
-void Game::mnuFileSavePuzzleState_Click() {}
-void Game::mnuFileLoadPuzzleState_Click() {}
-void Game::LoadPuzzleState() {}
+namespace {
+
+const QString kSaveTitle = QStringLiteral("Save Puzzle State");
+const QString kLoadTitle = QStringLiteral("Load Puzzle State");
+
+// Why the picture of a saved game cannot be cut again; empty when it can.
+QString PictureProblem(const QString& path) {
+    QImageReader reader(path);
+    // The same allowance as opening a picture: about 11000 x 11000 pixels.
+    reader.setAllocationLimit(512);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        return QStringLiteral("its picture \"%1\" cannot be read (%2)")
+            .arg(QDir::toNativeSeparators(path), reader.errorString());
+    }
+    if (image.width() <= 32 || image.height() <= 32) {
+        return QStringLiteral("its picture \"%1\" is smaller than 33 x 33 pixels")
+            .arg(QDir::toNativeSeparators(path));
+    }
+    return QString();
+}
+
+QString Unpadded(QString field) {
+    while (field.endsWith(QLatin1Char(' '))) {
+        field.chop(1);
+    }
+    return field;
+}
+
+// The file's bytes, or why they cannot be had. The file is closed on return.
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("it cannot be opened (%1)").arg(file.errorString());
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(StateFileMaxSize());
+    if (file.error() != QFileDevice::NoError) {
+        error = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace
+
+void Game::mnuFileSavePuzzleState_Click() {
+    if (!puzzle.PuzzleLoaded) {
+        return;
+    }
+    // A game the format cannot hold is refused before a name is asked for.
+    StateFileWriteResult written = WriteStateFile(puzzle);
+    if (!written.error.isEmpty()) {
+        host_.ShowMessage(QStringLiteral("This game cannot be saved: %1.").arg(written.error),
+                          kSaveTitle);
+        return;
+    }
+    const std::optional<QString> chosen = host_.AskSaveFileName(kStateFileFilter);
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    // The data goes to a temporary file beside the target, which replaces the target only
+    // once every byte is written; on any failure the old file stays as it was. The explicit
+    // flush matters: commit() does not notice a buffered write that fails when it is flushed
+    // (a full disk, a file size limit) and would put a cut-off file in the target's place.
+    QSaveFile file(*chosen);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(written.bytes) == written.bytes.size() && file.flush() &&
+                       file.commit();
+    if (!saved) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        host_.ShowMessage(
+            QStringLiteral(
+                "The puzzle state could not be saved to \"%1\": %2. No file was changed.")
+                .arg(QDir::toNativeSeparators(*chosen), reason),
+            kSaveTitle);
+    }
+}
+
+void Game::mnuFileLoadPuzzleState_Click() {
+    const std::optional<QString> chosen = host_.AskOpenFileName(kStateFileFilter, QString());
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    puzzle.PuzzleStateFileName = *chosen;
+    LoadPuzzleState();
+}
+
+void Game::LoadPuzzleState() {
+    const QString path = puzzle.PuzzleStateFileName;
+    auto report = [this, &path](const QString& problem) {
+        QString text = QStringLiteral("The puzzle state file \"%1\" cannot be loaded: %2.")
+                           .arg(QDir::toNativeSeparators(path), problem);
+        if (puzzle.PuzzleLoaded) {
+            text += QStringLiteral("\n\nThe current game goes on unchanged.");
+        }
+        host_.ShowMessage(text, kLoadTitle);
+    };
+
+    // Everything is checked before the game on the screen, or its clock, is touched.
+    QString readError;
+    const std::optional<QByteArray> bytes = ReadWholeFile(path, readError);
+    if (!bytes) {
+        report(readError);
+        return;
+    }
+    StateFileReadResult read = ReadStateFile(*bytes);
+    if (!read.game) {
+        report(read.error);
+        return;
+    }
+    if (const QString problem = PictureProblem(Unpadded(read.game->PictureFileName));
+        !problem.isEmpty()) {
+        report(problem);
+        return;
+    }
+
+    // Rebuilding cuts the picture again and overwrites the temporary bitmap; keep what is
+    // needed to put the current game back should any step fail.
+    const Puzzle previousPuzzle = puzzle;
+    const Surfaces previousSurfaces = surfaces;
+    const bool previousTimer = TimerEnabled();
+    std::optional<QByteArray> previousBitmap;
+    if (QFile bitmap(WholeImageTempPath()); bitmap.open(QIODevice::ReadOnly)) {
+        previousBitmap = bitmap.readAll();
+    }
+
+    try {
+        SetTimer(false);
+        surfaces.PieceSurfaces.assign(read.game->NumberOfPieces + 1, Surface{});
+        RestoreSavedGame(puzzle, std::move(*read.game));
+        GetOriginalImageSize();
+        puzzle.PuzzleLoaded = kTrue;
+        EnableCommands();
+        ResizePuzzle();
+        if (!puzzle.PuzzleLoaded) {
+            // Cutting reported its own failure and gave up the puzzle.
+            throw std::runtime_error("its pieces could not be cut");
+        }
+        ScalePiecesPosition();
+        AlignAllGroups();
+        picPuzzle_Paint();
+        // A finished game has nothing left to time.
+        SetTimer(!puzzle.PuzzleSolved);
+    } catch (const std::exception& failure) {
+        puzzle = previousPuzzle;
+        surfaces = previousSurfaces;
+        if (previousBitmap) {
+            QSaveFile bitmap(WholeImageTempPath());
+            if (bitmap.open(QIODevice::WriteOnly)) {
+                bitmap.write(*previousBitmap);
+                bitmap.commit();
+            }
+        } else {
+            QFile::remove(WholeImageTempPath());
+        }
+        host_.SetPuzzleCommandsEnabled(puzzle.PuzzleLoaded != kFalse);
+        try {
+            picPuzzle_Paint();
+        } catch (const std::exception&) {
+            // The previous frame stays on the screen; the model is whole again.
+        }
+        SetTimer(previousTimer);
+        report(QStringLiteral("the puzzle could not be rebuilt from it (%1)")
+                   .arg(QString::fromLocal8Bit(failure.what())));
+    }
+}
 
 } // namespace tess
