@@ -2,6 +2,8 @@
 // window events into the game's handlers.
 #include "shell/main_window.h"
 
+#include "dialogs/about_dialog.h"
+#include "dialogs/options_dialog.h"
 #include "shell/dialog_filter.h"
 #include "shell/toolbar_icons.h"
 
@@ -200,9 +202,15 @@ void MainWindow::Toolbar1_ButtonClick(int index) {
 }
 
 // Dialog commands: hooks until the dialogs land.
-void MainWindow::mnuFileOptions_Click() {}
+void MainWindow::mnuFileOptions_Click() {
+    OptionsDialog dialog(game_, this);
+    dialog.exec();
+}
 void MainWindow::mnuViewBestTimes_Click() {}
-void MainWindow::mnuHelpAbout_Click() {}
+void MainWindow::mnuHelpAbout_Click() {
+    AboutDialog dialog(game_.facts(), AboutDesktop::Current(), this);
+    dialog.exec();
+}
 
 QSize MainWindow::PlayFieldSize() const { return picPuzzle->ScaleSize(); }
 
