@@ -25,6 +25,7 @@ void AddColorRow(QGridLayout* grid, int row, QLabel* label, SwatchLabel* swatch,
     grid->addWidget(label, row, 0);
     grid->addWidget(swatch, row, 1);
     grid->addWidget(button, row, 2);
+    grid->setColumnStretch(0, 1);
 }
 
 // The row to show for a stored list index: the index itself when it is a row; otherwise the
@@ -163,16 +164,20 @@ void OptionsDialog::BuildControls() {
     buttons->addWidget(cmdCancel);
     buttons->addWidget(cmdApply);
 
-    auto* grid = new QGridLayout;
-    grid->addWidget(fraNumPieces, 0, 0);
-    grid->addWidget(fraPreviewSize, 0, 1, 2, 1);
-    grid->addWidget(fraMainColors, 2, 0);
-    grid->addWidget(fraPreviewCaption, 2, 1);
-    grid->setRowStretch(1, 1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(fraOptions);
+    left->addWidget(fraNumPieces);
+    left->addWidget(fraMainColors);
+    auto* right = new QVBoxLayout;
+    right->addWidget(fraPreviewSize);
+    right->addWidget(fraPreviewCaption);
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(fraOptions);
-    layout->addLayout(grid);
+    layout->addLayout(columns);
     layout->addWidget(fraAdvancedOptions);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
