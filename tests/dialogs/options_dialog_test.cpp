@@ -23,7 +23,10 @@ struct OptionsFixture : test::GameFixture {
         dialog->show();
     }
 
-    void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Clicks near the left edge, where a check or option button has its box.
+    void Click(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
 
     QMap<QString, QString> File() {
         store->Sync();
