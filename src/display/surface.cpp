@@ -5,6 +5,15 @@
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
+#include <bit>
+#include <cstdlib>
+#include <cstring>
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace tess {
 
@@ -12,20 +21,68 @@ namespace {
 
 constexpr QRgb kOpaque = 0xFF000000u;
 constexpr QRgb kRgbMask = 0x00FFFFFFu;
+// Largest picture a surface is made from, in megabytes of decoded pixels (about 11000 x
+// 11000); larger files are refused instead of exhausting memory.
+constexpr int kAllocationLimitMegabytes = 512;
 
 QImage ReadBitmap(const QString& path) {
     QImageReader reader(path);
+    reader.setAllocationLimit(kAllocationLimitMegabytes);
     QImage image = reader.read();
     if (image.isNull()) {
-        throw SurfaceError(QStringLiteral("cannot read %1: %2").arg(path, reader.errorString()).toStdString());
+        throw SurfaceError(
+            QStringLiteral("cannot read %1: %2").arg(path, reader.errorString()).toStdString());
     }
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// The part of a rectangle that lies within 0..width x 0..height.
-Rect Clip(const Rect& r, Long width, Long height) {
-    return Rect{std::max<Long>(r.Left, 0), std::max<Long>(r.Top, 0), std::min<Long>(r.Right, width),
-                std::min<Long>(r.Bottom, height)};
+QImage Stretch(const QImage& image, Long width, Long height) {
+    if (width <= 0 || height <= 0) {
+        throw SurfaceError("a surface needs a positive width and height");
+    }
+    if (image.width() == width && image.height() == height) {
+        return image;
+    }
+    QImage scaled = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
+    if (scaled.isNull()) {
+        throw SurfaceError("out of memory for a surface");
+    }
+    return scaled;
+}
+
+// The part of a rectangle that lies within another.
+Rect ClipTo(const Rect& r, const Rect& bounds) {
+    return Rect{std::max(r.Left, bounds.Left), std::max(r.Top, bounds.Top),
+                std::min(r.Right, bounds.Right), std::min(r.Bottom, bounds.Bottom)};
+}
+
+Rect Clip(const Rect& r, Long width, Long height) { return ClipTo(r, Rect{0, 0, width, height}); }
+
+} // namespace
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+
+// A large surface (the back buffer) gets memory aligned to huge pages and asks for them: the
+// paint writes rows all over it, and with 4 KB pages most rows would miss the TLB.
+QImage LargeImage(Long width, Long height) {
+    const std::size_t bytes = std::size_t(width) * std::size_t(height) * sizeof(QRgb);
+#ifdef __linux__
+    if (bytes >= kHugePage) {
+        const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        void* memory = std::aligned_alloc(kHugePage, rounded);
+        if (memory == nullptr) {
+            return QImage();
+        }
+        madvise(memory, rounded, MADV_HUGEPAGE);
+        return QImage(
+            static_cast<uchar*>(memory), width, height, qsizetype(width) * qsizetype(sizeof(QRgb)),
+            QImage::Format_RGB32, [](void* data) { std::free(data); }, memory);
+    }
+#endif
+    return QImage(width, height, QImage::Format_RGB32);
 }
 
 } // namespace
@@ -34,7 +91,7 @@ Surface Surface::CreateSurface(Long width, Long height) {
     if (width <= 0 || height <= 0) {
         throw SurfaceError("a surface needs a positive width and height");
     }
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = LargeImage(width, height);
     if (image.isNull()) {
         throw SurfaceError("out of memory for a surface");
     }
@@ -45,15 +102,14 @@ Surface Surface::CreateSurface(Long width, Long height) {
 Surface Surface::CreateSurfaceFromFile(const QString& path) { return Surface(ReadBitmap(path)); }
 
 Surface Surface::CreateSurfaceFromFile(const QString& path, Long width, Long height) {
-    if (width <= 0 || height <= 0) {
-        throw SurfaceError("a surface needs a positive width and height");
+    return Surface(Stretch(ReadBitmap(path), width, height));
+}
+
+Surface Surface::CreateStretchedSurface(const Surface& source, Long width, Long height) {
+    if (source.IsNull()) {
+        throw SurfaceError("no surface to stretch");
     }
-    QImage image = ReadBitmap(path);
-    if (image.width() != width || image.height() != height) {
-        image = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .convertToFormat(QImage::Format_RGB32);
-    }
-    return Surface(std::move(image));
+    return Surface(Stretch(source.image_, width, height));
 }
 
 SurfaceDesc Surface::GetSurfaceDesc() const { return SurfaceDesc{image_.width(), image_.height()}; }
@@ -61,21 +117,110 @@ SurfaceDesc Surface::GetSurfaceDesc() const { return SurfaceDesc{image_.width(),
 void Surface::Release() {
     image_ = QImage();
     colorKey_ = -1;
+    runs_ = {};
+    rowStart_ = {};
+    Changed();
 }
 
-void Surface::SetColorKey(Long key) { colorKey_ = key; }
+void Surface::SetColorKey(Long key) {
+    colorKey_ = key;
+    Changed();
+}
+
+namespace {
+
+// The first x from `x` on where whether line[x] equals `value` is no longer `equal`. Surfaces
+// are Format_RGB32, so every pixel carries alpha 0xFF and compares as a whole word.
+Long SkipPixels(const QRgb* line, Long x, Long width, QRgb value, bool equal) {
+#ifdef __SSE2__
+    const __m128i wanted = _mm_set1_epi32(static_cast<int>(value));
+    while (x + 4 <= width) {
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + x));
+        int same = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(pixels, wanted)));
+        if (!equal) {
+            same = ~same & 0xF;
+        }
+        if (same != 0xF) {
+            return x + std::countr_one(static_cast<unsigned>(same));
+        }
+        x += 4;
+    }
+#endif
+    while (x < width && (line[x] == value) == equal) {
+        ++x;
+    }
+    return x;
+}
+
+} // namespace
+
+void Surface::PrepareKeyedCopy() {
+    runs_.clear();
+    rowStart_.assign(std::size_t(std::max(image_.height(), 0)) + 1, 0);
+    if (image_.isNull() || colorKey_ < 0) {
+        runsValid_ = false;
+        return;
+    }
+    const QRgb key = kOpaque | (static_cast<QRgb>(colorKey_) & kRgbMask);
+    const Long width = image_.width();
+    for (Long y = 0; y < image_.height(); ++y) {
+        rowStart_[y] = static_cast<Long>(runs_.size());
+        const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        Long x = 0;
+        while (x < width) {
+            const Long start = SkipPixels(line, x, width, key, true);
+            x = SkipPixels(line, start, width, key, false);
+            if (x > start) {
+                runs_.push_back(Run{start, x - start});
+            }
+        }
+    }
+    rowStart_[image_.height()] = static_cast<Long>(runs_.size());
+    runs_.shrink_to_fit();
+    runsValid_ = true;
+}
+
+void Surface::NudgePixels(Long value) {
+    if (image_.isNull()) {
+        return;
+    }
+    const QRgb from = static_cast<QRgb>(value) & kRgbMask;
+    // One step in blue, downward unless blue is already 0.
+    const QRgb to = kOpaque | ((from & 0xFFu) != 0 ? from - 1 : from + 1);
+    const Long width = image_.width();
+    for (Long y = 0; y < image_.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        const auto* hit = std::find_if(line, line + width,
+                                       [from](QRgb pixel) { return (pixel & kRgbMask) == from; });
+        if (hit == line + width) {
+            continue;
+        }
+        // Write access only to the rows that change, so an untouched image stays shared.
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (Long x = Long(hit - line); x < width; ++x) {
+            if ((row[x] & kRgbMask) == from) {
+                row[x] = to;
+            }
+        }
+    }
+    Changed();
+}
 
 void Surface::BltColorFill(const Rect& rect, Long pixel) {
     if (image_.isNull()) {
         return;
     }
-    const Rect r = rect == WholeRect ? Rect{0, 0, image_.width(), image_.height()}
-                                     : Clip(rect, image_.width(), image_.height());
+    const Rect whole{0, 0, image_.width(), image_.height()};
+    const Rect r = ClipTo(rect == WholeRect ? whole : rect, whole);
+    if (r.Right <= r.Left || r.Bottom <= r.Top) {
+        return;
+    }
     const QRgb value = kOpaque | (static_cast<QRgb>(pixel) & kRgbMask);
     for (Long y = r.Top; y < r.Bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(line + r.Left, line + std::max(r.Left, r.Right), value);
+        std::fill(line + r.Left, line + r.Right, value);
     }
+    Changed();
 }
 
 void Surface::BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect, int flags) {
@@ -90,29 +235,73 @@ void Surface::BltFast(Long x, Long y, const Surface& source, const Rect& sourceR
     y += clippedSrc.Top - src.Top;
     src = clippedSrc;
     // Clip against the destination.
-    if (x < 0) {
-        src.Left -= x;
-        x = 0;
+    const Rect bounds{0, 0, image_.width(), image_.height()};
+    if (x < bounds.Left) {
+        src.Left += bounds.Left - x;
+        x = bounds.Left;
     }
-    if (y < 0) {
-        src.Top -= y;
-        y = 0;
+    if (y < bounds.Top) {
+        src.Top += bounds.Top - y;
+        y = bounds.Top;
     }
-    src.Right = std::min<Long>(src.Right, src.Left + (image_.width() - x));
-    src.Bottom = std::min<Long>(src.Bottom, src.Top + (image_.height() - y));
+    src.Right = std::min<Long>(src.Right, src.Left + (bounds.Right - x));
+    src.Bottom = std::min<Long>(src.Bottom, src.Top + (bounds.Bottom - y));
     const Long width = src.Right - src.Left;
     if (width <= 0 || src.Bottom <= src.Top) {
         return;
     }
+    Changed();
     const bool keyed = (flags & 0x01) != 0 && source.colorKey_ >= 0;
+    // bytesPerLine rather than scanLine per row: one detach check for the whole copy.
+    uchar* toBits = image_.bits();
+    const qsizetype toStride = image_.bytesPerLine();
+    const uchar* fromBits = source.image_.constBits();
+    const qsizetype fromStride = source.image_.bytesPerLine();
+    auto toRow = [&](Long row) {
+        return reinterpret_cast<QRgb*>(toBits + toStride * (y + row - src.Top)) + x;
+    };
+    auto fromRow = [&](Long row) {
+        return reinterpret_cast<const QRgb*>(fromBits + fromStride * row);
+    };
+    if (!keyed) {
+        for (Long row = src.Top; row < src.Bottom; ++row) {
+            std::memcpy(toRow(row), fromRow(row) + src.Left, std::size_t(width) * sizeof(QRgb));
+        }
+        return;
+    }
+    if (source.runsValid_ && src.Left == 0 && src.Right == source.image_.width()) {
+        // The common case of a piece wholly inside the field: no run needs clipping.
+        for (Long row = src.Top; row < src.Bottom; ++row) {
+            const QRgb* from = fromRow(row);
+            QRgb* to = toRow(row);
+            const Run* run = source.runs_.data() + source.rowStart_[row];
+            const Run* end = source.runs_.data() + source.rowStart_[row + 1];
+            for (; run != end; ++run) {
+                std::memcpy(to + run->X, from + run->X, std::size_t(run->Length) * sizeof(QRgb));
+            }
+        }
+        return;
+    }
+    if (source.runsValid_) {
+        for (Long row = src.Top; row < src.Bottom; ++row) {
+            const QRgb* from = fromRow(row);
+            QRgb* to = toRow(row) - src.Left;
+            const Run* run = source.runs_.data() + source.rowStart_[row];
+            const Run* end = source.runs_.data() + source.rowStart_[row + 1];
+            for (; run != end; ++run) {
+                const Long a = std::max(run->X, src.Left);
+                const Long b = std::min(run->X + run->Length, src.Right);
+                if (a < b) {
+                    std::memcpy(to + a, from + a, std::size_t(b - a) * sizeof(QRgb));
+                }
+            }
+        }
+        return;
+    }
     const QRgb key = static_cast<QRgb>(source.colorKey_) & kRgbMask;
     for (Long row = src.Top; row < src.Bottom; ++row) {
-        const auto* from = reinterpret_cast<const QRgb*>(source.image_.constScanLine(row)) + src.Left;
-        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y + row - src.Top)) + x;
-        if (!keyed) {
-            std::copy(from, from + width, to);
-            continue;
-        }
+        const QRgb* from = fromRow(row) + src.Left;
+        QRgb* to = toRow(row);
         for (Long i = 0; i < width; ++i) {
             if ((from[i] & kRgbMask) != key) {
                 to[i] = from[i];
@@ -127,6 +316,7 @@ void Surface::DrawText(Long x, Long y, const QString& text) {
     if (image_.isNull()) {
         return;
     }
+    Changed();
     QPainter painter(&image_);
     painter.setPen(QColor(foreColor_ & 0xFF, (foreColor_ >> 8) & 0xFF, (foreColor_ >> 16) & 0xFF));
     const QFontMetrics metrics(painter.font());

@@ -39,12 +39,24 @@ public:
     static Surface CreateSurfaceFromFile(const QString& path);
     // The bitmap file stretched to width x height.
     static Surface CreateSurfaceFromFile(const QString& path, Long width, Long height);
+    // Another surface stretched to width x height: one decoded bitmap can feed several
+    // surfaces of different sizes.
+    static Surface CreateStretchedSurface(const Surface& source, Long width, Long height);
 
     bool IsNull() const { return image_.isNull(); }
     SurfaceDesc GetSurfaceDesc() const;
     void Release();
 
     void SetColorKey(Long key);
+    // Records where the surface is not the key colour, row by row, so that keyed copies
+    // from it become plain memory copies. Call it once the surface is finished; any later
+    // change to the surface drops the record.
+    void PrepareKeyedCopy();
+    bool HasKeyedRuns() const { return runsValid_; }
+    // Replaces every pixel equal to the value by the value one step darker in blue, so a
+    // picture pixel never disappears as the key colour.
+    void NudgePixels(Long value);
+
     // Fills the rectangle (WholeRect = all of it), clipped to the surface.
     void BltColorFill(const Rect& rect, Long pixel);
     // Copies the source rectangle (WholeRect = all of it) with its top-left at (x, y);
@@ -56,14 +68,24 @@ public:
     void DrawText(Long x, Long y, const QString& text);
 
     const QImage& Image() const { return image_; }
-    QImage& Image() { return image_; }
 
 private:
     explicit Surface(QImage image) : image_(std::move(image)) {}
+    void Changed() { runsValid_ = false; }
+
+    // An opaque run of one row: x and length.
+    struct Run {
+        Long X;
+        Long Length;
+    };
 
     QImage image_;
     Long colorKey_ = -1;
     Long foreColor_ = 0;
+    bool runsValid_ = false;
+    std::vector<Run> runs_;
+    // Runs of row y are runs_[rowStart_[y]] up to runs_[rowStart_[y + 1]].
+    std::vector<Long> rowStart_;
 };
 
 // Every surface the play field is drawn from.
@@ -78,6 +100,10 @@ struct Surfaces {
     Surface EdgeLineV;
     Surface EdgeStubH;
     Surface EdgeStubV;
+    // The preview's caption bar with its text, drawn once per size and colours.
+    Surface PreviewCaption;
+    Long PreviewCaptionFill = -1;
+    Long PreviewCaptionText = -1;
 };
 
 } // namespace tess

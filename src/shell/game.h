@@ -13,6 +13,7 @@
 #include "shell/settings_store.h"
 
 #include <QString>
+#include <exception>
 
 namespace tess {
 
@@ -61,6 +62,8 @@ public:
     void InitPreview();
     void ResetOutlineColors();
     void picPuzzle_Paint();
+    // The screen or its pixel ratio changed: the next paint rebuilds and recuts.
+    void DisplayModeChanged();
 
     // Playing.
     void ClearSettings();
@@ -88,12 +91,18 @@ public:
 private:
     bool TimerEnabled() const { return timerEnabled_; }
     void SetTimer(bool enabled);
+    // Cutting and the preview; these throw when a surface cannot be made.
+    void CutPuzzle();
+    void InitPreviewFrom(const Surface& picture);
+    // After a failed cut: reports it and leaves no puzzle rather than a half-built one.
+    void AbandonPuzzle(const std::exception& failure);
 
     GameHost& host_;
     SettingsStore& store_;
     RandomSource& random_;
     ProcessFacts facts_;
     bool timerEnabled_ = false;
+    bool displayModeChanged_ = false;
 };
 
 } // namespace tess

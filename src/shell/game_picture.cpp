@@ -1,25 +1,198 @@
-// Picture to puzzle and painting. Hooks until the cutting and painting land: each
-// does nothing yet.
+// Picture to puzzle and painting: the game's procedures that load the picture, choose the
+// grid, cut the pieces, make the preview and paint the play field.
+#include "display/painting.h"
+#include "display/picture_file.h"
+#include "puzzle/cutting.h"
+#include "puzzle/grid.h"
+#include "puzzle/preview.h"
 #include "shell/game.h"
+
+#include <stdexcept>
 
 namespace tess {
 
 void Game::InitDirectDraw() {
     const QSize field = host_.PlayFieldSize();
-    surfaces.BackBuffer = Surface::CreateSurface(std::max(field.width(), 1), std::max(field.height(), 1));
+    surfaces.BackBuffer =
+        Surface::CreateSurface(std::max(field.width(), 1), std::max(field.height(), 1));
 }
 
-void Game::SetWholeImage() {}
-void Game::GetOriginalImageSize() {}
-void Game::ResizePuzzle() {}
-void Game::ScalePiecesPosition() {}
-void Game::InitPreview() {}
-void Game::ResetOutlineColors() {}
+void Game::GetOriginalImageSize() {
+    ConvertPictureToBitmap(PicturePath(puzzle), WholeImageTempPath());
+    Surface picture = Surface::CreateSurfaceFromFile(WholeImageTempPath());
+    const SurfaceDesc desc = picture.GetSurfaceDesc();
+    puzzle.OriginalHeight = CInt(desc.Height);
+    puzzle.OriginalWidth = CInt(desc.Width);
+    picture.Release();
+}
+
+void Game::SetWholeImage() {
+    SetTimer(false);
+    puzzle.Divisors = CandidateDivisors(puzzle.NumberOfPieces);
+    puzzle.DivisorCount = static_cast<Integer>(puzzle.Divisors.size() - 1);
+    GetOriginalImageSize();
+    if (!(puzzle.OriginalHeight > 32 && puzzle.OriginalWidth > 32)) {
+        host_.ShowMessage(QStringLiteral("Image must be at least 33 x 32 pixels"),
+                          QStringLiteral("Error:"));
+        return;
+    }
+    const std::optional<Grid> grid =
+        ChooseGrid(puzzle.NumberOfPieces, puzzle.Divisors, puzzle.DivisorCount,
+                   puzzle.OriginalWidth, puzzle.OriginalHeight);
+    if (!grid) {
+        // A count below 1 (only from a hand-edited settings store): the old puzzle stays.
+        throw std::runtime_error("no grid for this number of pieces");
+    }
+    puzzle.PuzzleColumns = grid->Columns;
+    puzzle.PuzzleRows = grid->Rows;
+    NumberPieces(puzzle);
+    // The old drawing order and placed pieces name groups and pieces that are gone.
+    puzzle.GroupOrder.assign(1, 0);
+    puzzle.GroupOrderCount = 0;
+    puzzle.PlacedPieces.assign(1, 0);
+    puzzle.PlacedCount = 0;
+    surfaces.PieceSurfaces.assign(std::size_t(puzzle.NumberOfPieces) + 1, Surface{});
+    puzzle.PuzzleLoaded = kFalse;
+    try {
+        CutPuzzle();
+    } catch (const std::exception& failure) {
+        AbandonPuzzle(failure);
+        throw;
+    }
+    puzzle.PuzzleLoaded = kTrue;
+    EnableCommands();
+    SetTimer(true);
+}
+
+void Game::ResizePuzzle() {
+    try {
+        CutPuzzle();
+    } catch (const std::exception& failure) {
+        AbandonPuzzle(failure);
+    }
+}
+
+void Game::CutPuzzle() {
+    const QSize field = host_.PlayFieldSize();
+    const CutLayout layout =
+        ComputeCutLayout(puzzle.OriginalWidth, puzzle.OriginalHeight, puzzle.PuzzleColumns,
+                         puzzle.PuzzleRows, field.width(), field.height());
+    puzzle.ImageHeight = layout.ImageHeight;
+    puzzle.ImageWidth = layout.ImageWidth;
+
+    surfaces.WholeImageSurface =
+        Surface::CreateSurfaceFromFile(WholeImageTempPath(), layout.ImageWidth, layout.ImageHeight);
+    surfaces.WholeImageSurface.NudgePixels(TransparentKey);
+    if (settings.ViewPreview) {
+        // The preview is a reduction of the picture just scaled from the bitmap: the same
+        // picture at a smaller size, without decoding and reducing the whole bitmap again.
+        InitPreviewFrom(surfaces.WholeImageSurface);
+    }
+
+    ApplyCutLayout(puzzle, layout);
+
+    const LineSizes lines = OutlineLineSizes(puzzle);
+    surfaces.FrameLineH = Surface::CreateSurface(lines.FrameLineHWidth, 1);
+    surfaces.FrameLineV = Surface::CreateSurface(1, lines.FrameLineVHeight);
+    surfaces.EdgeLineH = Surface::CreateSurface(lines.EdgeLineHWidth, 1);
+    surfaces.EdgeLineV = Surface::CreateSurface(1, lines.EdgeLineVHeight);
+    surfaces.EdgeStubH = Surface::CreateSurface(lines.EdgeStubHWidth, 1);
+    surfaces.EdgeStubV = Surface::CreateSurface(1, lines.EdgeStubVHeight);
+    ResetOutlineColors();
+
+    // Each piece is assembled completely before the next: the copies go to separate
+    // surfaces, so this gives the same pixels as block copies for all pieces first.
+    const CutPlan plan = MakeCutPlan(puzzle);
+    const Long pieceWidth = Long{puzzle.CellWidth} + 2 * Long{puzzle.TabWidth};
+    const Long pieceHeight = Long{puzzle.CellHeight} + 2 * Long{puzzle.TabHeight};
+    std::vector<PieceCopy> copies;
+    surfaces.PieceSurfaces.resize(puzzle.Pieces.size());
+    for (std::size_t i = 1; i < puzzle.Pieces.size(); ++i) {
+        Surface& piece = surfaces.PieceSurfaces[i];
+        piece = Surface::CreateSurface(pieceWidth, pieceHeight);
+        piece.SetColorKey(TransparentKey);
+        piece.BltColorFill(WholeRect, TransparentKey);
+        PieceCopies(puzzle.Pieces[i], plan, copies);
+        for (const PieceCopy& copy : copies) {
+            piece.BltFast(copy.X, copy.Y, surfaces.WholeImageSurface, copy.Source, kBltFastNoWait);
+        }
+        piece.PrepareKeyedCopy();
+    }
+    surfaces.WholeImageSurface.Release();
+}
+
+void Game::AbandonPuzzle(const std::exception& failure) {
+    surfaces.WholeImageSurface.Release();
+    surfaces.PieceSurfaces.assign(surfaces.PieceSurfaces.size(), Surface{});
+    surfaces.PreviewSurface.Release();
+    puzzle.PuzzleLoaded = kFalse;
+    SetTimer(false);
+    host_.SetPuzzleCommandsEnabled(false);
+    host_.ClearPlayField();
+    host_.ShowMessage(QStringLiteral("The puzzle could not be cut: %1")
+                          .arg(QString::fromLocal8Bit(failure.what())),
+                      QStringLiteral("Error:"));
+}
+
+void Game::ScalePiecesPosition() {
+    const QSize field = host_.PlayFieldSize();
+    tess::ScalePiecesPosition(puzzle, field.width(), field.height());
+}
+
+void Game::InitPreview() {
+    // Called from menu and options handlers: a missing bitmap must not escape from them.
+    try {
+        InitPreviewFrom(Surface::CreateSurfaceFromFile(WholeImageTempPath()));
+    } catch (const std::exception& failure) {
+        surfaces.PreviewSurface.Release();
+        ApplyPreviewGeometry(puzzle, PreviewGeometry{});
+        host_.ShowMessage(QStringLiteral("The preview could not be made: %1")
+                              .arg(QString::fromLocal8Bit(failure.what())),
+                          QStringLiteral("Error:"));
+    }
+}
+
+void Game::InitPreviewFrom(const Surface& picture) {
+    const QSize field = host_.PlayFieldSize();
+    // The play field starts at the left edge of the window's client area.
+    const PreviewGeometry geometry = ComputePreviewGeometry(puzzle.ImageWidth, puzzle.ImageHeight,
+                                                            settings.PreviewSize, field.width(), 0);
+    surfaces.PreviewSurface =
+        Surface::CreateStretchedSurface(picture, geometry.Width, geometry.Height);
+    surfaces.PreviewSurface.NudgePixels(TransparentKey);
+    ApplyPreviewGeometry(puzzle, geometry);
+}
+
+void Game::ResetOutlineColors() {
+    for (Surface* line : {&surfaces.FrameLineH, &surfaces.FrameLineV, &surfaces.EdgeLineH,
+                          &surfaces.EdgeLineV, &surfaces.EdgeStubH, &surfaces.EdgeStubV}) {
+        line->BltColorFill(WholeRect, settings.OutlineColorFill);
+    }
+}
+
+void Game::DisplayModeChanged() {
+    if (!puzzle.PuzzleLoaded) {
+        // Nothing to recut: the back buffer follows the new pixel size at once.
+        Form_Resize();
+        return;
+    }
+    displayModeChanged_ = true;
+    picPuzzle_Paint();
+}
 
 void Game::picPuzzle_Paint() {
     if (host_.IsMinimized() || !puzzle.PuzzleLoaded) {
         return;
     }
+    if (displayModeChanged_) {
+        // The pixel size of the field changed: rebuild the back buffer, recut and rescale
+        // as a resize does (that repaints); the game itself is kept.
+        displayModeChanged_ = false;
+        Form_Resize();
+        return;
+    }
+    ComposePlayField(puzzle, settings, surfaces);
+    host_.PresentPlayField(surfaces.BackBuffer.Image());
 }
 
 } // namespace tess

@@ -145,6 +145,11 @@ void MainWindow::BuildClientArea() {
     picPuzzle->onMouseUp = [this](int b, int s, float x, float y) {
         game_.picPuzzle_MouseUp(b, s, x, y);
     };
+    picPuzzle->onDisplayChange = [this] {
+        if (isVisible() && !isMinimized()) {
+            game_.DisplayModeChanged();
+        }
+    };
 }
 
 // The minimum applies to the whole window, frame included where a window manager draws one.

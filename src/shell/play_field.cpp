@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <cmath>
 
 namespace tess {
@@ -24,7 +25,32 @@ void PlayField::Present(const QImage* frame) {
     repaint();
 }
 
+bool PlayField::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        NoticePixelRatio();
+    }
+    return QWidget::event(event);
+}
+
+void PlayField::NoticePixelRatio() {
+    const qreal ratio = devicePixelRatioF();
+    if (pixelRatio_ == ratio) {
+        return;
+    }
+    const bool first = pixelRatio_ == 0;
+    pixelRatio_ = ratio;
+    if (!first) {
+        // Not from inside a paint: the handler repaints.
+        QTimer::singleShot(0, this, [this] {
+            if (onDisplayChange) {
+                onDisplayChange();
+            }
+        });
+    }
+}
+
 void PlayField::paintEvent(QPaintEvent*) {
+    NoticePixelRatio();
     QPainter painter(this);
     if (frame_ == nullptr || frame_->isNull()) {
         painter.fillRect(rect(), palette().window());

@@ -22,8 +22,12 @@ public:
     std::function<void(int button, int shift, float x, float y)> onMouseDown;
     std::function<void(int button, int shift, float x, float y)> onMouseMove;
     std::function<void(int button, int shift, float x, float y)> onMouseUp;
+    // The device pixel ratio changed (a move to another screen, or the screen's setting):
+    // the field's size in device pixels changed without a resize. Called from the event loop.
+    std::function<void()> onDisplayChange;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -33,7 +37,10 @@ private:
     void Forward(const std::function<void(int, int, float, float)>& handler, QMouseEvent* event,
                  int button);
 
+    void NoticePixelRatio();
+
     const QImage* frame_ = nullptr;
+    qreal pixelRatio_ = 0; // 0 until first seen
 };
 
 // Button numbers: 1 left, 2 right, 4 middle; Shift: 1 shift, 2 control, 4 alt.

@@ -123,17 +123,27 @@ TEST(Open, TakesOnlyALowerCaseSuffixAsAStateFileAndRemembersTheFolder) {
                           Case{"/pics/sea.jpg", false}}) {
         GameFixture f;
         Game& game = *f.game;
-        f.host.openAnswers.push_back(c.chosen);
+        // A real picture, so that opening it succeeds (a .PSF name with JPEG content).
+        const QString folder = f.ProgramFolder() + "/pics/";
+        QDir().mkpath(folder);
+        const QString chosen = f.ProgramFolder() + c.chosen;
+        if (!c.stateFile) {
+            QImage picture(64, 48, QImage::Format_RGB32);
+            picture.fill(Qt::darkCyan);
+            ASSERT_TRUE(picture.save(chosen, "JPG"));
+        }
+        f.host.openAnswers.push_back(chosen);
         game.mnuFileOpen_Click();
         if (c.stateFile) {
-            EXPECT_EQ(game.puzzle.PuzzleStateFileName, c.chosen);
+            EXPECT_EQ(game.puzzle.PuzzleStateFileName, chosen);
         } else {
             EXPECT_EQ(game.puzzle.PictureFileName.size(), 128);
-            EXPECT_EQ(PicturePath(game.puzzle), c.chosen);
-            EXPECT_EQ(game.settings.InitDir, "/pics/");
-            EXPECT_EQ(f.store->Read("InitDir", ""), "/pics/");
-            EXPECT_EQ(game.puzzle.PictureFileTitle.trimmed(), c.chosen.mid(6));
-            EXPECT_EQ(game.puzzle.PictureFileTitle.size(), 128 - 6) << "keeps the field's padding";
+            EXPECT_EQ(PicturePath(game.puzzle), chosen);
+            EXPECT_EQ(game.settings.InitDir, folder);
+            EXPECT_EQ(f.store->Read("InitDir", ""), folder);
+            EXPECT_EQ(game.puzzle.PictureFileTitle.trimmed(), chosen.mid(folder.size()));
+            EXPECT_EQ(game.puzzle.PictureFileTitle.size(), 128 - folder.size())
+                << "keeps the field's padding";
         }
         EXPECT_TRUE(f.host.calls.first().startsWith("AskOpenFileName " + kOpenFilter));
     }

@@ -1,0 +1,37 @@
+// One full paint with 324 loose outlined pieces and the preview, beside a plain copy of one
+// back buffer, at 1920 x 1080 and 3840 x 2160.
+#include "bench_game.h"
+
+#include <benchmark/benchmark.h>
+
+namespace tess::bench {
+namespace {
+
+QSize FieldOf(const benchmark::State& state) {
+    return QSize(int(state.range(0)), int(state.range(1)));
+}
+
+void BM_CopyBackBuffer(benchmark::State& state) {
+    const QSize field = FieldOf(state);
+    Surface source = Surface::CreateSurface(field.width(), field.height());
+    source.BltColorFill(WholeRect, 0x336699);
+    Surface target = Surface::CreateSurface(field.width(), field.height());
+    for (auto _ : state) {
+        target.BltFast(0, 0, source, WholeRect, kBltFastNoWait);
+        benchmark::DoNotOptimize(target.Image().constBits());
+    }
+}
+BENCHMARK(BM_CopyBackBuffer)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+void BM_PaintPlayField(benchmark::State& state) {
+    BenchGame bench(FieldOf(state), 324);
+    Game& game = *bench.game;
+    for (auto _ : state) {
+        game.picPuzzle_Paint();
+        benchmark::DoNotOptimize(game.surfaces.BackBuffer.Image().constBits());
+    }
+}
+BENCHMARK(BM_PaintPlayField)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tess::bench

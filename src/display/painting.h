@@ -1,0 +1,33 @@
+// Composing one frame of the play field on the back buffer: background, board frame,
+// placed pieces, preview with its caption, loose groups with their outlines.
+#pragma once
+
+#include "display/surface.h"
+#include "puzzle/model.h"
+#include "puzzle/settings.h"
+
+#include <vector>
+
+namespace tess {
+
+// One outline line copy: which of the line surfaces goes where.
+enum class OutlineLine { EdgeLineH, EdgeLineV, EdgeStubH, EdgeStubV };
+struct OutlineCopy {
+    OutlineLine Line;
+    Long X;
+    Long Y;
+    friend bool operator==(const OutlineCopy&, const OutlineCopy&) = default;
+};
+
+// The outline copies of one loose piece at (X, Y), sides top, bottom, left, right; a joined
+// side gets none, a border side one full line, an inner side its two stubs. At most 8.
+int PieceOutline(const Puzzle& puzzle, const PieceRecord& piece, OutlineCopy (&copies)[8]);
+
+// Composes the whole frame on surfaces.BackBuffer. Draws nothing without a puzzle.
+// Allocates only when the preview caption's size or colours changed since the last frame.
+void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces);
+
+// The caption text of the preview.
+inline const QString kPreviewCaption = QStringLiteral("Preview");
+
+} // namespace tess
