@@ -17,11 +17,32 @@ struct OptionsFixture : test::GameFixture {
 
     // Reads the settings file as start-up does, then opens the dialog.
     void Open() {
+        ReadStore();
+        ShowDialog();
+    }
+
+    void ReadStore() {
         store->Sync();
         store->ReadAll(game->settings, game->puzzle.NumberOfPieces);
+    }
+
+    void ShowDialog() {
         dialog = std::make_unique<OptionsDialog>(*game);
         dialog->show();
     }
+
+    // Cuts a 240 x 180 picture into the current number of pieces.
+    void LoadPicture() {
+        QImage image(240, 180, QImage::Format_RGB32);
+        image.fill(QColor(90, 140, 60));
+        const QString path = folder.path() + QStringLiteral("/picture.bmp");
+        ASSERT_TRUE(image.save(path));
+        SetPictureFileName(game->puzzle, path);
+        game->SetWholeImage();
+        ASSERT_TRUE(game->puzzle.PuzzleLoaded);
+    }
+
+    int PieceCountCut() const { return game->puzzle.PuzzleColumns * game->puzzle.PuzzleRows; }
 
     // Clicks near the left edge, where a check or option button has its box.
     void Click(QAbstractButton* button) {
@@ -174,6 +195,48 @@ TEST(OptionsDialog, OkFromAnEmptyStoreChangesTheCountTo77) {
     const QMap<QString, QString> file = f.File();
     EXPECT_EQ(file.value("Number of Pieces"), "77");
     EXPECT_EQ(file.size(), 5);
+}
+
+TEST(OptionsDialog, OkFromAnEmptyStoreRecutsALoadedPuzzleInto77Pieces) {
+    OptionsFixture f;
+    f.ReadStore();
+    f.LoadPicture();
+    ASSERT_EQ(f.PieceCountCut(), 64);
+    f.ShowDialog();
+    f.Click(f.dialog->cmdOK);
+    EXPECT_EQ(f.game->puzzle.NumberOfPieces, 77);
+    EXPECT_TRUE(f.game->puzzle.PuzzleLoaded);
+    EXPECT_EQ(f.PieceCountCut(), 77);
+    EXPECT_EQ(f.game->surfaces.PieceSurfaces.size(), 78u);
+    EXPECT_FALSE(f.game->surfaces.PieceSurfaces[77].IsNull());
+}
+
+TEST(OptionsDialog, OkWithTheCountUnchangedLeavesALoadedPuzzleAlone) {
+    OptionsFixture f;
+    f.store->Write("Number of Pieces", "77");
+    f.ReadStore();
+    f.LoadPicture();
+    const qint64 pieceImage = f.game->surfaces.PieceSurfaces[1].Image().cacheKey();
+    const qint64 previewImage = f.game->surfaces.PreviewSurface.Image().cacheKey();
+    f.ShowDialog();
+    f.Click(f.dialog->cmdOK);
+    EXPECT_EQ(f.PieceCountCut(), 77);
+    EXPECT_EQ(f.game->surfaces.PieceSurfaces[1].Image().cacheKey(), pieceImage);
+    EXPECT_EQ(f.game->surfaces.PreviewSurface.Image().cacheKey(), previewImage);
+}
+
+TEST(OptionsDialog, APreviewSizeWithAPuzzleRebuildsThePreview) {
+    OptionsFixture f;
+    f.ReadStore();
+    f.LoadPicture();
+    const int mediumWidth = f.game->surfaces.PreviewSurface.Image().width();
+    f.ShowDialog();
+    f.dialog->cmbPieces->setCurrentIndex(18); // 64: the count stays
+    f.Click(f.dialog->optPreviewSizeLarge);
+    f.Click(f.dialog->cmdApply);
+    EXPECT_EQ(f.PieceCountCut(), 64);
+    EXPECT_GT(f.game->surfaces.PreviewSurface.Image().width(), mediumWidth);
+    EXPECT_EQ(f.File().value("Preview Size"), "2");
 }
 
 TEST(OptionsDialog, ACountOutsideTheRangeShowsTheMessageAndApplyGoesOn) {
