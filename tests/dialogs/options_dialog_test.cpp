@@ -3,6 +3,7 @@
 #include "dialogs/options_dialog.h"
 #include "support/recording_host.h"
 
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -124,6 +125,9 @@ TEST(OptionsDialog, AnEmptyStoreShowsItsDefaults) {
     EXPECT_EQ(d.shpOutlineColor->FillColor(), 16777215);
     EXPECT_EQ(d.shpPreviewCaptionBackColor->FillColor(), 0);
     EXPECT_EQ(d.shpPreviewCaptionTextColor->FillColor(), 16777215);
+    const QRect screen = d.screen()->geometry();
+    EXPECT_EQ(d.pos(),
+              QPoint((screen.width() - d.width()) / 2, (screen.height() - d.height()) / 2));
 }
 
 TEST(OptionsDialog, LoadsStoredValuesIntoTheControls) {
