@@ -35,3 +35,27 @@ BENCHMARK(BM_PaintPlayField)->Args({1920, 1080})->Args({3840, 2160})->Unit(bench
 
 } // namespace
 } // namespace tess::bench
+
+namespace tess::bench {
+namespace {
+
+// The same paint with the keyed copy testing every pixel against the key, as without the
+// opaque runs recorded at cut time: the measurement behind keeping the runs.
+void BM_PaintPlayFieldTestingEveryPixel(benchmark::State& state) {
+    BenchGame bench(FieldOf(state), 324);
+    Game& game = *bench.game;
+    for (Surface& piece : game.surfaces.PieceSurfaces) {
+        piece.SetColorKey(TransparentKey); // drops the recorded runs
+    }
+    for (auto _ : state) {
+        game.picPuzzle_Paint();
+        benchmark::DoNotOptimize(game.surfaces.BackBuffer.Image().constBits());
+    }
+}
+BENCHMARK(BM_PaintPlayFieldTestingEveryPixel)
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tess::bench

@@ -3,6 +3,7 @@
 
 #include "puzzle/numbers.h"
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 
@@ -24,5 +25,58 @@ inline constexpr int kBestTimesCount = 20;
 using BestTimes = std::array<BestTimeRecord, kBestTimesCount>;
 
 inline const QString kBestTimesFileName = QStringLiteral("besttimes.txt");
+// Where a damaged best-times file is copied before it is rewritten.
+inline const QString kDamagedBestTimesFileName = QStringLiteral("besttimes-damaged.txt");
+
+// The table operations. Positions count from 1.
+
+// An entry is empty when it holds no pieces.
+bool IsEmptyEntry(const BestTimeRecord& entry);
+
+// Pieces per second of a game, as the single-precision value the ranking compares. A game
+// shorter than one second (finished before the first tick) counts as one second.
+Single GameRate(Long pieces, Long elapsedSeconds);
+// The rate of a filled entry, from its stored time.
+Single EntryRate(const BestTimeRecord& entry);
+
+// A game qualifies when entry 20 is empty or its rate is strictly smaller.
+bool QualifiesForBestTimes(const BestTimes& table, Single rate);
+// The first position whose entry is empty or whose rate is not above the given rate, so a
+// new game goes in front of an older one of the same rate; 0 when there is none.
+int BestTimePosition(const BestTimes& table, Single rate);
+// Moves entries position to 19 down by one when the entry is filled (dropping entry 20),
+// then stores the new entry at the position.
+void InsertBestTime(BestTimes& table, int position, const BestTimeRecord& entry);
+
+// A finished game as an entry: the time split into hours, minutes and seconds (at least one
+// second), and the names made safe for the file (see BestTimeText).
+BestTimeRecord MakeBestTimeRecord(const QString& playerName, Long elapsedSeconds, Integer pieces,
+                                  const QString& imageName);
+// The file cannot quote a double quote or hold a line break: a double quote becomes an
+// apostrophe and a line break a space.
+QString BestTimeText(const QString& text);
+
+// "Hours:Minutes:Seconds" without leading zeros, as the dialog shows it ("1:2:5").
+QString ElapsedTimeText(const BestTimeRecord& entry);
+
+void ClearBestTimes(BestTimes& table);
+
+// The file: 20 entries of six CR LF lines (quoted name, hours, minutes, seconds, pieces,
+// quoted image name). Text is written as UTF-8; a file that is not valid UTF-8 is read
+// as Windows-1252, the code page the format was first written in.
+QByteArray BestTimesToBytes(const BestTimes& table);
+
+struct BestTimesReading {
+    BestTimes table;
+    // Something in the bytes could not be read: an entry missing or with a bad number.
+    bool damaged = false;
+};
+// Keeps every entry that can be read, in file order without gaps; the rest stay empty.
+BestTimesReading BestTimesFromBytes(const QByteArray& bytes);
+
+// The file wrappers. Both return an empty string on success and the reason otherwise.
+QString ReadBestTimesFile(const QString& path, BestTimesReading& reading);
+// Writes through a temporary file, so a failed write leaves the previous file as it was.
+QString WriteBestTimesFile(const QString& path, const BestTimes& table);
 
 } // namespace tess

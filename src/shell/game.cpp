@@ -117,6 +117,10 @@ void Game::mnuFileOpen_Click() {
         QString initDir;
         if (!settings.InitDir.isEmpty() && FolderHasAFile(settings.InitDir)) {
             initDir = settings.InitDir;
+        } else if (settings.InitDir.isEmpty() && !facts_.SamplesFolder.isEmpty() &&
+                   FolderHasAFile(facts_.SamplesFolder)) {
+            // Nothing opened yet: start among the sample pictures.
+            initDir = facts_.SamplesFolder;
         }
         const std::optional<QString> chosen = host_.AskOpenFileName(kOpenFilter, initDir);
         if (!chosen || chosen->isEmpty()) {

@@ -35,6 +35,8 @@ public:
     Settings settings;
     Surfaces surfaces;
     BestTimes bestTimes;
+    // A failed write of the best times has been reported and no write has succeeded since.
+    bool bestTimesSaveFailed = false;
 
     GameHost& host() { return host_; }
     SettingsStore& store() { return store_; }
@@ -78,6 +80,7 @@ public:
     void picPuzzle_MouseUp(int Button, int Shift, Single X, Single Y);
 
     // Best times.
+    QString BestTimesPath() const;
     void ReadBestTimes();
     void SaveBestTimes();
     // Offers a finished timed game a place in the table.

@@ -3,13 +3,17 @@
 #include "shell/main_window.h"
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/best_times_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "shell/dialog_filter.h"
+#include "shell/file_type_registration.h"
+#include "shell/recent_documents.h"
 #include "shell/toolbar_icons.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -211,7 +215,7 @@ void MainWindow::mnuFileOptions_Click() {
     OptionsDialog dialog(game_, this);
     dialog.exec();
 }
-void MainWindow::mnuViewBestTimes_Click() {}
+void MainWindow::mnuViewBestTimes_Click() { BestTimesDialog(game_, this).exec(); }
 void MainWindow::mnuHelpAbout_Click() {
     AboutDialog dialog(game_.facts(), AboutDesktop::Current(), this);
     dialog.exec();
@@ -301,8 +305,22 @@ std::optional<QString> MainWindow::AskSaveFileName(const QString& filter) {
     return AskFileName(filter, QString(), true);
 }
 
-// Desktop integration: hooks until the file-type registration lands.
-void MainWindow::RegisterFileType() {}
-void MainWindow::AddRecentDocument(const QString&) {}
+void MainWindow::RegisterFileType() {
+    RegisterStateFileType(game_.facts().AppDir,
+                          QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                          CurrentDesktopFolders());
+}
+
+// Only existing files go to the recent documents.
+void MainWindow::AddRecentDocument(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        return;
+    }
+    const QString exec = QCoreApplication::applicationFilePath() + QStringLiteral(" %f");
+    AddRecentDocumentTo(RecentlyUsedPath(),
+                        RecentDocument{file.absoluteFilePath(), MimeTypeNameFor(kStateFileType),
+                                       game_.facts().Title, exec});
+}
 
 } // namespace tess

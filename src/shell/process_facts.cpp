@@ -31,6 +31,7 @@ ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& ex
     facts.AppDir = QDir::cleanPath(executableDir);
     const QString overridden = qEnvironmentVariable("TESSELLARA_PROGRAM_FOLDER");
     facts.ProgramFolder = overridden.isEmpty() ? ChooseProgramFolder(executableDir) : overridden;
+    facts.SamplesFolder = facts.AppDir + QStringLiteral("/samples");
     facts.CommandLine = JoinCommandLine(arguments);
     return facts;
 }

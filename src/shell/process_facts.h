@@ -11,6 +11,8 @@ struct ProcessFacts {
     QString ProgramFolder;
     // The folder the executable was started from, without a trailing separator.
     QString AppDir;
+    // The sample pictures shipped beside the program; the Open dialog starts there at first.
+    QString SamplesFolder;
     // The whole command line after the program name, arguments joined by single spaces.
     QString CommandLine;
     QString Title = QStringLiteral("Tessellara");

@@ -1,0 +1,146 @@
+// Adding a document to the freedesktop recent-files bookmark list.
+#include "shell/recent_documents.h"
+
+#include "shell/file_type_registration.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace tess {
+
+namespace {
+
+const QString kXbelHeader = QStringLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<xbel version=\"1.0\"\n"
+    "      xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\n"
+    "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\"\n"
+    ">\n"
+    "</xbel>\n");
+
+QDomElement ChildNamed(const QDomElement& parent, const QString& name) {
+    return parent.firstChildElement(name);
+}
+
+QDomElement ChildOrNew(QDomDocument& document, QDomElement parent, const QString& name) {
+    QDomElement child = ChildNamed(parent, name);
+    if (child.isNull()) {
+        child = document.createElement(name);
+        parent.appendChild(child);
+    }
+    return child;
+}
+
+} // namespace
+
+QString RecentlyUsedPath() {
+    return CurrentDesktopFolders().DataHome + QStringLiteral("/recently-used.xbel");
+}
+
+std::optional<QByteArray> AddRecentBookmark(const QByteArray& xbel, const RecentDocument& document,
+                                            const QDateTime& now) {
+    QDomDocument dom;
+    // Prefixed names (bookmark:, mime:) are kept as they stand, declarations included.
+    const QByteArray source = xbel.trimmed().isEmpty() ? kXbelHeader.toUtf8() : xbel;
+    if (!dom.setContent(source, false) ||
+        dom.documentElement().tagName() != QStringLiteral("xbel")) {
+        return std::nullopt;
+    }
+    QDomElement root = dom.documentElement();
+    if (!root.hasAttribute(QStringLiteral("xmlns:bookmark"))) {
+        root.setAttribute(QStringLiteral("xmlns:bookmark"),
+                          QStringLiteral("http://www.freedesktop.org/standards/desktop-bookmarks"));
+    }
+    if (!root.hasAttribute(QStringLiteral("xmlns:mime"))) {
+        root.setAttribute(QStringLiteral("xmlns:mime"),
+                          QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info"));
+    }
+
+    const QString href = QString::fromUtf8(QUrl::fromLocalFile(document.Path).toEncoded());
+    const QString stamp = now.toUTC().toString(Qt::ISODateWithMs);
+
+    QDomElement bookmark;
+    for (QDomElement e = root.firstChildElement(QStringLiteral("bookmark")); !e.isNull();
+         e = e.nextSiblingElement(QStringLiteral("bookmark"))) {
+        if (e.attribute(QStringLiteral("href")) == href) {
+            bookmark = e;
+            break;
+        }
+    }
+    if (bookmark.isNull()) {
+        bookmark = dom.createElement(QStringLiteral("bookmark"));
+        bookmark.setAttribute(QStringLiteral("href"), href);
+        bookmark.setAttribute(QStringLiteral("added"), stamp);
+        root.appendChild(bookmark);
+    }
+    bookmark.setAttribute(QStringLiteral("modified"), stamp);
+    bookmark.setAttribute(QStringLiteral("visited"), stamp);
+
+    QDomElement info = ChildOrNew(dom, bookmark, QStringLiteral("info"));
+    QDomElement metadata;
+    for (QDomElement e = info.firstChildElement(QStringLiteral("metadata")); !e.isNull();
+         e = e.nextSiblingElement(QStringLiteral("metadata"))) {
+        if (e.attribute(QStringLiteral("owner")) == QStringLiteral("http://freedesktop.org")) {
+            metadata = e;
+            break;
+        }
+    }
+    if (metadata.isNull()) {
+        metadata = dom.createElement(QStringLiteral("metadata"));
+        metadata.setAttribute(QStringLiteral("owner"), QStringLiteral("http://freedesktop.org"));
+        info.appendChild(metadata);
+    }
+    ChildOrNew(dom, metadata, QStringLiteral("mime:mime-type"))
+        .setAttribute(QStringLiteral("type"), document.MimeType);
+
+    QDomElement applications = ChildOrNew(dom, metadata, QStringLiteral("bookmark:applications"));
+    QDomElement application;
+    for (QDomElement e = applications.firstChildElement(QStringLiteral("bookmark:application"));
+         !e.isNull(); e = e.nextSiblingElement(QStringLiteral("bookmark:application"))) {
+        if (e.attribute(QStringLiteral("name")) == document.Application) {
+            application = e;
+            break;
+        }
+    }
+    if (application.isNull()) {
+        application = dom.createElement(QStringLiteral("bookmark:application"));
+        application.setAttribute(QStringLiteral("name"), document.Application);
+        application.setAttribute(QStringLiteral("count"), 0);
+        applications.appendChild(application);
+    }
+    application.setAttribute(QStringLiteral("exec"),
+                             QLatin1Char('\'') + document.Exec + QLatin1Char('\''));
+    application.setAttribute(QStringLiteral("modified"), stamp);
+    application.setAttribute(QStringLiteral("count"),
+                             application.attribute(QStringLiteral("count")).toInt() + 1);
+    return dom.toByteArray(2);
+}
+
+void AddRecentDocumentTo(const QString& xbelPath, const RecentDocument& document) {
+    QByteArray existing;
+    QFile file(xbelPath);
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly)) {
+            return;
+        }
+        existing = file.readAll();
+        file.close();
+    }
+    const std::optional<QByteArray> updated =
+        AddRecentBookmark(existing, document, QDateTime::currentDateTimeUtc());
+    if (!updated) {
+        return;
+    }
+    QDir().mkpath(QFileInfo(xbelPath).absolutePath());
+    QSaveFile save(xbelPath);
+    if (save.open(QIODevice::WriteOnly)) {
+        save.write(*updated);
+        save.commit();
+    }
+}
+
+} // namespace tess
