@@ -2,7 +2,9 @@
 // window events into the game's handlers.
 #include "shell/main_window.h"
 
+#include "dialogs/about_dialog.h"
 #include "dialogs/best_times_dialog.h"
+#include "dialogs/options_dialog.h"
 #include "shell/dialog_filter.h"
 #include "shell/file_type_registration.h"
 #include "shell/recent_documents.h"
@@ -209,9 +211,15 @@ void MainWindow::Toolbar1_ButtonClick(int index) {
 }
 
 // Dialog commands: hooks until the dialogs land.
-void MainWindow::mnuFileOptions_Click() {}
+void MainWindow::mnuFileOptions_Click() {
+    OptionsDialog dialog(game_, this);
+    dialog.exec();
+}
 void MainWindow::mnuViewBestTimes_Click() { BestTimesDialog(game_, this).exec(); }
-void MainWindow::mnuHelpAbout_Click() {}
+void MainWindow::mnuHelpAbout_Click() {
+    AboutDialog dialog(game_.facts(), AboutDesktop::Current(), this);
+    dialog.exec();
+}
 
 QSize MainWindow::PlayFieldSize() const { return picPuzzle->ScaleSize(); }
 

@@ -1,0 +1,361 @@
+// The options dialog: loading from the settings variables, Apply, and the colour buttons.
+#include "dialogs/options_dialog.h"
+
+#include "dialogs/color_picker.h"
+#include "shell/game.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tess {
+
+namespace {
+
+template <typename T> T* Named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// One colour row of a colour frame: label, swatch, Pick Color button.
+void AddColorRow(QGridLayout* grid, int row, QLabel* label, SwatchLabel* swatch,
+                 QPushButton* button) {
+    swatch->setFixedSize(40, 20);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(swatch, row, 1);
+    grid->addWidget(button, row, 2);
+    grid->setColumnStretch(0, 1);
+}
+
+// The row to show for a stored list index: the index itself when it is a row; otherwise the
+// row of the current piece count, or the default row when the count is not in the list.
+int RowToShow(Integer listIndex, Integer numberOfPieces) {
+    if (listIndex >= 0 && listIndex < static_cast<int>(kPieceCounts.size())) {
+        return listIndex;
+    }
+    for (std::size_t row = 0; row < kPieceCounts.size(); ++row) {
+        if (kPieceCounts[row] == numberOfPieces) {
+            return static_cast<int>(row);
+        }
+    }
+    return 21;
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    setModal(true);
+    BuildControls();
+    Form_Load();
+}
+
+void OptionsDialog::BuildControls() {
+    fraOptions = Named(new QGroupBox(this), "fraOptions");
+    chkTimePuzzle = Named(
+        new QCheckBox(QStringLiteral("Track Elapsed Time Putting Puzzle Togrther"), fraOptions),
+        "chkTimePuzzle");
+    chkOutlinePieces =
+        Named(new QCheckBox(QStringLiteral("Show Outline Around Pieces"), fraOptions),
+              "chkOutlinePieces");
+    auto* options = new QVBoxLayout(fraOptions);
+    options->addWidget(chkTimePuzzle);
+    options->addWidget(chkOutlinePieces);
+
+    fraAdvancedOptions =
+        Named(new QGroupBox(QStringLiteral("Advanced Options"), this), "fraAdvancedOptions");
+    chkSystemMemory = Named(new QCheckBox(QStringLiteral("Use System Memory to Store Image (Enable "
+                                                         "this if you are unable to open images "
+                                                         "larger than your desktop size.)"),
+                                          fraAdvancedOptions),
+                            "chkSystemMemory");
+    lblNOTESystemMemory = Named(new QLabel(QStringLiteral("NOTE: This setting is slower, so only "
+                                                          "enable it if you need to."),
+                                           fraAdvancedOptions),
+                                "lblNOTESystemMemory");
+    lblNOTESystemMemory->setWordWrap(true);
+    auto* advanced = new QVBoxLayout(fraAdvancedOptions);
+    advanced->addWidget(chkSystemMemory);
+    advanced->addWidget(lblNOTESystemMemory);
+
+    fraNumPieces = Named(new QGroupBox(QStringLiteral("Number of Pieces"), this), "fraNumPieces");
+    lblNumberofPieces =
+        Named(new QLabel(QStringLiteral("Number of Pieces:"), fraNumPieces), "lblNumberofPieces");
+    cmbPieces = Named(new QComboBox(fraNumPieces), "cmbPieces");
+    for (const Integer count : kPieceCounts) {
+        cmbPieces->addItem(QString::number(count));
+    }
+    cmbPieces->setMaxVisibleItems(16);
+    auto* pieces = new QHBoxLayout(fraNumPieces);
+    pieces->addWidget(lblNumberofPieces);
+    pieces->addWidget(cmbPieces);
+    pieces->addStretch();
+    connect(cmbPieces, &QComboBox::currentIndexChanged, this, [this] { cmbPieces_Click(); });
+
+    fraPreviewSize = Named(new QGroupBox(QStringLiteral("Preview Size"), this), "fraPreviewSize");
+    optPreviewSizeLarge =
+        Named(new QRadioButton(QStringLiteral("Large (1/2 Puzzle Size)"), fraPreviewSize),
+              "optPreviewSizeLarge");
+    optPreviewSizeMedium =
+        Named(new QRadioButton(QStringLiteral("Medium (1/4 Puzzle Size)"), fraPreviewSize),
+              "optPreviewSizeMedium");
+    optPreviewSizeSmall =
+        Named(new QRadioButton(QStringLiteral("Small (1/8 Puzzle Size)"), fraPreviewSize),
+              "optPreviewSizeSmall");
+    auto* sizes = new QVBoxLayout(fraPreviewSize);
+    sizes->addWidget(optPreviewSizeLarge);
+    sizes->addWidget(optPreviewSizeMedium);
+    sizes->addWidget(optPreviewSizeSmall);
+
+    fraMainColors = Named(new QGroupBox(QStringLiteral("Main Colors"), this), "fraMainColors");
+    lblOutline = Named(new QLabel(QStringLiteral("Outline"), fraMainColors), "lblOutline");
+    shpOutlineColor = Named(new SwatchLabel(fraMainColors), "shpOutlineColor");
+    cmdPickOutlineColor =
+        Named(new QPushButton(QStringLiteral("Pick Color"), fraMainColors), "cmdPickOutlineColor");
+    lblWindowBackground =
+        Named(new QLabel(QStringLiteral("Background"), fraMainColors), "lblWindowBackground");
+    shpBackgroundColor = Named(new SwatchLabel(fraMainColors), "shpBackgroundColor");
+    cmdPickBackColor =
+        Named(new QPushButton(QStringLiteral("Pick Color"), fraMainColors), "cmdPickBackColor");
+    auto* mainColors = new QGridLayout(fraMainColors);
+    AddColorRow(mainColors, 0, lblOutline, shpOutlineColor, cmdPickOutlineColor);
+    AddColorRow(mainColors, 1, lblWindowBackground, shpBackgroundColor, cmdPickBackColor);
+
+    fraPreviewCaption =
+        Named(new QGroupBox(QStringLiteral("Preview Caption Colors"), this), "fraPreviewCaption");
+    lblPreviewText = Named(new QLabel(QStringLiteral("Text"), fraPreviewCaption), "lblPreviewText");
+    shpPreviewCaptionTextColor =
+        Named(new SwatchLabel(fraPreviewCaption), "shpPreviewCaptionTextColor");
+    cmdPickPreviewCaptionTextColor =
+        Named(new QPushButton(QStringLiteral("Pick Color"), fraPreviewCaption),
+              "cmdPickPreviewCaptionTextColor");
+    Label1 = Named(new QLabel(QStringLiteral("Background"), fraPreviewCaption), "Label1");
+    shpPreviewCaptionBackColor =
+        Named(new SwatchLabel(fraPreviewCaption), "shpPreviewCaptionBackColor");
+    cmdPickPreviewCaptionBackColor =
+        Named(new QPushButton(QStringLiteral("Pick Color"), fraPreviewCaption),
+              "cmdPickPreviewCaptionBackColor");
+    auto* captionColors = new QGridLayout(fraPreviewCaption);
+    AddColorRow(captionColors, 0, lblPreviewText, shpPreviewCaptionTextColor,
+                cmdPickPreviewCaptionTextColor);
+    AddColorRow(captionColors, 1, Label1, shpPreviewCaptionBackColor,
+                cmdPickPreviewCaptionBackColor);
+
+    connect(cmdPickBackColor, &QPushButton::clicked, this, [this] { cmdPickBackColor_Click(); });
+    connect(cmdPickOutlineColor, &QPushButton::clicked, this,
+            [this] { cmdPickOutlineColor_Click(); });
+    connect(cmdPickPreviewCaptionBackColor, &QPushButton::clicked, this,
+            [this] { cmdPickPreviewCaptionBackColor_Click(); });
+    connect(cmdPickPreviewCaptionTextColor, &QPushButton::clicked, this,
+            [this] { cmdPickPreviewCaptionTextColor_Click(); });
+
+    cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+    cmdOK->setDefault(true);
+    cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
+    cmdApply = Named(new QPushButton(QStringLiteral("Apply"), this), "cmdApply");
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cmdApply);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(fraOptions);
+    left->addWidget(fraNumPieces);
+    left->addWidget(fraMainColors);
+    auto* right = new QVBoxLayout;
+    right->addWidget(fraPreviewSize);
+    right->addWidget(fraPreviewCaption);
+    right->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(fraAdvancedOptions);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void OptionsDialog::Form_Load() {
+    const Settings& s = game_.settings;
+    shpBackgroundColor->SetFillColor(s.BackgroundColor);
+    shpOutlineColor->SetFillColor(s.OutlineColor);
+    shpPreviewCaptionBackColor->SetFillColor(s.PreviewCaptionBackgroundColor);
+    shpPreviewCaptionTextColor->SetFillColor(s.PreviewCaptionTextColor);
+
+    chkOutlinePieces->setChecked(s.OutlinePieces);
+
+    // Selecting the row runs the list click, as a click by the player would.
+    cmbPieces->setCurrentIndex(RowToShow(s.PiecesListIndex, game_.puzzle.NumberOfPieces));
+
+    switch (s.PreviewSize) {
+    case 4:
+        optPreviewSizeSmall->setChecked(true);
+        break;
+    case 2:
+        optPreviewSizeLarge->setChecked(true);
+        break;
+    default:
+        // 3, and any stored size no button stands for: show the medium size, which Apply
+        // then stores in its place.
+        optPreviewSizeMedium->setChecked(true);
+        break;
+    }
+
+    chkTimePuzzle->setChecked(s.TimePuzzle);
+    chkSystemMemory->setChecked(s.SystemMemory);
+
+    adjustSize();
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
+    }
+}
+
+void OptionsDialog::cmbPieces_Click() {
+    const int row = cmbPieces->currentIndex();
+    if (row < 0) {
+        return;
+    }
+    ChosenPieceCount = CInt(NumericValue(cmbPieces->itemText(row)));
+    game_.settings.PiecesListIndex = static_cast<Integer>(row);
+}
+
+void OptionsDialog::cmdApply_Click() {
+    Settings& s = game_.settings;
+    Puzzle& puzzle = game_.puzzle;
+    SettingsStore& store = game_.store();
+
+    store.WriteNumber(QStringLiteral("List Index"), s.PiecesListIndex);
+
+    if (chkOutlinePieces->checkState() == Qt::Unchecked) {
+        s.OutlinePieces = false;
+    } else if (chkOutlinePieces->checkState() == Qt::Checked) {
+        s.OutlinePieces = true;
+    }
+    store.WriteBoolean(QStringLiteral("Outline Pieces"), s.OutlinePieces);
+
+    if (ChosenPieceCount != puzzle.NumberOfPieces) {
+        if (ChosenPieceCount > 325 || ChosenPieceCount < 12) {
+            game_.host().ShowMessage(kPieceCountMessage, game_.facts().Title);
+        } else {
+            puzzle.NumberOfPieces = ChosenPieceCount;
+            store.WriteNumber(QStringLiteral("Number of Pieces"), puzzle.NumberOfPieces);
+            if (puzzle.PuzzleLoaded) {
+                game_.SetWholeImage();
+                game_.mnuFileScramble_Click();
+            }
+        }
+    }
+
+    if (optPreviewSizeSmall->isChecked()) {
+        ChosenPreviewSize = 4;
+    } else if (optPreviewSizeMedium->isChecked()) {
+        ChosenPreviewSize = 3;
+    } else if (optPreviewSizeLarge->isChecked()) {
+        ChosenPreviewSize = 2;
+    }
+    if (ChosenPreviewSize != s.PreviewSize) {
+        s.PreviewSize = ChosenPreviewSize;
+        store.WriteNumber(QStringLiteral("Preview Size"), s.PreviewSize);
+        if (puzzle.PuzzleLoaded) {
+            game_.InitPreview();
+        }
+    }
+
+    s.SystemMemory = chkSystemMemory->isChecked();
+    store.WriteBoolean(QStringLiteral("System Memory"), s.SystemMemory);
+    s.TimePuzzle = chkTimePuzzle->isChecked();
+    store.WriteBoolean(QStringLiteral("Time Puzzle"), s.TimePuzzle);
+
+    game_.picPuzzle_Paint();
+}
+
+void OptionsDialog::cmdOK_Click() {
+    cmdApply_Click();
+    accept();
+}
+
+void OptionsDialog::cmdCancel_Click() { reject(); }
+
+bool OptionsDialog::PickColor(Byte red, Byte green, Byte blue) {
+    Picker.PickerRed = red;
+    Picker.PickerGreen = green;
+    Picker.PickerBlue = blue;
+    ColorPicker picker(this);
+    picker.exec();
+    return Picker.PickerAccepted;
+}
+
+void OptionsDialog::cmdPickBackColor_Click() {
+    Settings& s = game_.settings;
+    if (!PickColor(s.BackgroundRed, s.BackgroundGreen, s.BackgroundBlue)) {
+        return;
+    }
+    s.BackgroundRed = Picker.PickerRed;
+    s.BackgroundGreen = Picker.PickerGreen;
+    s.BackgroundBlue = Picker.PickerBlue;
+    s.BackgroundColor = ColorOf(s.BackgroundRed, s.BackgroundGreen, s.BackgroundBlue);
+    s.BackgroundColorFill = ColorFillOf(s.BackgroundRed, s.BackgroundGreen, s.BackgroundBlue);
+    shpBackgroundColor->SetFillColor(s.BackgroundColor);
+    game_.store().SaveBackgroundColor(s);
+    Picker.PickerAccepted = false;
+}
+
+void OptionsDialog::cmdPickOutlineColor_Click() {
+    Settings& s = game_.settings;
+    if (!PickColor(s.OutlineRed, s.OutlineGreen, s.OutlineBlue)) {
+        return;
+    }
+    s.OutlineRed = Picker.PickerRed;
+    s.OutlineGreen = Picker.PickerGreen;
+    s.OutlineBlue = Picker.PickerBlue;
+    s.OutlineColor = ColorOf(s.OutlineRed, s.OutlineGreen, s.OutlineBlue);
+    s.OutlineColorFill = ColorFillOf(s.OutlineRed, s.OutlineGreen, s.OutlineBlue);
+    shpOutlineColor->SetFillColor(s.OutlineColor);
+    game_.ResetOutlineColors();
+    game_.store().SaveOutlineColor(s);
+    Picker.PickerAccepted = false;
+}
+
+void OptionsDialog::cmdPickPreviewCaptionBackColor_Click() {
+    Settings& s = game_.settings;
+    if (!PickColor(s.PreviewCaptionBackgroundRed, s.PreviewCaptionBackgroundGreen,
+                   s.PreviewCaptionBackgroundBlue)) {
+        return;
+    }
+    s.PreviewCaptionBackgroundRed = Picker.PickerRed;
+    s.PreviewCaptionBackgroundGreen = Picker.PickerGreen;
+    s.PreviewCaptionBackgroundBlue = Picker.PickerBlue;
+    s.PreviewCaptionBackgroundColor =
+        ColorOf(Picker.PickerRed, Picker.PickerGreen, Picker.PickerBlue);
+    s.PreviewCaptionBackgroundColorFill =
+        ColorFillOf(Picker.PickerRed, Picker.PickerGreen, Picker.PickerBlue);
+    shpPreviewCaptionBackColor->SetFillColor(s.PreviewCaptionBackgroundColor);
+    game_.store().SavePreviewCaptionBackgroundColor(s);
+    Picker.PickerAccepted = false;
+}
+
+void OptionsDialog::cmdPickPreviewCaptionTextColor_Click() {
+    Settings& s = game_.settings;
+    if (!PickColor(s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen, s.PreviewCaptionTextBlue)) {
+        return;
+    }
+    s.PreviewCaptionTextRed = Picker.PickerRed;
+    s.PreviewCaptionTextGreen = Picker.PickerGreen;
+    s.PreviewCaptionTextBlue = Picker.PickerBlue;
+    s.PreviewCaptionTextColor = ColorOf(Picker.PickerRed, Picker.PickerGreen, Picker.PickerBlue);
+    shpPreviewCaptionTextColor->SetFillColor(s.PreviewCaptionTextColor);
+    game_.store().SavePreviewCaptionTextColor(s);
+    Picker.PickerAccepted = false;
+}
+
+} // namespace tess
