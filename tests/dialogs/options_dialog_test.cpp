@@ -1,6 +1,7 @@
 #include "dialogs/color_picker.h"
 #include "dialogs/dialog_test_support.h"
 #include "dialogs/options_dialog.h"
+#include "puzzle/invariants.h"
 #include "support/recording_host.h"
 
 #include <QScreen>
@@ -213,6 +214,14 @@ TEST(OptionsDialog, OkFromAnEmptyStoreRecutsALoadedPuzzleInto77Pieces) {
     EXPECT_EQ(f.PieceCountCut(), 77);
     EXPECT_EQ(f.game->surfaces.PieceSurfaces.size(), 78u);
     EXPECT_FALSE(f.game->surfaces.PieceSurfaces[77].IsNull());
+    // Rescrambled: one group per piece, every piece scattered inside the field.
+    EXPECT_EQ(f.game->puzzle.GroupOrderCount, 77);
+    EXPECT_EQ(f.game->puzzle.PlacedCount, 0);
+    EXPECT_TRUE(CheckModelInvariants(f.game->puzzle).isEmpty());
+    for (int i = 1; i <= 77; ++i) {
+        EXPECT_GT(f.game->puzzle.Pieces[i].X, f.game->puzzle.TabWidth) << i;
+        EXPECT_GT(f.game->puzzle.Pieces[i].Y, f.game->puzzle.TabHeight) << i;
+    }
 }
 
 TEST(OptionsDialog, OkWithTheCountUnchangedLeavesALoadedPuzzleAlone) {

@@ -461,7 +461,12 @@ TEST(LoadPuzzleState, FitsTheSavedPositionsIntoASmallerPlayField) {
     ASSERT_GT(cw, 0);
     EXPECT_EQ(p.Pieces[4].X, 40);
     EXPECT_EQ(p.Pieces[4].Y, 300 - ch) << "pulled up into the field";
-    EXPECT_LE(p.Pieces[6].X, 400 - cw) << "saved at 580";
+    // Group {5, 6} is laid out again against the right edge, {1, 2} one cell apart.
+    EXPECT_EQ(p.Pieces[5].X, 400 - 2 * cw);
+    EXPECT_EQ(p.Pieces[6].X, 400 - cw) << "saved at 580";
+    EXPECT_EQ(p.Pieces[6].Y, p.Pieces[5].Y);
+    EXPECT_EQ(p.Pieces[2].X, p.Pieces[1].X + cw);
+    EXPECT_EQ(p.Pieces[2].Y, p.Pieces[1].Y);
     // The placed piece lies on its home in this field, which differs from the saved one.
     EXPECT_EQ(p.Pieces[3].X, p.Pieces[3].HomeX);
     EXPECT_EQ(p.Pieces[3].Y, p.Pieces[3].HomeY);
