@@ -46,8 +46,9 @@ void Game::Form_Load() {
     const QString commandLine = facts_.CommandLine;
     if (!commandLine.isEmpty() && commandLine != QStringLiteral("%1")) {
         puzzle.PuzzleStateFileName = commandLine;
-        LoadPuzzleState();
-        host_.AddRecentDocument(commandLine);
+        if (LoadPuzzleState()) {
+            host_.AddRecentDocument(commandLine);
+        }
     }
 
     host_.RegisterFileType();
@@ -128,7 +129,10 @@ void Game::mnuFileOpen_Click() {
         }
         if (chosen->right(4) == QStringLiteral(".psf")) {
             puzzle.PuzzleStateFileName = *chosen;
-            LoadPuzzleState();
+            // A file that did not load ends Open like any other failure.
+            if (!LoadPuzzleState()) {
+                return;
+            }
         } else {
             SetPictureFileName(puzzle, *chosen);
             SetWholeImage();

@@ -89,7 +89,8 @@ public:
     // Saved games.
     void mnuFileSavePuzzleState_Click();
     void mnuFileLoadPuzzleState_Click();
-    void LoadPuzzleState();
+    // True when the file became the game on the screen; a failure has been reported.
+    bool LoadPuzzleState();
 
 private:
     bool TimerEnabled() const { return timerEnabled_; }

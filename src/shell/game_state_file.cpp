@@ -102,7 +102,7 @@ void Game::mnuFileLoadPuzzleState_Click() {
     LoadPuzzleState();
 }
 
-void Game::LoadPuzzleState() {
+bool Game::LoadPuzzleState() {
     const QString path = puzzle.PuzzleStateFileName;
     auto report = [this, &path](const QString& problem) {
         QString text = QStringLiteral("The puzzle state file \"%1\" cannot be loaded: %2.")
@@ -118,17 +118,17 @@ void Game::LoadPuzzleState() {
     const std::optional<QByteArray> bytes = ReadWholeFile(path, readError);
     if (!bytes) {
         report(readError);
-        return;
+        return false;
     }
     StateFileReadResult read = ReadStateFile(*bytes);
     if (!read.game) {
         report(read.error);
-        return;
+        return false;
     }
     if (const QString problem = PictureProblem(Unpadded(read.game->PictureFileName));
         !problem.isEmpty()) {
         report(problem);
-        return;
+        return false;
     }
 
     // Rebuilding cuts the picture again and overwrites the temporary bitmap; keep what is
@@ -158,6 +158,7 @@ void Game::LoadPuzzleState() {
         picPuzzle_Paint();
         // A finished game has nothing left to time.
         SetTimer(!puzzle.PuzzleSolved);
+        return true;
     } catch (const std::exception& failure) {
         puzzle = previousPuzzle;
         surfaces = previousSurfaces;
@@ -179,6 +180,7 @@ void Game::LoadPuzzleState() {
         SetTimer(previousTimer);
         report(QStringLiteral("the puzzle could not be rebuilt from it (%1)")
                    .arg(QString::fromLocal8Bit(failure.what())));
+        return false;
     }
 }
 

@@ -210,7 +210,6 @@ void MainWindow::Toolbar1_ButtonClick(int index) {
     }
 }
 
-// Dialog commands: hooks until the dialogs land.
 void MainWindow::mnuFileOptions_Click() {
     OptionsDialog dialog(game_, this);
     dialog.exec();

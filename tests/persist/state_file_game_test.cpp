@@ -420,6 +420,7 @@ TEST(StartUp, OpensAStateFileFromTheCommandLineBeforeRegistrationAndBestTimes) {
             EXPECT_TRUE(host.messages.first().contains(c.commandLine));
             EXPECT_LT(calls.indexOf("ShowMessage"), registration);
             EXPECT_FALSE(host.commandsEnabled);
+            EXPECT_FALSE(calls.join(' ').contains("AddRecentDocument"));
         }
         if (!c.loads && !c.broken) {
             EXPECT_EQ(calls, (QStringList{"ShowWindow", "RegisterFileType"}));

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QImage>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -117,20 +118,35 @@ TEST(RecentDocuments, AStateFileFromTheCommandLineIsAddedAPictureFromOpenIsNot) 
     ASSERT_TRUE(xbel.startsWith(QDir(QDir::tempPath()).canonicalPath())) << xbel.toStdString();
     WriteAll(xbel, kOtherBookmarks);
 
+    // A real game saved to a state file, from a real picture.
     test::GameFixture f;
+    const QString picture = f.ProgramFolder() + "/sea.jpg";
+    QImage image(200, 150, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    ASSERT_TRUE(image.save(picture));
+    const QString stateFile = f.ProgramFolder() + "/my game.psf";
+    f.host.openAnswers.push_back(picture);
+    f.game->mnuFileOpen_Click();
+    ASSERT_TRUE(f.game->puzzle.PuzzleLoaded);
+    f.host.saveAnswers.push_back(stateFile);
+    f.game->mnuFileSavePuzzleState_Click();
+    ASSERT_TRUE(QFile::exists(stateFile));
+
     DesktopHost host;
     ProcessFacts facts = f.game->facts();
-    facts.CommandLine = f.ProgramFolder() + "/my game.psf";
+    facts.CommandLine = stateFile;
     Game fromCommandLine(host, *f.store, f.random, facts);
+    host.onShow = [&] { fromCommandLine.Form_Resize(); };
     fromCommandLine.Form_Load();
+    ASSERT_TRUE(fromCommandLine.puzzle.PuzzleLoaded);
     QStringList bookmarks = Bookmarks(ReadAll(xbel));
     ASSERT_EQ(bookmarks.size(), 2);
     EXPECT_TRUE(bookmarks[0].startsWith("file:///home/p/notes.txt|"));
     EXPECT_TRUE(bookmarks[1].startsWith(QUrl::fromLocalFile(facts.CommandLine).toEncoded() + "|"));
 
-    const QString picture = f.ProgramFolder() + "/sea.jpg";
     host.openAnswers.push_back(picture);
     fromCommandLine.mnuFileOpen_Click();
+    EXPECT_EQ(PicturePath(fromCommandLine.puzzle), picture);
     EXPECT_FALSE(ReadAll(xbel).contains("sea.jpg"));
     EXPECT_EQ(Bookmarks(ReadAll(xbel)).size(), 2);
     QFile::remove(xbel);
