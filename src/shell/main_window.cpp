@@ -3,6 +3,7 @@
 #include "shell/main_window.h"
 
 #include "dialogs/about_dialog.h"
+#include "dialogs/app_icon.h"
 #include "dialogs/best_times_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "shell/dialog_filter.h"
@@ -14,6 +15,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -26,6 +28,9 @@ MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts 
     : game_(*this, store, random, std::move(facts)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tessellara"));
+    // The installed theme icon when there is one, else the same picture drawn in code.
+    setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("tessellara"), QIcon(QPixmap::fromImage(AppIconImage()))));
     BuildMenus();
     BuildClientArea();
 
