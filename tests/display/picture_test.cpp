@@ -62,16 +62,7 @@ TEST(SetWholeImage, CutsThe1024By768PictureAsWorked) {
     OpenPicture(f, test::WritePatternPicture(f.ProgramFolder(), "p.bmp", 1024, 768));
     const Puzzle& p = f.game->puzzle;
     const Surfaces& s = f.game->surfaces;
-    EXPECT_EQ(p.PuzzleColumns, 8);
-    EXPECT_EQ(p.PuzzleRows, 8);
-    EXPECT_EQ(p.ImageHeight, 506);
-    EXPECT_EQ(p.ImageWidth, 676);
-    EXPECT_EQ(p.CellHeight, 63);
-    EXPECT_EQ(p.CellWidth, 84);
-    EXPECT_EQ(p.TabHeight, 21);
-    EXPECT_EQ(p.TabWidth, 28);
-    EXPECT_EQ(p.BoardLeft, 62);
-    EXPECT_EQ(p.BoardTop, 27);
+    // The layout numbers themselves are pinned by the cutting tests; here they reach the game.
     EXPECT_EQ(p.BoardRect, (Rect{62, 27, 734, 531}));
     ASSERT_EQ(s.PieceSurfaces.size(), 65u);
     for (std::size_t i = 1; i <= 64; ++i) {
