@@ -20,7 +20,7 @@ void BM_ReadAndScaleBitmap(benchmark::State& state) {
         benchmark::DoNotOptimize(whole.Image().constBits());
     }
 }
-BENCHMARK(BM_ReadAndScaleBitmap)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndScaleBitmap)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ResizePuzzle(benchmark::State& state) {
     Game& game = *CutGame().game;
@@ -31,7 +31,7 @@ void BM_ResizePuzzle(benchmark::State& state) {
         state.SkipWithError("the cut failed");
     }
 }
-BENCHMARK(BM_ResizePuzzle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResizePuzzle)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace tess::bench

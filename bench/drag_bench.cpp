@@ -25,7 +25,7 @@ void BM_DragBaselinePaint(benchmark::State& state) {
         benchmark::DoNotOptimize(game.surfaces.BackBuffer.Image().constBits());
     }
 }
-BENCHMARK(BM_DragBaselinePaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragBaselinePaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DragStep(benchmark::State& state) {
     Game& game = Scrambled();
@@ -47,7 +47,7 @@ void BM_DragStep(benchmark::State& state) {
     }
     game.picPuzzle_MouseUp(kLeftButton, 0, 700.0f, 450.0f);
 }
-BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace tess::bench

@@ -1,6 +1,8 @@
 // Composing the play field frame.
 #include "display/painting.h"
 
+#include "display/parallel.h"
+
 #include <algorithm>
 
 namespace tess {
@@ -85,11 +87,11 @@ const Surface& PreviewCaptionBar(const Puzzle& puzzle, const Settings& settings,
 
 } // namespace
 
-void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces) {
-    if (!puzzle.PuzzleLoaded) {
-        return;
-    }
-    Surface& back = surfaces.BackBuffer;
+namespace {
+
+// Everything of one frame that falls within the writer's band of rows.
+void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces& surfaces,
+                 const Surface* caption, const SurfaceWriter& back) {
     back.BltColorFill(WholeRect, settings.BackgroundColorFill);
 
     if (!puzzle.PuzzleSolved) {
@@ -121,9 +123,8 @@ void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& 
     if (settings.ViewPreview) {
         back.BltFast(puzzle.PreviewRect.Left, puzzle.PreviewRect.Top, surfaces.PreviewSurface,
                      WholeRect, kBltFastNoWait);
-        const Rect& caption = puzzle.PreviewCaptionRect;
-        if (caption.Right > caption.Left && caption.Bottom > caption.Top) {
-            back.BltFast(caption.Left, caption.Top, PreviewCaptionBar(puzzle, settings, surfaces),
+        if (caption != nullptr) {
+            back.BltFast(puzzle.PreviewCaptionRect.Left, puzzle.PreviewCaptionRect.Top, *caption,
                          WholeRect, kBltFastNoWait);
         }
     }
@@ -154,6 +155,28 @@ void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& 
             }
         }
     }
+}
+
+} // namespace
+
+void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces,
+                      int bands) {
+    if (!puzzle.PuzzleLoaded || surfaces.BackBuffer.IsNull()) {
+        return;
+    }
+    const Rect& r = puzzle.PreviewCaptionRect;
+    const Surface* caption = settings.ViewPreview && r.Right > r.Left && r.Bottom > r.Top
+                                 ? &PreviewCaptionBar(puzzle, settings, surfaces)
+                                 : nullptr;
+    const SurfaceWriter back(surfaces.BackBuffer);
+    const Long height = surfaces.BackBuffer.GetSurfaceDesc().Height;
+    bands = std::clamp<Long>(bands, 1, std::max<Long>(height / kRowsPerBand, 1));
+    // Each band draws the whole frame in the same order, keeping to its own rows: the result
+    // is the same as drawing it once.
+    RunParts(bands, [&](int band) {
+        ComposeBand(puzzle, settings, surfaces, caption,
+                    back.Rows(height * band / bands, height * (band + 1) / bands));
+    });
 }
 
 } // namespace tess

@@ -2,6 +2,7 @@
 // placed pieces, preview with its caption, loose groups with their outlines.
 #pragma once
 
+#include "display/parallel.h"
 #include "display/surface.h"
 #include "puzzle/model.h"
 #include "puzzle/settings.h"
@@ -25,7 +26,11 @@ int PieceOutline(const Puzzle& puzzle, const PieceRecord& piece, OutlineCopy (&c
 
 // Composes the whole frame on surfaces.BackBuffer. Draws nothing without a puzzle.
 // Allocates only when the preview caption's size or colours changed since the last frame.
-void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces);
+// The frame is drawn in up to `bands` bands of rows at once, one per core by default; a band
+// is never shorter than kRowsPerBand rows, where splitting would cost more than it saves.
+inline constexpr Long kRowsPerBand = 128;
+void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces,
+                      int bands = PartsForThisMachine());
 
 // The caption text of the preview.
 inline const QString kPreviewCaption = QStringLiteral("Preview");

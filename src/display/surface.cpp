@@ -87,7 +87,7 @@ QImage LargeImage(Long width, Long height) {
 
 } // namespace
 
-Surface Surface::CreateSurface(Long width, Long height) {
+Surface Surface::CreateSurface(Long width, Long height, Long pixel) {
     if (width <= 0 || height <= 0) {
         throw SurfaceError("a surface needs a positive width and height");
     }
@@ -95,7 +95,7 @@ Surface Surface::CreateSurface(Long width, Long height) {
     if (image.isNull()) {
         throw SurfaceError("out of memory for a surface");
     }
-    image.fill(kOpaque);
+    image.fill(kOpaque | (static_cast<QRgb>(pixel) & kRgbMask));
     return Surface(std::move(image));
 }
 
@@ -150,6 +150,39 @@ Long SkipPixels(const QRgb* line, Long x, Long width, QRgb value, bool equal) {
         ++x;
     }
     return x;
+}
+
+// Copies a short stretch of pixels without a call: outline lines are one pixel wide and piece
+// rows a few dozen, and a library call per stretch costs more than the copy itself.
+inline void CopyPixels(QRgb* to, const QRgb* from, Long count) {
+#ifdef __SSE2__
+    if (count >= 4) {
+        Long i = 0;
+        for (; i + 4 <= count; i += 4) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i)));
+        }
+        if (i < count) {
+            // The last four pixels again, overlapping what was copied.
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + count - 4),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + count - 4)));
+        }
+        return;
+    }
+#endif
+    if (count >= 4) {
+        std::memcpy(to, from, std::size_t(count) * sizeof(QRgb));
+        return;
+    }
+    if (count & 2) {
+        to[0] = from[0];
+        to[1] = from[1];
+        to += 2;
+        from += 2;
+    }
+    if (count & 1) {
+        to[0] = from[0];
+    }
 }
 
 } // namespace
@@ -207,77 +240,101 @@ void Surface::NudgePixels(Long value) {
 }
 
 void Surface::BltColorFill(const Rect& rect, Long pixel) {
-    if (image_.isNull()) {
+    if (!image_.isNull()) {
+        SurfaceWriter(*this).BltColorFill(rect, pixel);
+    }
+}
+
+void Surface::BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect, int flags) {
+    if (!image_.isNull() && !source.image_.isNull()) {
+        SurfaceWriter(*this).BltFast(x, y, source, sourceRect, flags);
+    }
+}
+
+SurfaceWriter::SurfaceWriter(Surface& target) {
+    if (target.image_.isNull()) {
         return;
     }
-    const Rect whole{0, 0, image_.width(), image_.height()};
-    const Rect r = ClipTo(rect == WholeRect ? whole : rect, whole);
+    target.Changed();
+    // The one call that may detach the image, made before any thread writes.
+    bits_ = target.image_.bits();
+    stride_ = target.image_.bytesPerLine();
+    bounds_ = Rect{0, 0, target.image_.width(), target.image_.height()};
+}
+
+SurfaceWriter SurfaceWriter::Rows(Long top, Long bottom) const {
+    SurfaceWriter band = *this;
+    band.bounds_.Top = std::max(bounds_.Top, top);
+    band.bounds_.Bottom = std::min(bounds_.Bottom, bottom);
+    return band;
+}
+
+void SurfaceWriter::BltColorFill(const Rect& rect, Long pixel) const {
+    if (bits_ == nullptr) {
+        return;
+    }
+    const Rect r = ClipTo(rect == WholeRect ? bounds_ : rect, bounds_);
     if (r.Right <= r.Left || r.Bottom <= r.Top) {
         return;
     }
     const QRgb value = kOpaque | (static_cast<QRgb>(pixel) & kRgbMask);
     for (Long y = r.Top; y < r.Bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits_ + stride_ * y);
         std::fill(line + r.Left, line + r.Right, value);
     }
-    Changed();
 }
 
-void Surface::BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect, int flags) {
-    if (image_.isNull() || source.image_.isNull()) {
+void SurfaceWriter::BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect,
+                            int flags) const {
+    const QImage& image = source.image_;
+    if (bits_ == nullptr || image.isNull()) {
         return;
     }
-    Rect src = sourceRect == WholeRect ? Rect{0, 0, source.image_.width(), source.image_.height()}
-                                       : sourceRect;
+    Rect src = sourceRect == WholeRect ? Rect{0, 0, image.width(), image.height()} : sourceRect;
     // Clip against the source, moving the destination with it.
-    const Rect clippedSrc = Clip(src, source.image_.width(), source.image_.height());
+    const Rect clippedSrc = Clip(src, image.width(), image.height());
     x += clippedSrc.Left - src.Left;
     y += clippedSrc.Top - src.Top;
     src = clippedSrc;
     // Clip against the destination.
-    const Rect bounds{0, 0, image_.width(), image_.height()};
-    if (x < bounds.Left) {
-        src.Left += bounds.Left - x;
-        x = bounds.Left;
+    if (x < bounds_.Left) {
+        src.Left += bounds_.Left - x;
+        x = bounds_.Left;
     }
-    if (y < bounds.Top) {
-        src.Top += bounds.Top - y;
-        y = bounds.Top;
+    if (y < bounds_.Top) {
+        src.Top += bounds_.Top - y;
+        y = bounds_.Top;
     }
-    src.Right = std::min<Long>(src.Right, src.Left + (bounds.Right - x));
-    src.Bottom = std::min<Long>(src.Bottom, src.Top + (bounds.Bottom - y));
+    src.Right = std::min<Long>(src.Right, src.Left + (bounds_.Right - x));
+    src.Bottom = std::min<Long>(src.Bottom, src.Top + (bounds_.Bottom - y));
     const Long width = src.Right - src.Left;
     if (width <= 0 || src.Bottom <= src.Top) {
         return;
     }
-    Changed();
     const bool keyed = (flags & 0x01) != 0 && source.colorKey_ >= 0;
-    // bytesPerLine rather than scanLine per row: one detach check for the whole copy.
-    uchar* toBits = image_.bits();
-    const qsizetype toStride = image_.bytesPerLine();
-    const uchar* fromBits = source.image_.constBits();
-    const qsizetype fromStride = source.image_.bytesPerLine();
+    const uchar* fromBits = image.constBits();
+    const qsizetype fromStride = image.bytesPerLine();
     auto toRow = [&](Long row) {
-        return reinterpret_cast<QRgb*>(toBits + toStride * (y + row - src.Top)) + x;
+        return reinterpret_cast<QRgb*>(bits_ + stride_ * (y + row - src.Top)) + x;
     };
     auto fromRow = [&](Long row) {
         return reinterpret_cast<const QRgb*>(fromBits + fromStride * row);
     };
     if (!keyed) {
         for (Long row = src.Top; row < src.Bottom; ++row) {
-            std::memcpy(toRow(row), fromRow(row) + src.Left, std::size_t(width) * sizeof(QRgb));
+            CopyPixels(toRow(row), fromRow(row) + src.Left, width);
         }
         return;
     }
-    if (source.runsValid_ && src.Left == 0 && src.Right == source.image_.width()) {
+    if (source.runsValid_ && src.Left == 0 && src.Right == image.width()) {
         // The common case of a piece wholly inside the field: no run needs clipping.
         for (Long row = src.Top; row < src.Bottom; ++row) {
             const QRgb* from = fromRow(row);
             QRgb* to = toRow(row);
-            const Run* run = source.runs_.data() + source.rowStart_[row];
-            const Run* end = source.runs_.data() + source.rowStart_[row + 1];
+            const auto* run = source.runs_.data() + source.rowStart_[row];
+            const auto* end = source.runs_.data() + source.rowStart_[row + 1];
             for (; run != end; ++run) {
-                std::memcpy(to + run->X, from + run->X, std::size_t(run->Length) * sizeof(QRgb));
+                CopyPixels(to + run->X, from + run->X, run->Length);
             }
         }
         return;
@@ -286,13 +343,13 @@ void Surface::BltFast(Long x, Long y, const Surface& source, const Rect& sourceR
         for (Long row = src.Top; row < src.Bottom; ++row) {
             const QRgb* from = fromRow(row);
             QRgb* to = toRow(row) - src.Left;
-            const Run* run = source.runs_.data() + source.rowStart_[row];
-            const Run* end = source.runs_.data() + source.rowStart_[row + 1];
+            const auto* run = source.runs_.data() + source.rowStart_[row];
+            const auto* end = source.runs_.data() + source.rowStart_[row + 1];
             for (; run != end; ++run) {
                 const Long a = std::max(run->X, src.Left);
                 const Long b = std::min(run->X + run->Length, src.Right);
                 if (a < b) {
-                    std::memcpy(to + a, from + a, std::size_t(b - a) * sizeof(QRgb));
+                    CopyPixels(to + a, from + a, b - a);
                 }
             }
         }

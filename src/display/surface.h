@@ -34,7 +34,8 @@ class Surface {
 public:
     Surface() = default;
 
-    static Surface CreateSurface(Long width, Long height);
+    // A new surface filled with the pixel value (black unless given).
+    static Surface CreateSurface(Long width, Long height, Long pixel = 0);
     // The bitmap file at its natural size.
     static Surface CreateSurfaceFromFile(const QString& path);
     // The bitmap file stretched to width x height.
@@ -70,6 +71,7 @@ public:
     const QImage& Image() const { return image_; }
 
 private:
+    friend class SurfaceWriter;
     explicit Surface(QImage image) : image_(std::move(image)) {}
     void Changed() { runsValid_ = false; }
 
@@ -86,6 +88,26 @@ private:
     std::vector<Run> runs_;
     // Runs of row y are runs_[rowStart_[y]] up to runs_[rowStart_[y + 1]].
     std::vector<Long> rowStart_;
+};
+
+// Fills and copies into one surface, limited to a band of its rows. Several threads may write
+// into the same surface at once through writers with bands that do not overlap; the surface
+// itself must not be used otherwise meanwhile, and must outlive its writers.
+class SurfaceWriter {
+public:
+    explicit SurfaceWriter(Surface& target);
+
+    // The same writer limited to rows top up to bottom (exclusive).
+    SurfaceWriter Rows(Long top, Long bottom) const;
+
+    // As Surface::BltColorFill and Surface::BltFast, within the band.
+    void BltColorFill(const Rect& rect, Long pixel) const;
+    void BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect, int flags) const;
+
+private:
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    Rect bounds_{};
 };
 
 // Every surface the play field is drawn from.

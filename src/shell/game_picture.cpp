@@ -1,6 +1,7 @@
 // Picture to puzzle and painting: the game's procedures that load the picture, choose the
 // grid, cut the pieces, make the preview and paint the play field.
 #include "display/painting.h"
+#include "display/parallel.h"
 #include "display/picture_file.h"
 #include "puzzle/cutting.h"
 #include "puzzle/grid.h"
@@ -10,6 +11,13 @@
 #include <stdexcept>
 
 namespace tess {
+
+namespace {
+
+// Fewer pieces than this are not worth a second thread.
+constexpr int kPiecesPerPart = 16;
+
+} // namespace
 
 void Game::InitDirectDraw() {
     const QSize field = host_.PlayFieldSize();
@@ -101,23 +109,28 @@ void Game::CutPuzzle() {
     ResetOutlineColors();
 
     // Each piece is assembled completely before the next: the copies go to separate
-    // surfaces, so this gives the same pixels as block copies for all pieces first.
+    // surfaces, so this gives the same pixels as block copies for all pieces first, and
+    // lets the pieces be shared out among the cores.
     const CutPlan plan = MakeCutPlan(puzzle);
     const Long pieceWidth = Long{puzzle.CellWidth} + 2 * Long{puzzle.TabWidth};
     const Long pieceHeight = Long{puzzle.CellHeight} + 2 * Long{puzzle.TabHeight};
-    std::vector<PieceCopy> copies;
+    const int count = int(puzzle.Pieces.size()) - 1;
     surfaces.PieceSurfaces.resize(puzzle.Pieces.size());
-    for (std::size_t i = 1; i < puzzle.Pieces.size(); ++i) {
-        Surface& piece = surfaces.PieceSurfaces[i];
-        piece = Surface::CreateSurface(pieceWidth, pieceHeight);
-        piece.SetColorKey(TransparentKey);
-        piece.BltColorFill(WholeRect, TransparentKey);
-        PieceCopies(puzzle.Pieces[i], plan, copies);
-        for (const PieceCopy& copy : copies) {
-            piece.BltFast(copy.X, copy.Y, surfaces.WholeImageSurface, copy.Source, kBltFastNoWait);
+    const int parts = std::min(PartsForThisMachine(), std::max(count / kPiecesPerPart, 1));
+    RunParts(parts, [&](int part) {
+        std::vector<PieceCopy> copies;
+        for (int i = 1 + count * part / parts; i <= count * (part + 1) / parts; ++i) {
+            Surface& piece = surfaces.PieceSurfaces[std::size_t(i)];
+            piece = Surface::CreateSurface(pieceWidth, pieceHeight, TransparentKey);
+            piece.SetColorKey(TransparentKey);
+            PieceCopies(puzzle.Pieces[std::size_t(i)], plan, copies);
+            for (const PieceCopy& copy : copies) {
+                piece.BltFast(copy.X, copy.Y, surfaces.WholeImageSurface, copy.Source,
+                              kBltFastNoWait);
+            }
+            piece.PrepareKeyedCopy();
         }
-        piece.PrepareKeyedCopy();
-    }
+    });
     surfaces.WholeImageSurface.Release();
 }
 
