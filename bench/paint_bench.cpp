@@ -28,54 +28,42 @@ BENCHMARK(BM_CopyBackBuffer)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-void BM_PaintPlayField(benchmark::State& state) {
+// Paints the bench game over and over: in `bands` bands (0: as the game does), with the
+// recorded runs of opaque pixels or without (every pixel tested against the key).
+void Paint(benchmark::State& state, int bands, bool runs) {
     BenchGame bench(FieldOf(state), 324);
     Game& game = *bench.game;
+    if (!runs) {
+        for (Surface& piece : game.surfaces.PieceSurfaces) {
+            piece.SetColorKey(TransparentKey); // drops the recorded runs
+        }
+    }
     for (auto _ : state) {
-        game.picPuzzle_Paint();
+        if (bands == 0) {
+            game.picPuzzle_Paint();
+        } else {
+            ComposePlayField(game.puzzle, game.settings, game.surfaces, bands);
+        }
         benchmark::DoNotOptimize(game.surfaces.BackBuffer.Image().constBits());
     }
 }
+
+void BM_PaintPlayField(benchmark::State& state) { Paint(state, 0, true); }
+// The same on the calling thread alone.
+void BM_PaintPlayFieldOneBand(benchmark::State& state) { Paint(state, 1, true); }
+// The same without the runs recorded at cut time: the measurement behind keeping them.
+void BM_PaintPlayFieldTestingEveryPixel(benchmark::State& state) { Paint(state, 0, false); }
+
 BENCHMARK(BM_PaintPlayField)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-
-// The same paint on the calling thread alone.
-void BM_PaintPlayFieldOneBand(benchmark::State& state) {
-    BenchGame bench(FieldOf(state), 324);
-    Game& game = *bench.game;
-    for (auto _ : state) {
-        ComposePlayField(game.puzzle, game.settings, game.surfaces, 1);
-        benchmark::DoNotOptimize(game.surfaces.BackBuffer.Image().constBits());
-    }
-}
 BENCHMARK(BM_PaintPlayFieldOneBand)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-
-} // namespace
-} // namespace tess::bench
-
-namespace tess::bench {
-namespace {
-
-// The same paint with the keyed copy testing every pixel against the key, as without the
-// opaque runs recorded at cut time: the measurement behind keeping the runs.
-void BM_PaintPlayFieldTestingEveryPixel(benchmark::State& state) {
-    BenchGame bench(FieldOf(state), 324);
-    Game& game = *bench.game;
-    for (Surface& piece : game.surfaces.PieceSurfaces) {
-        piece.SetColorKey(TransparentKey); // drops the recorded runs
-    }
-    for (auto _ : state) {
-        game.picPuzzle_Paint();
-        benchmark::DoNotOptimize(game.surfaces.BackBuffer.Image().constBits());
-    }
-}
 BENCHMARK(BM_PaintPlayFieldTestingEveryPixel)
     ->Args({1920, 1080})
     ->Args({3840, 2160})
