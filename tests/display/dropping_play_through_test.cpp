@@ -1,15 +1,14 @@
-// A whole game played with real mouse events on the real main window.
+// A whole game on the real main window: File > Open through its dialog, the painted field,
+// then every join and placing with real mouse events, the best time and Close.
 #include "display/picking.h"
 #include "puzzle/invariants.h"
 #include "shell/main_window.h"
-#include "support/qt_printers.h"
+#include "test_pictures.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QImage>
 #include <QInputDialog>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -32,48 +31,11 @@ template <typename Dialog, typename Answer> void AnswerWhenOpen(const char* name
     poll->start(10);
 }
 
-// A harbour at dusk: sky, sun, hills, water and a few boats.
-QString MakePicture(const QString& folder) {
-    QImage picture(480, 360, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 220);
-    sky.setColorAt(0, QColor(40, 60, 140));
-    sky.setColorAt(1, QColor(250, 170, 90));
-    painter.fillRect(0, 0, 480, 220, sky);
-    painter.setBrush(QColor(255, 230, 120));
-    painter.setPen(Qt::NoPen);
-    painter.drawEllipse(QPointF(330, 170), 38, 38);
-    painter.setBrush(QColor(60, 90, 60));
-    painter.drawPolygon(
-        QPolygonF({QPointF(0, 220), QPointF(90, 140), QPointF(200, 205), QPointF(300, 160),
-                   QPointF(480, 215), QPointF(480, 230), QPointF(0, 230)}));
-    QLinearGradient sea(0, 220, 0, 360);
-    sea.setColorAt(0, QColor(30, 80, 130));
-    sea.setColorAt(1, QColor(10, 30, 60));
-    painter.fillRect(0, 225, 480, 135, sea);
-    for (int i = 0; i < 4; ++i) {
-        const qreal x = 40 + i * 110;
-        const qreal y = 260 + (i % 2) * 50;
-        painter.setBrush(QColor(200 - i * 30, 60 + i * 40, 50));
-        painter.drawPolygon(QPolygonF(
-            {QPointF(x, y), QPointF(x + 70, y), QPointF(x + 58, y + 16), QPointF(x + 12, y + 16)}));
-        painter.setBrush(QColor(240, 240, 230));
-        painter.drawPolygon(
-            QPolygonF({QPointF(x + 34, y - 50), QPointF(x + 34, y - 4), QPointF(x + 64, y - 4)}));
-    }
-    painter.end();
-    const QString path = folder + QStringLiteral("/harbour.bmp");
-    picture.save(path);
-    return path;
-}
-
 struct PlayThrough {
     QTemporaryDir folder;
     SettingsStore store{folder.path() + QStringLiteral("/settings.ini")};
     MersenneRandom random{31u};
     std::unique_ptr<MainWindow> window;
-    int drops = 0;
 
     PlayThrough() {
         ProcessFacts facts;
@@ -103,7 +65,6 @@ struct PlayThrough {
         QTest::mouseMove(field, (grab + QPoint(x + hw, y + hh)) / 2);
         QTest::mouseMove(field, QPoint(x + hw, y + hh));
         QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(x + hw, y + hh));
-        ++drops;
         EXPECT_EQ(p.Dragging, kFalse);
         EXPECT_NE(field->cursor().shape(), Qt::SizeAllCursor);
         const QStringList problems = CheckModelInvariants(p);
@@ -111,28 +72,72 @@ struct PlayThrough {
     }
 };
 
-TEST(PlayThrough, AGeneratedPictureIsOpenedJoinedAndPlacedWithTheMouse) {
+TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
     PlayThrough t;
-    const QString picture = MakePicture(t.folder.path());
-    t.puzzle().NumberOfPieces = 12;
-    t.window->game().settings.TimePuzzle = true;
+    const QString picture = test::WritePatternPicture(t.folder.path(), "harbour.bmp", 480, 360);
+    Game& game = t.window->game();
+    Puzzle& p = t.puzzle();
+    p.NumberOfPieces = 12;
+    game.settings.TimePuzzle = true;
     AnswerWhenOpen<QFileDialog>("dlgCommon", [picture](QFileDialog* dialog) {
         dialog->selectFile(picture);
         QMetaObject::invokeMethod(dialog, "accept");
     });
     t.window->mnuFileOpen->trigger();
-    Puzzle& p = t.puzzle();
     ASSERT_EQ(p.PuzzleLoaded, kTrue);
-    ASSERT_EQ(p.PuzzleColumns * p.PuzzleRows, 12);
     ASSERT_EQ(p.GroupOrderCount, 12);
     ASSERT_TRUE(CheckModelInvariants(p).isEmpty());
+    EXPECT_EQ(p.PictureFileTitle.trimmed(), "harbour.bmp");
+    EXPECT_EQ(game.settings.InitDir, t.folder.path() + "/");
+    EXPECT_TRUE(t.window->mnuFileClose->isEnabled());
+    EXPECT_TRUE(t.window->tmrPuzzle->isActive());
+
+    // The painted field: the board frame and the preview with its caption, first with
+    // nothing loose over them.
+    const int width = t.window->picPuzzle->ScaleSize().width();
+    const int height = t.window->picPuzzle->ScaleSize().height();
+    const QImage& back = game.surfaces.BackBuffer.Image();
+    ASSERT_EQ(back.size(), QSize(width, height));
+    auto at = [&back](Long x, Long y) { return back.pixel(int(x), int(y)) & 0xFFFFFFu; };
+    const QRgb outline = QRgb(game.settings.OutlineColorFill);
+    const QRgb background = QRgb(game.settings.BackgroundColorFill);
+    p.GroupOrderCount = 0;
+    game.picPuzzle_Paint();
+    const Rect& board = p.BoardRect;
+    for (Long y = board.Top; y <= board.Bottom + 1; ++y) {
+        EXPECT_EQ(at(board.Left, y), outline) << y;
+    }
+    for (Long x = board.Left; x <= board.Right + 1; ++x) {
+        EXPECT_EQ(at(x, board.Bottom + 1), outline) << x;
+    }
+    EXPECT_EQ(at(board.Left + 20, board.Top + 20), background) << "no piece placed yet";
+    const Rect& caption = p.PreviewCaptionRect;
+    EXPECT_EQ(caption.Top, 4);
+    EXPECT_EQ(caption.Right, width - 4);
+    EXPECT_EQ(at(caption.Left, caption.Top), QRgb(game.settings.PreviewCaptionBackgroundColorFill));
+    int text = 0;
+    for (Long i = 0; i < (caption.Bottom - caption.Top) * 60; ++i) {
+        text += qGray(at(caption.Left + i % 60, caption.Top + i / 60)) > 150;
+    }
+    EXPECT_GT(text, 10) << "the caption reads Preview in white";
+    EXPECT_NE(at(p.PreviewRect.Left + 5, p.PreviewRect.Top + 5), background);
+    // The topmost loose piece: its outline starts at each side's corner, its picture inside.
+    p.GroupOrderCount = 12;
+    game.picPuzzle_Paint();
+    const PieceRecord& shown = p.Pieces[p.Groups[p.GroupOrder[12]].Members[1]];
+    const Long x0 = shown.X + p.TabWidth - 1, x1 = shown.X + p.TabWidth + p.CellWidth;
+    const Long y0 = shown.Y + p.TabHeight - 1, y1 = shown.Y + p.TabHeight + p.CellHeight;
+    for (const auto& [x, y] : {std::pair{x0, y0}, {x0, y1}, {x0, y0 + 1}, {x1, y0 + 1}}) {
+        EXPECT_EQ(at(x, y), outline) << x << "," << y;
+    }
+    EXPECT_NE(at(x0 + 5, y0 + 5), outline);
+    EXPECT_NE(at(x0 + 5, y0 + 5), background);
+
     const QString shot = qEnvironmentVariable("TESSELLARA_PLAY_SCREENSHOT");
 
     // Join a group onto a neighbour of another group until two groups are left: the first
     // piece, topmost group first, that is not covered and whose group fits in the field at
     // the place where the piece fits its neighbour.
-    const int width = t.window->picPuzzle->width();
-    const int height = t.window->picPuzzle->height();
     while (p.GroupOrderCount > 2) {
         bool dragged = false;
         for (int gi = p.GroupOrderCount; gi >= 1 && !dragged; --gi) {
@@ -153,13 +158,12 @@ TEST(PlayThrough, AGeneratedPictureIsOpenedJoinedAndPlacedWithTheMouse) {
                     // A few pixels off the exact fit: within the tolerance.
                     const Long x = p.Pieces[n].X + (piece.Col - p.Pieces[n].Col) * p.CellWidth + 2;
                     const Long y = p.Pieces[n].Y + (piece.Row - p.Pieces[n].Row) * p.CellHeight - 3;
-                    const Long left = x - (piece.Col - g.MinCol) * p.CellWidth;
-                    const Long right =
-                        x + (g.MaxCol - piece.Col + 1) * p.CellWidth + 2 * p.TabWidth;
-                    const Long top = y - (piece.Row - g.MinRow) * p.CellHeight;
-                    const Long bottom =
-                        y + (g.MaxRow - piece.Row + 1) * p.CellHeight + 2 * p.TabHeight;
-                    if (left <= 0 || top <= 0 || right >= width || bottom >= height) {
+                    // The whole group must land inside the field, or it stops at the edge.
+                    const QRect span(x - (piece.Col - g.MinCol) * p.CellWidth,
+                                     y - (piece.Row - g.MinRow) * p.CellHeight,
+                                     (g.MaxCol - g.MinCol + 1) * p.CellWidth + 2 * p.TabWidth,
+                                     (g.MaxRow - g.MinRow + 1) * p.CellHeight + 2 * p.TabHeight);
+                    if (!QRect(1, 1, width - 2, height - 2).contains(span)) {
                         continue;
                     }
                     const int before = p.GroupOrderCount;
@@ -180,7 +184,7 @@ TEST(PlayThrough, AGeneratedPictureIsOpenedJoinedAndPlacedWithTheMouse) {
         }
     }
     // Then put both groups home.
-    t.window->game().tmrPuzzle_Timer();
+    game.tmrPuzzle_Timer();
     const Integer first = p.Groups[p.GroupOrder[2]].Members[1];
     t.Drag(first, p.Pieces[first].HomeX + 4, p.Pieces[first].HomeY - 4);
     ASSERT_EQ(p.GroupOrderCount, 1);
@@ -199,7 +203,6 @@ TEST(PlayThrough, AGeneratedPictureIsOpenedJoinedAndPlacedWithTheMouse) {
     EXPECT_EQ(p.PuzzleSolved, kTrue);
     EXPECT_EQ(p.ElapsedSeconds, 0);
     EXPECT_FALSE(t.window->tmrPuzzle->isActive());
-    EXPECT_GE(t.drops, 12);
 
     // 75 seconds for 12 pieces, first in the table; the image name keeps the padding of
     // the fixed-length picture path field after its last separator.
@@ -212,6 +215,11 @@ TEST(PlayThrough, AGeneratedPictureIsOpenedJoinedAndPlacedWithTheMouse) {
         expected += "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
     }
     EXPECT_EQ(file.readAll(), expected);
+
+    // Close releases the pieces and the temporary bitmap.
+    t.window->mnuFileClose->trigger();
+    EXPECT_EQ(p.PuzzleLoaded, kFalse);
+    EXPECT_FALSE(QFile::exists(game.WholeImageTempPath()));
 }
 
 } // namespace
