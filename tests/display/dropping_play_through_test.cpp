@@ -31,71 +31,60 @@ template <typename Dialog, typename Answer> void AnswerWhenOpen(const char* name
     poll->start(10);
 }
 
-struct PlayThrough {
+TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
     QTemporaryDir folder;
-    SettingsStore store{folder.path() + QStringLiteral("/settings.ini")};
-    MersenneRandom random{31u};
-    std::unique_ptr<MainWindow> window;
-
-    PlayThrough() {
-        ProcessFacts facts;
-        facts.ProgramFolder = folder.path();
-        facts.AppDir = folder.path();
-        window = std::make_unique<MainWindow>(store, random, facts);
-        window->Start();
-        window->resize(1000, 760);
-        QApplication::processEvents();
-    }
-
-    Puzzle& puzzle() { return window->game().puzzle; }
-
-    // Grabs piece m at its cell's middle and drops it with its surface at (x, y).
-    void Drag(Integer m, Long x, Long y) {
-        PlayField* field = window->picPuzzle;
-        const Puzzle& p = puzzle();
+    SettingsStore store(folder.path() + QStringLiteral("/settings.ini"));
+    MersenneRandom random(31u);
+    ProcessFacts facts;
+    facts.ProgramFolder = folder.path();
+    facts.AppDir = folder.path();
+    MainWindow window(store, random, facts);
+    window.Start();
+    window.resize(1000, 760);
+    QApplication::processEvents();
+    Game& game = window.game();
+    Puzzle& p = game.puzzle;
+    PlayField* field = window.picPuzzle;
+    // Grabs piece m at its cell's middle and drops it with its surface at (x, y), on the way
+    // moving halfway first; the model must hold after every drop.
+    auto drag = [&p, field](Integer m, Long x, Long y) {
         const QPoint grab(p.Pieces[m].X + p.TabWidth + p.CellWidth / 2,
                           p.Pieces[m].Y + p.TabHeight + p.CellHeight / 2);
+        const QPoint drop(x + (2 * p.TabWidth + p.CellWidth) / 2,
+                          y + (2 * p.TabHeight + p.CellHeight) / 2);
         ASSERT_EQ(FindPieceAt(p, grab.x(), grab.y()), m);
         QTest::mousePress(field, Qt::LeftButton, {}, grab);
         ASSERT_EQ(p.SelectedPiece, m);
         EXPECT_EQ(field->cursor().shape(), Qt::SizeAllCursor);
-        const int hw = (2 * p.TabWidth + p.CellWidth) / 2;
-        const int hh = (2 * p.TabHeight + p.CellHeight) / 2;
-        // On the way, then onto the target.
-        QTest::mouseMove(field, (grab + QPoint(x + hw, y + hh)) / 2);
-        QTest::mouseMove(field, QPoint(x + hw, y + hh));
-        QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(x + hw, y + hh));
+        QTest::mouseMove(field, (grab + drop) / 2);
+        QTest::mouseMove(field, drop);
+        QTest::mouseRelease(field, Qt::LeftButton, {}, drop);
         EXPECT_EQ(p.Dragging, kFalse);
         EXPECT_NE(field->cursor().shape(), Qt::SizeAllCursor);
         const QStringList problems = CheckModelInvariants(p);
         ASSERT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
-    }
-};
+    };
 
-TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
-    PlayThrough t;
-    const QString picture = test::WritePatternPicture(t.folder.path(), "harbour.bmp", 480, 360);
-    Game& game = t.window->game();
-    Puzzle& p = t.puzzle();
+    const QString picture = test::WritePatternPicture(folder.path(), "harbour.bmp", 480, 360);
     p.NumberOfPieces = 12;
     game.settings.TimePuzzle = true;
     AnswerWhenOpen<QFileDialog>("dlgCommon", [picture](QFileDialog* dialog) {
         dialog->selectFile(picture);
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    t.window->mnuFileOpen->trigger();
+    window.mnuFileOpen->trigger();
     ASSERT_EQ(p.PuzzleLoaded, kTrue);
     ASSERT_EQ(p.GroupOrderCount, 12);
     ASSERT_TRUE(CheckModelInvariants(p).isEmpty());
     EXPECT_EQ(p.PictureFileTitle.trimmed(), "harbour.bmp");
-    EXPECT_EQ(game.settings.InitDir, t.folder.path() + "/");
-    EXPECT_TRUE(t.window->mnuFileClose->isEnabled());
-    EXPECT_TRUE(t.window->tmrPuzzle->isActive());
+    EXPECT_EQ(game.settings.InitDir, folder.path() + "/");
+    EXPECT_TRUE(window.mnuFileClose->isEnabled());
+    EXPECT_TRUE(window.tmrPuzzle->isActive());
 
     // The painted field: the board frame and the preview with its caption, first with
     // nothing loose over them.
-    const int width = t.window->picPuzzle->ScaleSize().width();
-    const int height = t.window->picPuzzle->ScaleSize().height();
+    const int width = field->ScaleSize().width();
+    const int height = field->ScaleSize().height();
     const QImage& back = game.surfaces.BackBuffer.Image();
     ASSERT_EQ(back.size(), QSize(width, height));
     auto at = [&back](Long x, Long y) { return back.pixel(int(x), int(y)) & 0xFFFFFFu; };
@@ -133,16 +122,13 @@ TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
     EXPECT_NE(at(x0 + 5, y0 + 5), outline);
     EXPECT_NE(at(x0 + 5, y0 + 5), background);
 
-    const QString shot = qEnvironmentVariable("TESSELLARA_PLAY_SCREENSHOT");
-
-    // Join a group onto a neighbour of another group until two groups are left: the first
-    // piece, topmost group first, that is not covered and whose group fits in the field at
-    // the place where the piece fits its neighbour.
-    while (p.GroupOrderCount > 2) {
-        bool dragged = false;
-        for (int gi = p.GroupOrderCount; gi >= 1 && !dragged; --gi) {
+    // Joins a group onto a neighbour of another group: the first piece, topmost group first,
+    // that is not covered and whose group fits in the field where the piece fits its
+    // neighbour, dropped a few pixels off the exact fit.
+    auto joinOne = [&]() {
+        for (int gi = p.GroupOrderCount; gi >= 1; --gi) {
             const GroupRecord& g = p.Groups[p.GroupOrder[gi]];
-            for (int k = 1; k <= g.MemberCount && !dragged; ++k) {
+            for (int k = 1; k <= g.MemberCount; ++k) {
                 const Integer m = g.Members[k];
                 const PieceRecord& piece = p.Pieces[m];
                 if (FindPieceAt(p, piece.X + p.TabWidth + p.CellWidth / 2,
@@ -155,38 +141,36 @@ TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
                     if (n < 1 || n > 12 || p.Pieces[n].Group == piece.Group) {
                         continue;
                     }
-                    // A few pixels off the exact fit: within the tolerance.
                     const Long x = p.Pieces[n].X + (piece.Col - p.Pieces[n].Col) * p.CellWidth + 2;
                     const Long y = p.Pieces[n].Y + (piece.Row - p.Pieces[n].Row) * p.CellHeight - 3;
-                    // The whole group must land inside the field, or it stops at the edge.
                     const QRect span(x - (piece.Col - g.MinCol) * p.CellWidth,
                                      y - (piece.Row - g.MinRow) * p.CellHeight,
                                      (g.MaxCol - g.MinCol + 1) * p.CellWidth + 2 * p.TabWidth,
                                      (g.MaxRow - g.MinRow + 1) * p.CellHeight + 2 * p.TabHeight);
-                    if (!QRect(1, 1, width - 2, height - 2).contains(span)) {
-                        continue;
+                    if (QRect(1, 1, width - 2, height - 2).contains(span)) {
+                        drag(m, x, y);
+                        return true;
                     }
-                    const int before = p.GroupOrderCount;
-                    t.Drag(m, x, y);
-                    if (HasFatalFailure()) {
-                        return;
-                    }
-                    ASSERT_LT(p.GroupOrderCount, before) << "piece " << m << " onto " << n;
-                    dragged = true;
-                    break;
                 }
             }
         }
-        ASSERT_TRUE(dragged) << "no group could be joined";
+        return false;
+    };
+    const QString shot = qEnvironmentVariable("TESSELLARA_PLAY_SCREENSHOT");
+    while (p.GroupOrderCount > 2) {
+        const int before = p.GroupOrderCount;
+        ASSERT_TRUE(joinOne()) << "no group could be joined";
+        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_LT(p.GroupOrderCount, before);
         if (p.GroupOrderCount == 6 && !shot.isEmpty()) {
             // A game in progress with joined groups, for the documentation.
-            t.window->grab().save(shot);
+            window.grab().save(shot);
         }
     }
     // Then put both groups home.
     game.tmrPuzzle_Timer();
     const Integer first = p.Groups[p.GroupOrder[2]].Members[1];
-    t.Drag(first, p.Pieces[first].HomeX + 4, p.Pieces[first].HomeY - 4);
+    drag(first, p.Pieces[first].HomeX + 4, p.Pieces[first].HomeY - 4);
     ASSERT_EQ(p.GroupOrderCount, 1);
     EXPECT_EQ(p.PuzzleSolved, kFalse);
 
@@ -197,18 +181,18 @@ TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
     });
     p.ElapsedSeconds = 75;
     const Integer last = p.Groups[p.GroupOrder[1]].Members[1];
-    t.Drag(last, p.Pieces[last].HomeX - 4, p.Pieces[last].HomeY + 4);
+    drag(last, p.Pieces[last].HomeX - 4, p.Pieces[last].HomeY + 4);
     EXPECT_EQ(p.PlacedCount, 12);
     EXPECT_EQ(p.GroupOrderCount, 0);
     EXPECT_EQ(p.PuzzleSolved, kTrue);
     EXPECT_EQ(p.ElapsedSeconds, 0);
-    EXPECT_FALSE(t.window->tmrPuzzle->isActive());
+    EXPECT_FALSE(window.tmrPuzzle->isActive());
 
     // 75 seconds for 12 pieces, first in the table; the image name keeps the padding of
     // the fixed-length picture path field after its last separator.
-    QFile file(t.folder.path() + QStringLiteral("/besttimes.txt"));
+    QFile file(folder.path() + QStringLiteral("/besttimes.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const qsizetype nameLength = kPictureFileNameLength - (t.folder.path().size() + 1);
+    const qsizetype nameLength = kPictureFileNameLength - (folder.path().size() + 1);
     QByteArray expected = "\"Ann\"\r\n0\r\n1\r\n15\r\n12\r\n\"" +
                           QByteArray("harbour.bmp").leftJustified(nameLength, ' ') + "\"\r\n";
     for (int entry = 2; entry <= 20; ++entry) {
@@ -217,7 +201,7 @@ TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
     EXPECT_EQ(file.readAll(), expected);
 
     // Close releases the pieces and the temporary bitmap.
-    t.window->mnuFileClose->trigger();
+    window.mnuFileClose->trigger();
     EXPECT_EQ(p.PuzzleLoaded, kFalse);
     EXPECT_FALSE(QFile::exists(game.WholeImageTempPath()));
 }

@@ -2,6 +2,7 @@
 #include "display/picking.h"
 #include "groups/play_models.h"
 
+#include <QPointF>
 #include <gtest/gtest.h>
 
 namespace tess::test {
@@ -16,55 +17,37 @@ void Put(Puzzle& p, int piece, Long x, Long y) {
 }
 
 TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
-    struct Case {
-        const char* what;
-        int piece;
-        double x, y;
-        bool hit;
+    // Probes around a piece whose surface lies at (100, 100), its cell at 120..180 x
+    // 115..160: the left knob, the cell's left edge, just inside it, the left band, the
+    // centre, the right band, the cell's right edge, the right knob, beside it; the top knob,
+    // its top edge, beside it, the top band, its right end, the seam below that end; the
+    // bottom band's left end, the seam above it, the bottom band, the bottom knob.
+    const QPointF probes[] = {{110, 137}, {120, 137}, {121, 137}, {130, 137}, {150, 137},
+                              {170, 137}, {180, 137}, {190, 137}, {190, 125}, {150, 105},
+                              {150, 100}, {130, 105}, {150, 120}, {170, 120}, {170, 130},
+                              {130, 150}, {130, 145}, {150, 155}, {150, 170}};
+    // x: on the piece. Each place in the grid, with both shapes of the checkerboard inside.
+    const std::pair<Integer, const char*> pieces[] = {
+        {1, "..xxxx.x....xxxx..."},  // top-left: knob right, socket bottom
+        {2, "....x.......xx.x.xx"},  // top: knob bottom, sockets left and right
+        {3, "x.xxxx.x....xxxx..."},  // top: knobs left and right, socket bottom
+        {5, "x.xxxx......xxxx..."},  // top-right: knob left, socket bottom
+        {6, "..xxx....x..xx.xxxx"},  // left: knobs top and bottom, socket right
+        {7, "x.xxxx.x.....x.x..."},  // inner: knobs left and right, sockets top and bottom
+        {8, "....x....x..xx.x.xx"},  // inner: knobs top and bottom, sockets left and right
+        {10, "....xx...x..xxxx.xx"}, // right: knobs top and bottom, socket left
+        {11, "..xxxx.x.....x.xxx."}, // bottom-left: knob right, socket top
+        {14, "....x....x..xx.x.x."}, // bottom: knob top, sockets left and right
+        {15, "x.xxxx.......x.xxx."}, // bottom-right: knob left, socket top
     };
-    // The piece alone with its surface at (100, 100): its cell is 120..180 x 115..160.
-    const Case cases[] = {
-        // 6: left border, knobs top and bottom, socket right.
-        {"left border edge", 6, 120, 137, false},
-        {"just inside the left border", 6, 121, 137, true},
-        {"top knob", 6, 150, 105, true},
-        {"top knob's top edge", 6, 150, 100, false},
-        {"beside the top knob", 6, 130, 105, false},
-        {"right socket", 6, 170, 137, false},
-        {"upper end of the right band", 6, 170, 120, true},
-        {"seam below that end", 6, 170, 130, false},
-        {"bottom knob", 6, 150, 170, true},
-        // 1: knob right, socket bottom.
-        {"1 cell", 1, 150, 130, true},
-        {"1 bottom socket", 1, 150, 150, false},
-        {"1 bottom band, left third", 1, 130, 150, true},
-        {"1 seam above the band", 1, 130, 145, false},
-        {"1 right knob", 1, 190, 137, true},
-        {"1 beside its right knob", 1, 190, 125, false},
-        {"1 no top knob", 1, 150, 105, false},
-        // 7: inner, knobs left and right, sockets top and bottom.
-        {"7 left knob", 7, 110, 137, true},
-        {"7 top socket", 7, 150, 120, false},
-        {"7 top band, right third", 7, 170, 120, true},
-        {"7 bottom socket", 7, 150, 155, false},
-        // 8: inner, knobs top and bottom, sockets left and right.
-        {"8 left socket", 8, 130, 137, false},
-        {"8 bottom knob", 8, 150, 170, true},
-        // 15: bottom-right corner, knob left, socket top.
-        {"15 left knob", 15, 110, 137, true},
-        {"15 right edge", 15, 180, 137, false},
-        {"15 top socket", 15, 150, 120, false},
-        {"15 no bottom knob", 15, 150, 170, false},
-        // 5: top-right corner, knob left, socket bottom; 14: bottom border, knob top.
-        {"5 left knob", 5, 110, 137, true},
-        {"5 bottom socket", 5, 150, 155, false},
-        {"14 top knob", 14, 150, 105, true},
-        {"14 left socket", 14, 130, 137, false},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [piece, expected] : pieces) {
         Puzzle p = FiveByThree();
-        Put(p, c.piece, 100, 100);
-        EXPECT_EQ(IsPointOnPiece(p, Integer(c.piece), c.x, c.y), c.hit) << c.what;
+        Put(p, piece, 100, 100);
+        std::string hits;
+        for (const QPointF& q : probes) {
+            hits += IsPointOnPiece(p, piece, q.x(), q.y()) ? 'x' : '.';
+        }
+        EXPECT_EQ(hits, expected) << "piece " << piece;
     }
     // An inner piece with neither LeftOut nor TopOut fits no shape and is never picked.
     Puzzle p = FiveByThree();

@@ -9,26 +9,21 @@ QImage PatternPicture(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.scale(width / 480.0, height / 360.0);
-    painter.setPen(Qt::NoPen);
     QLinearGradient sky(0, 0, 0, 225);
     sky.setColorAt(0, QColor(40, 60, 140));
     sky.setColorAt(1, QColor(250, 170, 90));
     painter.fillRect(0, 0, 480, 225, sky);
+    painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 230, 120));
     painter.drawEllipse(QPointF(330, 170), 38, 38);
     painter.setBrush(QColor(60, 90, 60));
     painter.drawPolygon(
         QPolygonF({{0, 220}, {90, 140}, {200, 205}, {300, 160}, {480, 215}, {480, 230}, {0, 230}}));
-    QLinearGradient sea(0, 225, 0, 360);
-    sea.setColorAt(0, QColor(30, 80, 130));
-    sea.setColorAt(1, QColor(10, 30, 60));
-    painter.fillRect(0, 225, 480, 135, sea);
+    painter.fillRect(0, 225, 480, 135, QColor(20, 60, 110));
     for (int i = 0; i < 4; ++i) {
         const qreal x = 40 + i * 110, y = 260 + (i % 2) * 50;
         painter.setBrush(QColor(200 - i * 30, 60 + i * 40, 50));
         painter.drawPolygon(QPolygonF({{x, y}, {x + 70, y}, {x + 58, y + 16}, {x + 12, y + 16}}));
-        painter.setBrush(QColor(240, 240, 230));
-        painter.drawPolygon(QPolygonF({{x + 34, y - 50}, {x + 34, y - 4}, {x + 64, y - 4}}));
     }
     painter.end();
     for (int y = 0; y < height; ++y) {
