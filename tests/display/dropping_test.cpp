@@ -49,37 +49,24 @@ TEST(Dropping, TheHomeTestAcceptsLessThanFivePixelsAndComesBeforeTheNeighbours) 
     }
 }
 
-TEST(Dropping, SevenSnapsUnderTwoAndTheGroupsMerge) {
-    PlayFixture f(Spread());
-    Puzzle& p = f.puzzle();
-    const Long x2 = p.Pieces[2].X, y2 = p.Pieces[2].Y;
-    DragTo(f, 7, x2 - 3, y2 + 45 + 2);
-    EXPECT_EQ(p.Pieces[7].X, x2);
-    EXPECT_EQ(p.Pieces[7].Y, y2 + 45);
-    EXPECT_EQ(p.Pieces[2].X, x2) << "the stationary piece stays";
-    EXPECT_TRUE(p.Pieces[7].JoinedTop && p.Pieces[2].JoinedBottom);
-    EXPECT_EQ(p.Groups[2].Members, Ints({0, 2, 7}));
-    EXPECT_EQ(p.DraggedGroup, 2);
-    EXPECT_EQ(p.SelectedPiece, 7) << "a fitting drop keeps the selection";
-    EXPECT_EQ(p.GroupOrder[p.GroupOrderCount], 2);
-    EXPECT_CONSISTENT(p);
-}
-
-TEST(Dropping, OneDropFitsTwoNeighboursOfTwoOtherGroups) {
+TEST(Dropping, SevenSnapsUnderTwoAndTheMergedGroupFitsSixOfAThirdGroup) {
     PlayFixture f(Spread());
     Puzzle& p = f.puzzle();
     const Long x2 = p.Pieces[2].X, y2 = p.Pieces[2].Y;
     p.Pieces[6].X = x2 - 60 + 2;
     p.Pieces[6].Y = y2 + 45 + 3;
-    DragTo(f, 7, x2 + 1, y2 + 45 + 1);
+    DragTo(f, 7, x2 - 3, y2 + 45 + 2);
     // Above first: 7 joins 2; then left: the merged group joins 6, the last fitted.
     EXPECT_EQ(p.Groups[6].Members, Ints({0, 2, 6, 7}));
     EXPECT_EQ(p.DraggedGroup, 6);
     EXPECT_EQ(p.GroupOrderCount, 13);
     EXPECT_EQ(p.GroupOrder[13], 6);
+    EXPECT_EQ(p.SelectedPiece, 7) << "a fitting drop keeps the selection";
     EXPECT_TRUE(p.Pieces[7].JoinedTop && p.Pieces[7].JoinedLeft);
-    // Laid out around piece 2, the group's reference.
+    // Laid out around piece 2, the group's reference, which stays where it was.
     EXPECT_EQ(p.Pieces[2].X, x2);
+    EXPECT_EQ(p.Pieces[7].X, x2);
+    EXPECT_EQ(p.Pieces[7].Y, y2 + 45);
     EXPECT_EQ(p.Pieces[6].X, x2 - 60);
     EXPECT_EQ(p.Pieces[6].Y, y2 + 45);
     EXPECT_CONSISTENT(p);

@@ -8,8 +8,15 @@
 namespace tess::test {
 namespace {
 
-// Cells 60 x 45, tabs 20 x 15, on an 800 x 560 field.
-Puzzle FiveByThree() { return MakePuzzle(5, 3, 60, 45, 100, 60); }
+// Cells 60 x 45, tabs 20 x 15, on an 800 x 560 field; every piece out of the way right of
+// the field until a test puts it somewhere.
+Puzzle FiveByThree() {
+    Puzzle p = MakePuzzle(5, 3, 60, 45, 100, 60);
+    for (auto& piece : p.Pieces) {
+        piece.X = 1000;
+    }
+    return p;
+}
 
 void Put(Puzzle& p, int piece, Long x, Long y) {
     p.Pieces[piece].X = x;
@@ -57,11 +64,7 @@ TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
 }
 
 TEST(Picking, TheTopmostLoosePieceIsPickedAndItsGroupRaised) {
-    Puzzle alone = FiveByThree();
-    for (auto& piece : alone.Pieces) {
-        piece.X = 1000;
-    }
-    PlayFixture f(std::move(alone));
+    PlayFixture f(FiveByThree());
     Puzzle& p = f.puzzle();
     Put(p, 3, 300, 300);
     Put(p, 12, 300, 300);
@@ -129,11 +132,7 @@ TEST(Dragging, TheGroupFollowsCentredAndStopsAtTheFieldEdge) {
 }
 
 TEST(Dragging, ThePreviewIsDraggedByItsCaptionEvenWhileHidden) {
-    Puzzle alone = FiveByThree();
-    for (auto& piece : alone.Pieces) {
-        piece.X = 1000; // no piece under the caption
-    }
-    PlayFixture f(std::move(alone));
+    PlayFixture f(FiveByThree());
     f.game->settings.ViewPreview = false;
     f.game->surfaces.PreviewSurface = Surface::CreateSurface(200, 150);
     Puzzle& p = f.puzzle();

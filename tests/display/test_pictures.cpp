@@ -30,7 +30,7 @@ QImage PatternPicture(int width, int height) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             const unsigned hash = (unsigned(x) * 2654435761u) ^ (unsigned(y) * 40503u);
-            line[x] ^= ((hash >> 4) & 0x0F0F0Fu);
+            line[x] ^= (hash >> 4) & 0x070707u;
         }
     }
     if (width > 3 && height > 2) {
