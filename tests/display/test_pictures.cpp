@@ -33,9 +33,8 @@ QImage PatternPicture(int width, int height) {
             line[x] ^= (hash >> 4) & 0x070707u;
         }
     }
-    if (width > 3 && height > 2) {
-        image.setPixel(3, 2, 0xFFC2B853u);
-    }
+    // A block of the key colour, large enough to outlast scaling.
+    QPainter(&image).fillRect(QRect(2, 2, 12, 12).intersected(image.rect()), QColor(0xC2B853));
     return image;
 }
 
