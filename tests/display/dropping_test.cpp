@@ -81,11 +81,11 @@ TEST(Dropping, NoFitAcrossTheRowEndsNorWithPiecesThatJoinDuringTheDrop) {
     p.Pieces[11].Y = 150;
     DragTo(f, 10, 340, 150);
     EXPECT_EQ(p.GroupOrderCount, 15);
-    // 1 lies where it fits left of 2, but 2 joins the dropped group only during the drop.
-    LayBeside(p, 1, 2);
-    DragTo(f, 7, p.Pieces[2].X, p.Pieces[2].Y + 45);
-    EXPECT_EQ(p.Groups[2].Members, Ints({0, 2, 7}));
-    EXPECT_EQ(p.Pieces[1].Group, 1);
+    // 3 lies where it fits right of 2, but 2 joins the dropped 1 only during the drop.
+    LayBeside(p, 3, 2);
+    DragTo(f, 1, p.Pieces[2].X - 60, p.Pieces[2].Y);
+    EXPECT_EQ(p.Groups[2].Members, Ints({0, 1, 2}));
+    EXPECT_EQ(p.Pieces[3].Group, 3);
     EXPECT_CONSISTENT(p);
 }
 
