@@ -18,7 +18,7 @@ TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
     // and a short side; in ordinary cells (tabs of 41 and more here) the clamped shoulders
     // overlap and close the gap. Cells of 93 x 9 with 31-pixel side tabs leave one pixel per
     // left or right socket: 30 columns in from the cell edge, in cell row 4 (the socket's
-    // inset 9 \ 5 = 1 leaves rows 4 only, where the knob has already ended).
+    // inset 9 \ 5 = 1 leaves row 4 only, where the knob has already ended).
     for (const Case c :
          {Case{64, 640, 480, {800, 560}, false}, Case{12, 640, 480, {800, 560}, false},
           Case{6, 500, 700, {800, 560}, false}, Case{100, 1000, 100, {1100, 300}, true}}) {

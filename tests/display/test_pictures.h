@@ -9,7 +9,8 @@
 namespace tess::test {
 
 // A width x height harbour at dusk whose grain makes neighbouring pixels differ, so a copy
-// shifted by one pixel shows; the 12 x 12 block at (2, 2) has the transparent key colour.
+// shifted by one pixel shows, but for a 12 x 12 block at (2, 2) in the transparent key
+// colour.
 QImage PatternPicture(int width, int height);
 
 // Saves PatternPicture in the folder under the name (format from the suffix); the path.
