@@ -7,7 +7,8 @@
 namespace tess::test {
 namespace {
 
-// Whether every loose group lies on its grid: each member one cell multiple from the first.
+// Whether every loose group lies on its grid: each member a whole number of cells from the
+// first.
 QStringList CheckGroupLayout(const Puzzle& p) {
     QStringList problems;
     for (int gi = 1; gi <= p.GroupOrderCount; ++gi) {
@@ -36,17 +37,13 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
     p.PreviewWidth = 150;
     p.PreviewCaptionRect = {360, 5, 510, 22};
     p.PreviewRect = {360, 23, 510, 123};
-    int previewDrags = 0;
     const int hw = (2 * p.TabWidth + p.CellWidth) / 2;
     const int hh = (2 * p.TabHeight + p.CellHeight) / 2;
-
     std::mt19937 rng(20261205u);
     auto uniform = [&rng](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(rng);
     };
-    int joins = 0;
-    int completions = 0;
-    int placings = 0;
+    int joins = 0, placings = 0, completions = 0, previewDrags = 0;
 
     for (int step = 0; step < 20000; ++step) {
         if (p.PuzzleSolved) {
@@ -64,11 +61,11 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
             f.Move(uniform(-50, 600), uniform(-50, 450), button);
             f.Up(uniform(0, 520), uniform(0, 400), uniform(0, 3) == 0 ? kRightButton : kLeftButton);
             if (p.Dragging || p.PreviewDragging) {
-                ASSERT_TRUE(button == kLeftButton) << "step " << step;
+                ASSERT_EQ(button, kLeftButton) << "step " << step;
                 f.Up(uniform(0, 520), uniform(0, 400));
             }
         } else {
-            // Grab a loose piece at its cell's middle and take it near a neighbour or its home.
+            // Grab a loose piece at its cell's middle and take it near a neighbour or home.
             const Integer group = p.GroupOrder[uniform(1, p.GroupOrderCount)];
             const Integer piece = p.Groups[group].Members[uniform(1, p.Groups[group].MemberCount)];
             f.Down(p.Pieces[piece].X + p.TabWidth + p.CellWidth / 2,
@@ -76,14 +73,12 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
             if (!p.Dragging) {
                 continue;
             }
-            const Integer s = p.SelectedPiece;
-            const PieceRecord& held = p.Pieces[s];
-            Long tx = uniform(0, 460);
-            Long ty = uniform(0, 330);
+            const PieceRecord& held = p.Pieces[p.SelectedPiece];
+            Long tx = uniform(0, 460), ty = uniform(0, 330);
             const int target = uniform(0, 9);
             if (target < 8) {
                 const int offsets[4] = {-p.PuzzleColumns, p.PuzzleColumns, -1, 1};
-                const int n = s + offsets[uniform(0, 3)];
+                const int n = p.SelectedPiece + offsets[uniform(0, 3)];
                 if (n >= 1 && n <= p.NumberOfPieces) {
                     tx =
                         p.Pieces[n].X + (held.Col - p.Pieces[n].Col) * p.CellWidth + uniform(-6, 6);
@@ -95,24 +90,21 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
                 ty = held.HomeY + uniform(-6, 6);
             }
             f.Move(tx + hw + uniform(0, 1) * 0.5, ty + hh);
-            const int before = p.GroupOrderCount;
-            const int placedBefore = p.PlacedCount;
+            const int groupsBefore = p.GroupOrderCount, placedBefore = p.PlacedCount;
             f.Up(tx + hw, ty + hh);
-            joins += before - p.GroupOrderCount - (p.PlacedCount > placedBefore ? 1 : 0);
             placings += p.PlacedCount > placedBefore ? 1 : 0;
+            joins += groupsBefore - p.GroupOrderCount - (p.PlacedCount > placedBefore ? 1 : 0);
         }
         ASSERT_EQ(p.Dragging, kFalse) << "step " << step;
         const QStringList problems = CheckModelInvariants(p) + CheckGroupLayout(p);
         ASSERT_TRUE(problems.isEmpty())
             << "step " << step << ": " << problems.join('\n').toStdString();
     }
-    // The walk must really play: many joins and placings, and whole games finished.
+    // The walk must really play: many joins and placings, whole games finished.
     EXPECT_GT(joins, 1000);
     EXPECT_GT(placings, 200);
     EXPECT_GT(completions, 5);
     EXPECT_GT(previewDrags, 0);
-    std::cout << "joins " << joins << ", placings " << placings << ", games completed "
-              << completions << '\n';
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// Dropping a group: the home test first, then the neighbours it fits.
 #include "display/dropping.h"
 #include "groups/play_models.h"
 
@@ -6,11 +7,8 @@
 namespace tess::test {
 namespace {
 
-// Cells 60 x 45, tabs 20 x 15; half a piece surface is 50 x 37.
-constexpr int kHalfWidth = 50;
-constexpr int kHalfHeight = 37;
-
-// Five columns, three rows, every piece far from its neighbours and its home.
+// Five columns, three rows, cells 60 x 45 and tabs 20 x 15 (half a surface is 50 x 37),
+// every piece far from its neighbours and its home.
 Puzzle Spread() {
     Puzzle p = MakePuzzle(5, 3, 60, 45, 100, 60);
     for (int i = 1; i <= 15; ++i) {
@@ -25,73 +23,47 @@ void DragTo(PlayFixture& f, int piece, Long x, Long y) {
     const PieceRecord& p = f.puzzle().Pieces[piece];
     f.Down(p.X + 50, p.Y + 37);
     ASSERT_EQ(f.puzzle().SelectedPiece, piece);
-    f.Move(x + kHalfWidth, y + kHalfHeight);
-    ASSERT_EQ(f.puzzle().Pieces[piece].X, x);
-    ASSERT_EQ(f.puzzle().Pieces[piece].Y, y);
-    f.Up(x + kHalfWidth, y + kHalfHeight);
+    f.Move(x + 50, y + 37);
+    ASSERT_EQ(p.X, x);
+    ASSERT_EQ(p.Y, y);
+    f.Up(x + 50, y + 37);
 }
 
-TEST(Dropping, HomeTestAcceptsLessThanFivePixelsOnEachAxis) {
-    struct Case {
-        int dx;
-        int dy;
-        bool placed;
-    };
-    for (const Case c : {Case{4, -4, true}, Case{-4, 4, true}, Case{0, 0, true}, Case{5, 0, false},
-                         Case{0, 5, false}, Case{-5, 0, false}, Case{4, -5, false}}) {
+TEST(Dropping, TheHomeTestAcceptsLessThanFivePixelsAndComesBeforeTheNeighbours) {
+    for (const auto& [dx, dy, placed] :
+         {std::tuple{4, -4, true}, std::tuple{-4, 4, true}, std::tuple{0, 0, true},
+          std::tuple{5, 0, false}, std::tuple{0, 5, false}, std::tuple{-5, 0, false},
+          std::tuple{4, -5, false}}) {
         PlayFixture f(Spread());
-        // Piece 2 lies exactly where 7 fits under it: the home test still comes first.
         Puzzle& p = f.puzzle();
-        p.Pieces[2].X = p.Pieces[7].HomeX + c.dx;
-        p.Pieces[2].Y = p.Pieces[7].HomeY + c.dy - p.CellHeight;
-        DragTo(f, 7, p.Pieces[7].HomeX + c.dx, p.Pieces[7].HomeY + c.dy);
-        EXPECT_EQ(p.PlacedCount, c.placed ? 1 : 0) << c.dx << ", " << c.dy;
-        EXPECT_EQ(p.Pieces[7].JoinedTop, c.placed ? kFalse : kTrue) << c.dx << ", " << c.dy;
-        EXPECT_EQ(p.SelectedPiece, c.placed ? 0 : 7);
+        // 2 lies exactly where 7 fits under it.
+        p.Pieces[2].X = p.Pieces[7].HomeX + dx;
+        p.Pieces[2].Y = p.Pieces[7].HomeY + dy - 45;
+        DragTo(f, 7, p.Pieces[7].HomeX + dx, p.Pieces[7].HomeY + dy);
+        EXPECT_EQ(p.PlacedPieces, placed ? Ints({0, 7}) : Ints({0})) << dx << ", " << dy;
+        EXPECT_EQ(p.Pieces[7].JoinedTop, ToFlag(!placed)) << dx << ", " << dy;
+        EXPECT_EQ(p.SelectedPiece, placed ? 0 : 7);
         EXPECT_EQ(p.Dragging, kFalse);
         EXPECT_EQ(f.host.pointer, kPointerDefault);
         EXPECT_CONSISTENT(p);
     }
 }
 
-TEST(Dropping, SevenSnapsUnderTwoAndTheGroupsMerge) {
+TEST(Dropping, SevenSnapsUnderTwoAndTheMergedGroupFitsSixOfAThirdGroup) {
     PlayFixture f(Spread());
     Puzzle& p = f.puzzle();
-    const Long x2 = p.Pieces[2].X;
-    const Long y2 = p.Pieces[2].Y;
-    DragTo(f, 7, x2 - 3, y2 + 45 + 2);
-    EXPECT_EQ(p.Pieces[7].X, x2);
-    EXPECT_EQ(p.Pieces[7].Y, y2 + 45);
-    EXPECT_EQ(p.Pieces[7].JoinedTop, kTrue);
-    EXPECT_EQ(p.Pieces[2].JoinedBottom, kTrue);
-    EXPECT_EQ(p.Groups[2].Members, Ints({0, 2, 7}));
-    EXPECT_EQ(p.Groups[7].MemberCount, 0);
-    EXPECT_EQ(p.DraggedGroup, 2);
-    EXPECT_EQ(p.DraggedMembers, Ints({0, 7}));
-    EXPECT_EQ(p.SelectedPiece, 7) << "a fitting drop keeps the selection";
-    EXPECT_EQ(p.GroupOrder[p.GroupOrderCount], 2);
-    EXPECT_EQ(p.Pieces[2].X, x2) << "the stationary piece stays";
-    EXPECT_CONSISTENT(p);
-}
-
-TEST(Dropping, OneDropFitsTwoNeighboursOfTwoOtherGroups) {
-    PlayFixture f(Spread());
-    Puzzle& p = f.puzzle();
-    const Long x2 = p.Pieces[2].X;
-    const Long y2 = p.Pieces[2].Y;
+    const Long x2 = p.Pieces[2].X, y2 = p.Pieces[2].Y;
     p.Pieces[6].X = x2 - 60 + 2;
     p.Pieces[6].Y = y2 + 45 + 3;
-    DragTo(f, 7, x2 + 1, y2 + 45 + 1);
+    DragTo(f, 7, x2 - 3, y2 + 45 + 2);
     // Above first: 7 joins 2; then left: the merged group joins 6, the last fitted.
     EXPECT_EQ(p.Groups[6].Members, Ints({0, 2, 6, 7}));
-    EXPECT_EQ(p.Groups[2].MemberCount, 0);
-    EXPECT_EQ(p.Groups[7].MemberCount, 0);
     EXPECT_EQ(p.DraggedGroup, 6);
     EXPECT_EQ(p.GroupOrderCount, 13);
     EXPECT_EQ(p.GroupOrder[13], 6);
-    EXPECT_TRUE(p.Pieces[7].JoinedTop && p.Pieces[2].JoinedBottom && p.Pieces[7].JoinedLeft &&
-                p.Pieces[6].JoinedRight);
-    // Laid out around piece 2, the group's reference.
+    EXPECT_EQ(p.SelectedPiece, 7) << "a fitting drop keeps the selection";
+    EXPECT_TRUE(p.Pieces[7].JoinedTop && p.Pieces[7].JoinedLeft);
+    // Laid out around piece 2, the group's reference, which stays where it was.
     EXPECT_EQ(p.Pieces[2].X, x2);
     EXPECT_EQ(p.Pieces[7].X, x2);
     EXPECT_EQ(p.Pieces[7].Y, y2 + 45);
@@ -100,74 +72,20 @@ TEST(Dropping, OneDropFitsTwoNeighboursOfTwoOtherGroups) {
     EXPECT_CONSISTENT(p);
 }
 
-TEST(Dropping, FirstAndLastColumnPiecesHaveNoNeighbourAcrossTheBorder) {
+TEST(Dropping, NoFitAcrossTheRowEndsNorWithPiecesThatJoinDuringTheDrop) {
     PlayFixture f(Spread());
     Puzzle& p = f.puzzle();
-    // 6 starts a row: lying right of 5 (the end of the row above) is no fit.
+    // 6 starts a row and 10 ends one: right of 5 and left of 11 they fit nothing.
     DragTo(f, 6, p.Pieces[5].X + 60, p.Pieces[5].Y);
-    EXPECT_EQ(p.Pieces[6].JoinedLeft, kFalse);
-    EXPECT_EQ(p.Pieces[5].JoinedRight, kFalse);
-    EXPECT_EQ(p.GroupOrderCount, 15);
-    // 10 ends a row: lying left of 11 is no fit either.
     p.Pieces[11].X = 400;
     p.Pieces[11].Y = 150;
-    DragTo(f, 10, p.Pieces[11].X - 60, p.Pieces[11].Y);
-    EXPECT_EQ(p.Pieces[10].JoinedRight, kFalse);
+    DragTo(f, 10, 340, 150);
     EXPECT_EQ(p.GroupOrderCount, 15);
-    EXPECT_CONSISTENT(p);
-}
-
-TEST(Dropping, MembersLyingSideBySideGetTheirFlagsWithoutAMerge) {
-    PlayFixture f(Spread());
-    Puzzle& p = f.puzzle();
-    Regroup(p, 7, {7, 8});
-    LayBeside(p, 8, 7);
-    DragTo(f, 8, 400, 200);
-    EXPECT_EQ(p.Pieces[7].JoinedRight, kTrue);
-    EXPECT_EQ(p.Pieces[8].JoinedLeft, kTrue);
-    EXPECT_EQ(p.Groups[7].Members, Ints({0, 7, 8}));
-    EXPECT_EQ(p.GroupOrderCount, 14);
-    EXPECT_CONSISTENT(p);
-}
-
-TEST(Dropping, PiecesThatJoinDuringTheDropAreNotTestedThemselves) {
-    PlayFixture f(Spread());
-    Puzzle& p = f.puzzle();
-    // 1 lies exactly where it fits left of 2, but 2 is not part of the dropped group.
-    p.Pieces[1].X = p.Pieces[2].X - 60;
-    p.Pieces[1].Y = p.Pieces[2].Y;
-    DragTo(f, 7, p.Pieces[2].X, p.Pieces[2].Y + 45);
-    EXPECT_EQ(p.Groups[2].Members, Ints({0, 2, 7}));
-    EXPECT_EQ(p.Pieces[2].JoinedLeft, kFalse);
-    EXPECT_EQ(p.Pieces[1].Group, 1);
-}
-
-TEST(Dropping, OnlyTheLeftButtonDropsAndAMissLeavesTheGroupWhereItFell) {
-    PlayFixture f(Spread());
-    Puzzle& p = f.puzzle();
-    f.Down(p.Pieces[3].X + 50, p.Pieces[3].Y + 37);
-    f.Move(450, 150);
-    f.Up(450, 150, kRightButton);
-    EXPECT_EQ(p.Dragging, kTrue);
-    EXPECT_EQ(f.host.pointer, kPointerSizeAll);
-    f.Up(450, 150);
-    EXPECT_EQ(p.Dragging, kFalse);
-    EXPECT_EQ(p.Pieces[3].X, 400);
-    EXPECT_EQ(p.Pieces[3].Y, 113);
-    EXPECT_EQ(p.GroupOrderCount, 15);
-    EXPECT_CONSISTENT(p);
-}
-
-TEST(Dropping, ADragWhosePieceWasPlacedMeanwhileEndsWithoutEffect) {
-    PlayFixture f(Spread());
-    Puzzle& p = f.puzzle();
-    f.Down(p.Pieces[3].X + 50, p.Pieces[3].Y + 37);
-    f.scripted.values = {0.99f};
-    f.game->mnuFileSolve_Click();
-    f.Move(450, 150);
-    f.Up(450, 150);
-    EXPECT_EQ(p.Dragging, kFalse);
-    EXPECT_EQ(p.PlacedCount, 15);
+    // 3 lies where it fits right of 2, but 2 joins the dropped 1 only during the drop.
+    LayBeside(p, 3, 2);
+    DragTo(f, 1, p.Pieces[2].X - 60, p.Pieces[2].Y);
+    EXPECT_EQ(p.Groups[2].Members, Ints({0, 1, 2}));
+    EXPECT_EQ(p.Pieces[3].Group, 3);
     EXPECT_CONSISTENT(p);
 }
 
@@ -175,15 +93,41 @@ TEST(Dropping, ASnapThatBringsAPieceNextToAFixedNeighbourDoesNotJoinIt) {
     PlayFixture f(Spread());
     Puzzle& p = f.puzzle();
     f.game->SetGroupInPlace(12);
-    // 2 lies 3 pixels below its home; 7 is dropped 6 below its own, so it misses home but
-    // fits under 2, which brings it within 3 pixels of the fixed 12 below it.
+    // 2 lies 3 pixels below its home; 7, dropped 6 below its own, misses home but fits
+    // under 2, which brings it within 3 pixels of the fixed 12 below it.
     p.Pieces[2].X = p.Pieces[2].HomeX;
     p.Pieces[2].Y = p.Pieces[2].HomeY + 3;
     DragTo(f, 7, p.Pieces[7].HomeX, p.Pieces[7].HomeY + 6);
     EXPECT_EQ(p.Groups[2].Members, Ints({0, 2, 7}));
-    EXPECT_EQ(p.Pieces[7].JoinedBottom, kFalse);
-    EXPECT_EQ(p.Pieces[12].JoinedTop, kFalse);
+    EXPECT_FALSE(p.Pieces[7].JoinedBottom || p.Pieces[12].JoinedTop);
     EXPECT_EQ(p.PlacedPieces, Ints({0, 12}));
+    EXPECT_CONSISTENT(p);
+}
+
+TEST(Dropping, AMissLeavesTheGroupWhereItFellWithItsMembersJoined) {
+    PlayFixture f(Spread());
+    Puzzle& p = f.puzzle();
+    Regroup(p, 7, {7, 8});
+    LayBeside(p, 8, 7);
+    f.Down(p.Pieces[8].X + 50, p.Pieces[8].Y + 37);
+    f.Move(450, 150);
+    f.Up(450, 150, kRightButton);
+    EXPECT_EQ(p.Dragging, kTrue) << "only the left button drops";
+    f.Up(450, 150);
+    EXPECT_EQ(p.Pieces[8].X, 400);
+    EXPECT_EQ(p.Pieces[8].Y, 113);
+    // Members lying side by side get their flags without a merge.
+    EXPECT_TRUE(p.Pieces[7].JoinedRight && p.Pieces[8].JoinedLeft);
+    EXPECT_EQ(p.GroupOrderCount, 14);
+    EXPECT_CONSISTENT(p);
+    // A drag whose piece is placed meanwhile (by Solve) ends without effect.
+    f.Down(p.Pieces[3].X + 50, p.Pieces[3].Y + 37);
+    f.scripted.values = {0.99f};
+    f.game->mnuFileSolve_Click();
+    f.Move(450, 150);
+    f.Up(450, 150);
+    EXPECT_EQ(p.Dragging, kFalse);
+    EXPECT_EQ(p.PlacedCount, 15);
     EXPECT_CONSISTENT(p);
 }
 

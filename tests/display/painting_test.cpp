@@ -1,3 +1,4 @@
+// Composing the play field: outlines, frame, stacking order and the preview.
 #include "display/painting.h"
 
 #include "puzzle/preview.h"
@@ -18,8 +19,10 @@ Surface Filled(Long width, Long height, Long pixel) {
     return s;
 }
 
-// A 3 x 3 puzzle with 60 x 45 cells, each piece a loose group of its own at the given
-// position; piece surfaces are solid in the piece's colour 0x0000pp around a keyed margin.
+// A 3 x 3 puzzle with 60 x 45 cells, each piece a loose group of its own at (300 + 10 i,
+// 200 + 10 i); piece surfaces are solid in the piece's number i around a keyed margin.
+// The outline lines have colours of their own: 0xFF0001 to 0xFF0004 for EdgeLineH, EdgeLineV,
+// EdgeStubH and EdgeStubV.
 struct Scene {
     Puzzle puzzle;
     Settings settings;
@@ -75,56 +78,40 @@ TEST(Painting, OutlinesFollowTheTable) {
     PieceRecord piece = scene.puzzle.Pieces[1];
     piece.X = 100;
     piece.Y = 200;
-    OutlineCopy copies[8];
-    using L = OutlineLine;
     struct Case {
         Integer col, row;
         Flag joinedTop, joinedRight;
-        std::vector<OutlineCopy> expected;
+        std::string expected; // the copies in their order: top, bottom, left, right
     };
     const Case cases[] = {
-        // Top-left corner: lines top and left, stubs bottom and right.
-        {0,
-         0,
-         kFalse,
-         kFalse,
-         {{L::EdgeLineH, 119, 214},
-          {L::EdgeStubH, 119, 260},
-          {L::EdgeStubH, 155, 260},
-          {L::EdgeLineV, 119, 215},
-          {L::EdgeStubV, 180, 215},
-          {L::EdgeStubV, 180, 240}}},
-        // The centre: stubs everywhere, with each side's own offset of the second stub.
-        {1,
-         1,
-         kFalse,
-         kFalse,
-         {{L::EdgeStubH, 119, 214},
-          {L::EdgeStubH, 153, 214},
-          {L::EdgeStubH, 119, 260},
-          {L::EdgeStubH, 155, 260},
-          {L::EdgeStubV, 119, 215},
-          {L::EdgeStubV, 119, 241},
-          {L::EdgeStubV, 180, 215},
-          {L::EdgeStubV, 180, 240}}},
-        // Bottom-right corner joined above and on its right: bottom line, left stubs.
-        {2,
-         2,
-         kTrue,
-         kTrue,
-         {{L::EdgeLineH, 119, 260}, {L::EdgeStubV, 119, 215}, {L::EdgeStubV, 119, 241}}},
+        {0, 0, kFalse, kFalse,
+         "LineH 119,214 StubH 119,260 StubH 155,260 LineV 119,215 "
+         "StubV 180,215 StubV 180,240"},
+        // Inner: two stubs a side, each side with its own offset of the second stub.
+        {1, 1, kFalse, kFalse,
+         "StubH 119,214 StubH 153,214 StubH 119,260 StubH 155,260 "
+         "StubV 119,215 StubV 119,241 StubV 180,215 StubV 180,240"},
+        // Joined sides get nothing.
+        {1, 1, kTrue, kTrue, "StubH 119,260 StubH 155,260 StubV 119,215 StubV 119,241"},
+        {2, 2, kTrue, kFalse, "LineH 119,260 StubV 119,215 StubV 119,241 LineV 180,215"},
     };
+    const char* const names[] = {"LineH", "LineV", "StubH", "StubV"};
     for (const Case& c : cases) {
         piece.Col = c.col;
         piece.Row = c.row;
         piece.JoinedTop = c.joinedTop;
         piece.JoinedRight = c.joinedRight;
-        const int n = PieceOutline(scene.puzzle, piece, copies);
-        EXPECT_EQ(std::vector<OutlineCopy>(copies, copies + n), c.expected) << c.col << c.row;
+        OutlineCopy copies[8];
+        std::string shown;
+        for (int i = 0, n = PieceOutline(scene.puzzle, piece, copies); i < n; ++i) {
+            shown += (i ? " " : "") + std::string(names[int(copies[i].Line)]) + " " +
+                     std::to_string(copies[i].X) + "," + std::to_string(copies[i].Y);
+        }
+        EXPECT_EQ(shown, c.expected) << c.col << c.row;
     }
 }
 
-TEST(Painting, DrawsFrameGroupsInOrderAndOutlines) {
+TEST(Painting, DrawsFramePlacedPiecesAndGroupsInOrder) {
     Scene scene;
     // Pieces 2 and 3 overlap; 3 is later in GroupOrder, so it is on top.
     scene.puzzle.Pieces[2].X = 500;
@@ -134,34 +121,36 @@ TEST(Painting, DrawsFrameGroupsInOrderAndOutlines) {
     ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
     const Surface& back = scene.Back();
     EXPECT_EQ(At(back, 0, 0), QRgb(kBackground));
-    EXPECT_EQ(At(back, 100, 50), QRgb(kOutline)) << "frame on the column and row of BoardLeft/Top";
-    EXPECT_EQ(At(back, 281, 50), QRgb(kOutline)) << "frame line ends at Right + 1";
-    EXPECT_EQ(At(back, 281, 120), QRgb(kOutline)) << "right frame at Right + 1";
-    EXPECT_EQ(At(back, 150, 186), QRgb(kOutline)) << "bottom frame at Bottom + 1";
+    // The frame runs on the column and row of BoardLeft and BoardTop, and on Right + 1 and
+    // Bottom + 1.
+    for (const auto& [x, y] : {std::pair{100, 50}, {281, 50}, {281, 120}, {150, 186}}) {
+        EXPECT_EQ(At(back, x, y), QRgb(kOutline)) << x << "," << y;
+    }
     EXPECT_EQ(At(back, 150, 185), QRgb(kBackground));
     EXPECT_EQ(At(back, 535, 440), 3u) << "the later group lies on top";
     EXPECT_EQ(At(back, 525, 440), 2u);
     EXPECT_EQ(At(back, 515, 420), QRgb(kBackground)) << "keyed margin stays transparent";
-    // Piece 9 (bottom-right) at (390, 290): its outline stubs and lines.
-    EXPECT_EQ(At(back, 390 + 19, 290 + 14), 0xFF0003u) << "top stub";
-    EXPECT_EQ(At(back, 390 + 30, 290 + 15 + 45), 0xFF0001u) << "bottom line";
-    EXPECT_EQ(At(back, 390 + 19, 290 + 15 + 45), 0xFF0004u) << "the left stub is drawn after it";
+    EXPECT_EQ(At(back, 409, 304), 0xFF0003u) << "piece 9's top stub";
+    EXPECT_EQ(At(back, 420, 350), 0xFF0001u) << "its bottom line";
+    EXPECT_EQ(At(back, 409, 350), 0xFF0004u) << "its left stub, drawn after the line";
 
+    // Solved, without outlines, 3 placed: placed pieces lie below the loose groups.
     scene.settings.OutlinePieces = false;
     scene.puzzle.PuzzleSolved = kTrue;
     scene.puzzle.Groups[3].InPlace = kTrue;
-    ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
-    EXPECT_EQ(At(back, 100, 50), QRgb(kBackground)) << "a solved puzzle has no frame";
-    EXPECT_EQ(At(back, 535, 440), 2u) << "a group in place is not drawn as loose";
-    EXPECT_EQ(At(back, 585, 440), QRgb(kBackground));
-    EXPECT_EQ(At(back, 390 + 19, 290 + 14), 8u) << "no outlines: piece 8 shows below";
-
-    // Placed pieces are drawn first, below the preview and the loose groups.
     scene.puzzle.PlacedPieces = {0, 3};
     scene.puzzle.PlacedCount = 1;
     ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
+    EXPECT_EQ(At(back, 100, 50), QRgb(kBackground)) << "a solved puzzle has no frame";
+    EXPECT_EQ(At(back, 535, 440), 2u) << "a group in place is not drawn as loose";
     EXPECT_EQ(At(back, 585, 440), 3u);
-    EXPECT_EQ(At(back, 535, 440), 2u) << "loose groups above placed pieces";
+    EXPECT_EQ(At(back, 409, 304), 8u) << "no outlines: piece 8 shows below";
+
+    // Without a puzzle nothing is drawn.
+    scene.surfaces.BackBuffer.BltColorFill(WholeRect, 0x777777);
+    scene.puzzle.PuzzleLoaded = kFalse;
+    ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
+    EXPECT_EQ(At(back, 0, 0), 0x777777u);
 }
 
 TEST(Painting, ThePreviewAndItsCaptionSitWhereTheGeometrySays) {
@@ -171,53 +160,40 @@ TEST(Painting, ThePreviewAndItsCaptionSitWhereTheGeometrySays) {
     scene.settings.PreviewCaptionTextColor = 0xFFFFFF;
     ApplyPreviewGeometry(scene.puzzle, ComputePreviewGeometry(600, 450, 3, 800, 0));
     scene.surfaces.PreviewSurface = Filled(200, 150, 0x00FF00);
-    scene.puzzle.GroupOrderCount = 0;
-    ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
-    const Surface& back = scene.Back();
-    for (const int x : {596, 795}) {
-        EXPECT_EQ(At(back, x, 3), QRgb(kBackground));
-        EXPECT_EQ(At(back, x, 4), 0u) << "caption from row 4";
-        EXPECT_EQ(At(back, x, 20), 0u) << "to row 20";
-        EXPECT_EQ(At(back, x, 21), QRgb(kBackground));
-        EXPECT_EQ(At(back, x, 22), 0x00FF00u) << "picture from row 22";
-        EXPECT_EQ(At(back, x, 171), 0x00FF00u) << "to row 171";
-        EXPECT_EQ(At(back, x, 172), QRgb(kBackground));
-    }
-    EXPECT_EQ(At(back, 595, 10), QRgb(kBackground));
-    EXPECT_EQ(At(back, 796, 10), QRgb(kBackground));
-    int text = 0;
-    for (int y = 4; y <= 20; ++y) {
-        for (int x = 596; x < 660; ++x) {
-            text += qGreen(At(back, x, y)) > 128;
-        }
-    }
-    EXPECT_GT(text, 20) << "the word Preview in the caption";
-
-    // The preview lies above placed pieces and below loose groups.
+    // Piece 1 placed under the preview, piece 2 loose above it.
     scene.puzzle.Pieces[1].X = 560;
     scene.puzzle.Pieces[1].Y = 10;
     scene.puzzle.PlacedPieces = {0, 1};
     scene.puzzle.PlacedCount = 1;
-    scene.puzzle.Pieces[2].X = 560;
+    scene.puzzle.Pieces[2].X = 700;
     scene.puzzle.Pieces[2].Y = 100;
     scene.puzzle.GroupOrder = {0, 2};
     scene.puzzle.GroupOrderCount = 1;
     ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
-    EXPECT_EQ(At(back, 600, 30), 0x00FF00u);
-    EXPECT_EQ(At(back, 600, 120), 2u);
+    const Surface& back = scene.Back();
+    // Caption rows 4 to 20, picture rows 22 to 171, columns 596 to 795.
+    for (const int x : {596, 795}) {
+        const QRgb column[] = {At(back, x, 3),  At(back, x, 4),   At(back, x, 20), At(back, x, 21),
+                               At(back, x, 22), At(back, x, 171), At(back, x, 172)};
+        EXPECT_EQ(std::vector<QRgb>(std::begin(column), std::end(column)),
+                  (std::vector<QRgb>{QRgb(kBackground), 0, 0, QRgb(kBackground), 0x00FF00, 0x00FF00,
+                                     QRgb(kBackground)}))
+            << x;
+    }
+    EXPECT_EQ(At(back, 595, 10), QRgb(kBackground));
+    EXPECT_EQ(At(back, 796, 10), QRgb(kBackground));
+    int text = 0;
+    for (int i = 0; i < 17 * 64; ++i) {
+        text += qGreen(At(back, 596 + i % 64, 4 + i / 64)) > 128;
+    }
+    EXPECT_GT(text, 20) << "the word Preview in the caption";
+    EXPECT_EQ(At(back, 600, 30), 0x00FF00u) << "the preview covers the placed piece";
+    EXPECT_EQ(At(back, 740, 140), 2u) << "loose groups cover the preview";
 
     scene.settings.ViewPreview = false;
     ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
     EXPECT_EQ(At(back, 700, 10), QRgb(kBackground)) << "no caption without the preview";
-    EXPECT_EQ(At(back, 700, 100), QRgb(kBackground));
-}
-
-TEST(Painting, NothingWithoutAPuzzle) {
-    Scene scene;
-    scene.surfaces.BackBuffer.BltColorFill(WholeRect, 0x777777);
-    scene.puzzle.PuzzleLoaded = kFalse;
-    ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
-    EXPECT_EQ(At(scene.Back(), 0, 0), 0x777777u);
+    EXPECT_EQ(At(back, 650, 50), QRgb(kBackground));
 }
 
 } // namespace

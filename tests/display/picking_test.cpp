@@ -1,181 +1,125 @@
+// Picking pieces by their shape, and dragging groups and the preview.
 #include "display/picking.h"
 #include "groups/play_models.h"
 
+#include <QPointF>
 #include <gtest/gtest.h>
 
 namespace tess::test {
 namespace {
 
-// Cells 60 x 45, tabs 20 x 15.
-Puzzle FiveByThree() { return MakePuzzle(5, 3, 60, 45, 100, 60); }
+// Cells 60 x 45, tabs 20 x 15, on an 800 x 560 field; every piece out of the way right of
+// the field until a test puts it somewhere.
+Puzzle FiveByThree() {
+    Puzzle p = MakePuzzle(5, 3, 60, 45, 100, 60);
+    for (auto& piece : p.Pieces) {
+        piece.X = 1000;
+    }
+    return p;
+}
 
 void Put(Puzzle& p, int piece, Long x, Long y) {
     p.Pieces[piece].X = x;
     p.Pieces[piece].Y = y;
 }
 
-TEST(Picking, ShapeTestUsesOpenRectanglesOfTheBody) {
-    struct Case {
-        const char* what;
-        int piece;
-        double x;
-        double y;
-        bool hit;
+TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
+    // Probes around a piece whose surface lies at (100, 100), its cell at 120..180 x
+    // 115..160: the left knob, the cell's left edge, just inside it, the left band, the
+    // centre, the right band, the cell's right edge, the right knob, beside it; the top knob,
+    // its top edge, beside it, the top band, its right end, the seam below that end; the
+    // bottom band's left end, the seam above it, the bottom band, the bottom knob.
+    const QPointF probes[] = {{110, 137}, {120, 137}, {121, 137}, {130, 137}, {150, 137},
+                              {170, 137}, {180, 137}, {190, 137}, {190, 125}, {150, 105},
+                              {150, 100}, {130, 105}, {150, 120}, {170, 120}, {170, 130},
+                              {130, 150}, {130, 145}, {150, 155}, {150, 170}};
+    // x: on the piece. Each place in the grid, with both shapes of the checkerboard inside.
+    const std::pair<Integer, const char*> pieces[] = {
+        {1, "..xxxx.x....xxxx..."},  // top-left: knob right, socket bottom
+        {2, "....x.......xx.x.xx"},  // top: knob bottom, sockets left and right
+        {3, "x.xxxx.x....xxxx..."},  // top: knobs left and right, socket bottom
+        {5, "x.xxxx......xxxx..."},  // top-right: knob left, socket bottom
+        {6, "..xxx....x..xx.xxxx"},  // left: knobs top and bottom, socket right
+        {7, "x.xxxx.x.....x.x..."},  // inner: knobs left and right, sockets top and bottom
+        {8, "....x....x..xx.x.xx"},  // inner: knobs top and bottom, sockets left and right
+        {10, "....xx...x..xxxx.xx"}, // right: knobs top and bottom, socket left
+        {11, "..xxxx.x.....x.xxx."}, // bottom-left: knob right, socket top
+        {14, "....x....x..xx.x.x."}, // bottom: knob top, sockets left and right
+        {15, "x.xxxx.......x.xxx."}, // bottom-right: knob left, socket top
     };
-    // Each tested piece lies alone with its surface at (100, 100): cell 120..180 x 115..160.
-    const std::vector<Case> cases = {
-        // Piece 6: left border, knobs top and bottom, socket right.
-        {"left border edge", 6, 120, 137, false},
-        {"just inside the left border", 6, 121, 137, true},
-        {"top knob", 6, 150, 105, true},
-        {"top knob's top edge", 6, 150, 100, false},
-        {"beside the top knob", 6, 130, 105, false},
-        {"right socket", 6, 170, 137, false},
-        {"upper end of the right band", 6, 170, 120, true},
-        {"seam below that end", 6, 170, 130, false},
-        {"bottom knob", 6, 150, 170, true},
-        // Piece 1: knob right, socket bottom.
-        {"piece 1 cell", 1, 150, 130, true},
-        {"piece 1 bottom socket", 1, 150, 150, false},
-        {"piece 1 bottom band, left third", 1, 130, 150, true},
-        {"piece 1 seam above the band", 1, 130, 145, false},
-        {"piece 1 right knob", 1, 190, 137, true},
-        {"piece 1 beside its right knob", 1, 190, 125, false},
-        {"piece 1 no top knob", 1, 150, 105, false},
-        // Piece 7: inner, knobs left and right, sockets top and bottom.
-        {"inner left knob", 7, 110, 137, true},
-        {"inner top socket", 7, 150, 120, false},
-        {"inner top band, right third", 7, 170, 120, true},
-        {"inner bottom socket", 7, 150, 155, false},
-        // Piece 8: inner, knobs top and bottom, sockets left and right.
-        {"odd inner left socket", 8, 130, 137, false},
-        {"odd inner bottom knob", 8, 150, 170, true},
-        // Piece 15: bottom-right corner, knob left, socket top.
-        {"bottom-right left knob", 15, 110, 137, true},
-        {"bottom-right right edge", 15, 180, 137, false},
-        {"bottom-right top socket", 15, 150, 120, false},
-        {"bottom-right no bottom knob", 15, 150, 170, false},
-        // Piece 5: top-right corner, knob left, socket bottom.
-        {"top-right left knob", 5, 110, 137, true},
-        {"top-right bottom socket", 5, 150, 155, false},
-        // Piece 14: bottom border, knobs top, sockets left and right.
-        {"bottom border top knob", 14, 150, 105, true},
-        {"bottom border left socket", 14, 130, 137, false},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [piece, expected] : pieces) {
         Puzzle p = FiveByThree();
-        Put(p, c.piece, 100, 100);
-        EXPECT_EQ(IsPointOnPiece(p, static_cast<Integer>(c.piece), c.x, c.y), c.hit) << c.what;
+        Put(p, piece, 100, 100);
+        std::string hits;
+        for (const QPointF& q : probes) {
+            hits += IsPointOnPiece(p, piece, q.x(), q.y()) ? 'x' : '.';
+        }
+        EXPECT_EQ(hits, expected) << "piece " << piece;
     }
-}
-
-TEST(Picking, APieceWhoseFlagsFitNoShapeIsNeverPicked) {
+    // An inner piece with neither LeftOut nor TopOut fits no shape and is never picked.
     Puzzle p = FiveByThree();
     Put(p, 7, 100, 100);
-    p.Pieces[7].LeftOut = kFalse; // inner: neither LeftOut nor TopOut
+    p.Pieces[7].LeftOut = kFalse;
     EXPECT_FALSE(IsPointOnPiece(p, 7, 150, 137));
 }
 
-TEST(Picking, TheTopmostGroupWinsAndIsRaised) {
-    Puzzle p = FiveByThree();
+TEST(Picking, TheTopmostLoosePieceIsPickedAndItsGroupRaised) {
+    PlayFixture f(FiveByThree());
+    Puzzle& p = f.puzzle();
     Put(p, 3, 300, 300);
     Put(p, 12, 300, 300);
     EXPECT_EQ(FindPieceAt(p, 350, 337), 12);
-    p.GroupOrder = Ints({0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 3});
-    EXPECT_EQ(FindPieceAt(p, 350, 337), 3);
-
-    PlayFixture f(FiveByThree());
-    Put(f.puzzle(), 3, 300, 300);
-    Put(f.puzzle(), 12, 300, 300);
-    f.puzzle().GroupOrder = Ints({0, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15});
+    p.GroupOrder = Ints({0, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15});
     const int presents = f.host.presentCount;
     f.Down(350, 337);
-    EXPECT_EQ(f.puzzle().SelectedPiece, 3);
-    EXPECT_EQ(f.puzzle().GroupOrder, Ints({0, 12, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 3}));
-    EXPECT_EQ(f.puzzle().Dragging, kTrue);
+    EXPECT_EQ(p.SelectedPiece, 3);
+    EXPECT_EQ(p.GroupOrder, Ints({0, 12, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 3}));
+    EXPECT_EQ(p.Dragging, kTrue);
     EXPECT_EQ(f.host.pointer, kPointerSizeAll);
     EXPECT_EQ(f.host.presentCount, presents) << "the new stacking shows at the first move";
-}
+    f.Up(0, 0);
 
-TEST(Picking, AClickInASocketOfTheUpperPieceGrabsTheKnobBelow) {
-    Puzzle alone = FiveByThree();
-    for (auto& piece : alone.Pieces) {
-        piece.X = 1000;
-    }
-    PlayFixture f(std::move(alone));
-    // 8 lies beside 7 as in the picture: 7's right knob fills 8's left socket.
-    Put(f.puzzle(), 7, 100, 100);
-    Put(f.puzzle(), 8, 160, 100);
+    // 8 lies beside 7 as in the picture and above it: a click in 8's left socket grabs
+    // 7's knob below.
+    Put(p, 7, 100, 100);
+    Put(p, 8, 160, 100);
     f.Down(190, 137);
-    EXPECT_EQ(f.puzzle().SelectedPiece, 7);
-    EXPECT_EQ(f.puzzle().GroupOrder[15], 7);
-}
-
-TEST(Picking, FixedPiecesOtherButtonsAndHeldDragsPickNothing) {
-    PlayFixture f(FiveByThree());
-    Put(f.puzzle(), 4, 500, 300);
-    Put(f.puzzle(), 9, 300, 300);
+    EXPECT_EQ(p.SelectedPiece, 7);
+    f.Down(350, 337);
+    EXPECT_EQ(p.SelectedPiece, 7) << "a held drag ignores further presses";
+    f.Up(190, 137);
+    p.Dragging = kFalse;
+    p.PreviewDragging = kTrue;
+    f.Down(350, 337);
+    EXPECT_EQ(p.Dragging, kFalse) << "nor does a preview drag";
+    p.PreviewDragging = kFalse;
+    f.Down(350, 337, kRightButton);
+    EXPECT_EQ(p.Dragging, kFalse) << "only the left button picks";
+    // A fixed piece is not loose: nothing is picked on it.
     f.game->SetGroupInPlace(1);
-    const Long homeX = f.puzzle().Pieces[1].HomeX;
-    const Long homeY = f.puzzle().Pieces[1].HomeY;
-    for (auto& piece : f.puzzle().Pieces) {
-        if (piece.Group != 0 && piece.X < 300) {
-            piece.X += 400; // nothing loose near piece 1's home
-        }
-    }
-    f.Down(homeX + 40, homeY + 30);
-    EXPECT_EQ(f.puzzle().Dragging, kFalse);
-    f.Down(550, 337, kRightButton);
-    EXPECT_EQ(f.puzzle().Dragging, kFalse);
-    f.Down(550, 337);
-    EXPECT_EQ(f.puzzle().SelectedPiece, 4);
-    f.Down(350, 337);
-    EXPECT_EQ(f.puzzle().SelectedPiece, 4) << "a held drag ignores further presses";
-    f.puzzle().Dragging = kFalse;
-    f.puzzle().PreviewDragging = kTrue;
-    f.Down(350, 337);
-    EXPECT_EQ(f.puzzle().SelectedPiece, 4);
+    f.Down(p.Pieces[1].HomeX + 40, p.Pieces[1].HomeY + 30);
+    EXPECT_EQ(p.Dragging, kFalse);
 }
 
-TEST(Dragging, TheGrabbedPieceIsCentredAndItsGroupFollowsRigidly) {
-    PlayFixture f(FiveByThree());
-    Regroup(f.puzzle(), 7, {7, 8});
-    Put(f.puzzle(), 7, 100, 100);
-    Put(f.puzzle(), 8, 160, 100);
-    f.Down(210, 140); // on 8
-    const int presents = f.host.presentCount;
-    f.Move(300, 250);
-    // Half the surface: (2 x 20 + 60) \ 2 = 50 by (2 x 15 + 45) \ 2 = 37.
-    EXPECT_EQ(f.puzzle().Pieces[8].X, 250);
-    EXPECT_EQ(f.puzzle().Pieces[8].Y, 213);
-    EXPECT_EQ(f.puzzle().Pieces[7].X, 190);
-    EXPECT_EQ(f.puzzle().Pieces[7].Y, 213);
-    f.Move(300.5, 250.5, 0); // buttons are not looked at; halves round to even
-    EXPECT_EQ(f.puzzle().Pieces[8].X, 250);
-    EXPECT_EQ(f.puzzle().Pieces[8].Y, 214);
-    EXPECT_GE(f.host.presentCount, presents) << "every step repaints";
-}
-
-TEST(Dragging, AGroupStopsAtTheFieldEdgeInsteadOfBeingClamped) {
+TEST(Dragging, TheGroupFollowsCentredAndStopsAtTheFieldEdge) {
     PlayFixture f(FiveByThree());
     Regroup(f.puzzle(), 6, {6, 7});
     Put(f.puzzle(), 6, 300, 300);
     Put(f.puzzle(), 7, 360, 300);
     f.Down(400, 337); // on 7, one column right of the group's left edge
     struct Step {
-        double x;
-        double y;
-        Long x7;
-        Long y7;
+        double x, y;
+        Long x7, y7;
     };
-    const std::vector<Step> steps = {
+    // 7 is centred under the pointer, half its surface (50 x 37) up and left of it.
+    const Step steps[] = {
         {200, 300, 150, 263},
-        {110, 310, 150, 273},   // 110 - 60 - 50 = 0 is not > 0: X keeps its value
-        {110.5, 320, 60, 283},  // 0.5 > 0: X = 60.5 rounded to even
-        {749.9, 330, 700, 293}, // 749.9 + 50 < 800
-        {750, 340, 700, 303},   // 750 + 50 = 800 is not < 800
-        {400, 37, 350, 303},    // 37 - 0 - 37 = 0 is not > 0: Y keeps its value
-        {400, 523, 350, 303},   // 523 + 37 = 560 is not < 560
+        {110, 310, 150, 273},     // 110 - 60 - 50 = 0 is not > 0: X keeps its value
+        {110.5, 320, 60, 283},    // 0.5 > 0: X = 60.5 rounded to even
+        {749.9, 330.5, 700, 294}, // 749.9 + 50 < 800; Y = 293.5 rounded to even
+        {750, 340, 700, 303},     // 750 + 50 = 800 is not < 800
+        {400, 37, 350, 303},      // 37 - 0 - 37 = 0 is not > 0: Y keeps its value
+        {400, 523, 350, 303},     // 523 + 37 = 560 is not < 560
         {400, 522, 350, 485},
     };
     for (const Step& s : steps) {
@@ -195,24 +139,16 @@ TEST(Dragging, ThePreviewIsDraggedByItsCaptionEvenWhileHidden) {
     p.PreviewWidth = 200;
     p.PreviewCaptionRect = {590, 10, 790, 27};
     p.PreviewRect = {590, 28, 790, 178};
-    for (auto& piece : p.Pieces) {
-        piece.X = 1000; // no piece under the caption
-    }
-
     f.Down(590, 20); // on the caption's left edge: outside
     EXPECT_EQ(p.PreviewDragging, kFalse);
-    EXPECT_EQ(f.host.pointer, kPointerDefault);
     f.Down(600, 20);
     EXPECT_EQ(p.PreviewDragging, kTrue);
     EXPECT_EQ(f.host.pointer, kPointerSizeAll);
-
     struct Step {
-        double x;
-        double y;
-        Rect caption;
-        Rect preview;
+        double x, y;
+        Rect caption, preview;
     };
-    const std::vector<Step> steps = {
+    const Step steps[] = {
         {300, 100, {200, 92, 400, 109}, {200, 110, 400, 260}},
         {100, 200, {200, 192, 400, 209}, {200, 210, 400, 360}}, // 100 - 100 = 0: stays across
         {699.5, 8, {600, 192, 800, 209}, {600, 210, 800, 360}}, // 8 - 8 = 0: stays down
