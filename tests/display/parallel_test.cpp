@@ -47,17 +47,15 @@ TEST(Parallel, AWriterKeepsToItsBandOfRows) {
 TEST(Parallel, BandsComposeTheFrameOnePassComposes) {
     test::GameFixture f;
     Game& game = *f.game;
-    game.puzzle.NumberOfPieces = 100;
-    SetPictureFileName(game.puzzle,
-                       test::WritePatternPicture(f.ProgramFolder(), "p.bmp", 640, 480));
     game.InitDirectDraw();
-    game.SetWholeImage();
+    test::OpenPatternPicture(f, 100, 640, 480);
     game.mnuFileScramble_Click();
     ASSERT_EQ(game.puzzle.PuzzleLoaded, kTrue);
     game.settings.OutlinePieces = true;
     game.settings.ViewPreview = true;
     ComposePlayField(game.puzzle, game.settings, game.surfaces, 1);
     const QImage onePass = game.surfaces.BackBuffer.Image().copy();
+    ASSERT_EQ(onePass.size(), QSize(800, 560));
     // Band edges at rows 186 and 373 (three bands) or every 140 rows (four) cut through
     // pieces, outlines and the preview; a stale frame underneath must not show through.
     for (const int bands : {2, 3, 4, 8}) {
