@@ -5,6 +5,8 @@
 #include "puzzle/model.h"
 
 #include <QByteArray>
+#include <QPoint>
+#include <algorithm>
 #include <vector>
 
 namespace tess::test {
@@ -21,7 +23,6 @@ inline QByteArray LittleEndian(qint64 value, int size) {
 inline QByteArray I16(int value) { return LittleEndian(value, 2); }
 inline QByteArray I32(qint64 value) { return LittleEndian(value, 4); }
 inline void PutI16(QByteArray& b, qsizetype at, int value) { b.replace(at, 2, I16(value)); }
-inline void PutI32(QByteArray& b, qsizetype at, qint64 value) { b.replace(at, 4, I32(value)); }
 
 // Where record `record` (from 1) starts; piece i is record 6 + 2 (i - 1), its group slot next.
 inline qsizetype At(int record) { return qsizetype{record - 1} * kRecord; }
@@ -74,142 +75,103 @@ struct HandGame : Puzzle {
     }
 };
 
-// A piece of a cut with cells of 80 x 60, knobs of 26 x 20 and the board at (200, 100),
-// lying at (x, y), joined to nothing.
-inline PieceRecord HandPiece(Integer col, Integer row, Integer group, Flag top, Flag bottom,
-                             Flag left, Flag right, Long x, Long y) {
-    return {col,
-            row,
-            group,
-            kFalse,
-            kFalse,
-            kFalse,
-            kFalse,
-            top,
-            bottom,
-            left,
-            right,
-            x,
-            y,
-            Rect{col * 80, row * 60, col * 80 + 80, row * 60 + 60},
-            static_cast<Integer>(175 + col * 80),
-            static_cast<Integer>(81 + row * 60)};
-}
-
-inline GroupRecord HandGroup(std::vector<Integer> members, Integer minCol, Integer maxCol,
-                             Integer minRow, Integer maxRow, Flag inPlace = kFalse) {
-    members.insert(members.begin(), 0);
-    const auto count = static_cast<Integer>(members.size() - 1);
-    return {inPlace, members, count, minCol, maxCol, minRow, maxRow};
-}
-
-inline HandGame Grid(const QString& picture, Integer columns, Integer rows) {
+// A puzzle cut into cells of 80 x 60 with knobs of 26 x 20 on a board at (200, 100), knobs
+// and sockets in the checkerboard of every cut: even pieces out left and right, odd ones out
+// top and bottom, border sides straight. Piece i lies at at[i - 1] (or at (0, 0)) in group
+// slot groupSlots[i - 1], joined to its neighbours in the same slot; slot 0 means placed, on its
+// home, in the order `placed`. An empty slot is marked in place when its own piece is placed.
+inline HandGame Build(const QString& picture, Integer columns, Integer rows,
+                      const std::vector<Integer>& groupSlots, const std::vector<QPoint>& at,
+                      const std::vector<Integer>& placed, const std::vector<Integer>& order,
+                      Long elapsed) {
     HandGame g;
     SetPictureFileName(g, picture);
-    g.NumberOfPieces = static_cast<Integer>(columns * rows);
+    const int n = columns * rows;
+    g.NumberOfPieces = g.GroupSlotCount = static_cast<Integer>(n);
     g.PuzzleColumns = columns;
     g.PuzzleRows = rows;
-    g.GroupSlotCount = g.NumberOfPieces;
-    return g;
-}
-
-// A 2 x 2 puzzle just scrambled: four one-piece groups drawn in piece order, nothing placed.
-// Knobs follow the checkerboard: even pieces out left and right, odd ones out top and bottom,
-// border sides straight.
-inline HandGame FreshTwoByTwo(const QString& picture, Long elapsed = 0) {
-    HandGame g = Grid(picture, 2, 2);
-    g.Pieces = {{},
-                HandPiece(0, 0, 1, -1, 0, -1, -1, 310, 40),
-                HandPiece(1, 0, 2, -1, -1, 0, -1, 30, 220),
-                HandPiece(0, 1, 3, -1, -1, -1, 0, 520, 330),
-                HandPiece(1, 1, 4, 0, -1, -1, -1, 150, 90)};
-    g.Groups = {{},
-                HandGroup({1}, 0, 0, 0, 0),
-                HandGroup({2}, 1, 1, 0, 0),
-                HandGroup({3}, 0, 0, 1, 1),
-                HandGroup({4}, 1, 1, 1, 1)};
-    g.GroupOrder = {0, 1, 2, 3, 4};
-    g.GroupOrderCount = 4;
+    g.Pieces.resize(n + 1);
+    g.Groups.resize(n + 1);
+    auto joined = [&](int i, bool neighbour, int j) {
+        return ToFlag(groupSlots[i - 1] != 0 && neighbour &&
+                      groupSlots[j - 1] == groupSlots[i - 1]);
+    };
+    for (int i = 1; i <= n; ++i) {
+        PieceRecord& p = g.Pieces[i];
+        p.Col = static_cast<Integer>((i - 1) % columns);
+        p.Row = static_cast<Integer>((i - 1) / columns);
+        p.Group = groupSlots[i - 1];
+        const bool even = (p.Col + p.Row) % 2 == 0;
+        p.TopOut = ToFlag(!even || p.Row == 0);
+        p.BottomOut = ToFlag(!even || p.Row == rows - 1);
+        p.LeftOut = ToFlag(even || p.Col == 0);
+        p.RightOut = ToFlag(even || p.Col == columns - 1);
+        p.JoinedTop = joined(i, p.Row > 0, i - columns);
+        p.JoinedBottom = joined(i, p.Row < rows - 1, i + columns);
+        p.JoinedLeft = joined(i, p.Col > 0, i - 1);
+        p.JoinedRight = joined(i, p.Col < columns - 1, i + 1);
+        p.CellRect = {p.Col * 80, p.Row * 60, p.Col * 80 + 80, p.Row * 60 + 60};
+        p.HomeX = static_cast<Integer>(175 + p.Col * 80);
+        p.HomeY = static_cast<Integer>(81 + p.Row * 60);
+        const QPoint spot = p.Group == 0 ? QPoint(p.HomeX, p.HomeY)
+                            : at.empty() ? QPoint()
+                                         : at[i - 1];
+        p.X = spot.x();
+        p.Y = spot.y();
+        g.Groups[i] = {ToFlag(p.Group == 0), {0}, 0, p.Col, p.Col, p.Row, p.Row};
+    }
+    for (int i = 1; i <= n; ++i) {
+        if (groupSlots[i - 1] == 0) {
+            continue;
+        }
+        GroupRecord& group = g.Groups[groupSlots[i - 1]];
+        const PieceRecord& p = g.Pieces[i];
+        if (group.MemberCount++ == 0) {
+            group = {kFalse, {0}, 1, p.Col, p.Col, p.Row, p.Row};
+        }
+        group.Members.push_back(static_cast<Integer>(i));
+        group.MinCol = std::min(group.MinCol, p.Col);
+        group.MaxCol = std::max(group.MaxCol, p.Col);
+        group.MaxRow = p.Row;
+    }
+    g.PlacedPieces.insert(g.PlacedPieces.end(), placed.begin(), placed.end());
+    g.PlacedCount = static_cast<Integer>(placed.size());
+    g.GroupOrder.insert(g.GroupOrder.end(), order.begin(), order.end());
+    g.GroupOrderCount = static_cast<Integer>(order.size());
+    g.GroupOrder.resize(n + 1);
     g.ElapsedSeconds = elapsed;
     return g;
 }
 
-// The same puzzle finished: every piece placed (1 and 2 were joined first, so slot 2 was
-// absorbed and keeps InPlace false), every slot in its empty 24-byte form.
+// A 2 x 2 puzzle just scrambled: four one-piece groups drawn in piece order, nothing placed.
+inline HandGame FreshTwoByTwo(const QString& picture, Long elapsed = 0) {
+    return Build(picture, 2, 2, {1, 2, 3, 4}, {{310, 40}, {30, 220}, {520, 330}, {150, 90}}, {},
+                 {1, 2, 3, 4}, elapsed);
+}
+
+// The same puzzle finished: every piece placed, every slot in its empty 24-byte form.
 inline HandGame FinishedTwoByTwo(const QString& picture) {
-    HandGame g = FreshTwoByTwo(picture);
-    for (int i = 1; i <= 4; ++i) {
-        PieceRecord& p = g.Pieces[i];
-        p.Group = 0;
-        p.X = p.HomeX;
-        p.Y = p.HomeY;
-    }
-    g.Pieces[1].JoinedRight = g.Pieces[2].JoinedLeft = kTrue;
-    g.Groups = {{},
-                HandGroup({}, 0, 1, 0, 0, kTrue),
-                HandGroup({}, 1, 1, 0, 0),
-                HandGroup({}, 0, 0, 1, 1, kTrue),
-                HandGroup({}, 1, 1, 1, 1, kTrue)};
-    g.PlacedPieces = {0, 4, 1, 2, 3};
-    g.PlacedCount = 4;
-    g.GroupOrder = {0, 0, 0, 0, 0};
-    g.GroupOrderCount = 0;
-    return g;
+    return Build(picture, 2, 2, {0, 0, 0, 0}, {}, {4, 1, 2, 3}, {}, 0);
 }
 
 // A 3 x 2 puzzle in play: {1, 2} and {5, 6} joined, piece 3 placed, piece 4 alone;
-// slots 2 and 6 absorbed, slot 3 placed; drawing order 4, 1, 5; 754 seconds played.
+// groupSlots 2 and 6 absorbed, slot 3 placed; drawing order 4, 1, 5; 754 seconds played.
 inline HandGame MidGameThreeByTwo(const QString& picture) {
-    HandGame g = Grid(picture, 3, 2);
-    g.Pieces = {{},
-                HandPiece(0, 0, 1, -1, 0, -1, -1, 300, 50),
-                HandPiece(1, 0, 1, -1, -1, 0, 0, 380, 50),
-                HandPiece(2, 0, 0, -1, 0, -1, -1, 335, 81),
-                HandPiece(0, 1, 4, -1, -1, -1, 0, 40, 400),
-                HandPiece(1, 1, 5, 0, -1, -1, -1, 500, 300),
-                HandPiece(2, 1, 5, -1, -1, 0, -1, 580, 300)};
-    g.Pieces[1].JoinedRight = g.Pieces[2].JoinedLeft = kTrue;
-    g.Pieces[5].JoinedRight = g.Pieces[6].JoinedLeft = kTrue;
-    g.Groups = {{},
-                HandGroup({1, 2}, 0, 1, 0, 0),
-                HandGroup({}, 1, 1, 0, 0),
-                HandGroup({}, 2, 2, 0, 0, kTrue),
-                HandGroup({4}, 0, 0, 1, 1),
-                HandGroup({5, 6}, 1, 2, 1, 1),
-                HandGroup({}, 2, 2, 1, 1)};
-    g.PlacedPieces = {0, 3};
-    g.PlacedCount = 1;
-    g.GroupOrder = {0, 4, 1, 5, 0, 0, 0};
-    g.GroupOrderCount = 3;
-    g.ElapsedSeconds = 754;
-    return g;
+    return Build(picture, 3, 2, {1, 1, 0, 4, 5, 5},
+                 {{300, 50}, {380, 50}, {}, {40, 400}, {500, 300}, {580, 300}}, {3}, {4, 1, 5},
+                 754);
 }
 
-// A puzzle of whole rows in which pieces 1 to `joined` (at least a row) form group 1 and
-// every other piece lies alone.
-inline HandGame GridWithOneBigGroup(Integer columns, Integer rows, int joined) {
-    HandGame g = Grid("/p/big.bmp", columns, rows);
-    g.Pieces.resize(g.NumberOfPieces + 1);
-    g.Groups.resize(g.NumberOfPieces + 1);
-    g.GroupOrder.assign(g.NumberOfPieces + 1, 0);
-    for (int i = 1; i <= g.NumberOfPieces; ++i) {
-        const auto col = static_cast<Integer>((i - 1) % columns);
-        const auto row = static_cast<Integer>((i - 1) / columns);
-        const bool even = (col + row) % 2 == 0;
-        const auto group = static_cast<Integer>(i <= joined ? 1 : i);
-        g.Pieces[i] =
-            HandPiece(col, row, group, ToFlag(!even || row == 0), ToFlag(!even || row == rows - 1),
-                      ToFlag(even || col == 0), ToFlag(even || col == columns - 1), 0, 0);
-        if (group == i) {
-            g.Groups[i] = HandGroup({}, col, col, row, row);
-            g.GroupOrder[++g.GroupOrderCount] = group;
+// A puzzle of whole rows in which pieces 1 to `joined` form group 1 and the rest lie alone.
+inline HandGame GridWithOneBigGroup(Integer columns, Integer rows, Integer joined) {
+    std::vector<Integer> groupSlots, order{1};
+    for (int i = 1; i <= columns * rows; ++i) {
+        groupSlots.push_back(static_cast<Integer>(i <= joined ? 1 : i));
+        if (i > joined) {
+            order.push_back(static_cast<Integer>(i));
         }
-        g.Groups[group].Members.push_back(static_cast<Integer>(i));
-        ++g.Groups[group].MemberCount;
     }
-    g.Groups[1].MaxCol = static_cast<Integer>(columns - 1);
-    g.Groups[1].MaxRow = static_cast<Integer>((joined - 1) / columns);
-    return g;
+    return Build("/p/big.bmp", columns, rows, groupSlots, {}, {}, order, 0);
 }
 
 } // namespace tess::test
