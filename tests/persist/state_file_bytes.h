@@ -22,7 +22,6 @@ inline QByteArray LittleEndian(qint64 value, int size) {
 }
 inline QByteArray I16(int value) { return LittleEndian(value, 2); }
 inline QByteArray I32(qint64 value) { return LittleEndian(value, 4); }
-inline void PutI16(QByteArray& b, qsizetype at, int value) { b.replace(at, 2, I16(value)); }
 
 // Where record `record` (from 1) starts; piece i is record 6 + 2 (i - 1), its group slot next.
 inline qsizetype At(int record) { return qsizetype{record - 1} * kRecord; }
@@ -54,8 +53,6 @@ inline QByteArray GroupBytes(const GroupRecord& g) {
 
 // A game and the file that holds it.
 struct HandGame : Puzzle {
-    int RecordCount() const { return 8 + 2 * NumberOfPieces + PlacedCount + GroupOrderCount; }
-
     // The file ends right after the last value unless the last record is padded too.
     QByteArray Bytes(bool padLast = false) const {
         QByteArray b = PictureFileName.toLatin1() + Record(I16(NumberOfPieces)) +
@@ -78,10 +75,10 @@ struct HandGame : Puzzle {
 // A puzzle cut into cells of 80 x 60 with knobs of 26 x 20 on a board at (200, 100), knobs
 // and sockets in the checkerboard of every cut: even pieces out left and right, odd ones out
 // top and bottom, border sides straight. Piece i lies at at[i - 1] (or at (0, 0)) in group
-// slot groupSlots[i - 1], joined to its neighbours in the same slot; slot 0 means placed, on its
-// home, in the order `placed`. An empty slot is marked in place when its own piece is placed.
+// slot slotOf[i - 1], joined to its neighbours in the same slot; slot 0 means placed, on
+// its home, in the order `placed`. An empty slot is in place when its own piece is placed.
 inline HandGame Build(const QString& picture, Integer columns, Integer rows,
-                      const std::vector<Integer>& groupSlots, const std::vector<QPoint>& at,
+                      const std::vector<Integer>& slotOf, const std::vector<QPoint>& at,
                       const std::vector<Integer>& placed, const std::vector<Integer>& order,
                       Long elapsed) {
     HandGame g;
@@ -93,14 +90,13 @@ inline HandGame Build(const QString& picture, Integer columns, Integer rows,
     g.Pieces.resize(n + 1);
     g.Groups.resize(n + 1);
     auto joined = [&](int i, bool neighbour, int j) {
-        return ToFlag(groupSlots[i - 1] != 0 && neighbour &&
-                      groupSlots[j - 1] == groupSlots[i - 1]);
+        return ToFlag(slotOf[i - 1] != 0 && neighbour && slotOf[j - 1] == slotOf[i - 1]);
     };
     for (int i = 1; i <= n; ++i) {
         PieceRecord& p = g.Pieces[i];
         p.Col = static_cast<Integer>((i - 1) % columns);
         p.Row = static_cast<Integer>((i - 1) / columns);
-        p.Group = groupSlots[i - 1];
+        p.Group = slotOf[i - 1];
         const bool even = (p.Col + p.Row) % 2 == 0;
         p.TopOut = ToFlag(!even || p.Row == 0);
         p.BottomOut = ToFlag(!even || p.Row == rows - 1);
@@ -121,10 +117,10 @@ inline HandGame Build(const QString& picture, Integer columns, Integer rows,
         g.Groups[i] = {ToFlag(p.Group == 0), {0}, 0, p.Col, p.Col, p.Row, p.Row};
     }
     for (int i = 1; i <= n; ++i) {
-        if (groupSlots[i - 1] == 0) {
+        if (slotOf[i - 1] == 0) {
             continue;
         }
-        GroupRecord& group = g.Groups[groupSlots[i - 1]];
+        GroupRecord& group = g.Groups[slotOf[i - 1]];
         const PieceRecord& p = g.Pieces[i];
         if (group.MemberCount++ == 0) {
             group = {kFalse, {0}, 1, p.Col, p.Col, p.Row, p.Row};
@@ -155,23 +151,23 @@ inline HandGame FinishedTwoByTwo(const QString& picture) {
 }
 
 // A 3 x 2 puzzle in play: {1, 2} and {5, 6} joined, piece 3 placed, piece 4 alone;
-// groupSlots 2 and 6 absorbed, slot 3 placed; drawing order 4, 1, 5; 754 seconds played.
+// slots 2 and 6 absorbed, slot 3 placed; drawing order 4, 1, 5; 754 seconds played.
 inline HandGame MidGameThreeByTwo(const QString& picture) {
     return Build(picture, 3, 2, {1, 1, 0, 4, 5, 5},
                  {{300, 50}, {380, 50}, {}, {40, 400}, {500, 300}, {580, 300}}, {3}, {4, 1, 5},
                  754);
 }
 
-// A puzzle of whole rows in which pieces 1 to `joined` form group 1 and the rest lie alone.
+// A puzzle in which pieces 1 to `joined` form group 1 and the rest lie alone.
 inline HandGame GridWithOneBigGroup(Integer columns, Integer rows, Integer joined) {
-    std::vector<Integer> groupSlots, order{1};
+    std::vector<Integer> slotOf, order{1};
     for (int i = 1; i <= columns * rows; ++i) {
-        groupSlots.push_back(static_cast<Integer>(i <= joined ? 1 : i));
+        slotOf.push_back(static_cast<Integer>(i <= joined ? 1 : i));
         if (i > joined) {
             order.push_back(static_cast<Integer>(i));
         }
     }
-    return Build("/p/big.bmp", columns, rows, groupSlots, {}, {}, order, 0);
+    return Build("/p/big.bmp", columns, rows, slotOf, {}, {}, order, 0);
 }
 
 } // namespace tess::test
