@@ -2,217 +2,172 @@
 // the program's writer, and the games they hold.
 #pragma once
 
+#include "puzzle/model.h"
+
 #include <QByteArray>
-#include <QString>
-#include <QtGlobal>
+#include <QPoint>
+#include <algorithm>
 #include <vector>
 
 namespace tess::test {
 
 inline constexpr int kRecord = 128;
 
-inline QByteArray I16(int value) {
-    QByteArray b(2, '\0');
-    b[0] = static_cast<char>(value & 0xFF);
-    b[1] = static_cast<char>((value >> 8) & 0xFF);
-    return b;
-}
-
-inline QByteArray I32(qint64 value) {
-    QByteArray b(4, '\0');
-    for (int k = 0; k < 4; ++k) {
+inline QByteArray LittleEndian(qint64 value, int size) {
+    QByteArray b(size, '\0');
+    for (int k = 0; k < size; ++k) {
         b[k] = static_cast<char>((value >> (8 * k)) & 0xFF);
     }
     return b;
 }
+inline QByteArray I16(int value) { return LittleEndian(value, 2); }
+inline QByteArray I32(qint64 value) { return LittleEndian(value, 4); }
 
-inline void PutI16(QByteArray& bytes, qsizetype offset, int value) {
-    bytes.replace(offset, 2, I16(value));
-}
-
-inline void PutI32(QByteArray& bytes, qsizetype offset, qint64 value) {
-    bytes.replace(offset, 4, I32(value));
-}
+// Where record `record` (from 1) starts; piece i is record 6 + 2 (i - 1), its group slot next.
+inline qsizetype At(int record) { return qsizetype{record - 1} * kRecord; }
 
 // The value followed by zero filler to the end of its record.
 inline QByteArray Record(const QByteArray& value) {
     return value + QByteArray(kRecord - value.size(), '\0');
 }
 
-// The picture path field: one byte per character, space-padded to 128, cut at 128.
-inline QByteArray PathField(const QString& path) {
-    QByteArray field = path.toLatin1().left(128);
-    return field + QByteArray(128 - field.size(), ' ');
+// The 50-byte piece record.
+inline QByteArray PieceBytes(const PieceRecord& p) {
+    return I16(p.Col) + I16(p.Row) + I16(p.Group) + I16(p.JoinedTop) + I16(p.JoinedBottom) +
+           I16(p.JoinedLeft) + I16(p.JoinedRight) + I16(p.TopOut) + I16(p.BottomOut) +
+           I16(p.LeftOut) + I16(p.RightOut) + I32(p.X) + I32(p.Y) + I32(p.CellRect.Left) +
+           I32(p.CellRect.Top) + I32(p.CellRect.Right) + I32(p.CellRect.Bottom) + I16(p.HomeX) +
+           I16(p.HomeY);
 }
 
-struct HandPiece {
-    int Col, Row, Group;
-    int JoinedTop, JoinedBottom, JoinedLeft, JoinedRight;
-    int TopOut, BottomOut, LeftOut, RightOut;
-    qint32 X, Y;
-    qint32 CellLeft, CellTop, CellRight, CellBottom;
-    int HomeX, HomeY;
-
-    QByteArray Bytes() const {
-        return I16(Col) + I16(Row) + I16(Group) + I16(JoinedTop) + I16(JoinedBottom) +
-               I16(JoinedLeft) + I16(JoinedRight) + I16(TopOut) + I16(BottomOut) + I16(LeftOut) +
-               I16(RightOut) + I32(X) + I32(Y) + I32(CellLeft) + I32(CellTop) + I32(CellRight) +
-               I32(CellBottom) + I16(HomeX) + I16(HomeY);
+// The group record of 24 + 2 x MemberCount bytes: one dimension, its element count and
+// lower bound 0, the elements from 0, then the count and the bounds.
+inline QByteArray GroupBytes(const GroupRecord& g) {
+    const int elements = static_cast<int>(g.Members.size());
+    QByteArray b = I16(g.InPlace) + I16(1) + I32(elements) + I32(0);
+    for (const Integer m : g.Members) {
+        b += I16(m);
     }
-};
+    return b + I16(elements - 1) + I16(g.MinCol) + I16(g.MaxCol) + I16(g.MinRow) + I16(g.MaxRow);
+}
 
-struct HandGroup {
-    int InPlace;
-    std::vector<int> Members; // without element 0
-    int MinCol, MaxCol, MinRow, MaxRow;
-
-    QByteArray Bytes() const {
-        const int count = static_cast<int>(Members.size());
-        QByteArray b = I16(InPlace) + I16(1) + I32(count + 1) + I32(0) + I16(0);
-        for (const int m : Members) {
-            b += I16(m);
-        }
-        return b + I16(count) + I16(MinCol) + I16(MaxCol) + I16(MinRow) + I16(MaxRow);
-    }
-};
-
-struct HandGame {
-    QByteArray Path; // the 128-byte field
-    int Pieces, Columns, Rows;
-    std::vector<HandPiece> PieceRecords;
-    std::vector<HandGroup> GroupRecords;
-    std::vector<int> Placed;
-    int GroupSlotCount;
-    std::vector<int> Order;
-    qint32 ElapsedSeconds;
-
-    int RecordCount() const {
-        return 8 + 2 * Pieces + static_cast<int>(Placed.size() + Order.size());
-    }
-
+// A game and the file that holds it.
+struct HandGame : Puzzle {
     // The file ends right after the last value unless the last record is padded too.
     QByteArray Bytes(bool padLast = false) const {
-        QByteArray b = Path + Record(I16(Pieces)) + Record(I16(Columns)) + Record(I16(Rows)) +
-                       Record(I16(static_cast<int>(Placed.size())));
-        for (int i = 0; i < Pieces; ++i) {
-            b += Record(PieceRecords[i].Bytes());
-            b += Record(GroupRecords[i].Bytes());
+        QByteArray b = PictureFileName.toLatin1() + Record(I16(NumberOfPieces)) +
+                       Record(I16(PuzzleColumns)) + Record(I16(PuzzleRows)) +
+                       Record(I16(PlacedCount));
+        for (int i = 1; i <= NumberOfPieces; ++i) {
+            b += Record(PieceBytes(Pieces[i])) + Record(GroupBytes(Groups[i]));
         }
-        for (const int p : Placed) {
-            b += Record(I16(p));
+        for (int k = 1; k <= PlacedCount; ++k) {
+            b += Record(I16(PlacedPieces[k]));
         }
-        b += Record(I16(GroupSlotCount)) + Record(I16(static_cast<int>(Order.size())));
-        for (const int g : Order) {
-            b += Record(I16(g));
+        b += Record(I16(GroupSlotCount)) + Record(I16(GroupOrderCount));
+        for (int k = 1; k <= GroupOrderCount; ++k) {
+            b += Record(I16(GroupOrder[k]));
         }
         return b + (padLast ? Record(I32(ElapsedSeconds)) : I32(ElapsedSeconds));
     }
-
-    // Byte offsets of the records, for damaging a file in chosen places.
-    static qsizetype RecordOffset(int record) { return qsizetype{record - 1} * kRecord; }
-    static qsizetype PieceOffset(int i) { return RecordOffset(6 + 2 * (i - 1)); }
-    static qsizetype GroupOffset(int i) { return RecordOffset(7 + 2 * (i - 1)); }
-    qsizetype PlacedOffset(int k) const { return RecordOffset(5 + 2 * Pieces + k); }
-    qsizetype SlotCountOffset() const {
-        return RecordOffset(6 + 2 * Pieces + static_cast<int>(Placed.size()));
-    }
-    qsizetype OrderCountOffset() const { return SlotCountOffset() + kRecord; }
-    qsizetype OrderOffset(int k) const { return OrderCountOffset() + qsizetype{k} * kRecord; }
-    qsizetype ElapsedOffset() const { return RecordOffset(RecordCount()); }
 };
 
-// Cell 80 x 60 with knobs of 26 x 20 and the board at (200, 100): home of a piece surface.
-inline int HandHomeX(int col) { return 200 + 1 + col * 80 - 26; }
-inline int HandHomeY(int row) { return 100 + 1 + row * 60 - 20; }
-
-inline HandPiece MakeHandPiece(int col, int row, int group, int top, int bottom, int left,
-                               int right, qint32 x, qint32 y) {
-    const int noJoin = 0;
-    return HandPiece{col,
-                     row,
-                     group,
-                     noJoin,
-                     noJoin,
-                     noJoin,
-                     noJoin,
-                     top,
-                     bottom,
-                     left,
-                     right,
-                     x,
-                     y,
-                     col * 80,
-                     row * 60,
-                     col * 80 + 80,
-                     row * 60 + 60,
-                     HandHomeX(col),
-                     HandHomeY(row)};
+// A puzzle cut into cells of 80 x 60 with knobs of 26 x 20 on a board at (200, 100), knobs
+// and sockets in the checkerboard of every cut: even pieces out left and right, odd ones out
+// top and bottom, border sides straight. Piece i lies at at[i - 1] (or at (0, 0)) in group
+// slot slotOf[i - 1], joined to its neighbours in the same slot; slot 0 means placed, on
+// its home, in the order `placed`. An empty slot is in place when its own piece is placed.
+inline HandGame Build(const QString& picture, Integer columns, Integer rows,
+                      const std::vector<Integer>& slotOf, const std::vector<QPoint>& at,
+                      const std::vector<Integer>& placed, const std::vector<Integer>& order,
+                      Long elapsed) {
+    HandGame g;
+    SetPictureFileName(g, picture);
+    const int n = columns * rows;
+    g.NumberOfPieces = g.GroupSlotCount = static_cast<Integer>(n);
+    g.PuzzleColumns = columns;
+    g.PuzzleRows = rows;
+    g.Pieces.resize(n + 1);
+    g.Groups.resize(n + 1);
+    auto joined = [&](int i, bool neighbour, int j) {
+        return ToFlag(slotOf[i - 1] != 0 && neighbour && slotOf[j - 1] == slotOf[i - 1]);
+    };
+    for (int i = 1; i <= n; ++i) {
+        PieceRecord& p = g.Pieces[i];
+        p.Col = static_cast<Integer>((i - 1) % columns);
+        p.Row = static_cast<Integer>((i - 1) / columns);
+        p.Group = slotOf[i - 1];
+        const bool even = (p.Col + p.Row) % 2 == 0;
+        p.TopOut = ToFlag(!even || p.Row == 0);
+        p.BottomOut = ToFlag(!even || p.Row == rows - 1);
+        p.LeftOut = ToFlag(even || p.Col == 0);
+        p.RightOut = ToFlag(even || p.Col == columns - 1);
+        p.JoinedTop = joined(i, p.Row > 0, i - columns);
+        p.JoinedBottom = joined(i, p.Row < rows - 1, i + columns);
+        p.JoinedLeft = joined(i, p.Col > 0, i - 1);
+        p.JoinedRight = joined(i, p.Col < columns - 1, i + 1);
+        p.CellRect = {p.Col * 80, p.Row * 60, p.Col * 80 + 80, p.Row * 60 + 60};
+        p.HomeX = static_cast<Integer>(175 + p.Col * 80);
+        p.HomeY = static_cast<Integer>(81 + p.Row * 60);
+        const QPoint spot = p.Group == 0 ? QPoint(p.HomeX, p.HomeY)
+                            : at.empty() ? QPoint()
+                                         : at[i - 1];
+        p.X = spot.x();
+        p.Y = spot.y();
+        g.Groups[i] = {ToFlag(p.Group == 0), {0}, 0, p.Col, p.Col, p.Row, p.Row};
+    }
+    for (int i = 1; i <= n; ++i) {
+        if (slotOf[i - 1] == 0) {
+            continue;
+        }
+        GroupRecord& group = g.Groups[slotOf[i - 1]];
+        const PieceRecord& p = g.Pieces[i];
+        if (group.MemberCount++ == 0) {
+            group = {kFalse, {0}, 1, p.Col, p.Col, p.Row, p.Row};
+        }
+        group.Members.push_back(static_cast<Integer>(i));
+        group.MinCol = std::min(group.MinCol, p.Col);
+        group.MaxCol = std::max(group.MaxCol, p.Col);
+        group.MaxRow = p.Row;
+    }
+    g.PlacedPieces.insert(g.PlacedPieces.end(), placed.begin(), placed.end());
+    g.PlacedCount = static_cast<Integer>(placed.size());
+    g.GroupOrder.insert(g.GroupOrder.end(), order.begin(), order.end());
+    g.GroupOrderCount = static_cast<Integer>(order.size());
+    g.GroupOrder.resize(n + 1);
+    g.ElapsedSeconds = elapsed;
+    return g;
 }
 
 // A 2 x 2 puzzle just scrambled: four one-piece groups drawn in piece order, nothing placed.
-// Knobs follow the checkerboard: even pieces out left and right, odd ones out top and bottom,
-// border sides straight.
-inline HandGame FreshTwoByTwo(const QString& picture, qint32 elapsed = 0) {
-    HandGame g{PathField(picture), 4, 2, 2, {}, {}, {}, 4, {1, 2, 3, 4}, elapsed};
-    g.PieceRecords = {
-        MakeHandPiece(0, 0, 1, -1, 0, -1, -1, 310, 40),
-        MakeHandPiece(1, 0, 2, -1, -1, 0, -1, 30, 220),
-        MakeHandPiece(0, 1, 3, -1, -1, -1, 0, 520, 330),
-        MakeHandPiece(1, 1, 4, 0, -1, -1, -1, 150, 90),
-    };
-    g.GroupRecords = {
-        {0, {1}, 0, 0, 0, 0},
-        {0, {2}, 1, 1, 0, 0},
-        {0, {3}, 0, 0, 1, 1},
-        {0, {4}, 1, 1, 1, 1},
-    };
-    return g;
+inline HandGame FreshTwoByTwo(const QString& picture, Long elapsed = 0) {
+    return Build(picture, 2, 2, {1, 2, 3, 4}, {{310, 40}, {30, 220}, {520, 330}, {150, 90}}, {},
+                 {1, 2, 3, 4}, elapsed);
 }
 
-// The same puzzle finished: every piece placed (1 and 2 were joined first, so slot 2 was
-// absorbed and keeps InPlace false), every slot in its empty 24-byte form.
+// The same puzzle finished: every piece placed, every slot in its empty 24-byte form.
 inline HandGame FinishedTwoByTwo(const QString& picture) {
-    HandGame g = FreshTwoByTwo(picture);
-    for (int i = 0; i < 4; ++i) {
-        HandPiece& p = g.PieceRecords[i];
-        p.Group = 0;
-        p.X = p.HomeX;
-        p.Y = p.HomeY;
-    }
-    g.PieceRecords[0].JoinedRight = -1;
-    g.PieceRecords[1].JoinedLeft = -1;
-    g.GroupRecords = {
-        {-1, {}, 0, 1, 0, 0},
-        {0, {}, 1, 1, 0, 0},
-        {-1, {}, 0, 0, 1, 1},
-        {-1, {}, 1, 1, 1, 1},
-    };
-    g.Placed = {4, 1, 2, 3};
-    g.Order = {};
-    return g;
+    return Build(picture, 2, 2, {0, 0, 0, 0}, {}, {4, 1, 2, 3}, {}, 0);
 }
 
 // A 3 x 2 puzzle in play: {1, 2} and {5, 6} joined, piece 3 placed, piece 4 alone;
 // slots 2 and 6 absorbed, slot 3 placed; drawing order 4, 1, 5; 754 seconds played.
 inline HandGame MidGameThreeByTwo(const QString& picture) {
-    HandGame g{PathField(picture), 6, 3, 2, {}, {}, {3}, 6, {4, 1, 5}, 754};
-    g.PieceRecords = {
-        MakeHandPiece(0, 0, 1, -1, 0, -1, -1, 300, 50),
-        MakeHandPiece(1, 0, 1, -1, -1, 0, 0, 380, 50),
-        MakeHandPiece(2, 0, 0, -1, 0, -1, -1, HandHomeX(2), HandHomeY(0)),
-        MakeHandPiece(0, 1, 4, -1, -1, -1, 0, 40, 400),
-        MakeHandPiece(1, 1, 5, 0, -1, -1, -1, 500, 300),
-        MakeHandPiece(2, 1, 5, -1, -1, 0, -1, 580, 300),
-    };
-    g.PieceRecords[0].JoinedRight = -1;
-    g.PieceRecords[1].JoinedLeft = -1;
-    g.PieceRecords[4].JoinedRight = -1;
-    g.PieceRecords[5].JoinedLeft = -1;
-    g.GroupRecords = {
-        {0, {1, 2}, 0, 1, 0, 0}, {0, {}, 1, 1, 0, 0},     {-1, {}, 2, 2, 0, 0},
-        {0, {4}, 0, 0, 1, 1},    {0, {5, 6}, 1, 2, 1, 1}, {0, {}, 2, 2, 1, 1},
-    };
-    return g;
+    return Build(picture, 3, 2, {1, 1, 0, 4, 5, 5},
+                 {{300, 50}, {380, 50}, {}, {40, 400}, {500, 300}, {580, 300}}, {3}, {4, 1, 5},
+                 754);
+}
+
+// A puzzle in which pieces 1 to `joined` form group 1 and the rest lie alone.
+inline HandGame GridWithOneBigGroup(Integer columns, Integer rows, Integer joined) {
+    std::vector<Integer> slotOf, order{1};
+    for (int i = 1; i <= columns * rows; ++i) {
+        slotOf.push_back(static_cast<Integer>(i <= joined ? 1 : i));
+        if (i > joined) {
+            order.push_back(static_cast<Integer>(i));
+        }
+    }
+    return Build("/p/big.bmp", columns, rows, slotOf, {}, {}, order, 0);
 }
 
 } // namespace tess::test
