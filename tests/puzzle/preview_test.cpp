@@ -1,59 +1,37 @@
+// Rescaling piece positions to a new play-field size, and where the preview goes.
+#include "groups/placing.h"
+#include "groups/play_models.h"
 #include "puzzle/preview.h"
 
-#include <gtest/gtest.h>
-
-namespace tess {
+namespace tess::test {
 namespace {
 
-// Two loose single-piece groups and one placed piece.
-Puzzle ThreePieces() {
-    Puzzle puzzle;
-    puzzle.Pieces.resize(4);
-    puzzle.Groups.resize(4);
-    for (Integer g = 1; g <= 3; ++g) {
-        puzzle.Groups[g].Members = {0, g};
-        puzzle.Groups[g].MemberCount = 1;
-        puzzle.Pieces[g].Group = g;
-    }
-    puzzle.GroupOrder = {0, 1, 2, 3};
-    puzzle.GroupOrderCount = 3;
-    puzzle.Groups[3].InPlace = kTrue;
-    puzzle.PlacedPieces = {0, 3};
-    puzzle.PlacedCount = 1;
-    puzzle.CellWidth = 50;
-    puzzle.CellHeight = 40;
-    puzzle.PreviousScaleWidth = 800;
-    puzzle.PreviousScaleHeight = 560;
-    return puzzle;
+using XY = std::pair<Long, Long>;
+
+TEST(ScalePiecesPosition, ScalesLoosePiecesAndPutsPlacedPiecesHome) {
+    Puzzle p = MakePuzzle(3, 1, 50, 40); // homes at (47, 15), (97, 15), (147, 15)
+    PlaceGroup(p, 3);
+    p.PreviousScaleWidth = 800;
+    p.PreviousScaleHeight = 560;
+    const auto places = [&p] {
+        return std::vector<XY>{{p.Pieces[1].X, p.Pieces[1].Y},
+                               {p.Pieces[2].X, p.Pieces[2].Y},
+                               {p.Pieces[3].X, p.Pieces[3].Y}};
+    };
+    p.Pieces[1].X = 301;
+    p.Pieces[1].Y = 555;
+    p.Pieces[2].X = p.Pieces[2].Y = 1;
+    p.Pieces[3].X = 400;
+    // Half the width halves X, truncating; 1 stays 1; Y is pulled up to 560 - CellHeight.
+    ScalePiecesPosition(p, 400, 560);
+    EXPECT_EQ(places(), (std::vector<XY>{{150, 520}, {1, 1}, {147, 15}}));
+    p.PreviousScaleWidth = 400;
+    p.Pieces[3].X = 400;
+    ScalePiecesPosition(p, 1000, 700);
+    EXPECT_EQ(places(), (std::vector<XY>{{375, 650}, {2, 1}, {147, 15}}));
 }
 
-TEST(ScalePiecesPosition, ScalesLooseAndPutsPlacedPiecesHome) {
-    Puzzle puzzle = ThreePieces();
-    puzzle.Pieces[1].X = 301;
-    puzzle.Pieces[1].Y = 555;
-    puzzle.Pieces[2].X = 1;
-    puzzle.Pieces[2].Y = 1;
-    puzzle.Pieces[3].X = 400;
-    puzzle.Pieces[3].Y = 300;
-    puzzle.Pieces[3].HomeX = 77;
-    puzzle.Pieces[3].HomeY = 66;
-    ScalePiecesPosition(puzzle, 400, 560);
-    EXPECT_EQ(puzzle.Pieces[1].X, 150) << "halving the width halves X, truncating";
-    EXPECT_EQ(puzzle.Pieces[1].Y, 520) << "pulled up to ScaleHeight - CellHeight";
-    EXPECT_EQ(puzzle.Pieces[2].X, 1) << "a piece at 1 stays at 1";
-    EXPECT_EQ(puzzle.Pieces[2].Y, 1);
-    EXPECT_EQ(puzzle.Pieces[3].X, 77);
-    EXPECT_EQ(puzzle.Pieces[3].Y, 66);
-
-    puzzle.PreviousScaleWidth = 400;
-    puzzle.PreviousScaleHeight = 560;
-    ScalePiecesPosition(puzzle, 1000, 700);
-    EXPECT_EQ(puzzle.Pieces[1].X, 375);
-    EXPECT_EQ(puzzle.Pieces[1].Y, 650);
-    EXPECT_EQ(puzzle.Pieces[3].X, 77);
-}
-
-TEST(Preview, SitsInTheTopRightCornerAtAThirdOfThePicture) {
+TEST(Preview, SitsInTheTopRightCornerAtAFractionOfThePicture) {
     const PreviewGeometry g = ComputePreviewGeometry(600, 450, 3, 800, 0);
     EXPECT_EQ(g.Width, 200);
     EXPECT_EQ(g.Height, 150);
@@ -64,9 +42,10 @@ TEST(Preview, SitsInTheTopRightCornerAtAThirdOfThePicture) {
     EXPECT_EQ(puzzle.PreviewWidth, 200);
     EXPECT_EQ(puzzle.PreviewRect, g.PictureRect);
     EXPECT_EQ(puzzle.PreviewCaptionRect, g.CaptionRect);
-    EXPECT_EQ(ComputePreviewGeometry(600, 450, 2, 800, 0).Width, 300);
-    EXPECT_EQ(ComputePreviewGeometry(601, 451, 4, 800, 0).Height, 112);
+    const PreviewGeometry small = ComputePreviewGeometry(601, 451, 4, 800, 10);
+    EXPECT_EQ((XY{small.Width, small.Height}), (XY{150, 112}));
+    EXPECT_EQ(small.PictureRect, (Rect{656, 22, 806, 134}));
 }
 
 } // namespace
-} // namespace tess
+} // namespace tess::test
