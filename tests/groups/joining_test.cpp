@@ -60,48 +60,29 @@ TEST(Joining, SetGroupEdgesCoversTheMembers) {
     EXPECT_EQ(Edges(p.Groups[20]), (std::vector<int>{0, 4, 0, 3})) << "the whole grid";
 }
 
-TEST(Joining, RemoveGroupTakesItsLastPositionOutAndEmptiesTheSlot) {
-    struct Case {
-        std::vector<Integer> order;
-        Integer group;
-        std::vector<Integer> expected;
-    };
-    for (const Case& c :
-         {Case{Ints({0, 1, 2, 3, 4}), 2, Ints({0, 1, 3, 4})},
-          Case{Ints({0, 1, 2, 3, 4}), 1, Ints({0, 2, 3, 4})},
-          Case{Ints({0, 1, 2, 3, 4}), 4, Ints({0, 1, 2, 3})}, Case{Ints({0, 3}), 3, Ints({0})}}) {
-        Puzzle p = MakePuzzle(2, 2, 60, 45);
-        p.GroupOrder = c.order;
-        p.GroupOrderCount = static_cast<Integer>(c.order.size() - 1);
-        p.Groups[c.group].InPlace = kTrue;
-        p.Groups[c.group].MinCol = 1;
-        RemoveGroup(p, c.group);
-        EXPECT_EQ(p.GroupOrder, c.expected) << c.group;
-        EXPECT_EQ(p.GroupOrderCount, static_cast<Integer>(c.expected.size() - 1));
-        EXPECT_EQ(p.Groups[c.group].Members, Ints({0}));
-        EXPECT_EQ(p.Groups[c.group].MemberCount, 0);
-        EXPECT_EQ(p.Groups[c.group].InPlace, kTrue) << "left as it was";
-        EXPECT_EQ(p.Groups[c.group].MinCol, 1) << "left as it was";
-    }
-}
-
-TEST(Joining, ReOrderGroupsRaisesTheSelectedGroupKeepingTheOthersInOrder) {
-    struct Case {
-        Integer selected;
-        std::vector<Integer> expected;
-    };
-    for (const Case& c : {Case{4, Ints({0, 1, 2, 3, 4})}, Case{1, Ints({0, 2, 3, 4, 1})},
-                          Case{3, Ints({0, 1, 2, 4, 3})}}) {
-        Puzzle p = MakePuzzle(2, 2, 60, 45);
-        p.SelectedPiece = c.selected;
+TEST(Joining, RemoveGroupAndReOrderGroupsKeepTheOtherGroupsInOrder) {
+    Puzzle p = MakePuzzle(2, 2, 60, 45);
+    // Raising the last group changes nothing; raising the first moves every other down.
+    for (const auto& [selected, order] :
+         {std::pair{4, Ints({0, 1, 2, 3, 4})}, std::pair{1, Ints({0, 2, 3, 4, 1})},
+          std::pair{3, Ints({0, 2, 4, 1, 3})}}) {
+        p.SelectedPiece = Integer(selected);
         ReOrderGroups(p);
-        EXPECT_EQ(p.GroupOrder, c.expected) << c.selected;
+        EXPECT_EQ(p.GroupOrder, order) << selected;
     }
-    Puzzle single = MakePuzzle(2, 2, 60, 45);
-    Regroup(single, 2, {1, 2, 3, 4});
-    single.SelectedPiece = 3;
-    ReOrderGroups(single);
-    EXPECT_EQ(single.GroupOrder, Ints({0, 2}));
+    p.Groups[4].InPlace = kTrue;
+    for (const auto& [group, order] :
+         {std::pair{4, Ints({0, 2, 1, 3})}, std::pair{2, Ints({0, 1, 3})},
+          std::pair{3, Ints({0, 1})}, std::pair{1, Ints({0})}}) {
+        RemoveGroup(p, Integer(group));
+        EXPECT_EQ(p.GroupOrder, order) << group;
+        EXPECT_EQ(p.GroupOrderCount, Integer(order.size() - 1));
+        EXPECT_EQ(p.Groups[group].Members, Ints({0}));
+        EXPECT_EQ(p.Groups[group].MemberCount, 0);
+    }
+    EXPECT_EQ((std::vector<int>{p.Groups[4].InPlace, p.Groups[4].MinCol}),
+              (std::vector<int>{kTrue, 1}))
+        << "left as they were";
 }
 
 } // namespace

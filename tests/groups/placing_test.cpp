@@ -10,32 +10,26 @@ namespace {
 TEST(Placing, SolveOnAFreshTwoByTwoPlacesOneToFourInOrderAndCompletes) {
     for (const bool timed : {false, true}) {
         Puzzle p = MakePuzzle(2, 2, 60, 45);
-        for (int i = 1; i <= 4; ++i) {
-            p.Pieces[i].X = 10 * i;
-            p.Pieces[i].Y = 300;
+        for (PieceRecord& piece : p.Pieces) {
+            piece.Y = 300;
         }
         PlayFixture f(std::move(p));
         f.game->settings.TimePuzzle = timed;
         f.host.inputAnswers = {QStringLiteral("Ann")};
         f.puzzle().ElapsedSeconds = 42;
         f.game->mnuFileSolve_Click();
-
         const Puzzle& q = f.puzzle();
         EXPECT_EQ(q.PlacedPieces, Ints({0, 1, 2, 3, 4}));
-        EXPECT_EQ(q.GroupOrder, Ints({0}));
         EXPECT_EQ((std::vector<int>{q.GroupOrderCount, q.PuzzleSolved, q.ElapsedSeconds,
-                                    q.SelectedPiece}),
-                  (std::vector<int>{0, kTrue, 0, 0}));
-        EXPECT_CONSISTENT(q); // placed pieces at home, out of every group
-        for (int i = 1; i <= 4; ++i) {
-            EXPECT_EQ(q.Groups[i].InPlace, kTrue);
-        }
+                                    q.SelectedPiece, q.Groups[1].InPlace, q.Groups[2].InPlace,
+                                    q.Groups[3].InPlace, q.Groups[4].InPlace}),
+                  (std::vector<int>{0, kTrue, 0, 0, kTrue, kTrue, kTrue, kTrue}));
+        EXPECT_CONSISTENT(q); // placed pieces at home and out of every group
         // The clock stops before the name is asked for, and only a timed game asks.
         const qsizetype stop = f.host.calls.indexOf(QStringLiteral("SetTimerEnabled 0"));
-        const qsizetype ask = f.host.calls.indexOf(QStringLiteral("InputBox"));
         EXPECT_GE(stop, 0);
-        EXPECT_EQ(ask > stop, timed);
-        EXPECT_EQ(ask >= 0, timed);
+        EXPECT_EQ(f.host.calls.indexOf(QStringLiteral("InputBox"), stop) > stop, timed);
+        EXPECT_EQ(f.host.calls.contains(QStringLiteral("InputBox")), timed);
 
         // Solved: Hint does nothing and Solve changes nothing.
         f.game->mnuFileHint_Click();
@@ -45,43 +39,27 @@ TEST(Placing, SolveOnAFreshTwoByTwoPlacesOneToFourInOrderAndCompletes) {
     }
 }
 
-TEST(Placing, PlacingAGroupThatIsNotTheLastLeavesTheGameRunning) {
-    Puzzle p = MakePuzzle(3, 2, 60, 45);
-    Regroup(p, 5, {2, 5, 6});
-    p.Pieces[2].X = p.Pieces[5].X = 400;
-    p.Pieces[6].X = 460;
-    PlayFixture f(std::move(p));
-    f.puzzle().ElapsedSeconds = 42;
-    f.puzzle().SelectedPiece = 6;
-    f.game->SetGroupInPlace(5);
-
-    const Puzzle& q = f.puzzle();
-    EXPECT_EQ(q.PlacedPieces, Ints({0, 2, 5, 6}));
-    EXPECT_EQ(q.GroupOrder, Ints({0, 1, 3, 4}));
-    EXPECT_EQ(q.Groups[5].InPlace, kTrue);
-    EXPECT_EQ((std::vector<int>{q.ElapsedSeconds, q.PuzzleSolved, q.SelectedPiece}),
-              (std::vector<int>{42, kFalse, 0}));
-    EXPECT_FALSE(f.host.calls.contains("SetTimerEnabled 0"));
-    EXPECT_TRUE(QFile::exists(f.folder.path() + QStringLiteral("/besttimes.txt")));
-    EXPECT_CONSISTENT(q);
-}
-
-TEST(Placing, HintDrawsAPositionOfTheDrawingOrder) {
-    struct Case {
-        Single r;
-        Integer placed;
-    };
+TEST(Placing, HintPlacesTheGroupAtADrawnPositionOfTheDrawingOrderAndPlayGoesOn) {
     // GroupOrder is 2, 3, 4, 1 after raising group 1: Int(4 r + 1) picks the position.
-    for (const Case c :
-         {Case{0.0f, 2}, Case{0.2499f, 2}, Case{0.25f, 3}, Case{0.6f, 4}, Case{kLargestDraw, 1}}) {
+    for (const auto& [r, placed] :
+         {std::pair{0.2499f, 2}, std::pair{0.25f, 3}, std::pair{kLargestDraw, 1}}) {
         Puzzle p = MakePuzzle(2, 2, 60, 45);
         p.GroupOrder = Ints({0, 2, 3, 4, 1});
+        p.Pieces[placed].X += 100;
         PlayFixture f(std::move(p));
-        f.scripted.values = {c.r};
+        f.puzzle().ElapsedSeconds = 42;
+        f.puzzle().SelectedPiece = 3;
+        f.scripted.values = {r};
         f.game->mnuFileHint_Click();
-        EXPECT_EQ(f.puzzle().PlacedPieces, Ints({0, c.placed})) << c.r;
-        EXPECT_EQ(f.scripted.draws, 1);
-        EXPECT_EQ(f.scripted.reseeds, 0);
+        const Puzzle& q = f.puzzle();
+        EXPECT_EQ(q.PlacedPieces, Ints({0, placed})) << r;
+        EXPECT_EQ((std::vector<int>{f.scripted.draws, f.scripted.reseeds, q.ElapsedSeconds,
+                                    q.PuzzleSolved, q.SelectedPiece, q.Groups[placed].InPlace}),
+                  (std::vector<int>{1, 0, 42, kFalse, 0, kTrue}));
+        EXPECT_CONSISTENT(q);
+        EXPECT_FALSE(f.host.calls.contains(QStringLiteral("SetTimerEnabled 0")));
+        EXPECT_TRUE(QFile::exists(f.folder.path() + QStringLiteral("/besttimes.txt")))
+            << "written after every placing";
     }
 }
 

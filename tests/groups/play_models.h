@@ -24,20 +24,15 @@ namespace tess::test {
 inline Puzzle MakePuzzle(int columns, int rows, int cellWidth = 84, int cellHeight = 63,
                          int boardLeft = 62, int boardTop = 27) {
     Puzzle p;
-    p.NumberOfPieces = static_cast<Integer>(columns * rows);
-    p.PuzzleColumns = static_cast<Integer>(columns);
-    p.PuzzleRows = static_cast<Integer>(rows);
+    p.NumberOfPieces = Integer(columns * rows);
+    p.PuzzleColumns = Integer(columns);
+    p.PuzzleRows = Integer(rows);
     NumberPieces(p);
-    CutLayout layout;
-    layout.CellWidth = static_cast<Integer>(cellWidth);
-    layout.CellHeight = static_cast<Integer>(cellHeight);
-    layout.TabWidth = static_cast<Integer>(cellWidth / 3);
-    layout.TabHeight = static_cast<Integer>(cellHeight / 3);
-    layout.BoardLeft = static_cast<Integer>(boardLeft);
-    layout.BoardTop = static_cast<Integer>(boardTop);
-    layout.BoardRect = {boardLeft, boardTop, boardLeft + columns * cellWidth,
-                        boardTop + rows * cellHeight};
-    ApplyCutLayout(p, layout);
+    const auto cw = Integer(cellWidth), ch = Integer(cellHeight);
+    const auto left = Integer(boardLeft), top = Integer(boardTop);
+    // Image size, cell, tab, board corner and board.
+    ApplyCutLayout(p, {0, 0, cw, ch, Integer(cw / 3), Integer(ch / 3), left, top,
+                       Rect{left, top, left + columns * cw, top + rows * ch}});
     ClearSettings(p);
     for (PieceRecord& piece : p.Pieces) {
         piece.X = piece.HomeX;

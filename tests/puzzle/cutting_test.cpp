@@ -1,47 +1,77 @@
-// Fitting the picture, the cut sizes, the curve schedule and the copies that shape a piece.
+// Cutting a picture: the grid, the fitted sizes, the shapes of knobs and sockets, the preview
+// and where the pieces go when the play field changes size.
+#include "groups/placing.h"
 #include "groups/play_models.h"
-
-#include <map>
+#include "puzzle/preview.h"
 
 namespace tess::test {
 namespace {
 
+TEST(Grid, KeepsTheDivisorsUpToTheSquareRootAndChoosesTheWorkedGrids) {
+    EXPECT_EQ(CandidateDivisors(64), Ints({0, 2, 4, 8}));
+    EXPECT_EQ(CandidateDivisors(100), Ints({0, 2, 4, 5, 10}));
+    EXPECT_EQ(CandidateDivisors(12), Ints({0, 2, 3}));
+    EXPECT_EQ(CandidateDivisors(4), Ints({0, 2}));
+    EXPECT_EQ(CandidateDivisors(13), Ints({0}));
+    struct Case {
+        Integer n, width, height, columns, rows;
+    };
+    for (const Case& c : {
+             Case{64, 640, 480, 8, 8}, Case{12, 640, 480, 4, 3}, Case{12, 480, 640, 2, 6},
+             Case{12, 500, 500, 3, 4}, Case{4, 640, 480, 2, 2}, Case{4, 480, 640, 2, 2},
+             Case{6, 640, 480, 3, 2}, Case{6, 480, 640, 2, 3},
+             Case{100, 640, 480, 10, 10}, // bestDiff 1; only k = 4 (v = 1) comes below it
+             Case{13, 640, 480, 13, 1},   // no candidate: one row for a landscape picture
+             Case{13, 480, 640, 1, 13},   // and one column for a portrait or square one
+         }) {
+        const std::vector<Integer> divisors = CandidateDivisors(c.n);
+        EXPECT_EQ(ChooseGrid(c.n, divisors, Integer(divisors.size() - 1), c.width, c.height),
+                  (Grid{c.columns, c.rows}))
+            << c.n << " " << c.width << "x" << c.height;
+        // Home cells, straight border sides and one knob on every inner edge.
+        EXPECT_CONSISTENT(MakePuzzle(c.columns, c.rows));
+    }
+    EXPECT_FALSE(ChooseGrid(0, {0}, 0, 640, 480).has_value());
+    const Puzzle p = MakePuzzle(3, 3);
+    const auto sides = [&p](int i) {
+        return std::vector{p.Pieces[i].TopOut, p.Pieces[i].LeftOut, p.Pieces[i].RightOut,
+                           p.Pieces[i].BottomOut};
+    };
+    EXPECT_EQ(sides(1), (std::vector{kTrue, kTrue, kTrue, kFalse}));
+    EXPECT_EQ(sides(5), (std::vector{kFalse, kTrue, kTrue, kFalse})) << "even: knobs left, right";
+}
+
 TEST(Cutting, FitsThePictureAndCentresTheBoard) {
     struct Case {
         Integer width, height, columns, rows;
-        Long imageWidth, imageHeight, boardLeft, boardTop;
+        std::vector<Long> imageAndBoard;
     };
-    const Case cases[] = {
-        {640, 480, 8, 8, 588, 440, 106, 60},  // smaller than the field: only the knob margin
-        {1024, 768, 8, 8, 676, 506, 62, 27},  // 736 x 552 before the knob margin
-        {600, 556, 2, 2, 400, 372, 200, 94},  // height above 552 but within 560 is kept
-        {796, 300, 2, 2, 528, 200, 136, 180}, // width above 792 is fitted
-    };
-    for (const Case& c : cases) {
+    for (const Case& c : {
+             Case{640, 480, 8, 8, {588, 440, 106, 60}},  // smaller than the field: knob margin only
+             Case{1024, 768, 8, 8, {676, 506, 62, 27}},  // 736 x 552 before the knob margin
+             Case{600, 556, 2, 2, {400, 372, 200, 94}},  // height above 552 but within 560 is kept
+             Case{796, 300, 2, 2, {528, 200, 136, 180}}, // width above 792 is fitted
+         }) {
         const CutLayout l = ComputeCutLayout(c.width, c.height, c.columns, c.rows, 800, 560);
         EXPECT_EQ((std::vector<Long>{l.ImageWidth, l.ImageHeight, l.BoardLeft, l.BoardTop}),
-                  (std::vector<Long>{c.imageWidth, c.imageHeight, c.boardLeft, c.boardTop}))
+                  c.imageAndBoard)
             << c.width << " x " << c.height;
     }
-    Puzzle p = MakePuzzle(8, 8); // for NumberPieces
-    const CutLayout large = ComputeCutLayout(1024, 768, 8, 8, 800, 560);
-    EXPECT_EQ(
-        (std::vector<Integer>{large.CellWidth, large.CellHeight, large.TabWidth, large.TabHeight}),
-        (std::vector<Integer>{84, 63, 28, 21}));
-    EXPECT_EQ(large.BoardRect, (Rect{62, 27, 734, 531}));
-    ApplyCutLayout(p, large);
-    EXPECT_EQ((std::vector<Long>{p.Pieces[1].HomeX, p.Pieces[1].HomeY, p.Pieces[10].HomeX,
-                                 p.Pieces[10].HomeY}),
-              (std::vector<Long>{35, 7, 119, 70}));
-    EXPECT_EQ(p.Pieces[10].CellRect, (Rect{84, 63, 168, 126}));
+    Puzzle p = MakePuzzle(8, 8, 1, 1); // other sizes, so that the layout must set them all
+    const CutLayout l = ComputeCutLayout(1024, 768, 8, 8, 800, 560);
+    EXPECT_EQ(l.BoardRect, (Rect{62, 27, 734, 531}));
+    ApplyCutLayout(p, l);
     const LineSizes lines = OutlineLineSizes(p);
     EXPECT_EQ(
-        (std::vector<Long>{lines.FrameLineHWidth, lines.FrameLineVHeight, lines.EdgeLineHWidth,
+        (std::vector<Long>{p.CellWidth, p.CellHeight, p.TabWidth, p.TabHeight, p.Pieces[1].HomeX,
+                           p.Pieces[1].HomeY, p.Pieces[10].HomeX, p.Pieces[10].HomeY,
+                           lines.FrameLineHWidth, lines.FrameLineVHeight, lines.EdgeLineHWidth,
                            lines.EdgeLineVHeight, lines.EdgeStubHWidth, lines.EdgeStubVHeight}),
-        (std::vector<Long>{674, 506, 86, 63, 38, 28}));
+        (std::vector<Long>{84, 63, 28, 21, 35, 7, 119, 70, 674, 506, 86, 63, 38, 28}));
+    EXPECT_EQ(p.Pieces[10].CellRect, (Rect{84, 63, 168, 126}));
     const LineSizes small = OutlineLineSizes(MakePuzzle(3, 3, 60, 45));
-    EXPECT_EQ(small.EdgeStubHWidth, 27);
-    EXPECT_EQ(small.EdgeStubVHeight, 20) << "no extra pixel";
+    EXPECT_EQ((std::vector<Long>{small.EdgeStubHWidth, small.EdgeStubVHeight}),
+              (std::vector<Long>{27, 20}));
 }
 
 TEST(Cutting, CurveScheduleGivesTheWorkedInsets) {
@@ -54,66 +84,59 @@ TEST(Cutting, CurveScheduleGivesTheWorkedInsets) {
     const std::vector<Integer> socket = CurveInsets(100, 41, CurveKind::Socket);
     ASSERT_EQ(knob.size(), 40u);
     ASSERT_EQ(socket.size(), 41u);
-    EXPECT_EQ(knob[39], 25);
-    EXPECT_EQ(socket[39], 20);
-    EXPECT_EQ(socket[40], 20);
+    EXPECT_EQ((std::vector{knob[39], socket[39], socket[40]}), Ints({25, 20, 20}));
 }
 
-TEST(Cutting, AnInnerKnobHasTheWorkedShapeAndFillsTheSocketFacingIt) {
+TEST(Cutting, AnInnerKnobHasTheWorkedShapeAndABorderSideNone) {
     const Puzzle puzzle = MakePuzzle(3, 3, 60, 45);
     const CutPlan plan = MakeCutPlan(puzzle);
-    // Piece 8 (column 1, row 2) has a knob on its top side, piece 5 above it a socket.
     std::vector<PieceCopy> copies;
+    // Piece 8 (column 1, row 2) has a knob on its top side: the copies landing in the top
+    // margin of its surface, row by row out from the cell edge.
     PieceCopies(puzzle.Pieces[8], plan, copies);
-    ASSERT_GE(copies.size(), 5u);
-    // Four corner blocks, then the centre block, each where the picture lies in the window.
-    EXPECT_EQ(copies[0].Source, (Rect{60, 90, 80, 105}));
-    EXPECT_EQ((std::vector<Long>{copies[0].X, copies[0].Y}), (std::vector<Long>{20, 15}));
-    EXPECT_EQ(copies[4].Source, (Rect{80, 105, 100, 120}));
-    EXPECT_EQ((std::vector<Long>{copies[4].X, copies[4].Y}), (std::vector<Long>{40, 30}));
-
-    // The pixels of each picture row above piece 8's cell that piece 8 and piece 5 copy.
-    const auto coverage = [&](const PieceRecord& piece, Long pictureRow) {
-        PieceCopies(piece, plan, copies);
-        std::vector<bool> columns(60, false);
-        for (const PieceCopy& c : copies) {
-            if (c.Source.Top <= pictureRow && pictureRow < c.Source.Bottom) {
-                std::fill(columns.begin() + (c.Source.Left - 60),
-                          columns.begin() + (c.Source.Right - 60), true);
-            }
-        }
-        return columns;
-    };
-    std::map<Long, Long> knob; // row out from the cell edge -> width
-    for (Long j = 0; j < 15; ++j) {
-        const std::vector<bool> own = coverage(puzzle.Pieces[8], 89 - j);
-        const std::vector<bool> above = coverage(puzzle.Pieces[5], 89 - j);
-        knob[j] = Long(std::count(own.begin(), own.end(), true));
-        for (int x = 0; x < 60; ++x) {
-            EXPECT_NE(own[x], above[x]) << "row " << j << " column " << x;
+    std::vector<Long> knob(15, 0);
+    for (const PieceCopy& c : copies) {
+        if (c.Y < 15) {
+            knob[14 - c.Y] += c.Source.Right - c.Source.Left;
+            EXPECT_EQ(c.Source.Top, 90 - 15 + c.Y) << "taken from the picture above the cell";
         }
     }
-    EXPECT_EQ(knob, (std::map<Long, Long>{{0, 8},
-                                          {1, 10},
-                                          {2, 10},
-                                          {3, 12},
-                                          {4, 14},
-                                          {5, 14},
-                                          {6, 14},
-                                          {7, 14},
-                                          {8, 12},
-                                          {9, 12},
-                                          {10, 10},
-                                          {11, 8},
-                                          {12, 6},
-                                          {13, 4},
-                                          {14, 0}}));
-    // A border side has no knob: piece 1's margins above and to the left stay empty.
+    EXPECT_EQ(knob, (std::vector<Long>{8, 10, 10, 12, 14, 14, 14, 14, 12, 12, 10, 8, 6, 4, 0}));
+    // Piece 1's margins above and to the left stay empty.
     PieceCopies(puzzle.Pieces[1], plan, copies);
     for (const PieceCopy& c : copies) {
         EXPECT_GE(c.X, 20);
         EXPECT_GE(c.Y, 15);
     }
+}
+
+TEST(Preview, SitsInTheTopRightCornerAtAFractionOfThePicture) {
+    const PreviewGeometry g = ComputePreviewGeometry(600, 450, 3, 800, 0);
+    EXPECT_EQ((std::vector<Long>{g.Width, g.Height}), (std::vector<Long>{200, 150}));
+    EXPECT_EQ(g.CaptionRect, (Rect{596, 4, 796, 21})) << "rows 4 to 20, 4 pixels from the right";
+    EXPECT_EQ(g.PictureRect, (Rect{596, 22, 796, 172})) << "rows 22 to 171";
+    EXPECT_EQ(ComputePreviewGeometry(601, 451, 4, 800, 10).PictureRect, (Rect{656, 22, 806, 134}));
+}
+
+TEST(ScalePiecesPosition, ScalesLoosePiecesAndPutsPlacedPiecesHome) {
+    Puzzle p = MakePuzzle(3, 1, 50, 40); // piece 3's home is (147, 15)
+    PlaceGroup(p, 3);
+    p.PreviousScaleWidth = 800;
+    p.PreviousScaleHeight = 560;
+    const auto places = [&p] {
+        return std::vector<Long>{p.Pieces[1].X, p.Pieces[1].Y, p.Pieces[2].X,
+                                 p.Pieces[2].Y, p.Pieces[3].X, p.Pieces[3].Y};
+    };
+    p.Pieces[1].X = 301;
+    p.Pieces[1].Y = 555;
+    p.Pieces[2].X = p.Pieces[2].Y = p.Pieces[3].X = 1;
+    // Half the width halves X, truncating; 1 stays 1; Y is pulled up to 560 - CellHeight.
+    ScalePiecesPosition(p, 400, 560);
+    EXPECT_EQ(places(), (std::vector<Long>{150, 520, 1, 1, 147, 15}));
+    p.PreviousScaleWidth = 400;
+    p.Pieces[3].X = 1;
+    ScalePiecesPosition(p, 1000, 700);
+    EXPECT_EQ(places(), (std::vector<Long>{375, 650, 2, 1, 147, 15}));
 }
 
 } // namespace
