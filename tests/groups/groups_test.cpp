@@ -56,16 +56,6 @@ TEST(Joining, NeighboursGroupAbsorbsTheDraggedGroupInAscendingOrder) {
     EXPECT_CONSISTENT(r);
 }
 
-TEST(Joining, SetGroupEdgesCoversTheMembers) {
-    Puzzle p = MakePuzzle(5, 4, 40, 30);
-    Regroup(p, 8, {8, 12, 13, 14, 19});
-    p.Groups[8].MinCol = p.Groups[8].MaxCol = p.Groups[8].MinRow = p.Groups[8].MaxRow = 0;
-    SetGroupEdges(p, 8);
-    EXPECT_EQ(Edges(p.Groups[8]), (std::vector<int>{1, 3, 1, 3}));
-    Regroup(p, 20, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
-    EXPECT_EQ(Edges(p.Groups[20]), (std::vector<int>{0, 4, 0, 3})) << "the whole grid";
-}
-
 TEST(Joining, RemoveGroupAndReOrderGroupsKeepTheOtherGroupsInOrder) {
     Puzzle p = MakePuzzle(2, 2, 60, 45);
     // Raising the last group changes nothing; raising the first moves every other down.
@@ -131,6 +121,7 @@ TEST(Alignment, ReferencePieceOutsideTheLeftColumnKeepsOneCellFromTheEdge) {
 
     // A group wider and higher than the field ends flush right and bottom.
     Regroup(p, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    EXPECT_EQ(Edges(p.Groups[1]), (std::vector<int>{0, 4, 0, 1})) << "the whole grid";
     AlignGroup(p, 1, 150, 50); // 200 wide and 60 high
     EXPECT_EQ(Places(p, {1, 10}), (std::vector<Long>{-50, -10, 110, 20}));
 }
