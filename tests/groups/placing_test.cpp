@@ -1,94 +1,69 @@
+// Fixing groups at their true place: Hint, Solve and completing the puzzle.
 #include "groups/placing.h"
 #include "groups/play_models.h"
 
-#include <gtest/gtest.h>
+#include <QFile>
 
 namespace tess::test {
 namespace {
 
 TEST(Placing, SolveOnAFreshTwoByTwoPlacesOneToFourInOrderAndCompletes) {
-    Puzzle p = MakePuzzle(2, 2, 60, 45);
-    for (int i = 1; i <= 4; ++i) {
-        p.Pieces[i].X = 10 * i;
-        p.Pieces[i].Y = 300;
-    }
-    PlayFixture f(std::move(p));
-    f.game->settings.TimePuzzle = false;
-    f.puzzle().ElapsedSeconds = 42;
-    f.game->mnuFileSolve_Click();
+    for (const bool timed : {false, true}) {
+        Puzzle p = MakePuzzle(2, 2, 60, 45);
+        for (PieceRecord& piece : p.Pieces) {
+            piece.Y = 300;
+        }
+        PlayFixture f(std::move(p));
+        f.game->settings.TimePuzzle = timed;
+        f.host.inputAnswers = {QStringLiteral("Ann")};
+        f.puzzle().ElapsedSeconds = 42;
+        f.game->mnuFileSolve_Click();
+        const Puzzle& q = f.puzzle();
+        EXPECT_EQ(q.PlacedPieces, Ints({0, 1, 2, 3, 4}));
+        EXPECT_EQ((std::vector<int>{q.GroupOrderCount, q.PuzzleSolved, q.ElapsedSeconds,
+                                    q.SelectedPiece, q.Groups[1].InPlace, q.Groups[2].InPlace,
+                                    q.Groups[3].InPlace, q.Groups[4].InPlace}),
+                  (std::vector<int>{0, kTrue, 0, 0, kTrue, kTrue, kTrue, kTrue}));
+        EXPECT_CONSISTENT(q); // placed pieces at home and out of every group
+        // The clock stops before the name is asked for, and only a timed game asks.
+        const qsizetype stop = f.host.calls.indexOf(QStringLiteral("SetTimerEnabled 0"));
+        EXPECT_GE(stop, 0);
+        EXPECT_EQ(f.host.calls.indexOf(QStringLiteral("InputBox"), stop) > stop, timed);
+        EXPECT_EQ(f.host.calls.contains(QStringLiteral("InputBox")), timed);
 
-    const Puzzle& q = f.puzzle();
-    EXPECT_EQ(q.PlacedPieces, Ints({0, 1, 2, 3, 4}));
-    EXPECT_EQ(q.PlacedCount, 4);
-    EXPECT_EQ(q.GroupOrderCount, 0);
-    EXPECT_EQ(q.GroupOrder, Ints({0}));
-    EXPECT_EQ(q.PuzzleSolved, kTrue);
-    EXPECT_EQ(q.ElapsedSeconds, 0);
-    EXPECT_EQ(q.SelectedPiece, 0);
-    EXPECT_TRUE(f.host.calls.contains("SetTimerEnabled 0"));
-    EXPECT_FALSE(f.host.calls.contains("InputBox")) << "an untimed game asks for no name";
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(q.Pieces[i].X, q.Pieces[i].HomeX);
-        EXPECT_EQ(q.Pieces[i].Y, q.Pieces[i].HomeY);
-        EXPECT_EQ(q.Pieces[i].Group, 0);
-        EXPECT_EQ(q.Groups[i].InPlace, kTrue);
-        EXPECT_EQ(q.Groups[i].Members, Ints({0}));
+        // Solved: Hint does nothing and Solve changes nothing.
+        f.game->mnuFileHint_Click();
+        f.game->mnuFileSolve_Click();
+        EXPECT_EQ(f.scripted.draws, 0);
+        EXPECT_EQ(f.puzzle().PlacedPieces, Ints({0, 1, 2, 3, 4}));
     }
-    EXPECT_CONSISTENT(q);
-
-    // Solved: Hint does nothing and Solve changes nothing.
-    const Puzzle before = q;
-    f.game->mnuFileHint_Click();
-    f.game->mnuFileSolve_Click();
-    EXPECT_EQ(f.scripted.draws, 0);
-    EXPECT_EQ(f.puzzle().PlacedPieces, before.PlacedPieces);
 }
 
-TEST(Placing, PlacingAGroupThatIsNotTheLastLeavesTheGameRunning) {
-    Puzzle p = MakePuzzle(3, 2, 60, 45);
-    Regroup(p, 5, {2, 5, 6});
-    p.Pieces[2].X = 400;
-    p.Pieces[5].X = 400;
-    p.Pieces[6].X = 460;
-    PlayFixture f(std::move(p));
-    f.puzzle().ElapsedSeconds = 42;
-    f.puzzle().SelectedPiece = 6;
-    f.game->SetGroupInPlace(5);
-
-    const Puzzle& q = f.puzzle();
-    EXPECT_EQ(q.PlacedPieces, Ints({0, 2, 5, 6}));
-    EXPECT_EQ(q.GroupOrder, Ints({0, 1, 3, 4}));
-    EXPECT_EQ(q.Groups[5].InPlace, kTrue);
-    EXPECT_EQ(q.Groups[5].MemberCount, 0);
-    EXPECT_EQ(q.Pieces[6].X, q.Pieces[6].HomeX);
-    EXPECT_EQ(q.ElapsedSeconds, 42);
-    EXPECT_EQ(q.PuzzleSolved, kFalse);
-    EXPECT_EQ(q.SelectedPiece, 0);
-    EXPECT_FALSE(f.host.calls.contains("SetTimerEnabled 0"));
-    EXPECT_CONSISTENT(q);
-}
-
-TEST(Placing, HintDrawsAPositionOfTheDrawingOrder) {
-    struct Case {
-        Single r;
-        Integer placed;
-    };
+TEST(Placing, HintPlacesTheGroupAtADrawnPositionOfTheDrawingOrderAndPlayGoesOn) {
     // GroupOrder is 2, 3, 4, 1 after raising group 1: Int(4 r + 1) picks the position.
-    for (const Case c :
-         {Case{0.0f, 2}, Case{0.2499f, 2}, Case{0.25f, 3}, Case{0.6f, 4}, Case{kLargestDraw, 1}}) {
+    for (const auto& [r, placed] :
+         {std::pair{0.2499f, 2}, std::pair{0.25f, 3}, std::pair{kLargestDraw, 1}}) {
         Puzzle p = MakePuzzle(2, 2, 60, 45);
         p.GroupOrder = Ints({0, 2, 3, 4, 1});
+        p.Pieces[placed].X += 100;
         PlayFixture f(std::move(p));
-        f.scripted.values = {c.r};
+        f.puzzle().ElapsedSeconds = 42;
+        f.puzzle().SelectedPiece = 3;
+        f.scripted.values = {r};
         f.game->mnuFileHint_Click();
-        EXPECT_EQ(f.puzzle().PlacedPieces, Ints({0, c.placed})) << c.r;
-        EXPECT_EQ(f.scripted.draws, 1);
-        EXPECT_EQ(f.scripted.reseeds, 0);
-        EXPECT_CONSISTENT(f.puzzle());
+        const Puzzle& q = f.puzzle();
+        EXPECT_EQ(q.PlacedPieces, Ints({0, placed})) << r;
+        EXPECT_EQ((std::vector<int>{f.scripted.draws, f.scripted.reseeds, q.ElapsedSeconds,
+                                    q.PuzzleSolved, q.SelectedPiece, q.Groups[placed].InPlace}),
+                  (std::vector<int>{1, 0, 42, kFalse, 0, kTrue}));
+        EXPECT_CONSISTENT(q);
+        EXPECT_FALSE(f.host.calls.contains(QStringLiteral("SetTimerEnabled 0")));
+        EXPECT_TRUE(QFile::exists(f.folder.path() + QStringLiteral("/besttimes.txt")))
+            << "written after every placing";
     }
 }
 
-TEST(Placing, HintPlacesAWholeGroupAndIsUniformOverGroupsNotPieces) {
+TEST(Placing, HintIsUniformOverGroupsAndSkipsGroupsMarkedInPlace) {
     Puzzle p = MakePuzzle(2, 2, 60, 45);
     Regroup(p, 1, {1, 2, 3});
     MersenneRandom random(99u);
@@ -101,35 +76,17 @@ TEST(Placing, HintPlacesAWholeGroupAndIsUniformOverGroupsNotPieces) {
     EXPECT_LT(bigFirst, 1100);
 
     PlayFixture f(std::move(p));
-    f.scripted.values = {0.1f};
     f.game->mnuFileHint_Click();
-    EXPECT_EQ(f.puzzle().PlacedPieces, Ints({0, 1, 2, 3}));
-}
+    EXPECT_EQ(f.puzzle().PlacedPieces, Ints({0, 1, 2, 3})) << "the whole group";
 
-TEST(Placing, HintDrawsAgainPastGroupsMarkedInPlaceAndGivesUpWhenAllAre) {
-    Puzzle p = MakePuzzle(2, 2, 60, 45);
-    p.Groups[1].InPlace = kTrue;
-    p.Groups[2].InPlace = kTrue;
-    ScriptedRandom random;
-    random.values = {0.1f, 0.3f, 0.8f};
-    EXPECT_EQ(DrawHintGroup(p, random), 4);
-    EXPECT_EQ(random.draws, 3);
-
-    p.Groups[3].InPlace = p.Groups[4].InPlace = kTrue;
-    EXPECT_EQ(DrawHintGroup(p, random), 0);
-}
-
-TEST(Placing, CompletingATimedGameStopsTheClockBeforeTheBestTimes) {
-    Puzzle p = MakePuzzle(2, 2, 60, 45);
-    PlayFixture f(std::move(p));
-    f.game->settings.TimePuzzle = true;
-    f.puzzle().ElapsedSeconds = 30;
-    f.host.inputAnswers = {QStringLiteral("Ann")};
-    f.game->mnuFileSolve_Click();
-    EXPECT_EQ(f.puzzle().PuzzleSolved, kTrue);
-    EXPECT_EQ(f.puzzle().ElapsedSeconds, 0);
-    EXPECT_FALSE(f.host.timerEnabled);
-    EXPECT_CONSISTENT(f.puzzle());
+    Puzzle marked = MakePuzzle(2, 2, 60, 45);
+    marked.Groups[1].InPlace = marked.Groups[2].InPlace = kTrue;
+    ScriptedRandom scripted;
+    scripted.values = {0.1f, 0.3f, 0.8f};
+    EXPECT_EQ(DrawHintGroup(marked, scripted), 4);
+    EXPECT_EQ(scripted.draws, 3);
+    marked.Groups[3].InPlace = marked.Groups[4].InPlace = kTrue;
+    EXPECT_EQ(DrawHintGroup(marked, scripted), 0);
 }
 
 } // namespace

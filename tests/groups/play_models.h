@@ -2,9 +2,11 @@
 #pragma once
 
 #include "display/surface.h"
+#include "groups/joining.h"
+#include "puzzle/cutting.h"
+#include "puzzle/grid.h"
 #include "puzzle/invariants.h"
-#include "puzzle/model.h"
-#include "puzzle/random.h"
+#include "puzzle/scramble.h"
 #include "shell/game.h"
 #include "support/recording_host.h"
 
@@ -22,86 +24,46 @@ namespace tess::test {
 inline Puzzle MakePuzzle(int columns, int rows, int cellWidth = 84, int cellHeight = 63,
                          int boardLeft = 62, int boardTop = 27) {
     Puzzle p;
-    const int n = columns * rows;
-    p.NumberOfPieces = static_cast<Integer>(n);
-    p.PuzzleColumns = static_cast<Integer>(columns);
-    p.PuzzleRows = static_cast<Integer>(rows);
-    p.CellWidth = static_cast<Integer>(cellWidth);
-    p.CellHeight = static_cast<Integer>(cellHeight);
-    p.TabWidth = static_cast<Integer>(cellWidth / 3);
-    p.TabHeight = static_cast<Integer>(cellHeight / 3);
-    p.BoardLeft = static_cast<Integer>(boardLeft);
-    p.BoardTop = static_cast<Integer>(boardTop);
-    p.BoardRect = {boardLeft, boardTop, boardLeft + columns * cellWidth,
-                   boardTop + rows * cellHeight};
-    p.Pieces.assign(n + 1, PieceRecord{});
-    p.Groups.assign(n + 1, GroupRecord{});
-    p.GroupOrder.assign(n + 1, 0);
-    p.GroupOrderCount = static_cast<Integer>(n);
-    p.GroupSlotCount = static_cast<Integer>(n);
-    for (int i = 1; i <= n; ++i) {
-        PieceRecord& piece = p.Pieces[i];
-        piece.Col = static_cast<Integer>((i - 1) % columns);
-        piece.Row = static_cast<Integer>((i - 1) / columns);
-        const bool even = (piece.Col + piece.Row) % 2 == 0;
-        piece.LeftOut = ToFlag(even || piece.Col == 0);
-        piece.RightOut = ToFlag(even || piece.Col == columns - 1);
-        piece.TopOut = ToFlag(!even || piece.Row == 0);
-        piece.BottomOut = ToFlag(!even || piece.Row == rows - 1);
-        piece.CellRect = {piece.Col * cellWidth, piece.Row * cellHeight,
-                          (piece.Col + 1) * cellWidth, (piece.Row + 1) * cellHeight};
-        piece.HomeX = static_cast<Integer>(boardLeft + 1 + piece.Col * cellWidth - p.TabWidth);
-        piece.HomeY = static_cast<Integer>(boardTop + 1 + piece.Row * cellHeight - p.TabHeight);
+    p.NumberOfPieces = Integer(columns * rows);
+    p.PuzzleColumns = Integer(columns);
+    p.PuzzleRows = Integer(rows);
+    NumberPieces(p);
+    const auto cw = Integer(cellWidth), ch = Integer(cellHeight);
+    const auto left = Integer(boardLeft), top = Integer(boardTop);
+    // Image size, cell, tab, board corner and board.
+    ApplyCutLayout(p, {0, 0, cw, ch, Integer(cw / 3), Integer(ch / 3), left, top,
+                       Rect{left, top, left + columns * cw, top + rows * ch}});
+    ClearSettings(p);
+    for (PieceRecord& piece : p.Pieces) {
         piece.X = piece.HomeX;
         piece.Y = piece.HomeY;
-        piece.Group = static_cast<Integer>(i);
-        GroupRecord& group = p.Groups[i];
-        group.Members = {0, static_cast<Integer>(i)};
-        group.MemberCount = 1;
-        group.MinCol = group.MaxCol = piece.Col;
-        group.MinRow = group.MaxRow = piece.Row;
-        p.GroupOrder[i] = static_cast<Integer>(i);
     }
     return p;
 }
 
-// Gathers the pieces into group slot `slot` (ascending, bounds set), empties the slots
-// they leave and drops those from GroupOrder. Joined flags are not touched.
+// Gathers the pieces into group slot `slot`, empties the slots they leave and drops those
+// from GroupOrder. Joined flags are not touched.
 inline void Regroup(Puzzle& p, Integer slot, std::initializer_list<Integer> pieces) {
-    std::vector<Integer> members(pieces);
-    std::sort(members.begin(), members.end());
-    for (Integer m : members) {
-        const Integer old = p.Pieces[m].Group;
-        if (old != slot && old != 0) {
-            GroupRecord& oldGroup = p.Groups[old];
-            oldGroup.Members.erase(
-                std::find(oldGroup.Members.begin() + 1, oldGroup.Members.end(), m));
-            --oldGroup.MemberCount;
+    for (Integer m : pieces) {
+        GroupRecord& old = p.Groups[p.Pieces[m].Group];
+        if (p.Pieces[m].Group != 0 && std::erase(old.Members, m) == 1) {
+            --old.MemberCount;
         }
     }
-    for (int g = 1; g < static_cast<int>(p.Groups.size()); ++g) {
-        if (g != slot && p.Groups[g].MemberCount == 0) {
-            auto at = std::find(p.GroupOrder.begin() + 1,
-                                p.GroupOrder.begin() + 1 + p.GroupOrderCount, g);
-            if (at != p.GroupOrder.begin() + 1 + p.GroupOrderCount) {
-                p.GroupOrder.erase(at);
-                --p.GroupOrderCount;
-            }
+    for (Integer g = 1; g < static_cast<Integer>(p.Groups.size()); ++g) {
+        if (g != slot && p.Groups[g].MemberCount == 0 && std::erase(p.GroupOrder, g) == 1) {
+            --p.GroupOrderCount;
         }
     }
     GroupRecord& group = p.Groups[slot];
     group.Members = {0};
-    group.Members.insert(group.Members.end(), members.begin(), members.end());
-    group.MemberCount = static_cast<Integer>(members.size());
-    group.MinCol = group.MinRow = 32767;
-    group.MaxCol = group.MaxRow = -1;
-    for (Integer m : members) {
+    group.Members.insert(group.Members.end(), pieces);
+    std::sort(group.Members.begin(), group.Members.end());
+    group.MemberCount = static_cast<Integer>(pieces.size());
+    for (Integer m : pieces) {
         p.Pieces[m].Group = slot;
-        group.MinCol = std::min(group.MinCol, p.Pieces[m].Col);
-        group.MaxCol = std::max(group.MaxCol, p.Pieces[m].Col);
-        group.MinRow = std::min(group.MinRow, p.Pieces[m].Row);
-        group.MaxRow = std::max(group.MaxRow, p.Pieces[m].Row);
     }
+    SetGroupEdges(p, slot);
 }
 
 // Puts piece m at its place relative to piece ref as in the finished picture.
@@ -111,11 +73,7 @@ inline void LayBeside(Puzzle& p, Integer m, Integer ref) {
 }
 
 inline std::vector<Integer> Ints(std::initializer_list<int> values) {
-    std::vector<Integer> out;
-    for (int v : values) {
-        out.push_back(static_cast<Integer>(v));
-    }
-    return out;
+    return std::vector<Integer>(values.begin(), values.end());
 }
 
 // Hands out the values it is given (0 when they run out) and counts what is asked of it.
@@ -127,11 +85,10 @@ public:
     void Reseed() override { ++reseeds; }
     Single Next() override {
         ++draws;
-        if (values.empty()) {
-            return 0.0f;
+        const Single v = values.empty() ? 0.0f : values.front();
+        if (!values.empty()) {
+            values.pop_front();
         }
-        const Single v = values.front();
-        values.pop_front();
         return v;
     }
 };
@@ -156,7 +113,7 @@ struct PlayFixture {
         game->InitDirectDraw();
         game->puzzle = std::move(puzzle);
         game->puzzle.PuzzleLoaded = kTrue;
-        Puzzle& p = game->puzzle;
+        const Puzzle& p = game->puzzle;
         game->surfaces.PieceSurfaces.assign(1, Surface{});
         for (int i = 1; i <= p.NumberOfPieces; ++i) {
             Surface s = Surface::CreateSurface(p.CellWidth + 2 * p.TabWidth,

@@ -1,165 +1,108 @@
-#include "puzzle/cutting.h"
+// Cutting a picture: the grid, the fitted sizes, the shapes of knobs and sockets, the preview
+// and where the pieces go when the play field changes size.
+#include "groups/placing.h"
+#include "groups/play_models.h"
+#include "puzzle/preview.h"
 
-#include "puzzle/grid.h"
-
-#include <algorithm>
-#include <gtest/gtest.h>
-#include <map>
-
-namespace tess {
+namespace tess::test {
 namespace {
 
-TEST(Cutting, FitsThePictureAndCentresTheBoard) {
-    const CutLayout small = ComputeCutLayout(640, 480, 8, 8, 800, 560);
-    EXPECT_EQ(small.ImageWidth, 588);
-    EXPECT_EQ(small.ImageHeight, 440);
-    EXPECT_EQ(small.BoardLeft, 106);
-    EXPECT_EQ(small.BoardTop, 60);
-
-    const CutLayout large = ComputeCutLayout(1024, 768, 8, 8, 800, 560);
-    EXPECT_EQ(large.ImageHeight, 506);
-    EXPECT_EQ(large.ImageWidth, 676);
-    EXPECT_EQ(large.CellHeight, 63);
-    EXPECT_EQ(large.CellWidth, 84);
-    EXPECT_EQ(large.TabHeight, 21);
-    EXPECT_EQ(large.TabWidth, 28);
-    EXPECT_EQ(large.BoardLeft, 62);
-    EXPECT_EQ(large.BoardTop, 27);
-    EXPECT_EQ(large.BoardRect, (Rect{62, 27, 734, 531}));
-
-    // Height between SH - 8 and SH keeps its height; the width test is against SW - 8.
-    const CutLayout tall = ComputeCutLayout(600, 556, 2, 2, 800, 560);
-    EXPECT_EQ(tall.ImageHeight, 556 - 2 * (278 / 3));
-    const CutLayout wide = ComputeCutLayout(796, 300, 2, 2, 800, 560);
-    EXPECT_EQ(wide.ImageWidth, 792 - 2 * (396 / 3));
-    EXPECT_EQ(wide.ImageHeight, 300 * 792 / 796 - 2 * ((300 * 792 / 796 / 2) / 3));
+TEST(Grid, KeepsTheDivisorsUpToTheSquareRootAndChoosesTheWorkedGrids) {
+    EXPECT_EQ(CandidateDivisors(64), Ints({0, 2, 4, 8}));
+    EXPECT_EQ(CandidateDivisors(100), Ints({0, 2, 4, 5, 10}));
+    EXPECT_EQ(CandidateDivisors(12), Ints({0, 2, 3}));
+    EXPECT_EQ(CandidateDivisors(4), Ints({0, 2}));
+    EXPECT_EQ(CandidateDivisors(13), Ints({0}));
+    struct Case {
+        Integer n, width, height, columns, rows;
+    };
+    for (const Case& c : {
+             Case{64, 640, 480, 8, 8}, Case{12, 640, 480, 4, 3}, Case{12, 480, 640, 2, 6},
+             Case{12, 500, 500, 3, 4}, Case{4, 640, 480, 2, 2}, Case{4, 480, 640, 2, 2},
+             Case{6, 640, 480, 3, 2}, Case{6, 480, 640, 2, 3},
+             Case{100, 640, 480, 10, 10}, // bestDiff 1; only k = 4 (v = 1) comes below it
+             Case{13, 640, 480, 13, 1},   // no candidate: one row for a landscape picture
+             Case{13, 480, 640, 1, 13},   // and one column for a portrait or square one
+         }) {
+        const std::vector<Integer> divisors = CandidateDivisors(c.n);
+        EXPECT_EQ(ChooseGrid(c.n, divisors, Integer(divisors.size() - 1), c.width, c.height),
+                  (Grid{c.columns, c.rows}))
+            << c.n << " " << c.width << "x" << c.height;
+        // Home cells, straight border sides and one knob on every inner edge.
+        EXPECT_CONSISTENT(MakePuzzle(c.columns, c.rows));
+    }
+    EXPECT_FALSE(ChooseGrid(0, {0}, 0, 640, 480).has_value());
+    const Puzzle p = MakePuzzle(3, 3);
+    const auto sides = [&p](int i) {
+        return std::vector{p.Pieces[i].TopOut, p.Pieces[i].LeftOut, p.Pieces[i].RightOut,
+                           p.Pieces[i].BottomOut};
+    };
+    EXPECT_EQ(sides(1), (std::vector{kTrue, kTrue, kTrue, kFalse}));
+    EXPECT_EQ(sides(5), (std::vector{kFalse, kTrue, kTrue, kFalse})) << "even: knobs left, right";
 }
 
-TEST(Cutting, PiecesGetTheirCellsAndHomes) {
-    Puzzle puzzle;
-    puzzle.NumberOfPieces = 64;
-    puzzle.PuzzleColumns = 8;
-    puzzle.PuzzleRows = 8;
-    NumberPieces(puzzle);
-    ApplyCutLayout(puzzle, ComputeCutLayout(1024, 768, 8, 8, 800, 560));
-    EXPECT_EQ(puzzle.Pieces[1].HomeX, 35);
-    EXPECT_EQ(puzzle.Pieces[1].HomeY, 7);
-    EXPECT_EQ(puzzle.Pieces[1].CellRect, (Rect{0, 0, 84, 63}));
-    EXPECT_EQ(puzzle.Pieces[10].CellRect, (Rect{84, 63, 168, 126}));
-    EXPECT_EQ(puzzle.Pieces[10].HomeX, 62 + 1 + 84 - 28);
-    EXPECT_EQ(puzzle.Pieces[10].HomeY, 27 + 1 + 63 - 21);
-    const LineSizes lines = OutlineLineSizes(puzzle);
-    EXPECT_EQ(lines.EdgeStubHWidth, 38);
-    EXPECT_EQ(lines.EdgeStubVHeight, 28);
-    EXPECT_EQ(lines.FrameLineHWidth, 8 * 84 + 2);
-    EXPECT_EQ(lines.FrameLineVHeight, 8 * 63 + 2);
-    EXPECT_EQ(lines.EdgeLineHWidth, 86);
-    EXPECT_EQ(lines.EdgeLineVHeight, 63);
-
-    Puzzle small;
-    small.PuzzleColumns = 3;
-    small.PuzzleRows = 3;
-    small.CellWidth = 60;
-    small.CellHeight = 45;
-    small.TabWidth = 20;
-    small.TabHeight = 15;
-    EXPECT_EQ(OutlineLineSizes(small).EdgeStubVHeight, 20);
-    EXPECT_EQ(OutlineLineSizes(small).EdgeStubHWidth, 27);
+TEST(Cutting, FitsThePictureAndCentresTheBoard) {
+    struct Case {
+        Integer width, height, columns, rows;
+        std::vector<Long> imageAndBoard;
+    };
+    for (const Case& c : {
+             Case{640, 480, 8, 8, {588, 440, 106, 60}},  // smaller than the field: knob margin only
+             Case{1024, 768, 8, 8, {676, 506, 62, 27}},  // 736 x 552 before the knob margin
+             Case{600, 556, 2, 2, {400, 372, 200, 94}},  // height above 552 but within 560 is kept
+             Case{796, 300, 2, 2, {528, 200, 136, 180}}, // width above 792 is fitted
+         }) {
+        const CutLayout l = ComputeCutLayout(c.width, c.height, c.columns, c.rows, 800, 560);
+        EXPECT_EQ((std::vector<Long>{l.ImageWidth, l.ImageHeight, l.BoardLeft, l.BoardTop}),
+                  c.imageAndBoard)
+            << c.width << " x " << c.height;
+    }
+    Puzzle p = MakePuzzle(8, 8, 1, 1); // other sizes, so that the layout must set them all
+    const CutLayout l = ComputeCutLayout(1024, 768, 8, 8, 800, 560);
+    EXPECT_EQ(l.BoardRect, (Rect{62, 27, 734, 531}));
+    ApplyCutLayout(p, l);
+    const LineSizes lines = OutlineLineSizes(p);
+    EXPECT_EQ(
+        (std::vector<Long>{p.CellWidth, p.CellHeight, p.TabWidth, p.TabHeight, p.Pieces[1].HomeX,
+                           p.Pieces[1].HomeY, p.Pieces[10].HomeX, p.Pieces[10].HomeY,
+                           lines.FrameLineHWidth, lines.FrameLineVHeight, lines.EdgeLineHWidth,
+                           lines.EdgeLineVHeight, lines.EdgeStubHWidth, lines.EdgeStubVHeight}),
+        (std::vector<Long>{84, 63, 28, 21, 35, 7, 119, 70, 674, 506, 86, 63, 38, 28}));
+    EXPECT_EQ(p.Pieces[10].CellRect, (Rect{84, 63, 168, 126}));
+    const LineSizes small = OutlineLineSizes(MakePuzzle(3, 3, 60, 45));
+    EXPECT_EQ((std::vector<Long>{small.EdgeStubHWidth, small.EdgeStubVHeight}),
+              (std::vector<Long>{27, 20}));
 }
 
 TEST(Cutting, CurveScheduleGivesTheWorkedInsets) {
-    const std::vector<Integer> worked{6, 5, 5, 4, 3, 3, 3, 3, 4, 4, 5, 6, 7, 8, 12};
+    const std::vector<Integer> worked = Ints({6, 5, 5, 4, 3, 3, 3, 3, 4, 4, 5, 6, 7, 8, 12});
     EXPECT_EQ(CurveInsets(60, 15, CurveKind::Socket), worked);
     EXPECT_EQ(CurveInsets(60, 15, CurveKind::Knob), worked);
-    // Deep tabs: the socket holds k at -4 (k + 9 = 5), the knob runs on and ends when
-    // k + 9 falls below 2.5. Depth 31: phase 2 ends at k = -5.7.
-    const std::vector<Integer> socket = CurveInsets(100, 31, CurveKind::Socket);
-    const std::vector<Integer> knob = CurveInsets(100, 31, CurveKind::Knob);
-    ASSERT_EQ(socket.size(), 31u);
-    ASSERT_EQ(knob.size(), 31u);
-    EXPECT_EQ(socket[30], 100 / 5);
-    EXPECT_EQ(knob[30], 100 / 3); // k + 9 = 3.3
-    // Depth 41: k peaks at 29; the knob's last row has k + 9 = 4 (j = 39) and j = 40 with
-    // 2.3 ends it, while the socket keeps k + 9 at 5 from j = 38 on.
-    const std::vector<Integer> deepKnob = CurveInsets(100, 41, CurveKind::Knob);
-    EXPECT_EQ(deepKnob.size(), 40u);
-    EXPECT_EQ(deepKnob.back(), 25);
-    const std::vector<Integer> deepSocket = CurveInsets(100, 41, CurveKind::Socket);
-    EXPECT_EQ(deepSocket.size(), 41u);
-    EXPECT_EQ(deepSocket[39], 20);
-    EXPECT_EQ(deepSocket[40], 20);
+    // Depth 41: k peaks at 29 and falls by 1.7 a row. From row 39 on the socket holds k at
+    // -4 (k + 9 = 5), while the knob's row 39 has k + 9 = 4 and row 40, at 2.3, ends it.
+    const std::vector<Integer> knob = CurveInsets(100, 41, CurveKind::Knob);
+    const std::vector<Integer> socket = CurveInsets(100, 41, CurveKind::Socket);
+    ASSERT_EQ(knob.size(), 40u);
+    ASSERT_EQ(socket.size(), 41u);
+    EXPECT_EQ((std::vector{knob[39], socket[39], socket[40]}), Ints({25, 20, 20}));
 }
 
-// The rows of the margin above the cell that a piece's copies fill, as widths.
-std::map<Long, Long> KnobRowWidths(const std::vector<PieceCopy>& copies, Long tabHeight) {
-    std::map<Long, Long> widths;
-    for (const PieceCopy& c : copies) {
-        if (c.Y < tabHeight) {
-            widths[tabHeight - 1 - c.Y] += c.Source.Right - c.Source.Left;
-        }
-    }
-    return widths;
-}
-
-TEST(Cutting, TheKnobOfAnInnerPieceHasTheWorkedShape) {
-    Puzzle puzzle;
-    puzzle.NumberOfPieces = 9;
-    puzzle.PuzzleColumns = 3;
-    puzzle.PuzzleRows = 3;
-    NumberPieces(puzzle);
-    CutLayout layout;
-    layout.CellWidth = 60;
-    layout.CellHeight = 45;
-    layout.TabWidth = 20;
-    layout.TabHeight = 15;
-    ApplyCutLayout(puzzle, layout);
+TEST(Cutting, AnInnerKnobHasTheWorkedShapeAndABorderSideNone) {
+    const Puzzle puzzle = MakePuzzle(3, 3, 60, 45);
     const CutPlan plan = MakeCutPlan(puzzle);
-
-    // Piece 8 (column 1, row 2, odd parity) has a knob on its top side.
     std::vector<PieceCopy> copies;
-    const PieceRecord& centre = puzzle.Pieces[8];
-    ASSERT_EQ(centre.TopOut, kTrue);
-    PieceCopies(centre, plan, copies);
-    // Five blocks first: four corners, then the centre block.
-    ASSERT_GE(copies.size(), 5u);
-    EXPECT_EQ(copies[0].Source, (Rect{60, 90, 80, 105}));
-    EXPECT_EQ(copies[0].X, 20) << "the cell sits at (TabWidth, TabHeight) in the surface";
-    EXPECT_EQ(copies[0].Y, 15);
-    EXPECT_EQ(copies[4].Source, (Rect{80, 105, 100, 120}));
-    EXPECT_EQ(copies[4].X, 40);
-    EXPECT_EQ(copies[4].Y, 30);
-
-    const std::map<Long, Long> knob = KnobRowWidths(copies, 15);
-    EXPECT_EQ(knob.at(0), 8) << "8 pixels at the cell edge";
-    for (Long row = 4; row <= 7; ++row) {
-        EXPECT_EQ(knob.at(row), 14) << row;
-    }
-    EXPECT_EQ(knob.rbegin()->first, 13) << "row 14 is empty";
-    EXPECT_EQ(knob.at(13), 4);
-    for (const auto& [row, width] : knob) {
-        EXPECT_LE(width, 14) << row;
-    }
-    // The knob row at distance j above piece 8 comes from the piece above, whose bottom
-    // socket leaves exactly that strip out at the same distance.
-    const PieceRecord& above = puzzle.Pieces[5];
-    ASSERT_EQ(above.BottomOut, kFalse);
-    std::vector<PieceCopy> aboveCopies;
-    PieceCopies(above, plan, aboveCopies);
-    for (Long j = 0; j < 15; ++j) {
-        const Long pictureRow = 90 - 1 - j;
-        std::vector<bool> columns(60, false);
-        for (const PieceCopy& c : aboveCopies) {
-            if (c.Source.Top <= pictureRow && pictureRow < c.Source.Bottom) {
-                for (Long x = c.Source.Left; x < c.Source.Right; ++x) {
-                    columns[x - 60] = true;
-                }
-            }
+    // Piece 8 (column 1, row 2) has a knob on its top side: the copies landing in the top
+    // margin of its surface, row by row out from the cell edge.
+    PieceCopies(puzzle.Pieces[8], plan, copies);
+    std::vector<Long> knob(15, 0);
+    for (const PieceCopy& c : copies) {
+        if (c.Y < 15) {
+            knob[14 - c.Y] += c.Source.Right - c.Source.Left;
+            EXPECT_EQ(c.Source.Top, 90 - 15 + c.Y) << "taken from the picture above the cell";
         }
-        const Long covered = Long(std::count(columns.begin(), columns.end(), true));
-        const Long knobWidth = knob.count(j) ? knob.at(j) : 0;
-        EXPECT_EQ(covered, 60 - std::min<Long>(knobWidth, 60)) << j;
     }
-    // A border piece has no knob: piece 1's margins above and to the left stay empty.
+    EXPECT_EQ(knob, (std::vector<Long>{8, 10, 10, 12, 14, 14, 14, 14, 12, 12, 10, 8, 6, 4, 0}));
+    // Piece 1's margins above and to the left stay empty.
     PieceCopies(puzzle.Pieces[1], plan, copies);
     for (const PieceCopy& c : copies) {
         EXPECT_GE(c.X, 20);
@@ -167,5 +110,34 @@ TEST(Cutting, TheKnobOfAnInnerPieceHasTheWorkedShape) {
     }
 }
 
+TEST(Preview, SitsInTheTopRightCornerAtAFractionOfThePicture) {
+    const PreviewGeometry g = ComputePreviewGeometry(600, 450, 3, 800, 0);
+    EXPECT_EQ((std::vector<Long>{g.Width, g.Height}), (std::vector<Long>{200, 150}));
+    EXPECT_EQ(g.CaptionRect, (Rect{596, 4, 796, 21})) << "rows 4 to 20, 4 pixels from the right";
+    EXPECT_EQ(g.PictureRect, (Rect{596, 22, 796, 172})) << "rows 22 to 171";
+    EXPECT_EQ(ComputePreviewGeometry(601, 451, 4, 800, 10).PictureRect, (Rect{656, 22, 806, 134}));
+}
+
+TEST(ScalePiecesPosition, ScalesLoosePiecesAndPutsPlacedPiecesHome) {
+    Puzzle p = MakePuzzle(3, 1, 50, 40); // piece 3's home is (147, 15)
+    PlaceGroup(p, 3);
+    p.PreviousScaleWidth = 800;
+    p.PreviousScaleHeight = 560;
+    const auto places = [&p] {
+        return std::vector<Long>{p.Pieces[1].X, p.Pieces[1].Y, p.Pieces[2].X,
+                                 p.Pieces[2].Y, p.Pieces[3].X, p.Pieces[3].Y};
+    };
+    p.Pieces[1].X = 301;
+    p.Pieces[1].Y = 555;
+    p.Pieces[2].X = p.Pieces[2].Y = p.Pieces[3].X = 1;
+    // Half the width halves X, truncating; 1 stays 1; Y is pulled up to 560 - CellHeight.
+    ScalePiecesPosition(p, 400, 560);
+    EXPECT_EQ(places(), (std::vector<Long>{150, 520, 1, 1, 147, 15}));
+    p.PreviousScaleWidth = 400;
+    p.Pieces[3].X = 1;
+    ScalePiecesPosition(p, 1000, 700);
+    EXPECT_EQ(places(), (std::vector<Long>{375, 650, 2, 1, 147, 15}));
+}
+
 } // namespace
-} // namespace tess
+} // namespace tess::test
