@@ -1,30 +1,16 @@
-#include "shell/main_window.h"
+// The main window: its menu tree and command states, its layout, the Preview check mark,
+// the dialogs its menus open.
+#include "shell/window_test_support.h"
 #include "support/qt_printers.h"
 
-#include <QApplication>
+#include <QDialog>
 #include <QMenuBar>
-#include <QTemporaryDir>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace tess {
 namespace {
 
-struct WindowFixture {
-    QTemporaryDir folder;
-    SettingsStore store{folder.path() + QStringLiteral("/settings.ini")};
-    MersenneRandom random{7u};
-    std::unique_ptr<MainWindow> window;
-
-    WindowFixture() {
-        ProcessFacts facts;
-        facts.ProgramFolder = folder.path();
-        facts.AppDir = folder.path();
-        window = std::make_unique<MainWindow>(store, random, facts);
-        window->Start();
-    }
-};
-
+// The captions of a menu, "-" for a separator, " (off)" after a disabled item.
 QStringList Describe(QMenu* menu) {
     QStringList items;
     for (QAction* action : menu->actions()) {
@@ -35,18 +21,29 @@ QStringList Describe(QMenu* menu) {
     return items;
 }
 
-TEST(MainWindow, HasTheMenuTreeWithItsInitialStates) {
-    WindowFixture f;
-    MainWindow& w = *f.window;
+TEST(MainWindow, HasTheMenuTreeAndSwitchesExactlyThreeCommands) {
+    test::WindowFixture f;
+    MainWindow& w = f.window;
     EXPECT_EQ(w.windowTitle(), "Tessellara");
     QStringList titles;
     for (QAction* action : w.menuBar()->actions()) {
         titles << action->text();
     }
     EXPECT_EQ(titles, (QStringList{"&File", "View", "&Help"}));
-    EXPECT_EQ(Describe(w.mnuFile), (QStringList{"&Open...", "Close (off)", "-", "Load Puzzle State",
-                                                "Save Puzzle State (off)", "-", "Scramble", "Hint",
-                                                "Solve", "-", "Options...", "-", "E&xit"}));
+    const QStringList file{"&Open...",
+                           "Close (off)",
+                           "-",
+                           "Load Puzzle State",
+                           "Save Puzzle State (off)",
+                           "-",
+                           "Scramble",
+                           "Hint",
+                           "Solve",
+                           "-",
+                           "Options...",
+                           "-",
+                           "E&xit"};
+    EXPECT_EQ(Describe(w.mnuFile), file);
     EXPECT_EQ(Describe(w.mnuView), (QStringList{"Preview", "-", "Best Times..."}));
     EXPECT_EQ(Describe(w.mnuHelp), (QStringList{"About..."}));
     EXPECT_EQ(w.ToolbarButton1->toolTip(), "Open");
@@ -55,66 +52,67 @@ TEST(MainWindow, HasTheMenuTreeWithItsInitialStates) {
     EXPECT_FALSE(w.ToolbarButton2->isEnabled());
     EXPECT_EQ(w.tmrPuzzle->interval(), 1000);
     EXPECT_FALSE(w.tmrPuzzle->isActive());
-}
 
-TEST(MainWindow, EnableCommandsAndCloseSwitchExactlyThreeCommands) {
-    WindowFixture f;
-    MainWindow& w = *f.window;
-    auto states = [&w] {
-        QList<bool> s;
-        for (QMenu* menu : {w.mnuFile, w.mnuView, w.mnuHelp}) {
-            for (QAction* action : menu->actions()) {
-                s << action->isEnabled();
-            }
-        }
-        s << w.ToolbarButton1->isEnabled() << w.ToolbarButton2->isEnabled();
-        return s;
-    };
-    const QList<bool> before = states();
     w.game().EnableCommands();
-    EXPECT_TRUE(w.mnuFileClose->isEnabled());
-    EXPECT_TRUE(w.mnuFileSavePuzzleState->isEnabled());
+    EXPECT_FALSE(Describe(w.mnuFile).join(',').contains("(off)"));
     EXPECT_TRUE(w.ToolbarButton2->isEnabled());
-    QList<bool> after = states();
-    int changed = 0;
-    for (int i = 0; i < before.size(); ++i) {
-        changed += before[i] != after[i] ? 1 : 0;
-    }
-    EXPECT_EQ(changed, 3);
+    EXPECT_EQ(Describe(w.mnuView), (QStringList{"Preview", "-", "Best Times..."}));
     w.mnuFileClose->trigger();
-    EXPECT_EQ(states(), before);
+    EXPECT_EQ(Describe(w.mnuFile), file);
+    EXPECT_FALSE(w.ToolbarButton2->isEnabled());
 }
 
 TEST(MainWindow, LaysOutTheRuleAndPlayFieldAndKeepsItsMinimumSize) {
-    WindowFixture f;
-    MainWindow& w = *f.window;
+    test::WindowFixture f;
+    MainWindow& w = f.window;
     w.resize(900, 700);
     QApplication::processEvents();
-    EXPECT_EQ(w.picPuzzle->y(), 28);
-    EXPECT_EQ(w.picPuzzle->width(), w.centralWidget()->width());
-    EXPECT_EQ(w.picPuzzle->y() + w.picPuzzle->height(), w.centralWidget()->height());
-    EXPECT_EQ(w.Line1->width(), w.centralWidget()->width());
+    const QWidget* client = w.centralWidget();
+    EXPECT_EQ(w.picPuzzle->geometry(), QRect(0, 28, client->width(), client->height() - 28));
+    EXPECT_EQ(w.Line1->width(), client->width());
     EXPECT_EQ(w.Line2->y(), w.Line1->y() + 1);
     EXPECT_EQ(w.game().puzzle.PreviousScaleWidth, w.picPuzzle->width());
     EXPECT_EQ(w.game().surfaces.BackBuffer.GetSurfaceDesc().Height, w.picPuzzle->height());
 
     w.resize(100, 100);
     QApplication::processEvents();
-    const QSize frame = w.frameGeometry().size();
-    EXPECT_GE(frame.width(), 468);
-    EXPECT_GE(frame.height(), 350);
+    EXPECT_GE(w.frameGeometry().width(), 468);
+    EXPECT_GE(w.frameGeometry().height(), 350);
 }
 
-TEST(MainWindow, ViewMenuShowsTheSettingAsItsCheckMark) {
-    WindowFixture f;
-    MainWindow& w = *f.window;
-    w.mnuViewPreview->trigger();
-    ASSERT_FALSE(w.game().settings.ViewPreview);
-    w.mnuView_Click();
-    EXPECT_FALSE(w.mnuViewPreview->isChecked());
-    w.mnuViewPreview->trigger();
-    w.mnuView_Click();
-    EXPECT_TRUE(w.mnuViewPreview->isChecked());
+TEST(MainWindow, PreviewTogglesStoresAndShowsTheSettingAsItsCheckMark) {
+    test::WindowFixture f;
+    MainWindow& w = f.window;
+    for (const bool shown : {false, true}) {
+        w.mnuViewPreview->trigger();
+        EXPECT_EQ(w.game().settings.ViewPreview, shown);
+        EXPECT_EQ(f.store.Read("View Preview", ""), shown ? "True" : "False");
+        w.mnuView_Click();
+        EXPECT_EQ(w.mnuViewPreview->isChecked(), shown);
+    }
+}
+
+TEST(MenuDialogs, OpenModallyOwnedByTheWindow) {
+    test::WindowFixture f;
+    MainWindow& window = f.window;
+    struct Case {
+        QAction* action;
+        QString seen;
+    };
+    for (const Case& c : {Case{window.mnuFileOptions, "frmOptions|Options"},
+                          Case{window.mnuHelpAbout, "frmAbout|About Tessellara"},
+                          Case{window.mnuViewBestTimes, "frmBestTimes|Tessellara - Best Times"}}) {
+        QStringList seen;
+        test::AnswerModals(
+            [&](QWidget* modal) {
+                seen << modal->objectName() + "|" + modal->windowTitle();
+                EXPECT_EQ(modal->parentWidget(), &window);
+                qobject_cast<QDialog*>(modal)->reject();
+            },
+            [&] { c.action->trigger(); });
+        EXPECT_EQ(seen, QStringList{c.seen});
+    }
+    EXPECT_EQ(window.game().puzzle.NumberOfPieces, 64) << "Cancel left the settings alone";
 }
 
 } // namespace

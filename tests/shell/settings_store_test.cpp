@@ -1,102 +1,98 @@
+// The settings store: defaults of an empty store, colours computed from their components,
+// texts that fall back to the default, and the encodings written.
 #include "shell/settings_store.h"
 #include "support/qt_printers.h"
 
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tess {
 namespace {
 
-QString Ini(const QTemporaryDir& dir) { return dir.path() + QStringLiteral("/store.ini"); }
-
-TEST(SettingsStore, EmptyStoreGivesEveryDefault) {
+// Reads a store holding `stored` (key = text) into settings that hold no default at all,
+// and describes them in one line, colours as hexadecimal 0xBBGGRR.
+QString ReadBack(const QStringList& stored) {
     QTemporaryDir dir;
-    SettingsStore store(Ini(dir));
+    SettingsStore store(dir.path() + "/store.ini");
+    for (const QString& entry : stored) {
+        store.Write(entry.section('=', 0, 0), entry.section('=', 1));
+    }
     Settings s;
-    s.PiecesListIndex = 5; // overwritten by the read
-    Integer pieces = 0;
+    s.TimePuzzle = s.OutlinePieces = s.ViewPreview = false;
+    s.SystemMemory = true;
+    s.PreviewSize = s.BackgroundRed = s.OutlineBlue = s.PreviewCaptionTextRed = 9;
+    s.PiecesListIndex = 9;
+    s.InitDir = "x";
+    s.BackgroundColor = s.BackgroundColorFill = s.OutlineColor = s.OutlineColorFill = 9;
+    s.PreviewCaptionBackgroundColor = s.PreviewCaptionBackgroundColorFill = 9;
+    s.PreviewCaptionTextColor = 9;
+    Integer pieces = 9;
     store.ReadAll(s, pieces);
-    EXPECT_FALSE(s.SystemMemory);
-    EXPECT_TRUE(s.TimePuzzle);
-    EXPECT_TRUE(s.InitDir.isEmpty());
-    EXPECT_EQ(s.PiecesListIndex, 21);
-    EXPECT_EQ(s.BackgroundRed, 212);
-    EXPECT_EQ(s.BackgroundGreen, 208);
-    EXPECT_EQ(s.BackgroundBlue, 200);
-    EXPECT_EQ(s.BackgroundColor, 212 + 256 * 208 + 65536 * 200);
-    EXPECT_EQ(s.BackgroundColorFill, 200 + 256 * 208 + 65536 * 212);
-    EXPECT_EQ(s.OutlineColor, 0xFFFFFF);
-    EXPECT_EQ(s.OutlineColorFill, 0xFFFFFF);
-    EXPECT_EQ(s.PreviewCaptionBackgroundColor, 0);
-    EXPECT_EQ(s.PreviewCaptionBackgroundColorFill, 0);
-    EXPECT_EQ(s.PreviewCaptionTextColor, 16777215);
-    EXPECT_TRUE(s.OutlinePieces);
-    EXPECT_TRUE(s.ViewPreview);
-    EXPECT_EQ(s.PreviewSize, 3);
-    EXPECT_EQ(pieces, 64);
+    return QStringList{QString("time=%1 memory=%2 outline=%3 view=%4 size=%5 list=%6 pieces=%7")
+                           .arg(int(s.TimePuzzle))
+                           .arg(int(s.SystemMemory))
+                           .arg(int(s.OutlinePieces))
+                           .arg(int(s.ViewPreview))
+                           .arg(s.PreviewSize)
+                           .arg(s.PiecesListIndex)
+                           .arg(pieces),
+                       "dir=" + s.InitDir,
+                       QString("back=%1,%2,%3:%4:%5")
+                           .arg(s.BackgroundRed)
+                           .arg(s.BackgroundGreen)
+                           .arg(s.BackgroundBlue)
+                           .arg(s.BackgroundColor, 0, 16)
+                           .arg(s.BackgroundColorFill, 0, 16),
+                       QString("line=%1,%2,%3:%4:%5")
+                           .arg(s.OutlineRed)
+                           .arg(s.OutlineGreen)
+                           .arg(s.OutlineBlue)
+                           .arg(s.OutlineColor, 0, 16)
+                           .arg(s.OutlineColorFill, 0, 16),
+                       QString("caption=%1:%2 text=%3:%4")
+                           .arg(s.PreviewCaptionBackgroundColor, 0, 16)
+                           .arg(s.PreviewCaptionBackgroundColorFill, 0, 16)
+                           .arg(s.PreviewCaptionTextRed)
+                           .arg(s.PreviewCaptionTextColor, 0, 16)}
+        .join(' ');
 }
 
-TEST(SettingsStore, ColourDefaultsFollowTheComponentsJustRead) {
-    QTemporaryDir dir;
-    {
-        QSettings raw(Ini(dir), QSettings::IniFormat);
-        raw.setValue("Settings/Background Red", "0");
-        raw.setValue("Settings/Background Green", "0");
-        raw.setValue("Settings/Background Blue", "255");
-        raw.setValue("Settings/Outline Red", "1");
-        raw.setValue("Settings/Outline Green", "2");
-        raw.setValue("Settings/Outline Blue", "3");
-    }
-    SettingsStore store(Ini(dir));
-    Settings s;
-    Integer pieces = 0;
-    store.ReadAll(s, pieces);
-    EXPECT_EQ(s.BackgroundColor, 255 * 65536);
-    EXPECT_EQ(s.BackgroundColorFill, 255);
-    EXPECT_EQ(s.OutlineColor, 1 + 2 * 256 + 3 * 65536);
-    EXPECT_EQ(s.OutlineColorFill, 3 + 2 * 256 + 1 * 65536);
+TEST(SettingsStore, AnEmptyStoreGivesEveryDefaultAndColoursFollowTheirComponents) {
+    EXPECT_EQ(ReadBack({}), "time=1 memory=0 outline=1 view=1 size=3 list=21 pieces=64 dir= "
+                            "back=212,208,200:c8d0d4:d4d0c8 line=255,255,255:ffffff:ffffff "
+                            "caption=0:0 text=255:ffffff");
+    EXPECT_EQ(ReadBack({"Background Red=0", "Background Green=0", "Background Blue=255",
+                        "Outline Red=1", "Outline Green=2", "Outline Blue=3"}),
+              "time=1 memory=0 outline=1 view=1 size=3 list=21 pieces=64 dir= "
+              "back=0,0,255:ff0000:ff line=1,2,3:30201:10203 caption=0:0 text=255:ffffff");
 }
 
 TEST(SettingsStore, StoredTextsConvertOrFallBackToTheDefault) {
-    struct Case {
-        const char* key;
-        const char* text;
-        std::function<bool(const Settings&, Integer)> holds;
+    const std::pair<QString, QString> cases[] = {
+        {"Time Puzzle=false", "time=0"},
+        {"Time Puzzle=0", "time=0"},
+        {"System Memory=TRUE", "memory=1"},
+        {"System Memory=-1", "memory=1"},
+        {"View Preview=maybe", "view=1"},
+        {"Background Red=256", "back=212,"},
+        {"Background Red=-1", "back=212,"},
+        {"Preview Size=4", "size=4"},
+        {"Preview Size=x", "size=3"},
+        {"Number of Pieces=100", "pieces=100"},
+        {"Number of Pieces=70000", "pieces=64"},
+        {"List Index=97", "list=97"},
+        {"InitDir=/home/a, b/", "dir=/home/a, b/ "},
     };
-    const Case cases[] = {
-        {"Time Puzzle", "false", [](const Settings& s, Integer) { return !s.TimePuzzle; }},
-        {"Time Puzzle", "0", [](const Settings& s, Integer) { return !s.TimePuzzle; }},
-        {"System Memory", "TRUE", [](const Settings& s, Integer) { return s.SystemMemory; }},
-        {"System Memory", "-1", [](const Settings& s, Integer) { return s.SystemMemory; }},
-        {"View Preview", "maybe", [](const Settings& s, Integer) { return s.ViewPreview; }},
-        {"Background Red", "256",
-         [](const Settings& s, Integer) { return s.BackgroundRed == 212; }},
-        {"Background Red", "-1", [](const Settings& s, Integer) { return s.BackgroundRed == 212; }},
-        {"Preview Size", "4", [](const Settings& s, Integer) { return s.PreviewSize == 4; }},
-        {"Preview Size", "x", [](const Settings& s, Integer) { return s.PreviewSize == 3; }},
-        {"Number of Pieces", "100", [](const Settings&, Integer n) { return n == 100; }},
-        {"Number of Pieces", "70000", [](const Settings&, Integer n) { return n == 64; }},
-        {"List Index", "97", [](const Settings& s, Integer) { return s.PiecesListIndex == 97; }},
-        {"InitDir", "/home/a, b/",
-         [](const Settings& s, Integer) { return s.InitDir == "/home/a, b/"; }},
-    };
-    for (const Case& c : cases) {
-        QTemporaryDir dir;
-        SettingsStore(Ini(dir)).Write(QString::fromLatin1(c.key), QString::fromLatin1(c.text));
-        SettingsStore store(Ini(dir));
-        Settings s;
-        Integer pieces = 0;
-        store.ReadAll(s, pieces);
-        EXPECT_TRUE(c.holds(s, pieces)) << c.key << " = " << c.text;
+    for (const auto& [stored, read] : cases) {
+        EXPECT_TRUE(ReadBack({stored}).contains(read)) << stored.toStdString();
     }
 }
 
 TEST(SettingsStore, WritesBooleansAsWordsAndColourGroupsInFull) {
     QTemporaryDir dir;
     {
-        SettingsStore store(Ini(dir));
+        SettingsStore store(dir.path() + "/store.ini");
         store.WriteBoolean("View Preview", false);
         store.WriteBoolean("Time Puzzle", true);
         store.WriteNumber("List Index", 21);
@@ -104,21 +100,21 @@ TEST(SettingsStore, WritesBooleansAsWordsAndColourGroupsInFull) {
         s.OutlineRed = 10;
         s.OutlineGreen = 20;
         s.OutlineBlue = 30;
-        s.OutlineColor = ColorOf(10, 20, 30);
-        s.OutlineColorFill = ColorFillOf(10, 20, 30);
+        s.OutlineColor = 1971210;
+        s.OutlineColorFill = 660510;
         store.SaveOutlineColor(s);
         store.SavePreviewCaptionTextColor(s);
     }
-    QFile file(Ini(dir));
+    QFile file(dir.path() + "/store.ini");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(text.contains("View%20Preview=False")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Time%20Puzzle=True"));
-    EXPECT_TRUE(text.contains("List%20Index=21"));
-    EXPECT_TRUE(text.contains("Outline%20Color=1971210"));
-    EXPECT_TRUE(text.contains("Outline%20Color%20Fill=660510"));
-    EXPECT_TRUE(text.contains("Preview%20Caption%20Text%20Red=255"));
-    EXPECT_FALSE(text.contains("Preview%20Caption%20Text%20Color%20Fill"));
+    EXPECT_EQ(
+        QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts),
+        (QStringList{
+            "[Settings]", "List%20Index=21", "Outline%20Blue=30", "Outline%20Color=1971210",
+            "Outline%20Color%20Fill=660510", "Outline%20Green=20", "Outline%20Red=10",
+            "Preview%20Caption%20Text%20Blue=255", "Preview%20Caption%20Text%20Color=16777215",
+            "Preview%20Caption%20Text%20Green=255", "Preview%20Caption%20Text%20Red=255",
+            "Time%20Puzzle=True", "View%20Preview=False"}));
 }
 
 } // namespace

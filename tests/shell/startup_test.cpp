@@ -1,9 +1,13 @@
+// Start-up and the game's shell on a recording host: the program folder, the order of
+// start-up, resize, Close, and the folder Open offers.
+#include "shell/process_facts.h"
 #include "support/recording_host.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tess {
 namespace {
@@ -11,22 +15,41 @@ namespace {
 using test::GameFixture;
 
 void Touch(const QString& path) {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("x");
+}
+
+TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
+    const QString user =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tessellara";
+    ASSERT_TRUE(user.startsWith(QDir(QDir::tempPath()).canonicalPath())) << "a temporary HOME";
+    QTemporaryDir writable;
+    EXPECT_EQ(ChooseProgramFolder(writable.path()), writable.path());
+    EXPECT_EQ(ChooseProgramFolder(writable.path() + "/gone"), user);
+    EXPECT_TRUE(QDir(user).exists()) << "made on first use";
+    if (geteuid() != 0) { // root may write into a read-only folder
+        QFile::setPermissions(writable.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(ChooseProgramFolder(writable.path()), user);
+        QFile::setPermissions(writable.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner);
+    }
+}
+
+TEST(ProgramFolder, SamplesLieBesideTheProgramAndArgumentsMakeOneCommandLine) {
+    const ProcessFacts facts = CurrentProcessFacts({"/opt/t/tessellara", "a", "b"}, "/opt/t/");
+    EXPECT_EQ(facts.AppDir, "/opt/t");
+    EXPECT_EQ(facts.SamplesFolder, "/opt/t/samples");
+    EXPECT_EQ(facts.CommandLine, "a b");
 }
 
 TEST(StartUp, RunsItsStepsInOrder) {
-    struct Case {
-        const char* commandLine;
-        bool loadsState;
-    };
-    for (const Case c : {Case{"", false}, Case{"%1", false}, Case{"/tmp/a game.psf", true}}) {
+    for (const QString commandLine : {"", "%1", "/tmp/a game.psf"}) {
         GameFixture f;
         f.store->Write("Number of Pieces", "100");
         f.store->Sync();
         ProcessFacts facts = f.game->facts();
-        facts.CommandLine = QString::fromUtf8(c.commandLine);
+        facts.CommandLine = commandLine;
         Game game(f.host, *f.store, f.random, facts);
         QDir::setCurrent(QDir::rootPath());
         Integer piecesAtShow = 0;
@@ -40,15 +63,11 @@ TEST(StartUp, RunsItsStepsInOrder) {
 
         EXPECT_EQ(piecesAtShow, 100) << "settings are read before the window shows";
         EXPECT_EQ(QDir(folderAtShow).canonicalPath(), QDir(f.ProgramFolder()).canonicalPath());
-        QStringList expected{"ShowWindow"};
-        if (c.loadsState) {
-            // The file does not exist: the load reports it, nothing joins the recent
-            // documents, and start-up goes on.
-            expected << "ShowMessage";
-            EXPECT_EQ(game.puzzle.PuzzleStateFileName, "/tmp/a game.psf");
-        }
-        expected << "RegisterFileType";
-        EXPECT_EQ(f.host.calls, expected) << c.commandLine;
+        // A state file that does not exist is reported, and start-up goes on.
+        const bool stateFile = commandLine.endsWith(".psf");
+        EXPECT_EQ(f.host.calls.join(','), stateFile ? "ShowWindow,ShowMessage,RegisterFileType"
+                                                    : "ShowWindow,RegisterFileType");
+        EXPECT_EQ(game.puzzle.PuzzleStateFileName, stateFile ? commandLine : "");
         EXPECT_EQ(game.puzzle.PreviousScaleWidth, 800);
         EXPECT_EQ(game.puzzle.PreviousScaleHeight, 560);
         EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 800);
@@ -57,115 +76,74 @@ TEST(StartUp, RunsItsStepsInOrder) {
 
 TEST(Resize, RebuildsTheBackBufferAndRecordsTheSizeUnlessMinimized) {
     GameFixture f;
-    Game& game = *f.game;
     f.host.playFieldSize = QSize(640, 400);
-    game.Form_Resize();
-    EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Height, 400);
-    EXPECT_EQ(game.puzzle.PreviousScaleWidth, 640);
+    f.game->Form_Resize();
+    EXPECT_EQ(f.game->surfaces.BackBuffer.GetSurfaceDesc().Height, 400);
+    EXPECT_EQ(f.game->puzzle.PreviousScaleWidth, 640);
 
     f.host.minimized = true;
     f.host.playFieldSize = QSize(100, 100);
-    game.Form_Resize();
-    EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 640);
-    EXPECT_EQ(game.puzzle.PreviousScaleWidth, 640);
+    f.game->Form_Resize();
+    EXPECT_EQ(f.game->surfaces.BackBuffer.GetSurfaceDesc().Width, 640);
+    EXPECT_EQ(f.game->puzzle.PreviousScaleWidth, 640);
 }
 
 TEST(Close, StopsTheClockReleasesThePuzzleAndDeletesTheTemporaryBitmap) {
     for (const bool loaded : {true, false}) {
         GameFixture f;
-        Game& game = *f.game;
-        game.puzzle.PuzzleLoaded = ToFlag(loaded);
-        game.puzzle.ElapsedSeconds = 42;
-        game.puzzle.Pieces.resize(5);
-        game.puzzle.Groups.resize(5);
-        game.puzzle.GroupOrder = {0, 1, 2};
-        game.puzzle.PlacedPieces = {0, 3, 4};
-        game.surfaces.PieceSurfaces.resize(5);
-        SetPictureFileName(game.puzzle, "/pictures/cat.bmp");
-        game.puzzle.PictureFileTitle = "cat.bmp";
-        Touch(game.WholeImageTempPath());
-        game.EnableCommands();
+        Puzzle& puzzle = f.game->puzzle;
+        puzzle.PuzzleLoaded = ToFlag(loaded);
+        puzzle.ElapsedSeconds = 42;
+        puzzle.Pieces.resize(5);
+        puzzle.Groups.resize(5);
+        puzzle.PlacedPieces = {0, 3, 4};
+        SetPictureFileName(puzzle, "/pictures/cat.bmp");
+        Touch(f.game->WholeImageTempPath());
+        f.game->EnableCommands();
 
-        game.mnuFileClose_Click();
+        f.game->mnuFileClose_Click();
 
         EXPECT_FALSE(f.host.timerEnabled);
-        EXPECT_EQ(game.puzzle.ElapsedSeconds, 0);
-        EXPECT_FALSE(game.puzzle.PuzzleLoaded);
-        EXPECT_FALSE(QFile::exists(game.WholeImageTempPath()));
         EXPECT_FALSE(f.host.commandsEnabled);
         EXPECT_TRUE(f.host.calls.contains("ClearPlayField"));
-        const size_t expectedSize = loaded ? 1 : 5;
-        EXPECT_EQ(game.puzzle.Pieces.size(), expectedSize);
-        EXPECT_EQ(game.puzzle.Groups.size(), expectedSize);
-        EXPECT_EQ(game.puzzle.GroupOrder.size(), loaded ? 1u : 3u);
-        EXPECT_EQ(game.puzzle.PlacedPieces.size(), loaded ? 1u : 3u);
-        EXPECT_EQ(PicturePath(game.puzzle), "/pictures/cat.bmp");
-        EXPECT_EQ(game.puzzle.PictureFileTitle, "cat.bmp");
+        EXPECT_EQ(puzzle.ElapsedSeconds, 0);
+        EXPECT_FALSE(puzzle.PuzzleLoaded);
+        EXPECT_FALSE(QFile::exists(f.game->WholeImageTempPath()));
+        // Only a loaded puzzle is reduced to its unused slot 0; the picture path stays.
+        EXPECT_EQ(puzzle.Pieces.size(), loaded ? 1u : 5u);
+        EXPECT_EQ(puzzle.Groups.size(), loaded ? 1u : 5u);
+        EXPECT_EQ(puzzle.PlacedPieces.size(), loaded ? 1u : 3u);
+        EXPECT_EQ(PicturePath(puzzle), "/pictures/cat.bmp");
     }
 }
 
-TEST(PreviewToggle, FlipsTheSettingAndStoresIt) {
-    GameFixture f;
-    Game& game = *f.game;
-    ASSERT_TRUE(game.settings.ViewPreview);
-    game.mnuViewPreview_Click();
-    EXPECT_FALSE(game.settings.ViewPreview);
-    EXPECT_EQ(f.store->Read("View Preview", ""), "False");
-    game.mnuViewPreview_Click();
-    EXPECT_TRUE(game.settings.ViewPreview);
-    EXPECT_EQ(f.store->Read("View Preview", ""), "True");
-}
-
-TEST(Open, TakesOnlyALowerCaseSuffixAsAStateFileAndRemembersTheFolder) {
+TEST(Open, OffersTheStoredFolderElseTheSamplePicturesWhileTheyHoldAFile) {
     struct Case {
-        QString chosen;
-        bool stateFile;
+        QString initDir; // stored, relative to the program folder
+        bool samplesHaveAFile;
+        QString offered; // relative to the program folder; empty: no folder
     };
-    for (const Case& c : {Case{"/pics/holiday.PSF", false}, Case{"/pics/game.psf", true},
-                          Case{"/pics/sea.jpg", false}}) {
+    for (const Case& c : {Case{"", true, "samples"}, Case{"", false, ""},
+                          Case{"mine/", true, "mine/"}, Case{"empty/", true, ""}}) {
         GameFixture f;
-        Game& game = *f.game;
-        // A real picture, so that opening it succeeds (a .PSF name with JPEG content).
-        const QString folder = f.ProgramFolder() + "/pics/";
-        QDir().mkpath(folder);
-        const QString chosen = f.ProgramFolder() + c.chosen;
-        if (!c.stateFile) {
-            QImage picture(64, 48, QImage::Format_RGB32);
-            picture.fill(Qt::darkCyan);
-            ASSERT_TRUE(picture.save(chosen, "JPG"));
+        const QString root = f.ProgramFolder() + "/";
+        Touch(root + "mine/cat.bmp");
+        QDir(root).mkpath("empty");
+        QDir(root).mkpath("samples");
+        if (c.samplesHaveAFile) {
+            Touch(root + "samples/Sunset.jpg");
         }
-        f.host.openAnswers.push_back(chosen);
-        game.mnuFileOpen_Click();
-        if (c.stateFile) {
-            EXPECT_EQ(game.puzzle.PuzzleStateFileName, chosen);
-        } else {
-            EXPECT_EQ(game.puzzle.PictureFileName.size(), 128);
-            EXPECT_EQ(PicturePath(game.puzzle), chosen);
-            EXPECT_EQ(game.settings.InitDir, folder);
-            EXPECT_EQ(f.store->Read("InitDir", ""), folder);
-            EXPECT_EQ(game.puzzle.PictureFileTitle.trimmed(), chosen.mid(folder.size()));
-            EXPECT_EQ(game.puzzle.PictureFileTitle.size(), 128 - folder.size())
-                << "keeps the field's padding";
-        }
-        EXPECT_TRUE(f.host.calls.first().startsWith("AskOpenFileName " + kOpenFilter));
+        ProcessFacts facts = f.game->facts();
+        facts.SamplesFolder = root + "samples";
+        Game game(f.host, *f.store, f.random, facts);
+        game.settings.InitDir = c.initDir.isEmpty() ? "" : root + c.initDir;
+        game.mnuFileOpen_Click(); // the host cancels
+        const QString offered = c.offered.isEmpty() ? "" : root + c.offered;
+        EXPECT_EQ(f.host.calls,
+                  QStringList{"AskOpenFileName " + kOpenFilter + " in [" + offered + "]"})
+            << c.initDir.toStdString();
+        EXPECT_EQ(game.settings.InitDir, c.initDir.isEmpty() ? "" : root + c.initDir);
     }
-}
-
-TEST(Open, CancelChangesNothingAndAStoredFolderWithFilesIsOffered) {
-    GameFixture f;
-    Game& game = *f.game;
-    Touch(f.ProgramFolder() + "/picture.bmp");
-    game.settings.InitDir = f.ProgramFolder() + "/";
-    game.mnuFileOpen_Click();
-    EXPECT_EQ(f.host.calls.first(),
-              "AskOpenFileName " + kOpenFilter + " in [" + f.ProgramFolder() + "/]");
-    EXPECT_EQ(game.settings.InitDir, f.ProgramFolder() + "/");
-
-    f.host.calls.clear();
-    QDir(f.ProgramFolder()).mkdir("empty");
-    game.settings.InitDir = f.ProgramFolder() + "/empty/";
-    game.mnuFileOpen_Click();
-    EXPECT_EQ(f.host.calls.first(), "AskOpenFileName " + kOpenFilter + " in []");
 }
 
 } // namespace
