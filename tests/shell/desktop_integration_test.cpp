@@ -40,6 +40,18 @@ DesktopFolders TemporaryDesktopFolders() {
     return folders;
 }
 
+QString RunXdgMime(const QStringList& arguments) {
+    QProcess process;
+    // On GNOME xdg-mime asks GIO, which honours glob weights; its generic fallback lets the
+    // first *.psf of /usr/share win.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CURRENT_DESKTOP", "GNOME");
+    process.setProcessEnvironment(environment);
+    process.start("xdg-mime", arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
 TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
     const DesktopFolders folders = TemporaryDesktopFolders();
     const FileTypeRegistry paths(folders);
@@ -78,6 +90,21 @@ TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
         }
         EXPECT_EQ(files, filesAfterFirst) << "the second start leaves the same set of files";
     }
+
+    // What the desktop then answers, where its tools are installed.
+    for (const char* tool : {"xdg-mime", "gio", "update-mime-database"}) {
+        if (QStandardPaths::findExecutable(tool).isEmpty()) {
+            GTEST_SKIP() << tool
+                         << " is not installed (xdg-utils, libglib2.0-bin, shared-mime-info)";
+        }
+    }
+    QFile game(first.path() + "/saved game.psf");
+    ASSERT_TRUE(game.open(QIODevice::WriteOnly));
+    game.write(QByteArray("/pictures/sea.jpg").leftJustified(128, ' ') + QByteArray("\x40\x00", 2));
+    game.close();
+    EXPECT_EQ(RunXdgMime({"query", "filetype", game.fileName()}), "application/x-tessellara-psf");
+    EXPECT_EQ(RunXdgMime({"query", "default", "application/x-tessellara-psf"}),
+              "tessellara-psffile.desktop");
 }
 
 TEST(FileTypeRegistration, ExecLinesQuoteThePathAsDesktopEntriesWant) {
@@ -124,37 +151,6 @@ TEST(FileTypeRegistration, AStartWithoutWriteAccessRegistersNothingAndGoesOn) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-QString RunXdgMime(const QStringList& arguments) {
-    QProcess process;
-    // On GNOME xdg-mime asks GIO, which honours glob weights; its generic fallback lets the
-    // first *.psf of /usr/share win.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CURRENT_DESKTOP", "GNOME");
-    process.setProcessEnvironment(environment);
-    process.start("xdg-mime", arguments);
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-TEST(FileTypeRegistration, XdgMimeKnowsTheTypeAndItsDefaultApplication) {
-    for (const char* tool : {"xdg-mime", "gio", "update-mime-database"}) {
-        if (QStandardPaths::findExecutable(tool).isEmpty()) {
-            GTEST_SKIP() << tool
-                         << " is not installed (xdg-utils, libglib2.0-bin, shared-mime-info)";
-        }
-    }
-    QTemporaryDir folder;
-    RegisterStateFileType(folder.path(), "tessellara", TemporaryDesktopFolders());
-    const QString game = folder.path() + "/saved game.psf";
-    QFile file(game);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("/pictures/sea.jpg").leftJustified(128, ' ') + QByteArray("\x40\x00", 2));
-    file.close();
-    EXPECT_EQ(RunXdgMime({"query", "filetype", game}), "application/x-tessellara-psf");
-    EXPECT_EQ(RunXdgMime({"query", "default", "application/x-tessellara-psf"}),
-              "tessellara-psffile.desktop");
-}
-
 const RecentDocument kGame{"/home/p/saved game.psf", "application/x-tessellara-psf", "Tessellara",
                            "/opt/t/tessellara %f"};
 const QDateTime kNoon(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
@@ -187,13 +183,10 @@ QStringList Bookmarks(const std::optional<QByteArray>& xbel) {
         const QDomElement metadata = b.firstChildElement("info").firstChildElement("metadata");
         const QDomElement app = metadata.firstChildElement("bookmark:applications")
                                     .firstChildElement("bookmark:application");
-        found << QStringList{b.attribute("href"),
-                             metadata.firstChildElement("mime:mime-type").attribute("type"),
-                             app.attribute("name"),
-                             app.attribute("count"),
-                             app.attribute("exec"),
-                             b.attribute("added"),
-                             b.attribute("visited")}
+        found << QStringList({b.attribute("href"),
+                              metadata.firstChildElement("mime:mime-type").attribute("type"),
+                              app.attribute("name"), app.attribute("count"), app.attribute("exec"),
+                              b.attribute("added"), b.attribute("visited")})
                      .join('|');
     }
     return found;

@@ -1,5 +1,5 @@
-// Start-up and the game's shell on a recording host: the program folder, the order of
-// start-up, resize, Close, and the folder Open offers.
+// What start-up builds on, on a recording host: the program folder, the settings store, the
+// order of start-up, resize, Close, and the folder Open offers.
 #include "shell/process_facts.h"
 #include "support/recording_host.h"
 
@@ -31,61 +31,122 @@ TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
     if (geteuid() != 0) { // root may write into a read-only folder
         QFile::setPermissions(writable.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         EXPECT_EQ(ChooseProgramFolder(writable.path()), user);
-        QFile::setPermissions(writable.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                   QFileDevice::ExeOwner);
+        QFile::setPermissions(writable.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    const ProcessFacts facts = CurrentProcessFacts({"/opt/t/tessellara", "a", "b"}, "/opt/t/");
+    EXPECT_EQ(facts.AppDir + "|" + facts.SamplesFolder + "|" + facts.CommandLine,
+              "/opt/t|/opt/t/samples|a b");
+}
+
+// Reads a store holding the `stored` "key=text" entries and describes what was read.
+QString ReadBack(const QStringList& stored) {
+    GameFixture f;
+    for (const QString& entry : stored) {
+        f.store->Write(entry.section('=', 0, 0), entry.section('=', 1));
+    }
+    Settings s;
+    s.PiecesListIndex = 9;
+    Integer pieces = 9;
+    f.store->ReadAll(s, pieces);
+    // Colours as 0xBBGGRR: Color, then Color Fill.
+    auto colour = [](Long color, Long fill) {
+        return QString::number(color, 16) + "/" + QString::number(fill, 16);
+    };
+    return QStringList{
+        "time=" + QString::number(s.TimePuzzle),
+        "memory=" + QString::number(s.SystemMemory),
+        "outline=" + QString::number(s.OutlinePieces),
+        "view=" + QString::number(s.ViewPreview),
+        "size=" + QString::number(s.PreviewSize),
+        "list=" + QString::number(s.PiecesListIndex),
+        "pieces=" + QString::number(pieces),
+        "dir=" + s.InitDir,
+        "red=" + QString::number(s.BackgroundRed),
+        "back=" + colour(s.BackgroundColor, s.BackgroundColorFill),
+        "line=" + colour(s.OutlineColor, s.OutlineColorFill),
+        "caption=" + colour(s.PreviewCaptionBackgroundColor, s.PreviewCaptionBackgroundColorFill),
+        "text=" + QString::number(s.PreviewCaptionTextColor, 16)}
+        .join(' ');
+}
+
+TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadTexts) {
+    EXPECT_EQ(ReadBack({}), "time=1 memory=0 outline=1 view=1 size=3 list=21 pieces=64 dir= "
+                            "red=212 back=c8d0d4/d4d0c8 line=ffffff/ffffff caption=0/0 "
+                            "text=ffffff");
+    EXPECT_TRUE(ReadBack({"Background Red=0", "Background Green=0", "Background Blue=255",
+                          "Outline Red=1", "Outline Green=2", "Outline Blue=3"})
+                    .contains("back=ff0000/ff line=30201/10203 "));
+    const std::pair<QString, QString> cases[] = {
+        {"Time Puzzle=false", "time=0"},
+        {"Time Puzzle=0", "time=0"},
+        {"System Memory=TRUE", "memory=1"},
+        {"System Memory=-1", "memory=1"},
+        {"View Preview=maybe", "view=1"},
+        {"Background Red=256", "red=212"},
+        {"Background Red=-1", "red=212"},
+        {"Preview Size=4", "size=4"},
+        {"Preview Size=x", "size=3"},
+        {"Number of Pieces=100", "pieces=100"},
+        {"Number of Pieces=70000", "pieces=64"},
+        {"List Index=97", "list=97"},
+        {"InitDir=/home/a, b/", "dir=/home/a, b/ "},
+    };
+    for (const auto& [stored, read] : cases) {
+        EXPECT_TRUE(ReadBack({stored}).contains(read)) << stored.toStdString();
     }
 }
 
-TEST(ProgramFolder, SamplesLieBesideTheProgramAndArgumentsMakeOneCommandLine) {
-    const ProcessFacts facts = CurrentProcessFacts({"/opt/t/tessellara", "a", "b"}, "/opt/t/");
-    EXPECT_EQ(facts.AppDir, "/opt/t");
-    EXPECT_EQ(facts.SamplesFolder, "/opt/t/samples");
-    EXPECT_EQ(facts.CommandLine, "a b");
+TEST(SettingsStore, WritesBooleansAsWordsAndColourGroupsInFull) {
+    GameFixture f;
+    f.store->WriteBoolean("View Preview", false);
+    f.store->WriteBoolean("Time Puzzle", true);
+    f.store->WriteNumber("List Index", 21);
+    Settings s;
+    s.OutlineRed = 10;
+    s.OutlineGreen = 20;
+    s.OutlineBlue = 30;
+    s.OutlineColor = 1971210;
+    s.OutlineColorFill = 660510;
+    f.store->SaveOutlineColor(s);
+    f.store->SavePreviewCaptionTextColor(s);
+    f.store->Sync();
+    QFile file(f.ProgramFolder() + "/settings.ini");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    lines.sort();
+    EXPECT_EQ(lines.join(' '),
+              "List%20Index=21 Outline%20Blue=30 Outline%20Color%20Fill=660510 "
+              "Outline%20Color=1971210 Outline%20Green=20 Outline%20Red=10 "
+              "Preview%20Caption%20Text%20Blue=255 Preview%20Caption%20Text%20Color=16777215 "
+              "Preview%20Caption%20Text%20Green=255 Preview%20Caption%20Text%20Red=255 "
+              "Time%20Puzzle=True View%20Preview=False [Settings]");
 }
 
 TEST(StartUp, RunsItsStepsInOrder) {
-    for (const QString commandLine : {"", "%1", "/tmp/a game.psf"}) {
-        GameFixture f;
-        f.store->Write("Number of Pieces", "100");
-        f.store->Sync();
-        ProcessFacts facts = f.game->facts();
-        facts.CommandLine = commandLine;
-        Game game(f.host, *f.store, f.random, facts);
-        QDir::setCurrent(QDir::rootPath());
-        Integer piecesAtShow = 0;
-        QString folderAtShow;
-        f.host.onShow = [&] {
-            piecesAtShow = game.puzzle.NumberOfPieces;
-            folderAtShow = QDir::currentPath();
-            game.Form_Resize();
-        };
-        game.Form_Load();
-
-        EXPECT_EQ(piecesAtShow, 100) << "settings are read before the window shows";
-        EXPECT_EQ(QDir(folderAtShow).canonicalPath(), QDir(f.ProgramFolder()).canonicalPath());
-        // A state file that does not exist is reported, and start-up goes on.
-        const bool stateFile = commandLine.endsWith(".psf");
-        EXPECT_EQ(f.host.calls.join(','), stateFile ? "ShowWindow,ShowMessage,RegisterFileType"
-                                                    : "ShowWindow,RegisterFileType");
-        EXPECT_EQ(game.puzzle.PuzzleStateFileName, stateFile ? commandLine : "");
-        EXPECT_EQ(game.puzzle.PreviousScaleWidth, 800);
-        EXPECT_EQ(game.puzzle.PreviousScaleHeight, 560);
-        EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 800);
-    }
-}
-
-TEST(Resize, RebuildsTheBackBufferAndRecordsTheSizeUnlessMinimized) {
     GameFixture f;
-    f.host.playFieldSize = QSize(640, 400);
-    f.game->Form_Resize();
-    EXPECT_EQ(f.game->surfaces.BackBuffer.GetSurfaceDesc().Height, 400);
-    EXPECT_EQ(f.game->puzzle.PreviousScaleWidth, 640);
+    f.store->Write("Number of Pieces", "100");
+    f.store->Sync();
+    Game& game = *f.game;
+    QDir::setCurrent(QDir::rootPath());
+    QString atShow;
+    f.host.onShow = [&] {
+        atShow = QString::number(game.puzzle.NumberOfPieces) + " " + QDir::currentPath();
+        game.Form_Resize();
+    };
+    game.Form_Load();
+    EXPECT_EQ(atShow, "100 " + QDir(f.ProgramFolder()).canonicalPath())
+        << "settings read and the program folder current before the window shows";
+    EXPECT_EQ(f.host.calls, (QStringList{"ShowWindow", "RegisterFileType"}));
+    EXPECT_EQ(game.puzzle.PreviousScaleWidth, 800);
+    EXPECT_EQ(game.puzzle.PreviousScaleHeight, 560);
+    EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 800);
 
     f.host.minimized = true;
     f.host.playFieldSize = QSize(100, 100);
-    f.game->Form_Resize();
-    EXPECT_EQ(f.game->surfaces.BackBuffer.GetSurfaceDesc().Width, 640);
-    EXPECT_EQ(f.game->puzzle.PreviousScaleWidth, 640);
+    game.Form_Resize();
+    EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 800) << "minimized: nothing";
+    EXPECT_EQ(game.puzzle.PreviousScaleWidth, 800);
 }
 
 TEST(Close, StopsTheClockReleasesThePuzzleAndDeletesTheTemporaryBitmap) {
@@ -96,7 +157,6 @@ TEST(Close, StopsTheClockReleasesThePuzzleAndDeletesTheTemporaryBitmap) {
         puzzle.ElapsedSeconds = 42;
         puzzle.Pieces.resize(5);
         puzzle.Groups.resize(5);
-        puzzle.PlacedPieces = {0, 3, 4};
         SetPictureFileName(puzzle, "/pictures/cat.bmp");
         Touch(f.game->WholeImageTempPath());
         f.game->EnableCommands();
@@ -110,9 +170,7 @@ TEST(Close, StopsTheClockReleasesThePuzzleAndDeletesTheTemporaryBitmap) {
         EXPECT_FALSE(puzzle.PuzzleLoaded);
         EXPECT_FALSE(QFile::exists(f.game->WholeImageTempPath()));
         // Only a loaded puzzle is reduced to its unused slot 0; the picture path stays.
-        EXPECT_EQ(puzzle.Pieces.size(), loaded ? 1u : 5u);
-        EXPECT_EQ(puzzle.Groups.size(), loaded ? 1u : 5u);
-        EXPECT_EQ(puzzle.PlacedPieces.size(), loaded ? 1u : 3u);
+        EXPECT_EQ(puzzle.Pieces.size() + puzzle.Groups.size(), loaded ? 2u : 10u);
         EXPECT_EQ(PicturePath(puzzle), "/pictures/cat.bmp");
     }
 }

@@ -36,10 +36,11 @@ struct WindowFixture {
 // Runs `trigger` and hands every modal window that opens meanwhile to `act`, which closes it.
 inline void AnswerModals(const std::function<void(QWidget*)>& act,
                          const std::function<void()>& trigger) {
+    QWidget* const before = QApplication::activeModalWidget();
     QTimer poll; // local: it stops when this returns, so it never fires into a later test
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible()) {
+        if (modal != nullptr && modal != before && modal->isVisible()) {
             act(modal);
         }
     });
