@@ -54,10 +54,11 @@ TEST(ColorPicker, ReadsTypedComponentsLeniently) {
         QString typed, shown;
         int component;
     };
-    const Case cases[] = {{"300", "255", 255}, {"256", "255", 255}, {"255", "255", 255},
-                          {"", "", 0},         {"abc", "abc", 0},   {"12x", "12x", 12},
-                          {"2.5", "2.5", 2},   {"3.5", "3.5", 4},   {"-5", "-5", 0},
-                          {"1e2", "1e2", 100}, {"9e9", "255", 255}, {"1234", "123", 123}};
+    const Case cases[] = {
+        {"300", "255", 255}, {"256", "255", 255}, {"255", "255", 255}, {"", "", 0},
+        {"abc", "abc", 0},   {"12x", "12x", 12},  {"2.5", "2.5", 2},   {"3.5", "3.5", 4},
+        {"-5", "-5", 0},     {"1e2", "1e2", 100}, {"9e9", "255", 255}, {"1234", "123", 123},
+        {" 12", " 12", 12},  {"+7", "+7", 7},     {"-", "-", 0},       {"4e", "4e", 4}};
     for (const Case& c : cases) {
         const auto p = OpenPicker(10, 20, 30);
         Type(p->txtGreen, c.typed);
@@ -67,12 +68,6 @@ TEST(ColorPicker, ReadsTypedComponentsLeniently) {
         QTest::mouseClick(p->OKButton, Qt::LeftButton);
         EXPECT_EQ(Exchange(), QString("10,%1,30 OK").arg(c.component)) << c.typed.toStdString();
     }
-    // Texts no box can hold: blanks are skipped, a lone sign or point is no number.
-    EXPECT_EQ(NumericValue(" 1 2x"), 12);
-    EXPECT_EQ(NumericValue("+7"), 7);
-    EXPECT_EQ(NumericValue("-"), 0);
-    EXPECT_EQ(NumericValue("4e"), 4);
-    EXPECT_EQ(NumericValue("2.25"), 2.25);
 }
 
 TEST(ColorPicker, OkReturnsTheColourShownAndCancelChangesNothing) {

@@ -10,15 +10,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace tess {
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList FilesUnder(const QString& folder) {
     QStringList files;
@@ -28,16 +22,6 @@ QStringList FilesUnder(const QString& folder) {
     }
     files.sort();
     return files;
-}
-
-// These tests write desktop files: they stop at once unless those go to a temporary folder.
-DesktopFolders TemporaryDesktopFolders() {
-    const DesktopFolders folders = CurrentDesktopFolders();
-    const QString temp = QDir(QDir::tempPath()).canonicalPath();
-    if (!folders.DataHome.startsWith(temp) || !folders.ConfigHome.startsWith(temp)) {
-        std::abort();
-    }
-    return folders;
 }
 
 QString RunXdgMime(const QStringList& arguments) {
@@ -53,7 +37,9 @@ QString RunXdgMime(const QStringList& arguments) {
 }
 
 TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
-    const DesktopFolders folders = TemporaryDesktopFolders();
+    const DesktopFolders folders = CurrentDesktopFolders();
+    const QString temp = QDir(QDir::tempPath()).canonicalPath();
+    ASSERT_TRUE(folders.DataHome.startsWith(temp) && folders.ConfigHome.startsWith(temp));
     const FileTypeRegistry paths(folders);
     const QString package = paths.MimePackagePath("psffile");
     const QString entry = paths.DesktopEntryPath("psffile");
@@ -74,14 +60,14 @@ TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
     QTemporaryDir second;
     for (const QString& appDir : {first.path(), second.path()}) {
         test::WindowFixture start(appDir);
-        EXPECT_EQ(ReadAll(package), expectedPackage);
-        EXPECT_EQ(QString::fromUtf8(ReadAll(entry)),
+        EXPECT_EQ(test::ReadAll(package), expectedPackage);
+        EXPECT_EQ(QString::fromUtf8(test::ReadAll(entry)),
                   QString("[Desktop Entry]\nType=Application\nName=Tessellara\n"
                           "Comment=Tessellara Puzzle State File\nExec=\"%1/%2\" %f\n"
                           "Icon=tessellara\nMimeType=application/x-tessellara-psf;\n"
                           "NoDisplay=true\nTerminal=false\n")
                       .arg(appDir, QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
-        EXPECT_EQ(ReadAll(paths.MimeAppsListPath())
+        EXPECT_EQ(test::ReadAll(paths.MimeAppsListPath())
                       .count("application/x-tessellara-psf=tessellara-psffile.desktop"),
                   1);
         const QStringList files = FilesUnder(folders.DataHome) + FilesUnder(folders.ConfigHome);
@@ -139,16 +125,14 @@ TEST(FileTypeRegistration, MimeAppsListKeepsEveryOtherLine) {
 }
 
 TEST(FileTypeRegistration, AStartWithoutWriteAccessRegistersNothingAndGoesOn) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root may write into a read-only folder";
-    }
-    QTemporaryDir locked;
-    QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    // Folders below a plain file cannot be made, not even by root.
+    QTemporaryDir folder;
+    QFile plain(folder.path() + "/plain");
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
     RegisterStateFileType("/opt/t", "tessellara",
-                          {locked.path() + "/data", locked.path() + "/config"});
-    EXPECT_TRUE(FilesUnder(locked.path()).isEmpty());
-    QFile::setPermissions(locked.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+                          {plain.fileName() + "/data", plain.fileName() + "/config"});
+    EXPECT_EQ(FilesUnder(folder.path()), QStringList{"/plain"});
 }
 
 const RecentDocument kGame{"/home/p/saved game.psf", "application/x-tessellara-psf", "Tessellara",

@@ -94,11 +94,6 @@ TEST(MainWindow, OpensItsDialogsModallyOwnedByTheWindow) {
     }
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Answers the file dialog with the queued paths (a null one cancels) and every message box
 // with OK; returns what each showed: the file dialog its filter, a message "title|text".
 QStringList AnswerWith(std::deque<QString> files, const std::function<void()>& trigger) {
@@ -169,7 +164,7 @@ TEST(MainWindow, SavesLoadsAndReopensAGame) {
     // A broken file: the message says so and the game goes on.
     QFile broken(w.PathOf("broken.psf"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write(ReadAll(saved).left(1200));
+    broken.write(test::ReadAll(saved).left(1200));
     broken.close();
     const QStringList seen =
         AnswerWith({broken.fileName()}, [&] { window.mnuFileLoadPuzzleState->trigger(); });
@@ -182,11 +177,11 @@ TEST(MainWindow, SavesLoadsAndReopensAGame) {
 
     // Only a state file from the command line joins the desktop's recent documents.
     const QByteArray savedUrl = QUrl::fromLocalFile(saved).toEncoded();
-    EXPECT_FALSE(ReadAll(RecentlyUsedPath()).contains(savedUrl));
+    EXPECT_FALSE(test::ReadAll(RecentlyUsedPath()).contains(savedUrl));
     test::WindowFixture fromCommandLine({}, saved);
     EXPECT_TRUE(fromCommandLine.window.game().puzzle.PuzzleLoaded);
-    EXPECT_TRUE(ReadAll(RecentlyUsedPath()).contains(savedUrl));
-    EXPECT_FALSE(ReadAll(RecentlyUsedPath()).contains("lighthouse"));
+    EXPECT_TRUE(test::ReadAll(RecentlyUsedPath()).contains(savedUrl));
+    EXPECT_FALSE(test::ReadAll(RecentlyUsedPath()).contains("lighthouse"));
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 // Helpers for tests of the real window: a started main window in a temporary program
-// folder, and answering the modal windows that a command opens.
+// folder, answering the modal windows that a command opens, reading a file.
 #pragma once
 
 #include "shell/main_window.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -32,6 +33,11 @@ struct WindowFixture {
     }
     QString PathOf(const QString& name) const { return folder.path() + '/' + name; }
 };
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Runs `trigger` and hands every modal window that opens meanwhile to `act`, which closes it.
 inline void AnswerModals(const std::function<void(QWidget*)>& act,
