@@ -88,30 +88,18 @@ TEST(OptionsDialog, ShowsEveryCaptionExactly) {
     OptionsFixture f;
     f.Open();
     const OptionsDialog& d = *f.dialog;
+    QStringList texts({d.windowTitle(), d.fraOptions->title(), d.chkTimePuzzle->text(),
+                       d.chkOutlinePieces->text(), d.fraAdvancedOptions->title(),
+                       d.chkSystemMemory->text(), d.lblNOTESystemMemory->text(),
+                       d.fraNumPieces->title(), d.lblNumberofPieces->text(),
+                       d.fraMainColors->title(), d.lblOutline->text()});
+    texts << QStringList({d.lblWindowBackground->text(), d.fraPreviewCaption->title(),
+                          d.lblPreviewText->text(), d.Label1->text(), d.fraPreviewSize->title(),
+                          d.optPreviewSizeLarge->text(), d.optPreviewSizeMedium->text(),
+                          d.optPreviewSizeSmall->text(), d.cmdOK->text(), d.cmdCancel->text(),
+                          d.cmdApply->text()});
     EXPECT_EQ(
-        QStringList({d.windowTitle(),
-                     d.fraOptions->title(),
-                     d.chkTimePuzzle->text(),
-                     d.chkOutlinePieces->text(),
-                     d.fraAdvancedOptions->title(),
-                     d.chkSystemMemory->text(),
-                     d.lblNOTESystemMemory->text(),
-                     d.fraNumPieces->title(),
-                     d.lblNumberofPieces->text(),
-                     d.fraMainColors->title(),
-                     d.lblOutline->text(),
-                     d.lblWindowBackground->text(),
-                     d.fraPreviewCaption->title(),
-                     d.lblPreviewText->text(),
-                     d.Label1->text(),
-                     d.fraPreviewSize->title(),
-                     d.optPreviewSizeLarge->text(),
-                     d.optPreviewSizeMedium->text(),
-                     d.optPreviewSizeSmall->text(),
-                     d.cmdOK->text(),
-                     d.cmdCancel->text(),
-                     d.cmdApply->text()})
-            .join('|'),
+        texts.join('|'),
         "Options||Track Elapsed Time Putting Puzzle Togrther|Show Outline Around Pieces|Advanced "
         "Options|Use System Memory to Store Image (Enable this if you are unable to open images "
         "larger than your desktop size.)|NOTE: This setting is slower, so only enable it if you "
