@@ -78,7 +78,7 @@ TEST(MainWindow, LaysOutTheRuleAndPlayFieldAndKeepsItsMinimumSize) {
 
 TEST(MainWindow, OpensItsDialogsModallyOwnedByTheWindow) {
     test::WindowFixture f;
-    for (const auto& [action, seen] :
+    for (const auto& c :
          {std::pair{f.window.mnuFileOptions, "frmOptions|Options"},
           std::pair{f.window.mnuHelpAbout, "frmAbout|About Tessellara"},
           std::pair{f.window.mnuViewBestTimes, "frmBestTimes|Tessellara - Best Times"}}) {
@@ -89,8 +89,8 @@ TEST(MainWindow, OpensItsDialogsModallyOwnedByTheWindow) {
                 EXPECT_EQ(modal->parentWidget(), &f.window);
                 modal->close();
             },
-            [&] { action->trigger(); });
-        EXPECT_EQ(opened, QStringList{seen});
+            [&] { c.first->trigger(); });
+        EXPECT_EQ(opened, QStringList{c.second});
     }
 }
 
