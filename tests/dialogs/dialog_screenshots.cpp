@@ -3,49 +3,29 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/color_picker.h"
 #include "dialogs/options_dialog.h"
-#include "shell/main_window.h"
+#include "shell/window_test_support.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-void Save(QWidget& widget, const QString& path) {
-    widget.show();
-    QTest::qWait(300);
-    if (!widget.grab().save(path)) {
-        qFatal("cannot write %s", qPrintable(path));
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2) {
         qFatal("usage: dialog_screenshots OUTPUT_FOLDER");
     }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QTemporaryDir folder;
-    tess::SettingsStore store(folder.path() + QStringLiteral("/settings.ini"));
-    tess::MersenneRandom random(1u);
-    tess::ProcessFacts facts;
-    facts.ProgramFolder = folder.path();
-    facts.AppDir = folder.path();
-    tess::MainWindow window(store, random, facts);
-    window.Start();
-
-    tess::OptionsDialog options(window.game(), &window);
-    Save(options, out + QStringLiteral("/options.png"));
-    options.hide();
-
+    const QString out = QString::fromLocal8Bit(argv[1]) + '/';
+    tess::test::WindowFixture f;
+    auto save = [&](QWidget&& dialog, const char* name) {
+        dialog.show();
+        QTest::qWait(300);
+        if (!dialog.grab().save(out + name)) {
+            qFatal("cannot write %s%s", qPrintable(out), name);
+        }
+    };
+    save(tess::OptionsDialog(f.window.game(), &f.window), "options.png");
     tess::Picker = tess::ColorPickerExchange{212, 208, 200, false};
-    tess::ColorPicker picker(&window);
-    Save(picker, out + QStringLiteral("/color-picker.png"));
-    picker.hide();
-
-    tess::AboutDialog about(facts, tess::AboutDesktop::Current(), &window);
-    Save(about, out + QStringLiteral("/about.png"));
+    save(tess::ColorPicker(&f.window), "color-picker.png");
+    save(tess::AboutDialog(tess::test::WindowFixture::Facts(f.folder.path()),
+                           tess::AboutDesktop::Current(), &f.window),
+         "about.png");
     return 0;
 }

@@ -1,120 +1,187 @@
-#include "shell/main_window.h"
+// The real main window: menus and command states, layout, the dialogs its menus open, and a
+// game saved, loaded and reopened through its file dialog, message box and command line.
+#include "shell/recent_documents.h"
+#include "shell/window_test_support.h"
 #include "support/qt_printers.h"
 
-#include <QApplication>
+#include <QAbstractButton>
+#include <QFileDialog>
 #include <QMenuBar>
-#include <QTemporaryDir>
-#include <QToolButton>
+#include <QMessageBox>
+#include <QUrl>
+#include <deque>
 #include <gtest/gtest.h>
 
 namespace tess {
 namespace {
 
-struct WindowFixture {
-    QTemporaryDir folder;
-    SettingsStore store{folder.path() + QStringLiteral("/settings.ini")};
-    MersenneRandom random{7u};
-    std::unique_ptr<MainWindow> window;
-
-    WindowFixture() {
-        ProcessFacts facts;
-        facts.ProgramFolder = folder.path();
-        facts.AppDir = folder.path();
-        window = std::make_unique<MainWindow>(store, random, facts);
-        window->Start();
-    }
-};
-
-QStringList Describe(QMenu* menu) {
+// The captions of a menu, "-" for a separator, " (off)" after a disabled item.
+QString Describe(const QWidget* menu) {
     QStringList items;
     for (QAction* action : menu->actions()) {
-        items << (action->isSeparator() ? QStringLiteral("-")
+        items << (action->isSeparator() ? "-"
                                         : action->text() + (action->isEnabled() ? "" : " (off)"));
         EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
     }
-    return items;
+    return items.join('|');
 }
 
-TEST(MainWindow, HasTheMenuTreeWithItsInitialStates) {
-    WindowFixture f;
-    MainWindow& w = *f.window;
+TEST(MainWindow, HasItsMenusAndSwitchesExactlyThreeCommands) {
+    test::WindowFixture f;
+    MainWindow& w = f.window;
     EXPECT_EQ(w.windowTitle(), "Tessellara");
-    QStringList titles;
-    for (QAction* action : w.menuBar()->actions()) {
-        titles << action->text();
-    }
-    EXPECT_EQ(titles, (QStringList{"&File", "View", "&Help"}));
-    EXPECT_EQ(Describe(w.mnuFile), (QStringList{"&Open...", "Close (off)", "-", "Load Puzzle State",
-                                                "Save Puzzle State (off)", "-", "Scramble", "Hint",
-                                                "Solve", "-", "Options...", "-", "E&xit"}));
-    EXPECT_EQ(Describe(w.mnuView), (QStringList{"Preview", "-", "Best Times..."}));
-    EXPECT_EQ(Describe(w.mnuHelp), (QStringList{"About..."}));
-    EXPECT_EQ(w.ToolbarButton1->toolTip(), "Open");
-    EXPECT_EQ(w.ToolbarButton2->toolTip(), "Save Puzzle State");
+    EXPECT_EQ(Describe(w.menuBar()), "&File|View|&Help");
+    const QString file = "&Open...|Close (off)|-|Load Puzzle State|Save Puzzle State (off)|-|"
+                         "Scramble|Hint|Solve|-|Options...|-|E&xit";
+    EXPECT_EQ(Describe(w.mnuFile), file);
+    EXPECT_EQ(Describe(w.mnuView), "Preview|-|Best Times...");
+    EXPECT_EQ(Describe(w.mnuHelp), "About...");
+    EXPECT_EQ(w.ToolbarButton1->toolTip() + "|" + w.ToolbarButton2->toolTip(),
+              "Open|Save Puzzle State");
     EXPECT_TRUE(w.ToolbarButton1->isEnabled());
     EXPECT_FALSE(w.ToolbarButton2->isEnabled());
     EXPECT_EQ(w.tmrPuzzle->interval(), 1000);
     EXPECT_FALSE(w.tmrPuzzle->isActive());
-}
 
-TEST(MainWindow, EnableCommandsAndCloseSwitchExactlyThreeCommands) {
-    WindowFixture f;
-    MainWindow& w = *f.window;
-    auto states = [&w] {
-        QList<bool> s;
-        for (QMenu* menu : {w.mnuFile, w.mnuView, w.mnuHelp}) {
-            for (QAction* action : menu->actions()) {
-                s << action->isEnabled();
-            }
-        }
-        s << w.ToolbarButton1->isEnabled() << w.ToolbarButton2->isEnabled();
-        return s;
-    };
-    const QList<bool> before = states();
     w.game().EnableCommands();
-    EXPECT_TRUE(w.mnuFileClose->isEnabled());
-    EXPECT_TRUE(w.mnuFileSavePuzzleState->isEnabled());
+    EXPECT_EQ(Describe(w.mnuFile), QString(file).remove(" (off)"));
     EXPECT_TRUE(w.ToolbarButton2->isEnabled());
-    QList<bool> after = states();
-    int changed = 0;
-    for (int i = 0; i < before.size(); ++i) {
-        changed += before[i] != after[i] ? 1 : 0;
-    }
-    EXPECT_EQ(changed, 3);
     w.mnuFileClose->trigger();
-    EXPECT_EQ(states(), before);
+    EXPECT_EQ(Describe(w.mnuFile), file);
+    EXPECT_FALSE(w.ToolbarButton2->isEnabled());
+
+    // Preview flips and stores the setting; opening View shows it as the check mark.
+    for (const bool shown : {false, true}) {
+        w.mnuViewPreview->trigger();
+        EXPECT_EQ(f.store.Read("View Preview", ""), shown ? "True" : "False");
+        w.mnuView_Click();
+        EXPECT_EQ(w.mnuViewPreview->isChecked(), shown);
+    }
 }
 
 TEST(MainWindow, LaysOutTheRuleAndPlayFieldAndKeepsItsMinimumSize) {
-    WindowFixture f;
-    MainWindow& w = *f.window;
+    test::WindowFixture f;
+    MainWindow& w = f.window;
     w.resize(900, 700);
     QApplication::processEvents();
-    EXPECT_EQ(w.picPuzzle->y(), 28);
-    EXPECT_EQ(w.picPuzzle->width(), w.centralWidget()->width());
-    EXPECT_EQ(w.picPuzzle->y() + w.picPuzzle->height(), w.centralWidget()->height());
-    EXPECT_EQ(w.Line1->width(), w.centralWidget()->width());
+    const QWidget* client = w.centralWidget();
+    EXPECT_EQ(w.picPuzzle->geometry(), QRect(0, 28, client->width(), client->height() - 28));
+    EXPECT_EQ(w.Line1->width(), client->width());
     EXPECT_EQ(w.Line2->y(), w.Line1->y() + 1);
-    EXPECT_EQ(w.game().puzzle.PreviousScaleWidth, w.picPuzzle->width());
     EXPECT_EQ(w.game().surfaces.BackBuffer.GetSurfaceDesc().Height, w.picPuzzle->height());
 
     w.resize(100, 100);
     QApplication::processEvents();
-    const QSize frame = w.frameGeometry().size();
-    EXPECT_GE(frame.width(), 468);
-    EXPECT_GE(frame.height(), 350);
+    EXPECT_GE(w.frameGeometry().width(), 468);
+    EXPECT_GE(w.frameGeometry().height(), 350);
 }
 
-TEST(MainWindow, ViewMenuShowsTheSettingAsItsCheckMark) {
-    WindowFixture f;
-    MainWindow& w = *f.window;
-    w.mnuViewPreview->trigger();
-    ASSERT_FALSE(w.game().settings.ViewPreview);
-    w.mnuView_Click();
-    EXPECT_FALSE(w.mnuViewPreview->isChecked());
-    w.mnuViewPreview->trigger();
-    w.mnuView_Click();
-    EXPECT_TRUE(w.mnuViewPreview->isChecked());
+TEST(MainWindow, OpensItsDialogsModallyOwnedByTheWindow) {
+    test::WindowFixture f;
+    for (const auto& c :
+         {std::pair{f.window.mnuFileOptions, "frmOptions|Options"},
+          std::pair{f.window.mnuHelpAbout, "frmAbout|About Tessellara"},
+          std::pair{f.window.mnuViewBestTimes, "frmBestTimes|Tessellara - Best Times"}}) {
+        QStringList opened;
+        test::AnswerModals(
+            [&](QWidget* modal) {
+                opened << modal->objectName() + "|" + modal->windowTitle();
+                EXPECT_EQ(modal->parentWidget(), &f.window);
+                modal->close();
+            },
+            [&] { c.first->trigger(); });
+        EXPECT_EQ(opened, QStringList{c.second});
+    }
+}
+
+// Answers the file dialog with the queued paths (a null one cancels) and every message box
+// with OK; returns what each showed: the file dialog its filter, a message "title|text".
+QStringList AnswerWith(std::deque<QString> files, const std::function<void()>& trigger) {
+    QStringList seen;
+    test::AnswerModals(
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (dialog != nullptr && dialog->objectName() == "dlgCommon" && !files.empty()) {
+                seen << dialog->nameFilters().join(";;");
+                if (files.front().isNull()) {
+                    dialog->reject();
+                } else {
+                    dialog->selectFile(files.front());
+                    static_cast<QDialog*>(dialog)->accept();
+                }
+                files.pop_front();
+            } else if (box != nullptr) {
+                seen << box->windowTitle() + "|" + box->text();
+                box->button(QMessageBox::Ok)->click();
+            } else {
+                seen << "unexpected " + modal->objectName();
+                modal->close();
+            }
+        },
+        trigger);
+    return seen;
+}
+
+TEST(MainWindow, SavesLoadsAndReopensAGame) {
+    test::WindowFixture w;
+    MainWindow& window = w.window;
+    window.resize(820, 640);
+    const Game& game = window.game();
+    auto screen = [&] {
+        QApplication::processEvents();
+        return window.picPuzzle->grab().toImage();
+    };
+    QImage image(240, 180, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, qRgb(x, x * y % 256, y));
+        }
+    }
+    const QString picture = w.PathOf("lighthouse.bmp");
+    ASSERT_TRUE(image.save(picture));
+    AnswerWith({picture}, [&] { window.mnuFileOpen->trigger(); });
+    ASSERT_TRUE(game.puzzle.PuzzleLoaded);
+    window.game().tmrPuzzle_Timer();
+    const Puzzle before = game.puzzle;
+    const QImage screenBefore = screen();
+
+    const QString saved = w.PathOf("saved.psf");
+    const QStringList filter{"Puzzle State Files (*.psf)"};
+    EXPECT_EQ(AnswerWith({saved}, [&] { window.mnuFileSavePuzzleState->trigger(); }), filter);
+    window.mnuFileClose->trigger();
+    ASSERT_FALSE(screen() == screenBefore) << "the comparison below can tell games apart";
+    EXPECT_EQ(AnswerWith({QString()}, [&] { window.mnuFileLoadPuzzleState->trigger(); }), filter);
+    EXPECT_FALSE(game.puzzle.PuzzleLoaded) << "cancelled";
+    EXPECT_EQ(AnswerWith({saved}, [&] { window.mnuFileLoadPuzzleState->trigger(); }), filter);
+    EXPECT_EQ(game.puzzle.Pieces, before.Pieces);
+    EXPECT_EQ(game.puzzle.Groups, before.Groups);
+    EXPECT_EQ(game.puzzle.ElapsedSeconds, 1);
+    EXPECT_TRUE(window.tmrPuzzle->isActive());
+    EXPECT_TRUE(window.ToolbarButton2->isEnabled());
+    EXPECT_TRUE(screen() == screenBefore) << "the same game on the screen";
+
+    // A broken file: the message says so and the game goes on.
+    QFile broken(w.PathOf("broken.psf"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(test::ReadAll(saved).left(1200));
+    broken.close();
+    const QStringList seen =
+        AnswerWith({broken.fileName()}, [&] { window.mnuFileLoadPuzzleState->trigger(); });
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_TRUE(seen[1].startsWith("Load Puzzle State|The puzzle state file \"" +
+                                   broken.fileName() + "\" cannot be loaded: "))
+        << seen[1].toStdString();
+    EXPECT_TRUE(window.tmrPuzzle->isActive());
+    EXPECT_EQ(game.puzzle.Pieces, before.Pieces);
+
+    // Only a state file from the command line joins the desktop's recent documents.
+    const QByteArray savedUrl = QUrl::fromLocalFile(saved).toEncoded();
+    EXPECT_FALSE(test::ReadAll(RecentlyUsedPath()).contains(savedUrl));
+    test::WindowFixture fromCommandLine({}, saved);
+    EXPECT_TRUE(fromCommandLine.window.game().puzzle.PuzzleLoaded);
+    EXPECT_TRUE(test::ReadAll(RecentlyUsedPath()).contains(savedUrl));
+    EXPECT_FALSE(test::ReadAll(RecentlyUsedPath()).contains("lighthouse"));
 }
 
 } // namespace

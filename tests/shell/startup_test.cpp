@@ -1,9 +1,13 @@
+// What start-up builds on, on a recording host: the program folder, the settings store, the
+// order of start-up, resize, Close, and the folder Open offers.
+#include "shell/process_facts.h"
 #include "support/recording_host.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tess {
 namespace {
@@ -11,161 +15,183 @@ namespace {
 using test::GameFixture;
 
 void Touch(const QString& path) {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("x");
 }
 
-TEST(StartUp, RunsItsStepsInOrder) {
-    struct Case {
-        const char* commandLine;
-        bool loadsState;
-    };
-    for (const Case c : {Case{"", false}, Case{"%1", false}, Case{"/tmp/a game.psf", true}}) {
-        GameFixture f;
-        f.store->Write("Number of Pieces", "100");
-        f.store->Sync();
-        ProcessFacts facts = f.game->facts();
-        facts.CommandLine = QString::fromUtf8(c.commandLine);
-        Game game(f.host, *f.store, f.random, facts);
-        QDir::setCurrent(QDir::rootPath());
-        Integer piecesAtShow = 0;
-        QString folderAtShow;
-        f.host.onShow = [&] {
-            piecesAtShow = game.puzzle.NumberOfPieces;
-            folderAtShow = QDir::currentPath();
-            game.Form_Resize();
-        };
-        game.Form_Load();
+TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
+    const QString user =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tessellara";
+    ASSERT_TRUE(user.startsWith(QDir(QDir::tempPath()).canonicalPath())) << "a temporary HOME";
+    QTemporaryDir writable;
+    EXPECT_EQ(ChooseProgramFolder(writable.path()), writable.path());
+    EXPECT_EQ(ChooseProgramFolder(writable.path() + "/gone"), user);
+    EXPECT_TRUE(QDir(user).exists()) << "made on first use";
+    if (geteuid() != 0) { // root may write into a read-only folder
+        QFile::setPermissions(writable.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(ChooseProgramFolder(writable.path()), user);
+        QFile::setPermissions(writable.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    const ProcessFacts facts = CurrentProcessFacts({"/opt/t/tessellara", "a", "b"}, "/opt/t/");
+    EXPECT_EQ(facts.AppDir + "|" + facts.SamplesFolder + "|" + facts.CommandLine,
+              "/opt/t|/opt/t/samples|a b");
+}
 
-        EXPECT_EQ(piecesAtShow, 100) << "settings are read before the window shows";
-        EXPECT_EQ(QDir(folderAtShow).canonicalPath(), QDir(f.ProgramFolder()).canonicalPath());
-        QStringList expected{"ShowWindow"};
-        if (c.loadsState) {
-            // The file does not exist: the load reports it, nothing joins the recent
-            // documents, and start-up goes on.
-            expected << "ShowMessage";
-            EXPECT_EQ(game.puzzle.PuzzleStateFileName, "/tmp/a game.psf");
-        }
-        expected << "RegisterFileType";
-        EXPECT_EQ(f.host.calls, expected) << c.commandLine;
-        EXPECT_EQ(game.puzzle.PreviousScaleWidth, 800);
-        EXPECT_EQ(game.puzzle.PreviousScaleHeight, 560);
-        EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 800);
+// Reads a store holding the `stored` "key=text" entries and describes what was read.
+QString ReadBack(const QStringList& stored) {
+    GameFixture f;
+    for (const QString& entry : stored) {
+        f.store->Write(entry.section('=', 0, 0), entry.section('=', 1));
+    }
+    Settings s;
+    s.PiecesListIndex = 9;
+    Integer pieces = 9;
+    f.store->ReadAll(s, pieces);
+    // Colours as 0xBBGGRR: Color, then Color Fill.
+    auto colour = [](Long color, Long fill) {
+        return QString::number(color, 16) + "/" + QString::number(fill, 16);
+    };
+    return QStringList(
+               {"time=" + QString::number(s.TimePuzzle),
+                "memory=" + QString::number(s.SystemMemory),
+                "outline=" + QString::number(s.OutlinePieces),
+                "view=" + QString::number(s.ViewPreview), "size=" + QString::number(s.PreviewSize),
+                "list=" + QString::number(s.PiecesListIndex), "pieces=" + QString::number(pieces),
+                "dir=" + s.InitDir, "red=" + QString::number(s.BackgroundRed),
+                "back=" + colour(s.BackgroundColor, s.BackgroundColorFill),
+                "line=" + colour(s.OutlineColor, s.OutlineColorFill),
+                "caption=" +
+                    colour(s.PreviewCaptionBackgroundColor, s.PreviewCaptionBackgroundColorFill),
+                "text=" + QString::number(s.PreviewCaptionTextColor, 16)})
+        .join(' ');
+}
+
+TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadTexts) {
+    EXPECT_EQ(ReadBack({}), "time=1 memory=0 outline=1 view=1 size=3 list=21 pieces=64 dir= "
+                            "red=212 back=c8d0d4/d4d0c8 line=ffffff/ffffff caption=0/0 "
+                            "text=ffffff");
+    EXPECT_TRUE(ReadBack({"Background Red=0", "Background Green=0", "Background Blue=255",
+                          "Outline Red=1", "Outline Green=2", "Outline Blue=3"})
+                    .contains("back=ff0000/ff line=30201/10203 "));
+    // A stored entry, then what is read from it.
+    for (const QString c :
+         {"Time Puzzle=false|time=0", "Time Puzzle=0|time=0", "System Memory=TRUE|memory=1",
+          "System Memory=-1|memory=1", "View Preview=maybe|view=1", "Background Red=256|red=212",
+          "Background Red=-1|red=212", "Preview Size=4|size=4", "Preview Size=x|size=3",
+          "Number of Pieces=100|pieces=100", "Number of Pieces=70000|pieces=64",
+          "List Index=97|list=97", "InitDir=/home/a, b/|dir=/home/a, b/ "}) {
+        EXPECT_TRUE(ReadBack({c.section('|', 0, 0)}).contains(c.section('|', 1)))
+            << c.toStdString();
     }
 }
 
-TEST(Resize, RebuildsTheBackBufferAndRecordsTheSizeUnlessMinimized) {
+TEST(SettingsStore, WritesBooleansAsWordsAndColourGroupsInFull) {
     GameFixture f;
+    f.store->WriteBoolean("View Preview", false);
+    f.store->WriteBoolean("Time Puzzle", true);
+    f.store->WriteNumber("List Index", 21);
+    Settings s;
+    s.OutlineRed = 10;
+    s.OutlineGreen = 20;
+    s.OutlineBlue = 30;
+    s.OutlineColor = 1971210;
+    s.OutlineColorFill = 660510;
+    f.store->SaveOutlineColor(s);
+    f.store->SavePreviewCaptionTextColor(s);
+    f.store->Sync();
+    QFile file(f.ProgramFolder() + "/settings.ini");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    lines.sort();
+    EXPECT_EQ(lines.join(' '),
+              "List%20Index=21 Outline%20Blue=30 Outline%20Color%20Fill=660510 "
+              "Outline%20Color=1971210 Outline%20Green=20 Outline%20Red=10 "
+              "Preview%20Caption%20Text%20Blue=255 Preview%20Caption%20Text%20Color=16777215 "
+              "Preview%20Caption%20Text%20Green=255 Preview%20Caption%20Text%20Red=255 "
+              "Time%20Puzzle=True View%20Preview=False [Settings]");
+}
+
+TEST(StartUp, RunsItsStepsInOrder) {
+    GameFixture f;
+    f.store->Write("Number of Pieces", "100");
+    f.store->Sync();
     Game& game = *f.game;
-    f.host.playFieldSize = QSize(640, 400);
-    game.Form_Resize();
-    EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Height, 400);
-    EXPECT_EQ(game.puzzle.PreviousScaleWidth, 640);
+    QDir::setCurrent(QDir::rootPath());
+    QString atShow;
+    f.host.onShow = [&] {
+        atShow = QString::number(game.puzzle.NumberOfPieces) + " " + QDir::currentPath();
+        game.Form_Resize();
+    };
+    game.Form_Load();
+    EXPECT_EQ(atShow, "100 " + QDir(f.ProgramFolder()).canonicalPath())
+        << "settings read and the program folder current before the window shows";
+    EXPECT_EQ(f.host.calls, (QStringList{"ShowWindow", "RegisterFileType"}));
+    EXPECT_EQ(game.puzzle.PreviousScaleWidth, 800);
+    EXPECT_EQ(game.puzzle.PreviousScaleHeight, 560);
+    EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 800);
 
     f.host.minimized = true;
     f.host.playFieldSize = QSize(100, 100);
     game.Form_Resize();
-    EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 640);
-    EXPECT_EQ(game.puzzle.PreviousScaleWidth, 640);
+    EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 800) << "minimized: nothing";
+    EXPECT_EQ(game.puzzle.PreviousScaleWidth, 800);
 }
 
 TEST(Close, StopsTheClockReleasesThePuzzleAndDeletesTheTemporaryBitmap) {
     for (const bool loaded : {true, false}) {
         GameFixture f;
-        Game& game = *f.game;
-        game.puzzle.PuzzleLoaded = ToFlag(loaded);
-        game.puzzle.ElapsedSeconds = 42;
-        game.puzzle.Pieces.resize(5);
-        game.puzzle.Groups.resize(5);
-        game.puzzle.GroupOrder = {0, 1, 2};
-        game.puzzle.PlacedPieces = {0, 3, 4};
-        game.surfaces.PieceSurfaces.resize(5);
-        SetPictureFileName(game.puzzle, "/pictures/cat.bmp");
-        game.puzzle.PictureFileTitle = "cat.bmp";
-        Touch(game.WholeImageTempPath());
-        game.EnableCommands();
+        Puzzle& puzzle = f.game->puzzle;
+        puzzle.PuzzleLoaded = ToFlag(loaded);
+        puzzle.ElapsedSeconds = 42;
+        puzzle.Pieces.resize(5);
+        puzzle.Groups.resize(5);
+        SetPictureFileName(puzzle, "/pictures/cat.bmp");
+        Touch(f.game->WholeImageTempPath());
+        f.game->EnableCommands();
 
-        game.mnuFileClose_Click();
+        f.game->mnuFileClose_Click();
 
         EXPECT_FALSE(f.host.timerEnabled);
-        EXPECT_EQ(game.puzzle.ElapsedSeconds, 0);
-        EXPECT_FALSE(game.puzzle.PuzzleLoaded);
-        EXPECT_FALSE(QFile::exists(game.WholeImageTempPath()));
         EXPECT_FALSE(f.host.commandsEnabled);
         EXPECT_TRUE(f.host.calls.contains("ClearPlayField"));
-        const size_t expectedSize = loaded ? 1 : 5;
-        EXPECT_EQ(game.puzzle.Pieces.size(), expectedSize);
-        EXPECT_EQ(game.puzzle.Groups.size(), expectedSize);
-        EXPECT_EQ(game.puzzle.GroupOrder.size(), loaded ? 1u : 3u);
-        EXPECT_EQ(game.puzzle.PlacedPieces.size(), loaded ? 1u : 3u);
-        EXPECT_EQ(PicturePath(game.puzzle), "/pictures/cat.bmp");
-        EXPECT_EQ(game.puzzle.PictureFileTitle, "cat.bmp");
+        EXPECT_EQ(puzzle.ElapsedSeconds, 0);
+        EXPECT_FALSE(puzzle.PuzzleLoaded);
+        EXPECT_FALSE(QFile::exists(f.game->WholeImageTempPath()));
+        // Only a loaded puzzle is reduced to its unused slot 0; the picture path stays.
+        EXPECT_EQ(puzzle.Pieces.size() + puzzle.Groups.size(), loaded ? 2u : 10u);
+        EXPECT_EQ(PicturePath(puzzle), "/pictures/cat.bmp");
     }
 }
 
-TEST(PreviewToggle, FlipsTheSettingAndStoresIt) {
-    GameFixture f;
-    Game& game = *f.game;
-    ASSERT_TRUE(game.settings.ViewPreview);
-    game.mnuViewPreview_Click();
-    EXPECT_FALSE(game.settings.ViewPreview);
-    EXPECT_EQ(f.store->Read("View Preview", ""), "False");
-    game.mnuViewPreview_Click();
-    EXPECT_TRUE(game.settings.ViewPreview);
-    EXPECT_EQ(f.store->Read("View Preview", ""), "True");
-}
-
-TEST(Open, TakesOnlyALowerCaseSuffixAsAStateFileAndRemembersTheFolder) {
+TEST(Open, OffersTheStoredFolderElseTheSamplePicturesWhileTheyHoldAFile) {
     struct Case {
-        QString chosen;
-        bool stateFile;
+        QString initDir; // stored, relative to the program folder
+        bool samplesHaveAFile;
+        QString offered; // relative to the program folder; empty: no folder
     };
-    for (const Case& c : {Case{"/pics/holiday.PSF", false}, Case{"/pics/game.psf", true},
-                          Case{"/pics/sea.jpg", false}}) {
+    for (const Case& c : {Case{"", true, "samples"}, Case{"", false, ""},
+                          Case{"mine/", true, "mine/"}, Case{"empty/", true, ""}}) {
         GameFixture f;
-        Game& game = *f.game;
-        // A real picture, so that opening it succeeds (a .PSF name with JPEG content).
-        const QString folder = f.ProgramFolder() + "/pics/";
-        QDir().mkpath(folder);
-        const QString chosen = f.ProgramFolder() + c.chosen;
-        if (!c.stateFile) {
-            QImage picture(64, 48, QImage::Format_RGB32);
-            picture.fill(Qt::darkCyan);
-            ASSERT_TRUE(picture.save(chosen, "JPG"));
+        const QString root = f.ProgramFolder() + "/";
+        Touch(root + "mine/cat.bmp");
+        QDir(root).mkpath("empty");
+        QDir(root).mkpath("samples");
+        if (c.samplesHaveAFile) {
+            Touch(root + "samples/Sunset.jpg");
         }
-        f.host.openAnswers.push_back(chosen);
-        game.mnuFileOpen_Click();
-        if (c.stateFile) {
-            EXPECT_EQ(game.puzzle.PuzzleStateFileName, chosen);
-        } else {
-            EXPECT_EQ(game.puzzle.PictureFileName.size(), 128);
-            EXPECT_EQ(PicturePath(game.puzzle), chosen);
-            EXPECT_EQ(game.settings.InitDir, folder);
-            EXPECT_EQ(f.store->Read("InitDir", ""), folder);
-            EXPECT_EQ(game.puzzle.PictureFileTitle.trimmed(), chosen.mid(folder.size()));
-            EXPECT_EQ(game.puzzle.PictureFileTitle.size(), 128 - folder.size())
-                << "keeps the field's padding";
-        }
-        EXPECT_TRUE(f.host.calls.first().startsWith("AskOpenFileName " + kOpenFilter));
+        ProcessFacts facts = f.game->facts();
+        facts.SamplesFolder = root + "samples";
+        Game game(f.host, *f.store, f.random, facts);
+        game.settings.InitDir = c.initDir.isEmpty() ? "" : root + c.initDir;
+        game.mnuFileOpen_Click(); // the host cancels
+        const QString offered = c.offered.isEmpty() ? "" : root + c.offered;
+        EXPECT_EQ(f.host.calls,
+                  QStringList{"AskOpenFileName " + kOpenFilter + " in [" + offered + "]"})
+            << c.initDir.toStdString();
+        EXPECT_EQ(game.settings.InitDir, c.initDir.isEmpty() ? "" : root + c.initDir);
     }
-}
-
-TEST(Open, CancelChangesNothingAndAStoredFolderWithFilesIsOffered) {
-    GameFixture f;
-    Game& game = *f.game;
-    Touch(f.ProgramFolder() + "/picture.bmp");
-    game.settings.InitDir = f.ProgramFolder() + "/";
-    game.mnuFileOpen_Click();
-    EXPECT_EQ(f.host.calls.first(),
-              "AskOpenFileName " + kOpenFilter + " in [" + f.ProgramFolder() + "/]");
-    EXPECT_EQ(game.settings.InitDir, f.ProgramFolder() + "/");
-
-    f.host.calls.clear();
-    QDir(f.ProgramFolder()).mkdir("empty");
-    game.settings.InitDir = f.ProgramFolder() + "/empty/";
-    game.mnuFileOpen_Click();
-    EXPECT_EQ(f.host.calls.first(), "AskOpenFileName " + kOpenFilter + " in []");
 }
 
 } // namespace

@@ -1,0 +1,58 @@
+// Helpers for tests of the real window: a started main window in a temporary program
+// folder, answering the modal windows that a command opens, reading a file.
+#pragma once
+
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+namespace tess::test {
+
+struct WindowFixture {
+    QTemporaryDir folder;
+    SettingsStore store{folder.path() + QStringLiteral("/settings.ini")};
+    MersenneRandom random{7u};
+    MainWindow window;
+
+    // The program runs from `appDir` (the program folder when empty) with `commandLine`.
+    explicit WindowFixture(const QString& appDir = {}, const QString& commandLine = {})
+        : window(store, random, Facts(folder.path(), appDir, commandLine)) {
+        window.Start();
+    }
+    static ProcessFacts Facts(const QString& folder, const QString& appDir = {},
+                              const QString& commandLine = {}) {
+        ProcessFacts facts;
+        facts.ProgramFolder = folder;
+        facts.AppDir = appDir.isEmpty() ? folder : appDir;
+        facts.CommandLine = commandLine;
+        return facts;
+    }
+    QString PathOf(const QString& name) const { return folder.path() + '/' + name; }
+};
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs `trigger` and hands every modal window that opens meanwhile to `act`, which closes it.
+inline void AnswerModals(const std::function<void(QWidget*)>& act,
+                         const std::function<void()>& trigger) {
+    QWidget* const before = QApplication::activeModalWidget();
+    QTimer poll; // local: it stops when this returns, so it never fires into a later test
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal != before && modal->isVisible()) {
+            act(modal);
+        }
+    });
+    poll.start(5);
+    trigger();
+    QApplication::processEvents();
+}
+
+} // namespace tess::test
