@@ -5,6 +5,7 @@
 
 #include <QImageReader>
 #include <QPainter>
+#include <QSaveFile>
 
 namespace tess {
 
@@ -44,7 +45,9 @@ void ConvertPictureToBitmap(const QString& picturePath, const QString& bitmapPat
     } else {
         bitmap = picture.convertToFormat(QImage::Format_RGB32);
     }
-    if (!bitmap.save(bitmapPath, "BMP")) {
+    // Written beside and then put in place, so a full disk leaves the old bitmap whole.
+    QSaveFile file(bitmapPath);
+    if (!file.open(QIODevice::WriteOnly) || !bitmap.save(&file, "BMP") || !file.commit()) {
         throw SurfaceError(QStringLiteral("cannot write %1").arg(bitmapPath).toStdString());
     }
 }
