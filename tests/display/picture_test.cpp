@@ -1,8 +1,14 @@
 // Opening a picture through the game: size check, cutting, the clock, recutting, failures.
 #include "test_pictures.h"
 
+#include "display/picture_file.h"
+#include "display/surface.h"
+
+#include <QDir>
 #include <QFile>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace tess {
 namespace {
@@ -114,6 +120,34 @@ TEST(ResizePuzzle, RecutsForTheNewFieldAndAMissingBitmapLeavesNoHalfBuiltPuzzle)
     f.game->mnuViewPreview_Click();
     EXPECT_EQ(f.host.messages.size(), 2);
     EXPECT_TRUE(f.game->surfaces.PreviewSurface.IsNull());
+}
+
+TEST(ConvertPictureToBitmap, AWriteThatFailsPartWayKeepsTheOldBitmapWhole) {
+    GameFixture f;
+    const QDir folder(f.ProgramFolder());
+    const QString bitmap = folder.filePath("WholeImageTemp.bmp");
+    ConvertPictureToBitmap(test::WritePatternPicture(folder.path(), "small.bmp", 40, 40), bitmap);
+    QFile file(bitmap);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+    const QString large = test::WritePatternPicture(folder.path(), "large.bmp", 200, 200);
+    const QStringList before = folder.entryList(QDir::Files);
+
+    // Every write past 64 KB into any file fails, as on a full disk; the new bitmap needs 160 KB.
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit limit = previous;
+    limit.rlim_cur = 64 * 1024;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_THROW(ConvertPictureToBitmap(large, bitmap), SurfaceError);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, handler);
+
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(folder.entryList(QDir::Files), before) << "no partial file is left behind";
 }
 
 } // namespace
