@@ -161,20 +161,6 @@ TEST(MainWindow, SavesLoadsAndReopensAGame) {
     EXPECT_TRUE(window.ToolbarButton2->isEnabled());
     EXPECT_TRUE(screen() == screenBefore) << "the same game on the screen";
 
-    // A broken file: the message says so and the game goes on.
-    QFile broken(w.PathOf("broken.psf"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write(test::ReadAll(saved).left(1200));
-    broken.close();
-    const QStringList seen =
-        AnswerWith({broken.fileName()}, [&] { window.mnuFileLoadPuzzleState->trigger(); });
-    ASSERT_EQ(seen.size(), 2);
-    EXPECT_TRUE(seen[1].startsWith("Load Puzzle State|The puzzle state file \"" +
-                                   broken.fileName() + "\" cannot be loaded: "))
-        << seen[1].toStdString();
-    EXPECT_TRUE(window.tmrPuzzle->isActive());
-    EXPECT_EQ(game.puzzle.Pieces, before.Pieces);
-
     // Only a state file from the command line joins the desktop's recent documents.
     const QByteArray savedUrl = QUrl::fromLocalFile(saved).toEncoded();
     EXPECT_FALSE(test::ReadAll(RecentlyUsedPath()).contains(savedUrl));
