@@ -94,12 +94,9 @@ TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
 }
 
 TEST(FileTypeRegistration, ExecLinesQuoteThePathAsDesktopEntriesWant) {
-    const std::pair<QString, QString> cases[] = {
-        {"/home/a b/tessellara %1", R"("/home/a b/tessellara" %f)"},
-        {"/x/100%/$HOME\"q\"/back\\slash/t %1", R"("/x/100%%/\\$HOME\\"q\\"/back\\\\slash/t" %f)"}};
-    for (const auto& [command, exec] : cases) {
-        EXPECT_EQ(ExecLineFor(command), exec) << command.toStdString();
-    }
+    EXPECT_EQ(ExecLineFor("/home/a b/tessellara %1"), R"("/home/a b/tessellara" %f)");
+    EXPECT_EQ(ExecLineFor("/x/100%/$HOME\"q\"/back\\slash/t %1"),
+              R"("/x/100%%/\\$HOME\\"q\\"/back\\\\slash/t" %f)");
 }
 
 TEST(FileTypeRegistration, MimeAppsListKeepsEveryOtherLine) {
