@@ -242,7 +242,7 @@ TEST(SavePuzzleState, ASaveThatFailsChangesNoFile) {
     saveAndCheck(target, failed + target + "\": ");
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, handler);
-    EXPECT_TRUE(s.host.messages.first().endsWith(". No file was changed."));
+    EXPECT_TRUE(s.host.messages.value(0).endsWith(". No file was changed."));
 
     s.game.puzzle = GridWithOneBigGroup(13, 5, 53);
     s.game.puzzle.PuzzleLoaded = kTrue;
