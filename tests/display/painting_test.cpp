@@ -2,20 +2,13 @@
 #include "display/painting.h"
 #include "groups/play_models.h"
 #include "puzzle/preview.h"
+#include "test_pictures.h"
 
 namespace tess::test {
 namespace {
 
 constexpr QRgb kBackground = 0x102030;
 constexpr QRgb kOutline = 0xFFFFFF;
-
-QRgb At(const Surface& s, int x, int y) { return s.Image().pixel(x, y) & 0xFFFFFFu; }
-
-Surface Filled(Long width, Long height, Long pixel) {
-    Surface s = Surface::CreateSurface(width, height);
-    s.BltColorFill(WholeRect, pixel);
-    return s;
-}
 
 // A 3 x 3 puzzle with 60 x 45 cells and its board at (100, 50), each piece a loose group of
 // its own at (300 + 10 i, 200 + 10 i); piece surfaces are solid in the piece's number i
@@ -124,12 +117,6 @@ TEST(Painting, DrawsFramePlacedPiecesAndGroupsInOrder) {
     EXPECT_EQ(At(back, 535, 440), 2u) << "a group in place is not drawn as loose";
     EXPECT_EQ(At(back, 585, 440), 3u);
     EXPECT_EQ(At(back, 409, 304), 8u) << "no outlines: piece 8 shows below";
-
-    // Without a puzzle nothing is drawn.
-    scene.surfaces.BackBuffer.BltColorFill(WholeRect, 0x777777);
-    scene.puzzle.PuzzleLoaded = kFalse;
-    ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
-    EXPECT_EQ(At(back, 0, 0), 0x777777u);
 }
 
 TEST(Painting, ThePreviewAndItsCaptionSitWhereTheGeometrySays) {
