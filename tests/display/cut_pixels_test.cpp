@@ -1,4 +1,5 @@
 // Every piece composed at its home position gives back the scaled picture.
+#include "groups/placing.h"
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
@@ -43,20 +44,13 @@ TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
             }
             EXPECT_EQ(gaps.size(), 90u) << "nine inner sockets in each of ten rows";
         }
-        // Every piece a loose group of its own at its home position, without outlines or
-        // frame, on a background of the key colour itself.
-        puzzle.GroupOrder.assign(1, 0);
+        // Every piece placed, on a background of the key colour itself.
+        f.game->ClearSettings();
         for (Integer i = 1; i <= c.pieces; ++i) {
-            puzzle.Pieces[i].X = puzzle.Pieces[i].HomeX;
-            puzzle.Pieces[i].Y = puzzle.Pieces[i].HomeY;
-            puzzle.Groups[i].Members = {0, i};
-            puzzle.Groups[i].MemberCount = 1;
-            puzzle.GroupOrder.push_back(i);
+            PlaceGroup(puzzle, i);
         }
-        puzzle.GroupOrderCount = c.pieces;
         puzzle.PuzzleSolved = kTrue;
         f.game->settings.ViewPreview = false;
-        f.game->settings.OutlinePieces = false;
         f.game->settings.BackgroundColorFill = TransparentKey;
         f.game->picPuzzle_Paint();
         const QImage& frame = f.host.lastFrame;

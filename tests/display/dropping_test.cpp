@@ -31,9 +31,8 @@ void DragTo(PlayFixture& f, int piece, Long x, Long y) {
 
 TEST(Dropping, TheHomeTestAcceptsLessThanFivePixelsAndComesBeforeTheNeighbours) {
     for (const auto& [dx, dy, placed] :
-         {std::tuple{4, -4, true}, std::tuple{-4, 4, true}, std::tuple{0, 0, true},
-          std::tuple{5, 0, false}, std::tuple{0, 5, false}, std::tuple{-5, 0, false},
-          std::tuple{4, -5, false}}) {
+         {std::tuple{4, -4, true}, std::tuple{-4, 4, true}, std::tuple{5, 0, false},
+          std::tuple{0, 5, false}, std::tuple{-5, 0, false}, std::tuple{4, -5, false}}) {
         PlayFixture f(Spread());
         Puzzle& p = f.puzzle();
         // 2 lies exactly where 7 fits under it.
@@ -43,8 +42,6 @@ TEST(Dropping, TheHomeTestAcceptsLessThanFivePixelsAndComesBeforeTheNeighbours) 
         EXPECT_EQ(p.PlacedPieces, placed ? Ints({0, 7}) : Ints({0})) << dx << ", " << dy;
         EXPECT_EQ(p.Pieces[7].JoinedTop, ToFlag(!placed)) << dx << ", " << dy;
         EXPECT_EQ(p.SelectedPiece, placed ? 0 : 7);
-        EXPECT_EQ(p.Dragging, kFalse);
-        EXPECT_EQ(f.host.pointer, kPointerDefault);
         EXPECT_CONSISTENT(p);
     }
 }
@@ -60,15 +57,12 @@ TEST(Dropping, SevenSnapsUnderTwoAndTheMergedGroupFitsSixOfAThirdGroup) {
     EXPECT_EQ(p.Groups[6].Members, Ints({0, 2, 6, 7}));
     EXPECT_EQ(p.DraggedGroup, 6);
     EXPECT_EQ(p.GroupOrderCount, 13);
-    EXPECT_EQ(p.GroupOrder[13], 6);
     EXPECT_EQ(p.SelectedPiece, 7) << "a fitting drop keeps the selection";
     EXPECT_TRUE(p.Pieces[7].JoinedTop && p.Pieces[7].JoinedLeft);
     // Laid out around piece 2, the group's reference, which stays where it was.
-    EXPECT_EQ(p.Pieces[2].X, x2);
-    EXPECT_EQ(p.Pieces[7].X, x2);
-    EXPECT_EQ(p.Pieces[7].Y, y2 + 45);
-    EXPECT_EQ(p.Pieces[6].X, x2 - 60);
-    EXPECT_EQ(p.Pieces[6].Y, y2 + 45);
+    EXPECT_EQ((std::vector<Long>{p.Pieces[2].X, p.Pieces[2].Y, p.Pieces[6].X, p.Pieces[6].Y,
+                                 p.Pieces[7].X, p.Pieces[7].Y}),
+              (std::vector<Long>{x2, y2, x2 - 60, y2 + 45, x2, y2 + 45}));
     EXPECT_CONSISTENT(p);
 }
 

@@ -75,7 +75,6 @@ TEST(Picking, TheTopmostLoosePieceIsPickedAndItsGroupRaised) {
     EXPECT_EQ(p.SelectedPiece, 3);
     EXPECT_EQ(p.GroupOrder, Ints({0, 12, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 3}));
     EXPECT_EQ(p.Dragging, kTrue);
-    EXPECT_EQ(f.host.pointer, kPointerSizeAll);
     EXPECT_EQ(f.host.presentCount, presents) << "the new stacking shows at the first move";
     f.Up(0, 0);
 
@@ -88,7 +87,6 @@ TEST(Picking, TheTopmostLoosePieceIsPickedAndItsGroupRaised) {
     f.Down(350, 337);
     EXPECT_EQ(p.SelectedPiece, 7) << "a held drag ignores further presses";
     f.Up(190, 137);
-    p.Dragging = kFalse;
     p.PreviewDragging = kTrue;
     f.Down(350, 337);
     EXPECT_EQ(p.Dragging, kFalse) << "nor does a preview drag";
@@ -103,31 +101,24 @@ TEST(Picking, TheTopmostLoosePieceIsPickedAndItsGroupRaised) {
 
 TEST(Dragging, TheGroupFollowsCentredAndStopsAtTheFieldEdge) {
     PlayFixture f(FiveByThree());
-    Regroup(f.puzzle(), 6, {6, 7});
-    Put(f.puzzle(), 6, 300, 300);
-    Put(f.puzzle(), 7, 360, 300);
+    Puzzle& p = f.puzzle();
+    Regroup(p, 6, {6, 7});
+    Put(p, 6, 300, 300);
+    Put(p, 7, 360, 300);
     f.Down(400, 337); // on 7, one column right of the group's left edge
-    struct Step {
-        double x, y;
-        Long x7, y7;
-    };
-    // 7 is centred under the pointer, half its surface (50 x 37) up and left of it.
-    const Step steps[] = {
-        {200, 300, 150, 263},
-        {110, 310, 150, 273},     // 110 - 60 - 50 = 0 is not > 0: X keeps its value
-        {110.5, 320, 60, 283},    // 0.5 > 0: X = 60.5 rounded to even
-        {749.9, 330.5, 700, 294}, // 749.9 + 50 < 800; Y = 293.5 rounded to even
-        {750, 340, 700, 303},     // 750 + 50 = 800 is not < 800
-        {400, 37, 350, 303},      // 37 - 0 - 37 = 0 is not > 0: Y keeps its value
-        {400, 523, 350, 303},     // 523 + 37 = 560 is not < 560
-        {400, 522, 350, 485},
-    };
-    for (const Step& s : steps) {
-        f.Move(s.x, s.y);
-        EXPECT_EQ(f.puzzle().Pieces[7].X, s.x7) << s.x << ", " << s.y;
-        EXPECT_EQ(f.puzzle().Pieces[7].Y, s.y7) << s.x << ", " << s.y;
-        EXPECT_EQ(f.puzzle().Pieces[6].X, s.x7 - 60);
-        EXPECT_EQ(f.puzzle().Pieces[6].Y, s.y7);
+    // 7 is centred under the pointer, half its surface (50 x 37) up and left of it. A bound
+    // reached exactly (110 - 60 - 50 = 0, 37 - 37 = 0, 750 + 50 = 800, 523 + 37 = 560) stops
+    // the group on that axis; halves round to even.
+    const double steps[][4] = {{200, 300, 150, 263},
+                               {110, 37, 150, 263},
+                               {110.5, 330.5, 60, 294},
+                               {750, 523, 60, 294},
+                               {749.9, 522, 700, 485}};
+    for (const auto& [x, y, x7, y7] : steps) {
+        f.Move(x, y);
+        EXPECT_EQ((std::vector<Long>{p.Pieces[6].X, p.Pieces[6].Y, p.Pieces[7].X, p.Pieces[7].Y}),
+                  (std::vector<Long>{Long(x7) - 60, Long(y7), Long(x7), Long(y7)}))
+            << x << ", " << y;
     }
 }
 
@@ -144,21 +135,17 @@ TEST(Dragging, ThePreviewIsDraggedByItsCaptionEvenWhileHidden) {
     f.Down(600, 20);
     EXPECT_EQ(p.PreviewDragging, kTrue);
     EXPECT_EQ(f.host.pointer, kPointerSizeAll);
-    struct Step {
-        double x, y;
-        Rect caption, preview;
-    };
-    const Step steps[] = {
-        {300, 100, {200, 92, 400, 109}, {200, 110, 400, 260}},
-        {100, 200, {200, 192, 400, 209}, {200, 210, 400, 360}}, // 100 - 100 = 0: stays across
-        {699.5, 8, {600, 192, 800, 209}, {600, 210, 800, 360}}, // 8 - 8 = 0: stays down
-        {700, 400.5, {600, 392, 800, 409}, {600, 410, 800, 560}},
-        {300, 401, {200, 392, 400, 409}, {200, 410, 400, 560}}, // 401 + 9 + 150 = 560: stays
-    };
-    for (const Step& s : steps) {
-        f.Move(s.x, s.y);
-        EXPECT_EQ(p.PreviewCaptionRect, s.caption) << s.x << ", " << s.y;
-        EXPECT_EQ(p.PreviewRect, s.preview) << s.x << ", " << s.y;
+    // Centred across, 8 rows below the caption's top; a bound reached exactly (100 - 100 = 0,
+    // 8 - 8 = 0, 700 + 100 = 800, 401 + 9 + 150 = 560) keeps that axis.
+    const double steps[][4] = {
+        {300, 100, 200, 92}, {100, 8, 200, 92}, {699.5, 400.5, 600, 392}, {700, 401, 600, 392}};
+    for (const auto& [x, y, left, top] : steps) {
+        f.Move(x, y);
+        EXPECT_EQ(p.PreviewCaptionRect,
+                  (Rect{Long(left), Long(top), Long(left) + 200, Long(top) + 17}))
+            << x << ", " << y;
+        EXPECT_EQ(p.PreviewRect,
+                  (Rect{Long(left), Long(top) + 18, Long(left) + 200, Long(top) + 168}));
     }
     const int presents = f.host.presentCount;
     f.Up(300, 401, kRightButton);
@@ -168,7 +155,7 @@ TEST(Dragging, ThePreviewIsDraggedByItsCaptionEvenWhileHidden) {
     EXPECT_EQ(f.host.pointer, kPointerDefault);
     EXPECT_EQ(f.host.presentCount, presents) << "ending a preview drag does not repaint";
     f.Move(100, 100);
-    EXPECT_EQ(p.PreviewRect.Left, 200) << "nothing held: moves do nothing";
+    EXPECT_EQ(p.PreviewRect.Left, 600) << "nothing held: moves do nothing";
 }
 
 } // namespace

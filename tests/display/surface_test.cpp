@@ -1,18 +1,10 @@
 // The surface layer: clipped and keyed copies, fills and the key nudge.
-#include "display/surface.h"
+#include "test_pictures.h"
 
 #include <gtest/gtest.h>
 
-namespace tess {
+namespace tess::test {
 namespace {
-
-QRgb At(const Surface& s, int x, int y) { return s.Image().pixel(x, y) & 0xFFFFFFu; }
-
-Surface Filled(Long width, Long height, Long pixel) {
-    Surface s = Surface::CreateSurface(width, height);
-    s.BltColorFill(WholeRect, pixel);
-    return s;
-}
 
 TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) {
     // A 4 x 4 source, blue with red at (2, 1) and the key at (1, 2), into a black 10 x 10
@@ -72,4 +64,4 @@ TEST(Surface, FillsClipAndTheNudgeMovesOnlyTheKey) {
 }
 
 } // namespace
-} // namespace tess
+} // namespace tess::test
