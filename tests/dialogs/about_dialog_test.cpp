@@ -1,8 +1,8 @@
 // The about box: its texts and links, its icon, and where System Info looks for a program.
 #include "dialogs/about_dialog.h"
 #include "dialogs/app_icon.h"
-#include "shell/window_test_support.h"
 #include "support/qt_printers.h"
+#include "support/window_test_support.h"
 
 #include <QMessageBox>
 #include <QTest>

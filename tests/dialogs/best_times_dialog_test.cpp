@@ -1,7 +1,7 @@
 // The best-times dialog: the twenty positions of the table, Clear All and OK.
 #include "dialogs/best_times_dialog.h"
-#include "shell/window_test_support.h"
 #include "support/recording_host.h"
+#include "support/window_test_support.h"
 
 #include <QMessageBox>
 #include <QTest>

@@ -3,7 +3,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/color_picker.h"
 #include "dialogs/options_dialog.h"
-#include "shell/window_test_support.h"
+#include "support/window_test_support.h"
 
 #include <QTest>
 

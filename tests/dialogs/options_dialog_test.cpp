@@ -2,8 +2,8 @@
 #include "dialogs/color_picker.h"
 #include "dialogs/options_dialog.h"
 #include "puzzle/invariants.h"
-#include "shell/window_test_support.h"
 #include "support/recording_host.h"
+#include "support/window_test_support.h"
 
 #include <QScreen>
 #include <QTest>

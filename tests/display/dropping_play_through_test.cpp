@@ -2,7 +2,7 @@
 // then every join and placing with real mouse events, and the best time.
 #include "display/picking.h"
 #include "puzzle/invariants.h"
-#include "shell/window_test_support.h"
+#include "support/window_test_support.h"
 #include "test_pictures.h"
 
 #include <QFileDialog>

@@ -2,8 +2,8 @@
 // answers of it, and the recent-documents bookmark file kept whole.
 #include "shell/file_type_registration.h"
 #include "shell/recent_documents.h"
-#include "shell/window_test_support.h"
 #include "support/qt_printers.h"
+#include "support/window_test_support.h"
 
 #include <QDirIterator>
 #include <QDomDocument>
