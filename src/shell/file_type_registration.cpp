@@ -18,9 +18,7 @@ const QString kDefaultApplications = QStringLiteral("[Default Applications]");
 const QString kGlobWeight = QStringLiteral("80");
 constexpr int kCacheToolTimeoutMs = 5000;
 
-QString KeyOf(const QString& keyPath) {
-    return keyPath.toLower();
-}
+QString KeyOf(const QString& keyPath) { return keyPath.toLower(); }
 
 QString XdgFolder(const char* variable, const QString& fallbackUnderHome) {
     const QString value = qEnvironmentVariable(variable);
