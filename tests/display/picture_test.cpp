@@ -3,12 +3,11 @@
 
 #include "display/picture_file.h"
 #include "display/surface.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace tess {
 namespace {
@@ -124,16 +123,9 @@ TEST(ConvertPictureToBitmap, AWriteThatFailsPartWayKeepsTheOldBitmapWhole) {
     const QString large = test::WritePatternPicture(folder.path(), "large.bmp", 200, 200);
     const QStringList before = folder.entryList(QDir::Files);
 
-    // Every write past 64 KB into any file fails, as on a full disk; the new bitmap needs 160 KB.
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limit = previous;
-    limit.rlim_cur = 64 * 1024;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_THROW(ConvertPictureToBitmap(large, bitmap), SurfaceError);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, handler);
+    // The new bitmap needs 160 KB.
+    test::WithFileSizeLimit(
+        64 * 1024, [&] { EXPECT_THROW(ConvertPictureToBitmap(large, bitmap), SurfaceError); });
 
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);

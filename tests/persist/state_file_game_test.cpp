@@ -3,17 +3,16 @@
 #include "persist/state_file.h"
 #include "puzzle/invariants.h"
 #include "state_file_bytes.h"
+#include "support/file_size_limit.h"
 #include "support/recording_host.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 #include <tuple>
 #include <unistd.h>
 
@@ -231,17 +230,8 @@ TEST(SavePuzzleState, ASaveThatFailsChangesNoFile) {
     };
     const QString failed = "The puzzle state could not be saved to \"";
 
-    // Every write past 1024 bytes into any file fails (the limit binds root too); the file
-    // to be written is 3072 bytes.
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limit = previous;
-    limit.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    saveAndCheck(target, failed + target + "\": ");
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, handler);
+    // The file to be written is 3072 bytes.
+    test::WithFileSizeLimit(1024, [&] { saveAndCheck(target, failed + target + "\": "); });
     EXPECT_TRUE(s.host.messages.value(0).endsWith(". No file was changed."));
 
     s.game.puzzle = GridWithOneBigGroup(13, 5, 53);
