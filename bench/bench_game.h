@@ -1,7 +1,7 @@
 // A game without a window for the benchmarks: a fixed play-field size, a picture opened.
 #pragma once
 
-#include "shell/game.h"
+#include "game/game.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -1,7 +1,7 @@
 // Shows a real main window with a cut puzzle and saves a picture of it:
 //   tessellara_cut_shot OUTPUT.png
 // Some pieces lie in place, the others loose and outlined around the board.
-#include "shell/main_window.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QLinearGradient>

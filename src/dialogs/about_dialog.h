@@ -2,7 +2,7 @@
 #pragma once
 
 #include "dialogs/system_keys.h"
-#include "shell/process_facts.h"
+#include "game/process_facts.h"
 
 #include <QDialog>
 #include <QFrame>

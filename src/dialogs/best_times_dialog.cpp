@@ -1,7 +1,7 @@
 // The best-times dialog: lists the table, clears it on request and rewrites the file.
 #include "dialogs/best_times_dialog.h"
 
-#include "shell/game.h"
+#include "game/game.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

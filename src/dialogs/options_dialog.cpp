@@ -2,7 +2,7 @@
 #include "dialogs/options_dialog.h"
 
 #include "dialogs/color_picker.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -7,7 +7,7 @@
 #include "puzzle/grid.h"
 #include "puzzle/invariants.h"
 #include "puzzle/scramble.h"
-#include "shell/game.h"
+#include "game/game.h"
 #include "support/recording_host.h"
 
 #include <QTemporaryDir>

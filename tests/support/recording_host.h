@@ -1,7 +1,7 @@
 // A GameHost for tests: records every call in order and answers dialogs from queues.
 #pragma once
 
-#include "shell/game.h"
+#include "game/game.h"
 #include "support/qt_printers.h"
 
 #include <QImage>

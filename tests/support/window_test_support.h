@@ -2,7 +2,7 @@
 // folder, answering the modal windows that a command opens, reading a file.
 #pragma once
 
-#include "shell/main_window.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QFile>

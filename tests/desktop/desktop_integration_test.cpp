@@ -1,7 +1,7 @@
 // The game on the desktop: the state file type written on every start and what xdg-mime
 // answers of it, and the recent-documents bookmark file kept whole.
-#include "shell/file_type_registration.h"
-#include "shell/recent_documents.h"
+#include "desktop/file_type_registration.h"
+#include "desktop/recent_documents.h"
 #include "support/qt_printers.h"
 #include "support/window_test_support.h"
 

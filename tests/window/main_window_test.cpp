@@ -1,6 +1,6 @@
 // The real main window: menus and command states, layout, the dialogs its menus open, and a
 // game saved, loaded and reopened through its file dialog and command line.
-#include "shell/recent_documents.h"
+#include "desktop/recent_documents.h"
 #include "support/qt_printers.h"
 #include "support/window_test_support.h"
 

@@ -1,6 +1,6 @@
 // What start-up builds on, on a recording host: the program folder, reading the settings, the
 // order of start-up, resize, Close, and the folder Open offers.
-#include "shell/process_facts.h"
+#include "game/process_facts.h"
 #include "support/recording_host.h"
 
 #include <QDir>

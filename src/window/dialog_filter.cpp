@@ -1,5 +1,5 @@
 // Converting file dialog filters.
-#include "shell/dialog_filter.h"
+#include "window/dialog_filter.h"
 
 #include <QStringList>
 

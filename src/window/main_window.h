@@ -1,8 +1,8 @@
 // The main window frmMain: menus, toolbar, etched rule and play field around the game.
 #pragma once
 
-#include "shell/game.h"
-#include "shell/play_field.h"
+#include "game/game.h"
+#include "window/play_field.h"
 
 #include <QAction>
 #include <QFrame>

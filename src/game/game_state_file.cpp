@@ -2,7 +2,7 @@
 // file is written; a load checks the file and the picture before it touches the game on
 // the screen, and puts that game back if rebuilding the loaded one fails.
 #include "persist/state_file.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 #include <QDir>
 #include <QFile>

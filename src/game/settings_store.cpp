@@ -1,5 +1,5 @@
 // Reading and writing the 27 settings keys with their encodings and defaults.
-#include "shell/settings_store.h"
+#include "game/settings_store.h"
 
 #include <QStringList>
 #include <limits>

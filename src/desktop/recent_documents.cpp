@@ -1,7 +1,7 @@
 // Adding a document to the freedesktop recent-files bookmark list.
-#include "shell/recent_documents.h"
+#include "desktop/recent_documents.h"
 
-#include "shell/file_type_registration.h"
+#include "desktop/file_type_registration.h"
 
 #include <QDir>
 #include <QDomDocument>

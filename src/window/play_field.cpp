@@ -1,5 +1,5 @@
 // The play field widget.
-#include "shell/play_field.h"
+#include "window/play_field.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -8,9 +8,9 @@
 #include "puzzle/model.h"
 #include "puzzle/random.h"
 #include "puzzle/settings.h"
-#include "shell/game_host.h"
-#include "shell/process_facts.h"
-#include "shell/settings_store.h"
+#include "game/game_host.h"
+#include "game/process_facts.h"
+#include "game/settings_store.h"
 
 #include <QString>
 #include <exception>

@@ -1,15 +1,15 @@
 // The main window: builds the menu tree, toolbar, rule and play field, and turns
 // window events into the game's handlers.
-#include "shell/main_window.h"
+#include "window/main_window.h"
 
 #include "dialogs/about_dialog.h"
 #include "dialogs/app_icon.h"
 #include "dialogs/best_times_dialog.h"
 #include "dialogs/options_dialog.h"
-#include "shell/dialog_filter.h"
-#include "shell/file_type_registration.h"
-#include "shell/recent_documents.h"
-#include "shell/toolbar_icons.h"
+#include "window/dialog_filter.h"
+#include "desktop/file_type_registration.h"
+#include "desktop/recent_documents.h"
+#include "window/toolbar_icons.h"
 
 #include <QApplication>
 #include <QCloseEvent>

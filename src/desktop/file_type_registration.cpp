@@ -1,6 +1,6 @@
 // Writing the state file type's entries as freedesktop files: shared-mime-info package,
 // desktop entry, mimeapps.list default, and the desktop's caches.
-#include "shell/file_type_registration.h"
+#include "desktop/file_type_registration.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // Pixel art of the toolbar buttons, row by row: one character per pixel.
-#include "shell/toolbar_icons.h"
+#include "window/toolbar_icons.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,8 +1,8 @@
 // Tessellara: a jigsaw puzzle game.
 #include "puzzle/random.h"
-#include "shell/main_window.h"
-#include "shell/process_facts.h"
-#include "shell/settings_store.h"
+#include "window/main_window.h"
+#include "game/process_facts.h"
+#include "game/settings_store.h"
 
 #include <QApplication>
 

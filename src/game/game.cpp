@@ -1,6 +1,6 @@
 // The shell's part of the game: start-up, resize, Open, Close, Exit, the Preview
 // toggle, the command states and the clock tick.
-#include "shell/game.h"
+#include "game/game.h"
 
 #include <QDir>
 #include <QFile>

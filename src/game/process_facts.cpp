@@ -1,5 +1,5 @@
 // Working out the program's folders and command line.
-#include "shell/process_facts.h"
+#include "game/process_facts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #include "groups/joining.h"
 #include "groups/placing.h"
 #include "puzzle/scramble.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 namespace tess {
 

@@ -1,5 +1,5 @@
 // Best times: reading and writing the table, and entering a finished game.
-#include "shell/game.h"
+#include "game/game.h"
 
 #include <QFile>
 

@@ -6,7 +6,7 @@
 #include "puzzle/cutting.h"
 #include "puzzle/grid.h"
 #include "puzzle/preview.h"
-#include "shell/game.h"
+#include "game/game.h"
 
 #include <stdexcept>
 
