@@ -1,109 +1,14 @@
-// Writing and reading the puzzle state file, with the checks that keep a damaged file
-// from ever reaching the model.
+// Reading the puzzle state file, checking every record before it can reach the model.
 #include "persist/state_file.h"
+#include "persist/state_file_records.h"
 
-#include <QtEndian>
 #include <algorithm>
-#include <iterator>
 
 namespace tess {
 
+using namespace state_records;
+
 namespace {
-
-constexpr int kGroupRecordFixedSize = 24;
-constexpr int kGroupMaxElements = kStateMaxGroupMembers + 1;
-
-int RecordCount(int pieces, int placed, int groupOrderCount) {
-    return 8 + 2 * pieces + placed + groupOrderCount;
-}
-
-// Records of 128 bytes, zero-filled; each value starts a record of its own.
-class RecordWriter {
-public:
-    explicit RecordWriter(int records) : bytes_(qsizetype{records} * kStateRecordSize, '\0') {}
-
-    void NextRecord() {
-        position_ = qsizetype{record_} * kStateRecordSize;
-        ++record_;
-    }
-    void PutInteger(Integer value) {
-        qToLittleEndian<qint16>(value, bytes_.data() + position_);
-        position_ += 2;
-    }
-    void PutLong(Long value) {
-        qToLittleEndian<qint32>(value, bytes_.data() + position_);
-        position_ += 4;
-    }
-    void PutBytes(const QByteArray& value) {
-        std::copy(value.begin(), value.end(), bytes_.begin() + position_);
-        position_ += value.size();
-    }
-    QByteArray Take() { return std::move(bytes_); }
-
-private:
-    QByteArray bytes_;
-    qsizetype position_ = 0;
-    int record_ = 0;
-};
-
-// What is wrong with a file; the reader stops at the first problem.
-struct Failure {
-    QString text;
-};
-
-[[noreturn]] void Fail(const QString& text) { throw Failure{text}; }
-
-class RecordReader {
-public:
-    explicit RecordReader(const QByteArray& bytes) : bytes_(bytes) {}
-
-    // The first `size` bytes of record `record` (from 1), all of which must be in the file.
-    const uchar* Value(int record, int size, const QString& what) const {
-        const qint64 start = qint64{record - 1} * kStateRecordSize;
-        if (start + size > bytes_.size()) {
-            Fail(QStringLiteral("the file ends %1 %2 (record %3)")
-                     .arg(start >= bytes_.size() ? QStringLiteral("before")
-                                                 : QStringLiteral("inside"),
-                          what)
-                     .arg(record));
-        }
-        return reinterpret_cast<const uchar*>(bytes_.constData()) + start;
-    }
-
-private:
-    const QByteArray& bytes_;
-};
-
-Integer GetInteger(const uchar* value, int offset) {
-    return qFromLittleEndian<qint16>(value + offset);
-}
-
-Long GetLong(const uchar* value, int offset) { return qFromLittleEndian<qint32>(value + offset); }
-
-Flag GetFlag(const uchar* value, int offset, const QString& owner, const char* field) {
-    const Integer flag = GetInteger(value, offset);
-    if (flag != kTrue && flag != kFalse) {
-        Fail(QStringLiteral("%1 has %2 set to %3, where only -1 and 0 are allowed")
-                 .arg(owner, QLatin1String(field))
-                 .arg(flag));
-    }
-    return flag;
-}
-
-QString PieceName(int i) { return QStringLiteral("piece %1").arg(i); }
-QString GroupName(int g) { return QStringLiteral("group slot %1").arg(g); }
-
-// The side shapes every cut gives the piece at this place: a fixed checkerboard.
-struct Sides {
-    Flag Top, Bottom, Left, Right;
-};
-
-Sides ShapeOf(int col, int row, int columns, int rows) {
-    if ((row + col) % 2 == 0) {
-        return {ToFlag(row == 0), ToFlag(row == rows - 1), kTrue, kTrue};
-    }
-    return {kTrue, kTrue, ToFlag(col == 0), ToFlag(col == columns - 1)};
-}
 
 Integer ReadCount(const RecordReader& reader, int record, const QString& what, int low, int high,
                   const QString& highName) {
@@ -256,70 +161,6 @@ GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const Saved
     return group;
 }
 
-// Every piece in exactly one live group or placed, each naming where it is, and each
-// live group drawn exactly once.
-void CheckCrossReferences(const SavedGame& game) {
-    const int n = game.NumberOfPieces;
-    std::vector<int> listed(n + 1, 0);
-    for (int g = 1; g <= n; ++g) {
-        const GroupRecord& group = game.Groups[g];
-        for (int k = 1; k <= group.MemberCount; ++k) {
-            ++listed[group.Members[k]];
-        }
-    }
-    for (int i = 1; i <= game.PlacedCount; ++i) {
-        ++listed[game.PlacedPieces[i]];
-    }
-    for (int i = 1; i <= n; ++i) {
-        if (listed[i] == 0) {
-            Fail(QStringLiteral("piece %1 is neither in a group nor placed").arg(i));
-        }
-        if (listed[i] > 1) {
-            Fail(QStringLiteral("piece %1 is listed %2 times among the groups and placed pieces")
-                     .arg(i)
-                     .arg(listed[i]));
-        }
-    }
-    for (int g = 1; g <= n; ++g) {
-        const GroupRecord& group = game.Groups[g];
-        for (int k = 1; k <= group.MemberCount; ++k) {
-            const Integer m = group.Members[k];
-            if (game.Pieces[m].Group != g) {
-                Fail(QStringLiteral("piece %1 is listed in group slot %2 but names slot %3")
-                         .arg(m)
-                         .arg(g)
-                         .arg(game.Pieces[m].Group));
-            }
-        }
-    }
-    for (int i = 1; i <= game.PlacedCount; ++i) {
-        const Integer p = game.PlacedPieces[i];
-        if (game.Pieces[p].Group != 0) {
-            Fail(QStringLiteral("placed piece %1 names group slot %2 instead of 0")
-                     .arg(p)
-                     .arg(game.Pieces[p].Group));
-        }
-    }
-    std::vector<int> drawn(n + 1, 0);
-    for (int i = 1; i <= game.GroupOrderCount; ++i) {
-        const Integer g = game.GroupOrder[i];
-        if (game.Groups[g].MemberCount == 0) {
-            Fail(QStringLiteral("drawing order entry %1 names group slot %2, which holds no pieces")
-                     .arg(i)
-                     .arg(g));
-        }
-        if (++drawn[g] > 1) {
-            Fail(QStringLiteral("the drawing order lists group slot %1 more than once").arg(g));
-        }
-    }
-    for (int g = 1; g <= n; ++g) {
-        if (game.Groups[g].MemberCount > 0 && drawn[g] == 0) {
-            Fail(QStringLiteral("group slot %1 holds pieces but is missing from the drawing order")
-                     .arg(g));
-        }
-    }
-}
-
 SavedGame ReadAll(const QByteArray& bytes) {
     const RecordReader reader(bytes);
     SavedGame game;
@@ -379,112 +220,7 @@ SavedGame ReadAll(const QByteArray& bytes) {
     return game;
 }
 
-// Enough structure to write from without reading outside the arrays.
-QString ModelShapeProblem(const Puzzle& puzzle) {
-    const int n = puzzle.NumberOfPieces;
-    if (n < 1 || n > kStateMaxPieces) {
-        return QStringLiteral("it has %1 pieces, and a puzzle state file holds 1 to %2")
-            .arg(n)
-            .arg(kStateMaxPieces);
-    }
-    if (std::ssize(puzzle.Pieces) != n + 1 || std::ssize(puzzle.Groups) != n + 1 ||
-        puzzle.PlacedCount < 0 || std::ssize(puzzle.PlacedPieces) <= puzzle.PlacedCount ||
-        puzzle.GroupOrderCount < 0 || std::ssize(puzzle.GroupOrder) <= puzzle.GroupOrderCount) {
-        return QStringLiteral("its pieces and groups do not agree with its piece count");
-    }
-    for (int g = 1; g <= n; ++g) {
-        const GroupRecord& group = puzzle.Groups[g];
-        if (group.MemberCount < 0 || std::ssize(group.Members) != group.MemberCount + 1) {
-            return QStringLiteral("the member list of group slot %1 is damaged").arg(g);
-        }
-        if (group.MemberCount > kStateMaxGroupMembers) {
-            return QStringLiteral(
-                       "one of its groups holds %1 joined pieces, and a puzzle state file can "
-                       "store groups of at most %2 pieces")
-                .arg(group.MemberCount)
-                .arg(kStateMaxGroupMembers);
-        }
-    }
-    for (const QChar c : puzzle.PictureFileName) {
-        if (c.unicode() > 0xFF) {
-            return QStringLiteral("the path of its picture contains the character \"%1\", and a "
-                                  "puzzle state file can only store Latin-1 characters")
-                .arg(c);
-        }
-    }
-    return QString();
-}
-
 } // namespace
-
-StateFileWriteResult WriteStateFile(const Puzzle& puzzle) {
-    if (QString problem = ModelShapeProblem(puzzle); !problem.isEmpty()) {
-        return {QByteArray(), problem};
-    }
-    const int n = puzzle.NumberOfPieces;
-    RecordWriter out(RecordCount(n, puzzle.PlacedCount, puzzle.GroupOrderCount));
-    out.NextRecord();
-    out.PutBytes(puzzle.PictureFileName.left(kPictureFileNameLength)
-                     .leftJustified(kPictureFileNameLength, QLatin1Char(' '))
-                     .toLatin1());
-    for (const Integer value :
-         {puzzle.NumberOfPieces, puzzle.PuzzleColumns, puzzle.PuzzleRows, puzzle.PlacedCount}) {
-        out.NextRecord();
-        out.PutInteger(value);
-    }
-    for (int i = 1; i <= n; ++i) {
-        const PieceRecord& p = puzzle.Pieces[i];
-        out.NextRecord();
-        for (const Integer value :
-             {p.Col, p.Row, p.Group, p.JoinedTop, p.JoinedBottom, p.JoinedLeft, p.JoinedRight,
-              p.TopOut, p.BottomOut, p.LeftOut, p.RightOut}) {
-            out.PutInteger(value);
-        }
-        for (const Long value :
-             {p.X, p.Y, p.CellRect.Left, p.CellRect.Top, p.CellRect.Right, p.CellRect.Bottom}) {
-            out.PutLong(value);
-        }
-        out.PutInteger(p.HomeX);
-        out.PutInteger(p.HomeY);
-
-        const GroupRecord& group = puzzle.Groups[i];
-        out.NextRecord();
-        out.PutInteger(group.InPlace);
-        out.PutInteger(1);
-        out.PutLong(group.MemberCount + 1);
-        out.PutLong(0);
-        out.PutInteger(0);
-        for (int k = 1; k <= group.MemberCount; ++k) {
-            out.PutInteger(group.Members[k]);
-        }
-        for (const Integer value :
-             {group.MemberCount, group.MinCol, group.MaxCol, group.MinRow, group.MaxRow}) {
-            out.PutInteger(value);
-        }
-    }
-    for (int i = 1; i <= puzzle.PlacedCount; ++i) {
-        out.NextRecord();
-        out.PutInteger(puzzle.PlacedPieces[i]);
-    }
-    out.NextRecord();
-    out.PutInteger(puzzle.GroupSlotCount);
-    out.NextRecord();
-    out.PutInteger(puzzle.GroupOrderCount);
-    for (int i = 1; i <= puzzle.GroupOrderCount; ++i) {
-        out.NextRecord();
-        out.PutInteger(puzzle.GroupOrder[i]);
-    }
-    out.NextRecord();
-    out.PutLong(puzzle.ElapsedSeconds);
-
-    StateFileWriteResult result{out.Take(), QString()};
-    // A file that would not load again is worse than no file: refuse it here.
-    if (const StateFileReadResult check = ReadStateFile(result.bytes); !check.game) {
-        return {QByteArray(),
-                QStringLiteral("its pieces and groups are not consistent (%1)").arg(check.error)};
-    }
-    return result;
-}
 
 StateFileReadResult ReadStateFile(const QByteArray& bytes) {
     try {

@@ -1,0 +1,71 @@
+// The checks across records of a state file: every piece in exactly one place, every
+// live group drawn once.
+#include "persist/state_file_records.h"
+
+#include <vector>
+
+namespace tess::state_records {
+
+void CheckCrossReferences(const SavedGame& game) {
+    const int n = game.NumberOfPieces;
+    std::vector<int> listed(n + 1, 0);
+    for (int g = 1; g <= n; ++g) {
+        const GroupRecord& group = game.Groups[g];
+        for (int k = 1; k <= group.MemberCount; ++k) {
+            ++listed[group.Members[k]];
+        }
+    }
+    for (int i = 1; i <= game.PlacedCount; ++i) {
+        ++listed[game.PlacedPieces[i]];
+    }
+    for (int i = 1; i <= n; ++i) {
+        if (listed[i] == 0) {
+            Fail(QStringLiteral("piece %1 is neither in a group nor placed").arg(i));
+        }
+        if (listed[i] > 1) {
+            Fail(QStringLiteral("piece %1 is listed %2 times among the groups and placed pieces")
+                     .arg(i)
+                     .arg(listed[i]));
+        }
+    }
+    for (int g = 1; g <= n; ++g) {
+        const GroupRecord& group = game.Groups[g];
+        for (int k = 1; k <= group.MemberCount; ++k) {
+            const Integer m = group.Members[k];
+            if (game.Pieces[m].Group != g) {
+                Fail(QStringLiteral("piece %1 is listed in group slot %2 but names slot %3")
+                         .arg(m)
+                         .arg(g)
+                         .arg(game.Pieces[m].Group));
+            }
+        }
+    }
+    for (int i = 1; i <= game.PlacedCount; ++i) {
+        const Integer p = game.PlacedPieces[i];
+        if (game.Pieces[p].Group != 0) {
+            Fail(QStringLiteral("placed piece %1 names group slot %2 instead of 0")
+                     .arg(p)
+                     .arg(game.Pieces[p].Group));
+        }
+    }
+    std::vector<int> drawn(n + 1, 0);
+    for (int i = 1; i <= game.GroupOrderCount; ++i) {
+        const Integer g = game.GroupOrder[i];
+        if (game.Groups[g].MemberCount == 0) {
+            Fail(QStringLiteral("drawing order entry %1 names group slot %2, which holds no pieces")
+                     .arg(i)
+                     .arg(g));
+        }
+        if (++drawn[g] > 1) {
+            Fail(QStringLiteral("the drawing order lists group slot %1 more than once").arg(g));
+        }
+    }
+    for (int g = 1; g <= n; ++g) {
+        if (game.Groups[g].MemberCount > 0 && drawn[g] == 0) {
+            Fail(QStringLiteral("group slot %1 holds pieces but is missing from the drawing order")
+                     .arg(g));
+        }
+    }
+}
+
+} // namespace tess::state_records

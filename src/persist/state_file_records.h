@@ -1,0 +1,83 @@
+// The record layout shared by the state file's writer, reader and checks: record
+// counts, little-endian values, and the failure the reader stops at.
+#pragma once
+
+#include "persist/state_file.h"
+
+#include <QtEndian>
+
+namespace tess::state_records {
+
+inline constexpr int kGroupRecordFixedSize = 24;
+inline constexpr int kGroupMaxElements = kStateMaxGroupMembers + 1;
+
+inline int RecordCount(int pieces, int placed, int groupOrderCount) {
+    return 8 + 2 * pieces + placed + groupOrderCount;
+}
+
+// What is wrong with a file; the reader stops at the first problem.
+struct Failure {
+    QString text;
+};
+
+[[noreturn]] inline void Fail(const QString& text) { throw Failure{text}; }
+
+class RecordReader {
+public:
+    explicit RecordReader(const QByteArray& bytes) : bytes_(bytes) {}
+
+    // The first `size` bytes of record `record` (from 1), all of which must be in the file.
+    const uchar* Value(int record, int size, const QString& what) const {
+        const qint64 start = qint64{record - 1} * kStateRecordSize;
+        if (start + size > bytes_.size()) {
+            Fail(QStringLiteral("the file ends %1 %2 (record %3)")
+                     .arg(start >= bytes_.size() ? QStringLiteral("before")
+                                                 : QStringLiteral("inside"),
+                          what)
+                     .arg(record));
+        }
+        return reinterpret_cast<const uchar*>(bytes_.constData()) + start;
+    }
+
+private:
+    const QByteArray& bytes_;
+};
+
+inline Integer GetInteger(const uchar* value, int offset) {
+    return qFromLittleEndian<qint16>(value + offset);
+}
+
+inline Long GetLong(const uchar* value, int offset) {
+    return qFromLittleEndian<qint32>(value + offset);
+}
+
+inline Flag GetFlag(const uchar* value, int offset, const QString& owner, const char* field) {
+    const Integer flag = GetInteger(value, offset);
+    if (flag != kTrue && flag != kFalse) {
+        Fail(QStringLiteral("%1 has %2 set to %3, where only -1 and 0 are allowed")
+                 .arg(owner, QLatin1String(field))
+                 .arg(flag));
+    }
+    return flag;
+}
+
+inline QString PieceName(int i) { return QStringLiteral("piece %1").arg(i); }
+inline QString GroupName(int g) { return QStringLiteral("group slot %1").arg(g); }
+
+// The side shapes every cut gives the piece at this place: a fixed checkerboard.
+struct Sides {
+    Flag Top, Bottom, Left, Right;
+};
+
+inline Sides ShapeOf(int col, int row, int columns, int rows) {
+    if ((row + col) % 2 == 0) {
+        return {ToFlag(row == 0), ToFlag(row == rows - 1), kTrue, kTrue};
+    }
+    return {kTrue, kTrue, ToFlag(col == 0), ToFlag(col == columns - 1)};
+}
+
+// Every piece in exactly one live group or placed, each naming where it is, and each
+// live group drawn exactly once.
+void CheckCrossReferences(const SavedGame& game);
+
+} // namespace tess::state_records
