@@ -48,8 +48,7 @@ TEST(PlayThrough, APictureIsOpenedShownJoinedAndPlacedWithTheMouse) {
         [&picture](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
-            dialog->selectFile(picture);
-            static_cast<QDialog*>(dialog)->accept();
+            test::ChooseFile(dialog, picture);
         },
         [&window] { window.mnuFileOpen->trigger(); });
     ASSERT_EQ(p.PuzzleLoaded, kTrue);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -53,6 +54,16 @@ inline void AnswerModals(const std::function<void(QWidget*)>& act,
     poll.start(5);
     trigger();
     QApplication::processEvents();
+}
+
+// Chooses a file in an open file dialog. The dialog leaves its name box alone while the box
+// has the focus, and the focus arrives some time after the dialog shows, so drop it first.
+inline void ChooseFile(QFileDialog* dialog, const QString& path) {
+    if (QWidget* focused = dialog->focusWidget()) {
+        focused->clearFocus();
+    }
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
 }
 
 } // namespace tess::test

@@ -104,8 +104,7 @@ QStringList AnswerWith(std::deque<QString> files, const std::function<void()>& t
                 if (files.front().isNull()) {
                     dialog->reject();
                 } else {
-                    dialog->selectFile(files.front());
-                    static_cast<QDialog*>(dialog)->accept();
+                    test::ChooseFile(dialog, files.front());
                 }
                 files.pop_front();
             } else {
