@@ -1,11 +1,11 @@
 // Writing the state file type's entries as freedesktop files: shared-mime-info package,
 // desktop entry, mimeapps.list default, and the desktop's caches.
 #include "desktop/file_type_registration.h"
+#include "persist/safe_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QXmlStreamWriter>
 
@@ -34,11 +34,7 @@ bool WriteFileIgnoringFailure(const QString& path, const QByteArray& content) {
     QFile previous(path);
     const bool changed = !previous.open(QIODevice::ReadOnly) || previous.readAll() != content;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(content);
-        file.commit();
-    }
+    WriteFileSafely(path, content);
     return changed;
 }
 

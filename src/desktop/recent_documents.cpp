@@ -2,12 +2,12 @@
 #include "desktop/recent_documents.h"
 
 #include "desktop/file_type_registration.h"
+#include "persist/safe_file.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace tess {
@@ -136,11 +136,7 @@ void AddRecentDocumentTo(const QString& xbelPath, const RecentDocument& document
         return;
     }
     QDir().mkpath(QFileInfo(xbelPath).absolutePath());
-    QSaveFile save(xbelPath);
-    if (save.open(QIODevice::WriteOnly)) {
-        save.write(*updated);
-        save.commit();
-    }
+    WriteFileSafely(xbelPath, *updated);
 }
 
 } // namespace tess

@@ -2,10 +2,10 @@
 #include "display/picture_file.h"
 
 #include "display/surface.h"
+#include "persist/safe_file.h"
 
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace tess {
 
@@ -46,9 +46,11 @@ void ConvertPictureToBitmap(const QString& picturePath, const QString& bitmapPat
         bitmap = picture.convertToFormat(QImage::Format_RGB32);
     }
     // Written beside and then put in place, so a full disk leaves the old bitmap whole.
-    QSaveFile file(bitmapPath);
-    if (!file.open(QIODevice::WriteOnly) || !bitmap.save(&file, "BMP") || !file.commit()) {
-        throw SurfaceError(QStringLiteral("cannot write %1").arg(bitmapPath).toStdString());
+    const QString error = WriteFileSafely(
+        bitmapPath, [&bitmap](QIODevice& device) { return bitmap.save(&device, "BMP"); });
+    if (!error.isEmpty()) {
+        throw SurfaceError(
+            QStringLiteral("cannot write %1: %2").arg(bitmapPath, error).toStdString());
     }
 }
 

@@ -4,13 +4,13 @@
 #pragma once
 
 #include "display/surface.h"
+#include "game/game_host.h"
+#include "game/process_facts.h"
+#include "game/settings_store.h"
 #include "persist/best_times.h"
 #include "puzzle/model.h"
 #include "puzzle/random.h"
 #include "puzzle/settings.h"
-#include "game/game_host.h"
-#include "game/process_facts.h"
-#include "game/settings_store.h"
 
 #include <QString>
 #include <exception>

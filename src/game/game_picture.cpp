@@ -3,10 +3,10 @@
 #include "display/painting.h"
 #include "display/parallel.h"
 #include "display/picture_file.h"
+#include "game/game.h"
 #include "puzzle/cutting.h"
 #include "puzzle/grid.h"
 #include "puzzle/preview.h"
-#include "game/game.h"
 
 #include <stdexcept>
 

@@ -2,11 +2,11 @@
 // algorithms live with the model; this is their orchestration with the window.
 #include "display/dropping.h"
 #include "display/picking.h"
+#include "game/game.h"
 #include "groups/alignment.h"
 #include "groups/joining.h"
 #include "groups/placing.h"
 #include "puzzle/scramble.h"
-#include "game/game.h"
 
 namespace tess {
 

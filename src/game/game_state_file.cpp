@@ -1,13 +1,13 @@
 // Saving and loading unfinished games. A save replaces its target only when the whole
 // file is written; a load checks the file and the picture before it touches the game on
 // the screen, and puts that game back if rebuilding the loaded one fails.
-#include "persist/state_file.h"
 #include "game/game.h"
+#include "persist/safe_file.h"
+#include "persist/state_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <QSaveFile>
 #include <exception>
 #include <stdexcept>
 
@@ -74,17 +74,8 @@ void Game::mnuFileSavePuzzleState_Click() {
     if (!chosen || chosen->isEmpty()) {
         return;
     }
-    // The data goes to a temporary file beside the target, which replaces the target only
-    // once every byte is written; on any failure the old file stays as it was. The explicit
-    // flush matters: commit() does not notice a buffered write that fails when it is flushed
-    // (a full disk, a file size limit) and would put a cut-off file in the target's place.
-    QSaveFile file(*chosen);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(written.bytes) == written.bytes.size() && file.flush() &&
-                       file.commit();
-    if (!saved) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    // On any failure the old file stays as it was.
+    if (const QString reason = WriteFileSafely(*chosen, written.bytes); !reason.isEmpty()) {
         host_.ShowMessage(
             QStringLiteral(
                 "The puzzle state could not be saved to \"%1\": %2. No file was changed.")
@@ -163,11 +154,7 @@ bool Game::LoadPuzzleState() {
         puzzle = previousPuzzle;
         surfaces = previousSurfaces;
         if (previousBitmap) {
-            QSaveFile bitmap(WholeImageTempPath());
-            if (bitmap.open(QIODevice::WriteOnly)) {
-                bitmap.write(*previousBitmap);
-                bitmap.commit();
-            }
+            WriteFileSafely(WholeImageTempPath(), *previousBitmap);
         } else {
             QFile::remove(WholeImageTempPath());
         }

@@ -1,8 +1,8 @@
 // The best-times file "besttimes.txt": six CR LF lines per entry, read leniently.
 #include "persist/best_times.h"
+#include "persist/safe_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringList>
 #include <limits>
@@ -147,20 +147,7 @@ QString ReadBestTimesFile(const QString& path, BestTimesReading& reading) {
 }
 
 QString WriteBestTimesFile(const QString& path, const BestTimes& table) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    const QByteArray bytes = BestTimesToBytes(table);
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return QString();
+    return WriteFileSafely(path, BestTimesToBytes(table));
 }
 
 } // namespace tess

@@ -1,8 +1,8 @@
 // Tessellara: a jigsaw puzzle game.
-#include "puzzle/random.h"
-#include "window/main_window.h"
 #include "game/process_facts.h"
 #include "game/settings_store.h"
+#include "puzzle/random.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 

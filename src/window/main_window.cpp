@@ -2,13 +2,13 @@
 // window events into the game's handlers.
 #include "window/main_window.h"
 
+#include "desktop/file_type_registration.h"
+#include "desktop/recent_documents.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/app_icon.h"
 #include "dialogs/best_times_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "window/dialog_filter.h"
-#include "desktop/file_type_registration.h"
-#include "desktop/recent_documents.h"
 #include "window/toolbar_icons.h"
 
 #include <QApplication>

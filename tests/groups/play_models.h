@@ -2,12 +2,12 @@
 #pragma once
 
 #include "display/surface.h"
+#include "game/game.h"
 #include "groups/joining.h"
 #include "puzzle/cutting.h"
 #include "puzzle/grid.h"
 #include "puzzle/invariants.h"
 #include "puzzle/scramble.h"
-#include "game/game.h"
 #include "support/recording_host.h"
 
 #include <QTemporaryDir>
