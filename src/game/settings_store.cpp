@@ -1,6 +1,8 @@
 // Reading and writing the 27 settings keys with their encodings and defaults.
 #include "game/settings_store.h"
 
+#include "persist/state_file.h"
+
 #include <QStringList>
 #include <limits>
 
@@ -112,9 +114,13 @@ void SettingsStore::ReadAll(Settings& s, Integer& numberOfPieces) const {
     s.PreviewCaptionTextColor = color("Preview Caption Text Color", 16777215);
     s.OutlinePieces = ReadBoolean(QStringLiteral("Outline Pieces"), true);
     s.ViewPreview = ReadBoolean(QStringLiteral("View Preview"), true);
-    s.PreviewSize = byte("Preview Size", 3);
-    numberOfPieces =
-        static_cast<Integer>(ReadNumber(QStringLiteral("Number of Pieces"), 64, kIntMin, kIntMax));
+    // Only the three sizes the options offer; any other size would make previews that do
+    // not fit, or none at all.
+    s.PreviewSize = static_cast<Byte>(ReadNumber(QStringLiteral("Preview Size"), 3, 2, 4));
+    // The counts a saved game may hold; a larger one would only make pieces too small to see
+    // and loops too long to wait for.
+    numberOfPieces = static_cast<Integer>(
+        ReadNumber(QStringLiteral("Number of Pieces"), 64, 1, kStateMaxPieces));
 }
 
 void SettingsStore::SaveColorGroup(const QString& prefix, Byte red, Byte green, Byte blue,

@@ -2,13 +2,16 @@
 #include "puzzle/scramble.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tess {
 
 void ClearSettings(Puzzle& puzzle) {
-    // Sized by the piece records, which equal NumberOfPieces in every consistent model,
-    // so a count changed without a new cut can never index past the arrays.
-    const Integer n = static_cast<Integer>(puzzle.Pieces.size() - 1);
+    const Integer n = puzzle.NumberOfPieces;
+    if (n < 0 || std::size_t(n) >= puzzle.Pieces.size()) {
+        // Never in a model that holds together; refused rather than written past the pieces.
+        throw std::out_of_range("the number of pieces does not match the pieces of the puzzle");
+    }
     puzzle.GroupOrderCount = n;
     puzzle.ElapsedSeconds = 0;
     puzzle.GroupOrder.assign(static_cast<std::size_t>(n) + 1, 0);
@@ -18,17 +21,18 @@ void ClearSettings(Puzzle& puzzle) {
     puzzle.SelectedPiece = 0;
     puzzle.PuzzleSolved = kFalse;
     puzzle.Groups.resize(static_cast<std::size_t>(n) + 1);
-    for (Integer i = 1; i <= n; ++i) {
+    // The counter is wider than the count: a 16-bit one would never pass 32767.
+    for (int i = 1; i <= n; ++i) {
         PieceRecord& piece = puzzle.Pieces[i];
         piece.JoinedBottom = kFalse;
         piece.JoinedTop = kFalse;
         piece.JoinedLeft = kFalse;
         piece.JoinedRight = kFalse;
-        piece.Group = i;
+        piece.Group = static_cast<Integer>(i);
         GroupRecord& group = puzzle.Groups[i];
-        group.Members = {0, i};
+        group.Members = {0, piece.Group};
         group.MemberCount = 1;
-        puzzle.GroupOrder[i] = i;
+        puzzle.GroupOrder[i] = piece.Group;
         // The edges of a group of one piece are that piece's own cell.
         group.MinCol = group.MaxCol = piece.Col;
         group.MinRow = group.MaxRow = piece.Row;

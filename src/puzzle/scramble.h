@@ -15,8 +15,9 @@ struct ScrambleRange {
     friend bool operator==(const ScrambleRange&, const ScrambleRange&) = default;
 };
 
-// Undoes every join and placing: one group per piece in piece order, nothing placed,
-// nothing selected, not solved, clock at 0. InPlace flags are left to the scramble.
+// Undoes every join and placing for pieces 1 to NumberOfPieces: one group per piece in piece
+// order, nothing placed, nothing selected, not solved, clock at 0. InPlace flags are left to
+// the scramble. Throws std::out_of_range when the model holds fewer pieces than the count.
 void ClearSettings(Puzzle& puzzle);
 
 // The range that keeps a whole piece surface, knob margins included, inside a play

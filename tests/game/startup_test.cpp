@@ -78,8 +78,10 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
     // A stored entry, then what is read from it.
     for (const QString c :
          {"Time Puzzle=false|time=0", "System Memory=-1|memory=1", "View Preview=maybe|view=1",
-          "Background Red=256|red=212", "Preview Size=x|size=3", "Number of Pieces=70000|pieces=64",
-          "InitDir=/home/a, b/|dir=/home/a, b/ "}) {
+          "Background Red=256|red=212", "Preview Size=x|size=3", "Preview Size=200|size=3",
+          "Preview Size=1|size=3", "Preview Size=2|size=2", "Number of Pieces=70000|pieces=64",
+          "Number of Pieces=32767|pieces=64", "Number of Pieces=0|pieces=64",
+          "Number of Pieces=1024|pieces=1024", "InitDir=/home/a, b/|dir=/home/a, b/ "}) {
         EXPECT_TRUE(ReadBack({c.section('|', 0, 0)}).contains(c.section('|', 1)))
             << c.toStdString();
     }

@@ -54,6 +54,24 @@ TEST(Scramble, BreaksEveryGroupUndoesEveryPlacingAndScattersInPieceOrder) {
     EXPECT_GT(f.host.presentCount, 0);
 }
 
+TEST(Scramble, ClearSettingsResetsNumberOfPiecesPiecesWhateverTheArraysHold) {
+    // The largest Integer count ends too; records beyond the count are left alone.
+    for (const int n : {4, 32767}) {
+        Puzzle p;
+        p.NumberOfPieces = Integer(n);
+        p.Pieces.resize(std::size_t(n) + 3);
+        ClearSettings(p);
+        EXPECT_EQ((std::vector<int>{p.GroupOrderCount, p.GroupSlotCount, int(p.Groups.size()),
+                                    p.GroupOrder[n], p.Pieces[n].Group, p.Pieces[n + 1].Group}),
+                  (std::vector<int>{n, n, n + 1, n, n, 0}));
+        EXPECT_EQ(p.Groups[n].Members, Ints({0, n}));
+    }
+    Puzzle fewer;
+    fewer.NumberOfPieces = 5;
+    fewer.Pieces.resize(3);
+    EXPECT_THROW(ClearSettings(fewer), std::out_of_range);
+}
+
 TEST(Scramble, WithoutAPuzzleNothingChangesAndNothingIsPainted) {
     PlayFixture f(MakePuzzle(8, 8, 84, 63));
     f.puzzle().PuzzleLoaded = kFalse;
