@@ -70,7 +70,9 @@ void Game::SetGroupInPlace(Integer intGroup) {
     if (PlaceGroup(puzzle, intGroup)) {
         puzzle.PuzzleSolved = kTrue;
         SetTimer(false);
-        if (settings.TimePuzzle) {
+        // A game that the clock never timed (finished before its first tick, or scrambled
+        // after a finished game, whose clock stays off) has no time to rank.
+        if (settings.TimePuzzle && puzzle.ElapsedSeconds > 0) {
             NewBestTime();
         }
         puzzle.ElapsedSeconds = 0;

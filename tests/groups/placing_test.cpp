@@ -8,7 +8,10 @@ namespace tess::test {
 namespace {
 
 TEST(Placing, SolveOnAFreshTwoByTwoPlacesOneToFourInOrderAndCompletes) {
-    for (const bool timed : {false, true}) {
+    // Timed, and the clock's seconds; only a timed game that the clock timed asks for a name.
+    for (const auto& [timed, seconds] :
+         {std::pair{false, 42}, std::pair{true, 42}, std::pair{true, 0}}) {
+        const bool asks = timed && seconds > 0;
         Puzzle p = MakePuzzle(2, 2, 60, 45);
         for (PieceRecord& piece : p.Pieces) {
             piece.Y = 300;
@@ -16,7 +19,7 @@ TEST(Placing, SolveOnAFreshTwoByTwoPlacesOneToFourInOrderAndCompletes) {
         PlayFixture f(std::move(p));
         f.game->settings.TimePuzzle = timed;
         f.host.inputAnswers = {QStringLiteral("Ann")};
-        f.puzzle().ElapsedSeconds = 42;
+        f.puzzle().ElapsedSeconds = seconds;
         f.game->mnuFileSolve_Click();
         const Puzzle& q = f.puzzle();
         EXPECT_EQ(q.PlacedPieces, Ints({0, 1, 2, 3, 4}));
@@ -25,11 +28,11 @@ TEST(Placing, SolveOnAFreshTwoByTwoPlacesOneToFourInOrderAndCompletes) {
                                     q.Groups[3].InPlace, q.Groups[4].InPlace}),
                   (std::vector<int>{0, kTrue, 0, 0, kTrue, kTrue, kTrue, kTrue}));
         EXPECT_CONSISTENT(q); // placed pieces at home and out of every group
-        // The clock stops before the name is asked for, and only a timed game asks.
+        // The clock stops before the name is asked for.
         const qsizetype stop = f.host.calls.indexOf(QStringLiteral("SetTimerEnabled 0"));
         EXPECT_GE(stop, 0);
-        EXPECT_EQ(f.host.calls.indexOf(QStringLiteral("InputBox"), stop) > stop, timed);
-        EXPECT_EQ(f.host.calls.contains(QStringLiteral("InputBox")), timed);
+        EXPECT_EQ(f.host.calls.indexOf(QStringLiteral("InputBox"), stop) > stop, asks);
+        EXPECT_EQ(f.host.calls.contains(QStringLiteral("InputBox")), asks) << seconds;
 
         // Solved: Hint does nothing and Solve changes nothing.
         f.game->mnuFileHint_Click();
