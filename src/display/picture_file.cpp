@@ -1,9 +1,9 @@
 // Picture decoding and the bitmap file.
 #include "display/picture_file.h"
 
-#include "display/surface.h"
 #include "persist/safe_file.h"
 
+#include <QDir>
 #include <QImageReader>
 #include <QPainter>
 
@@ -16,42 +16,67 @@ constexpr int kAllocationLimitMegabytes = 512;
 // Picture sizes are kept in 16-bit integers.
 constexpr int kLargestSide = 32767;
 
+bool IsTooLarge(const QSize& size) {
+    const qint64 bytes = qint64(size.width()) * size.height() * qint64(sizeof(QRgb));
+    return size.width() > kLargestSide || size.height() > kLargestSide ||
+           bytes > qint64(kAllocationLimitMegabytes) * 1024 * 1024;
+}
+
+QString TooLarge(const QSize& size) {
+    return QStringLiteral("is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+}
+
 } // namespace
 
-void ConvertPictureToBitmap(const QString& picturePath, const QString& bitmapPath) {
+PictureError::PictureError(const QString& path, const QString& problem)
+    : SurfaceError(QStringLiteral("the picture \"%1\" %2")
+                       .arg(QDir::toNativeSeparators(path), problem)
+                       .toStdString()),
+      problem_(problem) {}
+
+QImage ReadPicture(const QString& picturePath) {
     QImageReader reader(picturePath);
     reader.setAllocationLimit(kAllocationLimitMegabytes);
-    const QSize size = reader.size();
-    if (size.width() > kLargestSide || size.height() > kLargestSide) {
-        throw SurfaceError("picture too large");
+    // The header alone gives the size: a picture too large is refused without decoding it.
+    if (const QSize size = reader.size(); IsTooLarge(size)) {
+        throw PictureError(picturePath, TooLarge(size));
     }
     QImage picture = reader.read();
     if (picture.isNull()) {
-        throw SurfaceError(QStringLiteral("cannot read %1: %2")
-                               .arg(picturePath, reader.errorString())
-                               .toStdString());
+        throw PictureError(picturePath,
+                           QStringLiteral("cannot be read (%1)").arg(reader.errorString()));
     }
-    if (picture.width() > kLargestSide || picture.height() > kLargestSide) {
-        throw SurfaceError("picture too large");
+    if (IsTooLarge(picture.size())) {
+        throw PictureError(picturePath, TooLarge(picture.size()));
     }
-    QImage bitmap(picture.size(), QImage::Format_RGB32);
-    if (bitmap.isNull()) {
-        throw SurfaceError("out of memory for the picture");
-    }
+    QImage bitmap;
     if (picture.hasAlphaChannel()) {
-        bitmap.fill(Qt::white);
-        QPainter painter(&bitmap);
-        painter.drawImage(0, 0, picture);
+        bitmap = QImage(picture.size(), QImage::Format_RGB32);
+        if (!bitmap.isNull()) {
+            bitmap.fill(Qt::white);
+            QPainter(&bitmap).drawImage(0, 0, picture);
+        }
     } else {
         bitmap = picture.convertToFormat(QImage::Format_RGB32);
     }
+    if (bitmap.isNull()) {
+        throw PictureError(picturePath, QStringLiteral("is too large for the memory left"));
+    }
+    return bitmap;
+}
+
+void WritePictureBitmap(const QImage& picture, const QString& bitmapPath) {
     // Written beside and then put in place, so a full disk leaves the old bitmap whole.
     const QString error = WriteFileSafely(
-        bitmapPath, [&bitmap](QIODevice& device) { return bitmap.save(&device, "BMP"); });
+        bitmapPath, [&picture](QIODevice& device) { return picture.save(&device, "BMP"); });
     if (!error.isEmpty()) {
         throw SurfaceError(
             QStringLiteral("cannot write %1: %2").arg(bitmapPath, error).toStdString());
     }
+}
+
+void ConvertPictureToBitmap(const QString& picturePath, const QString& bitmapPath) {
+    WritePictureBitmap(ReadPicture(picturePath), bitmapPath);
 }
 
 } // namespace tess

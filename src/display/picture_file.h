@@ -1,14 +1,35 @@
 // Turning a picture file (BMP, JPEG, GIF) into the bitmap file every surface is made from.
 #pragma once
 
+#include "display/surface.h"
+
+#include <QImage>
 #include <QString>
 
 namespace tess {
 
-// Reads the picture and writes it, overwriting, as a Windows bitmap at its natural size.
-// Transparent parts of the picture become white. Throws SurfaceError when the picture
-// cannot be read (unreadable, unknown format, a side above 32767 pixels, too large to
-// decode) or the bitmap cannot be written.
+// A picture that cannot become a puzzle. Problem() says what is wrong with it, worded to
+// follow the picture's name: "is too large (30000 x 30000 pixels)", "cannot be read (...)".
+class PictureError : public SurfaceError {
+public:
+    PictureError(const QString& path, const QString& problem);
+    const QString& Problem() const { return problem_; }
+
+private:
+    QString problem_;
+};
+
+// Decodes the picture at its natural size; transparent parts become white. A picture whose
+// size, read from its header, is above what the program handles (a side above 32767
+// pixels, or more than 512 MB of pixels) is refused before anything is decoded. Throws
+// PictureError.
+QImage ReadPicture(const QString& picturePath);
+
+// Writes the picture, overwriting, as a Windows bitmap; on failure (SurfaceError) the old
+// file stays as it was.
+void WritePictureBitmap(const QImage& picture, const QString& bitmapPath);
+
+// Both of the above: the picture file as a bitmap at its natural size.
 void ConvertPictureToBitmap(const QString& picturePath, const QString& bitmapPath);
 
 } // namespace tess

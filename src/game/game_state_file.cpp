@@ -1,13 +1,13 @@
 // Saving and loading unfinished games. A save replaces its target only when the whole
 // file is written; a load checks the file and the picture before it touches the game on
 // the screen, and puts that game back if rebuilding the loaded one fails.
+#include "display/picture_file.h"
 #include "game/game.h"
 #include "persist/safe_file.h"
 #include "persist/state_file.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 #include <exception>
 #include <stdexcept>
 
@@ -20,13 +20,13 @@ const QString kLoadTitle = QStringLiteral("Load Puzzle State");
 
 // Why the picture of a saved game cannot be cut again; empty when it can.
 QString PictureProblem(const QString& path) {
-    QImageReader reader(path);
-    // The same allowance as opening a picture: about 11000 x 11000 pixels.
-    reader.setAllocationLimit(512);
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        return QStringLiteral("its picture \"%1\" cannot be read (%2)")
-            .arg(QDir::toNativeSeparators(path), reader.errorString());
+    // The same reading and limits as opening a picture.
+    QImage image;
+    try {
+        image = ReadPicture(path);
+    } catch (const PictureError& failure) {
+        return QStringLiteral("its picture \"%1\" %2")
+            .arg(QDir::toNativeSeparators(path), failure.Problem());
     }
     if (image.width() <= 32 || image.height() <= 32) {
         return QStringLiteral("its picture \"%1\" is smaller than 33 x 33 pixels")
