@@ -1,6 +1,8 @@
 // Cutting geometry: layout, curve schedule and the copies that assemble each piece.
 #include "puzzle/cutting.h"
 
+#include <algorithm>
+
 namespace tess {
 
 CutLayout ComputeCutLayout(Integer originalWidth, Integer originalHeight, Integer columns,
@@ -19,10 +21,10 @@ CutLayout ComputeCutLayout(Integer originalWidth, Integer originalHeight, Intege
     }
     imageHeight -= 2 * ((imageHeight / rows) / 3);
     imageWidth -= 2 * ((imageWidth / columns) / 3);
-    layout.ImageHeight = imageHeight;
-    layout.ImageWidth = imageWidth;
-    layout.CellHeight = CInt(imageHeight / rows);
-    layout.CellWidth = CInt(imageWidth / columns);
+    layout.ImageHeight = std::max(imageHeight, Long{1});
+    layout.ImageWidth = std::max(imageWidth, Long{1});
+    layout.CellHeight = std::max(CInt(layout.ImageHeight / rows), kSmallestCell);
+    layout.CellWidth = std::max(CInt(layout.ImageWidth / columns), kSmallestCell);
     layout.TabHeight = static_cast<Integer>(layout.CellHeight / 3);
     layout.TabWidth = static_cast<Integer>(layout.CellWidth / 3);
     layout.BoardLeft = CInt(CLng(fieldWidth - imageWidth) / 2);
@@ -31,6 +33,11 @@ CutLayout ComputeCutLayout(Integer originalWidth, Integer originalHeight, Intege
         Rect{layout.BoardLeft, layout.BoardTop, layout.BoardLeft + Long{columns} * layout.CellWidth,
              layout.BoardTop + Long{layout.CellHeight} * rows};
     return layout;
+}
+
+bool HasRoomForCells(const CutLayout& layout, Integer columns, Integer rows) {
+    return layout.ImageWidth / columns >= kSmallestCell &&
+           layout.ImageHeight / rows >= kSmallestCell;
 }
 
 void ApplyCutLayout(Puzzle& puzzle, const CutLayout& layout) {

@@ -21,10 +21,19 @@ struct CutLayout {
     Rect BoardRect;
 };
 
+// The smallest side of a cell: every outline part of such a piece has at least one pixel.
+inline constexpr Integer kSmallestCell = 3;
+
 // Fits a picture of the original size into a play field of fieldWidth x fieldHeight (never
 // enlarging it), leaves room for the knobs of the border pieces and centres the board.
+// Cells never get smaller than kSmallestCell, nor the picture than one pixel: a window made
+// smaller than a grid allows keeps every piece, the board reaching past the field.
 CutLayout ComputeCutLayout(Integer originalWidth, Integer originalHeight, Integer columns,
                            Integer rows, Long fieldWidth, Long fieldHeight);
+
+// Whether the picture of the layout gives cells of at least kSmallestCell pixels each way
+// without enlarging them.
+bool HasRoomForCells(const CutLayout& layout, Integer columns, Integer rows);
 
 // Writes the layout into the puzzle, with every piece's CellRect, HomeX and HomeY.
 void ApplyCutLayout(Puzzle& puzzle, const CutLayout& layout);

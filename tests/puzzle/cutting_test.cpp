@@ -69,6 +69,11 @@ TEST(Cutting, FitsThePictureAndCentresTheBoard) {
                            lines.EdgeLineVHeight, lines.EdgeStubHWidth, lines.EdgeStubVHeight}),
         (std::vector<Long>{84, 63, 28, 21, 35, 7, 119, 70, 674, 506, 86, 63, 38, 28}));
     EXPECT_EQ(p.Pieces[10].CellRect, (Rect{84, 63, 168, 126}));
+    // Cells too small for the field (only after a cut, when the window shrinks) keep 3 x 3.
+    const CutLayout tight = ComputeCutLayout(640, 480, 1021, 1, 800, 560);
+    EXPECT_EQ((std::vector<Long>{tight.CellWidth, tight.CellHeight, HasRoomForCells(l, 8, 8),
+                                 HasRoomForCells(tight, 1021, 1)}),
+              (std::vector<Long>{3, 160, true, false}));
     const LineSizes small = OutlineLineSizes(MakePuzzle(3, 3, 60, 45));
     EXPECT_EQ((std::vector<Long>{small.EdgeStubHWidth, small.EdgeStubVHeight}),
               (std::vector<Long>{27, 20}));
