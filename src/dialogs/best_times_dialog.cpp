@@ -33,8 +33,10 @@ BestTimesDialog::BestTimesDialog(Game& game, QWidget* parent) : QDialog(parent),
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    connect(cmdClearAll, &QPushButton::clicked, this, [this] { cmdClearAll_Click(); });
-    connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+    connect(cmdClearAll, &QPushButton::clicked, this,
+            [this] { game_.Guard([this] { cmdClearAll_Click(); }); });
+    connect(OKButton, &QPushButton::clicked, this,
+            [this] { game_.Guard([this] { OKButton_Click(); }); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdClearAll);

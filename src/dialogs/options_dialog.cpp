@@ -143,21 +143,24 @@ void OptionsDialog::BuildControls() {
     AddColorRow(captionColors, 1, Label1, shpPreviewCaptionBackColor,
                 cmdPickPreviewCaptionBackColor);
 
-    connect(cmdPickBackColor, &QPushButton::clicked, this, [this] { cmdPickBackColor_Click(); });
+    connect(cmdPickBackColor, &QPushButton::clicked, this,
+            [this] { game_.Guard([this] { cmdPickBackColor_Click(); }); });
     connect(cmdPickOutlineColor, &QPushButton::clicked, this,
-            [this] { cmdPickOutlineColor_Click(); });
+            [this] { game_.Guard([this] { cmdPickOutlineColor_Click(); }); });
     connect(cmdPickPreviewCaptionBackColor, &QPushButton::clicked, this,
-            [this] { cmdPickPreviewCaptionBackColor_Click(); });
+            [this] { game_.Guard([this] { cmdPickPreviewCaptionBackColor_Click(); }); });
     connect(cmdPickPreviewCaptionTextColor, &QPushButton::clicked, this,
-            [this] { cmdPickPreviewCaptionTextColor_Click(); });
+            [this] { game_.Guard([this] { cmdPickPreviewCaptionTextColor_Click(); }); });
 
     cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
     cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
     cmdApply = Named(new QPushButton(QStringLiteral("Apply"), this), "cmdApply");
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { game_.Guard([this] { cmdOK_Click(); }); });
+    connect(cmdCancel, &QPushButton::clicked, this,
+            [this] { game_.Guard([this] { cmdCancel_Click(); }); });
+    connect(cmdApply, &QPushButton::clicked, this,
+            [this] { game_.Guard([this] { cmdApply_Click(); }); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdOK);
@@ -247,12 +250,8 @@ void OptionsDialog::cmdApply_Click() {
         if (ChosenPieceCount > 325 || ChosenPieceCount < 12) {
             game_.host().ShowMessage(kPieceCountMessage, game_.facts().Title);
         } else {
-            puzzle.NumberOfPieces = ChosenPieceCount;
-            store.WriteNumber(QStringLiteral("Number of Pieces"), puzzle.NumberOfPieces);
-            if (puzzle.PuzzleLoaded) {
-                game_.SetWholeImage();
-                game_.mnuFileScramble_Click();
-            }
+            // A recut that fails is reported here and Apply goes on with the other settings.
+            game_.Guard([this] { game_.ApplyNumberOfPieces(ChosenPieceCount); });
         }
     }
 

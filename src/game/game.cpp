@@ -113,42 +113,44 @@ void Game::mnuViewPreview_Click() {
 }
 
 void Game::mnuFileOpen_Click() {
-    // Cancel and every failure end the command silently; what was already changed stays.
-    try {
-        QString initDir;
-        if (!settings.InitDir.isEmpty() && FolderHasAFile(settings.InitDir)) {
-            initDir = settings.InitDir;
-        } else if (settings.InitDir.isEmpty() && !facts_.SamplesFolder.isEmpty() &&
-                   FolderHasAFile(facts_.SamplesFolder)) {
-            // Nothing opened yet: start among the sample pictures.
-            initDir = facts_.SamplesFolder;
-        }
-        const std::optional<QString> chosen = host_.AskOpenFileName(kOpenFilter, initDir);
-        if (!chosen || chosen->isEmpty()) {
+    // Cancel ends the command silently. A picture that cannot be read or cut throws to the
+    // window's guard, which reports it; the game on the screen is only replaced once the new
+    // picture has been accepted.
+    QString initDir;
+    if (!settings.InitDir.isEmpty() && FolderHasAFile(settings.InitDir)) {
+        initDir = settings.InitDir;
+    } else if (settings.InitDir.isEmpty() && !facts_.SamplesFolder.isEmpty() &&
+               FolderHasAFile(facts_.SamplesFolder)) {
+        // Nothing opened yet: start among the sample pictures.
+        initDir = facts_.SamplesFolder;
+    }
+    const std::optional<QString> chosen = host_.AskOpenFileName(kOpenFilter, initDir);
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    if (chosen->right(4) == QStringLiteral(".psf")) {
+        puzzle.PuzzleStateFileName = *chosen;
+        // A file that did not load ends Open like any other failure.
+        if (!LoadPuzzleState()) {
             return;
         }
-        if (chosen->right(4) == QStringLiteral(".psf")) {
-            puzzle.PuzzleStateFileName = *chosen;
-            // A file that did not load ends Open like any other failure.
-            if (!LoadPuzzleState()) {
-                return;
-            }
-        } else {
-            SetPictureFileName(puzzle, *chosen);
-            SetWholeImage();
-            mnuFileScramble_Click();
+    } else {
+        SetPictureFileName(puzzle, *chosen);
+        // A picture refused for its size ends Open: the game on the screen goes on.
+        if (!SetWholeImage()) {
+            return;
         }
-        SaveInitDir();
-    } catch (const std::exception&) {
+        mnuFileScramble_Click();
     }
+    SaveInitDir();
 }
 
 void Game::SaveInitDir() {
     QString initDir = puzzle.PictureFileName;
     const qsizetype slash = initDir.lastIndexOf(QLatin1Char('/'));
     if (slash < 0) {
-        // No folder in the field: the original fails here, which ends Open silently.
-        throw std::runtime_error("picture path without a folder");
+        // No folder in the field: the last step of Open ends silently.
+        return;
     }
     puzzle.PictureFileTitle = initDir.mid(slash + 1);
     initDir.truncate(slash + 1);

@@ -14,6 +14,7 @@
 
 #include <QString>
 #include <exception>
+#include <functional>
 
 namespace tess {
 
@@ -44,6 +45,12 @@ public:
     // The temporary bitmap in the program's folder.
     QString WholeImageTempPath() const;
 
+    // Every event of the window reaches the game through this guard: a failure inside the
+    // handling is reported as "The puzzle could not be cut: ..." (title "Error:") and goes no
+    // further, so no exception ever leaves an event handler. The game on the screen goes on
+    // when it is still whole; a puzzle left half-built is closed.
+    void Guard(const std::function<void()>& handling) noexcept;
+
     // Start-up, window events and the shell's commands.
     void Form_Load();
     void Form_Resize();
@@ -57,7 +64,15 @@ public:
 
     // Picture to puzzle, and painting.
     void InitDirectDraw();
-    void SetWholeImage();
+    // True when the picture became the puzzle. The picture is read and checked before
+    // anything of the game on the screen changes: a picture refused for its size (reported
+    // here) gives false, one that cannot be read or cut throws, and both leave that game and
+    // its clock as they were. A failure while cutting throws after closing the puzzle.
+    bool SetWholeImage();
+    // The options' new piece count: stored and, with a puzzle loaded, cut and scrambled. When
+    // the picture cannot be cut into that many pieces, the game on the screen goes on and the
+    // count goes back to its own, in the variable and the store; failures throw.
+    void ApplyNumberOfPieces(Integer count);
     void GetOriginalImageSize();
     void ResizePuzzle();
     void ScalePiecesPosition();
@@ -100,6 +115,10 @@ private:
     void InitPreviewFrom(const Surface& picture);
     // After a failed cut: reports it and leaves no puzzle rather than a half-built one.
     void AbandonPuzzle(const std::exception& failure);
+    // Closes the puzzle after a failure, without a message: no puzzle, a sane model.
+    void ClosePuzzleAfterFailure();
+    // The model holds together and, with a puzzle loaded, every piece has its surface.
+    bool PuzzleIsWhole() const;
 
     GameHost& host_;
     SettingsStore& store_;

@@ -9,6 +9,7 @@
 #include "puzzle/preview.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace tess {
 
@@ -16,6 +17,34 @@ namespace {
 
 // Fewer pieces than this are not worth a second thread.
 constexpr int kPiecesPerPart = 16;
+
+// The grid for the count, when the picture gives its cells room on the play field; throws
+// with the reason otherwise.
+Grid GridWithRoom(Integer count, const std::vector<Integer>& divisors, QSize picture, QSize field) {
+    const std::optional<Grid> grid =
+        ChooseGrid(count, divisors, static_cast<Integer>(divisors.size() - 1),
+                   CInt(picture.width()), CInt(picture.height()));
+    if (!grid) {
+        // A count below 1, only from a hand-edited settings store.
+        throw std::runtime_error(std::to_string(count) + " pieces cannot be laid out");
+    }
+    const CutLayout layout =
+        ComputeCutLayout(CInt(picture.width()), CInt(picture.height()), grid->Columns, grid->Rows,
+                         field.width(), field.height());
+    if (!HasRoomForCells(layout, grid->Columns, grid->Rows)) {
+        throw std::runtime_error(
+            QStringLiteral("%1 pieces (%2 x %3) do not fit: on this play field the picture gives "
+                           "each piece %4 x %5 pixels, and a piece needs at least %6 x %6")
+                .arg(count)
+                .arg(grid->Columns)
+                .arg(grid->Rows)
+                .arg(layout.ImageWidth / grid->Columns)
+                .arg(layout.ImageHeight / grid->Rows)
+                .arg(kSmallestCell)
+                .toStdString());
+    }
+    return *grid;
+}
 
 } // namespace
 
@@ -34,25 +63,36 @@ void Game::GetOriginalImageSize() {
     picture.Release();
 }
 
-void Game::SetWholeImage() {
+bool Game::SetWholeImage() {
+    const bool clockWasRunning = TimerEnabled();
     SetTimer(false);
-    puzzle.Divisors = CandidateDivisors(puzzle.NumberOfPieces);
+    // Everything that can refuse the picture runs before the model, the surfaces or the
+    // temporary bitmap are touched.
+    std::vector<Integer> divisors;
+    QSize size;
+    Grid grid;
+    try {
+        divisors = CandidateDivisors(puzzle.NumberOfPieces);
+        const QImage picture = ReadPicture(PicturePath(puzzle));
+        size = picture.size();
+        if (!(size.height() > 32 && size.width() > 32)) {
+            host_.ShowMessage(QStringLiteral("Image must be at least 33 x 32 pixels"),
+                              QStringLiteral("Error:"));
+            SetTimer(clockWasRunning);
+            return false;
+        }
+        grid = GridWithRoom(puzzle.NumberOfPieces, divisors, size, host_.PlayFieldSize());
+        WritePictureBitmap(picture, WholeImageTempPath());
+    } catch (...) {
+        SetTimer(clockWasRunning);
+        throw;
+    }
+    puzzle.Divisors = std::move(divisors);
     puzzle.DivisorCount = static_cast<Integer>(puzzle.Divisors.size() - 1);
-    GetOriginalImageSize();
-    if (!(puzzle.OriginalHeight > 32 && puzzle.OriginalWidth > 32)) {
-        host_.ShowMessage(QStringLiteral("Image must be at least 33 x 32 pixels"),
-                          QStringLiteral("Error:"));
-        return;
-    }
-    const std::optional<Grid> grid =
-        ChooseGrid(puzzle.NumberOfPieces, puzzle.Divisors, puzzle.DivisorCount,
-                   puzzle.OriginalWidth, puzzle.OriginalHeight);
-    if (!grid) {
-        // A count below 1 (only from a hand-edited settings store): the old puzzle stays.
-        throw std::runtime_error("no grid for this number of pieces");
-    }
-    puzzle.PuzzleColumns = grid->Columns;
-    puzzle.PuzzleRows = grid->Rows;
+    puzzle.OriginalHeight = CInt(size.height());
+    puzzle.OriginalWidth = CInt(size.width());
+    puzzle.PuzzleColumns = grid.Columns;
+    puzzle.PuzzleRows = grid.Rows;
     NumberPieces(puzzle);
     // The old drawing order and placed pieces name groups and pieces that are gone.
     puzzle.GroupOrder.assign(1, 0);
@@ -63,13 +103,41 @@ void Game::SetWholeImage() {
     puzzle.PuzzleLoaded = kFalse;
     try {
         CutPuzzle();
-    } catch (const std::exception& failure) {
-        AbandonPuzzle(failure);
+    } catch (...) {
+        ClosePuzzleAfterFailure();
         throw;
     }
     puzzle.PuzzleLoaded = kTrue;
     EnableCommands();
     SetTimer(true);
+    return true;
+}
+
+void Game::ApplyNumberOfPieces(Integer count) {
+    const Integer previous = puzzle.NumberOfPieces;
+    auto setCount = [this](Integer value) {
+        puzzle.NumberOfPieces = value;
+        store_.WriteNumber(QStringLiteral("Number of Pieces"), value);
+    };
+    setCount(count);
+    if (!puzzle.PuzzleLoaded) {
+        return;
+    }
+    bool cut = false;
+    try {
+        cut = SetWholeImage();
+    } catch (...) {
+        // A game still on the screen keeps the count it was cut into.
+        if (puzzle.PuzzleLoaded) {
+            setCount(previous);
+        }
+        throw;
+    }
+    if (!cut) {
+        setCount(previous);
+        return;
+    }
+    mnuFileScramble_Click();
 }
 
 void Game::ResizePuzzle() {
@@ -135,16 +203,25 @@ void Game::CutPuzzle() {
 }
 
 void Game::AbandonPuzzle(const std::exception& failure) {
-    surfaces.WholeImageSurface.Release();
-    surfaces.PieceSurfaces.assign(surfaces.PieceSurfaces.size(), Surface{});
-    surfaces.PreviewSurface.Release();
-    puzzle.PuzzleLoaded = kFalse;
-    SetTimer(false);
-    host_.SetPuzzleCommandsEnabled(false);
-    host_.ClearPlayField();
+    ClosePuzzleAfterFailure();
     host_.ShowMessage(QStringLiteral("The puzzle could not be cut: %1")
                           .arg(QString::fromLocal8Bit(failure.what())),
                       QStringLiteral("Error:"));
+}
+
+void Game::ClosePuzzleAfterFailure() {
+    surfaces.WholeImageSurface.Release();
+    surfaces.PieceSurfaces.assign(1, Surface{});
+    surfaces.PreviewSurface.Release();
+    puzzle.PuzzleLoaded = kFalse;
+    puzzle.ReduceToSlotZero();
+    puzzle.ElapsedSeconds = 0;
+    puzzle.SelectedPiece = 0;
+    puzzle.Dragging = kFalse;
+    puzzle.PreviewDragging = kFalse;
+    SetTimer(false);
+    host_.SetPuzzleCommandsEnabled(false);
+    host_.ClearPlayField();
 }
 
 void Game::ScalePiecesPosition() {

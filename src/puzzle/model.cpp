@@ -8,6 +8,10 @@ void Puzzle::ReduceToSlotZero() {
     Groups.assign(1, GroupRecord{});
     PlacedPieces.assign(1, 0);
     GroupOrder.assign(1, 0);
+    // The counts describe those arrays: nothing may walk past slot 0 afterwards.
+    GroupOrderCount = 0;
+    GroupSlotCount = 0;
+    PlacedCount = 0;
 }
 
 void SetPictureFileName(Puzzle& puzzle, const QString& path) {

@@ -104,7 +104,8 @@ struct Puzzle {
     Rect PreviewCaptionRect;
     Integer PreviewWidth = 0;
 
-    // Back to the single slot 0 in every per-piece array, as after Close.
+    // Back to the single slot 0 in every per-piece array, and no entries counted, as after
+    // Close.
     void ReduceToSlotZero();
 };
 

@@ -37,7 +37,7 @@ MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts 
     tmrPuzzle = new QTimer(this);
     tmrPuzzle->setObjectName(QStringLiteral("tmrPuzzle"));
     tmrPuzzle->setInterval(1000);
-    connect(tmrPuzzle, &QTimer::timeout, this, [this] { game_.tmrPuzzle_Timer(); });
+    connect(tmrPuzzle, &QTimer::timeout, this, Guarded([this] { game_.tmrPuzzle_Timer(); }));
 
     resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height());
     ApplyMinimumSize();
@@ -45,11 +45,21 @@ MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts 
 
 MainWindow::~MainWindow() {
     if (!unloaded_) {
-        game_.Form_Unload();
+        game_.Guard([this] { game_.Form_Unload(); });
     }
 }
 
-void MainWindow::Start() { game_.Form_Load(); }
+void MainWindow::Start() {
+    game_.Guard([this] { game_.Form_Load(); });
+    // A start-up that failed before the window showed still leaves a window to play in.
+    if (!isVisible()) {
+        ShowWindow();
+    }
+}
+
+std::function<void()> MainWindow::Guarded(std::function<void()> handling) {
+    return [this, handling = std::move(handling)] { game_.Guard(handling); };
+}
 
 void MainWindow::BuildMenus() {
     auto item = [](QMenu* menu, const char* name, const QString& caption, bool enabled) {
@@ -91,21 +101,26 @@ void MainWindow::BuildMenus() {
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("About..."), true);
 
-    connect(mnuFileOpen, &QAction::triggered, this, [this] { game_.mnuFileOpen_Click(); });
-    connect(mnuFileClose, &QAction::triggered, this, [this] { game_.mnuFileClose_Click(); });
+    connect(mnuFileOpen, &QAction::triggered, this, Guarded([this] { game_.mnuFileOpen_Click(); }));
+    connect(mnuFileClose, &QAction::triggered, this,
+            Guarded([this] { game_.mnuFileClose_Click(); }));
     connect(mnuFileLoadPuzzleState, &QAction::triggered, this,
-            [this] { game_.mnuFileLoadPuzzleState_Click(); });
+            Guarded([this] { game_.mnuFileLoadPuzzleState_Click(); }));
     connect(mnuFileSavePuzzleState, &QAction::triggered, this,
-            [this] { game_.mnuFileSavePuzzleState_Click(); });
-    connect(mnuFileScramble, &QAction::triggered, this, [this] { game_.mnuFileScramble_Click(); });
-    connect(mnuFileHint, &QAction::triggered, this, [this] { game_.mnuFileHint_Click(); });
-    connect(mnuFileSolve, &QAction::triggered, this, [this] { game_.mnuFileSolve_Click(); });
-    connect(mnuFileOptions, &QAction::triggered, this, [this] { mnuFileOptions_Click(); });
+            Guarded([this] { game_.mnuFileSavePuzzleState_Click(); }));
+    connect(mnuFileScramble, &QAction::triggered, this,
+            Guarded([this] { game_.mnuFileScramble_Click(); }));
+    connect(mnuFileHint, &QAction::triggered, this, Guarded([this] { game_.mnuFileHint_Click(); }));
+    connect(mnuFileSolve, &QAction::triggered, this,
+            Guarded([this] { game_.mnuFileSolve_Click(); }));
+    connect(mnuFileOptions, &QAction::triggered, this, Guarded([this] { mnuFileOptions_Click(); }));
     connect(mnuFileExit, &QAction::triggered, this, [this] { close(); });
-    connect(mnuView, &QMenu::aboutToShow, this, [this] { mnuView_Click(); });
-    connect(mnuViewPreview, &QAction::triggered, this, [this] { game_.mnuViewPreview_Click(); });
-    connect(mnuViewBestTimes, &QAction::triggered, this, [this] { mnuViewBestTimes_Click(); });
-    connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+    connect(mnuView, &QMenu::aboutToShow, this, Guarded([this] { mnuView_Click(); }));
+    connect(mnuViewPreview, &QAction::triggered, this,
+            Guarded([this] { game_.mnuViewPreview_Click(); }));
+    connect(mnuViewBestTimes, &QAction::triggered, this,
+            Guarded([this] { mnuViewBestTimes_Click(); }));
+    connect(mnuHelpAbout, &QAction::triggered, this, Guarded([this] { mnuHelpAbout_Click(); }));
 }
 
 void MainWindow::BuildClientArea() {
@@ -125,8 +140,10 @@ void MainWindow::BuildClientArea() {
     ToolbarButton2->setObjectName(QStringLiteral("ToolbarButton2"));
     ToolbarButton2->setToolTip(QStringLiteral("Save Puzzle State"));
     ToolbarButton2->setEnabled(false);
-    connect(ToolbarButton1, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(1); });
-    connect(ToolbarButton2, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(2); });
+    connect(ToolbarButton1, &QAction::triggered, this,
+            Guarded([this] { Toolbar1_ButtonClick(1); }));
+    connect(ToolbarButton2, &QAction::triggered, this,
+            Guarded([this] { Toolbar1_ButtonClick(2); }));
 
     // The etched rule: a shadow line with a highlight line one pixel below it.
     auto rule = [this](const char* name, QPalette::ColorRole role, int top) {
@@ -146,17 +163,17 @@ void MainWindow::BuildClientArea() {
     picPuzzle = new PlayField(client_);
     picPuzzle->move(0, kPlayFieldTop);
     picPuzzle->onMouseDown = [this](int b, int s, float x, float y) {
-        game_.picPuzzle_MouseDown(b, s, x, y);
+        game_.Guard([&] { game_.picPuzzle_MouseDown(b, s, x, y); });
     };
     picPuzzle->onMouseMove = [this](int b, int s, float x, float y) {
-        game_.picPuzzle_MouseMove(b, s, x, y);
+        game_.Guard([&] { game_.picPuzzle_MouseMove(b, s, x, y); });
     };
     picPuzzle->onMouseUp = [this](int b, int s, float x, float y) {
-        game_.picPuzzle_MouseUp(b, s, x, y);
+        game_.Guard([&] { game_.picPuzzle_MouseUp(b, s, x, y); });
     };
     picPuzzle->onDisplayChange = [this] {
         if (isVisible() && !isMinimized()) {
-            game_.DisplayModeChanged();
+            game_.Guard([this] { game_.DisplayModeChanged(); });
         }
     };
 }
@@ -193,14 +210,14 @@ void MainWindow::Form_Resize() {
     Toolbar1->setGeometry(0, 0, width, kPlayFieldTop - 2);
     picPuzzle->setGeometry(0, kPlayFieldTop, width, std::max(client_->height() - kPlayFieldTop, 0));
     if (isVisible()) {
-        game_.Form_Resize();
+        game_.Guard([this] { game_.Form_Resize(); });
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
-        game_.Form_Unload();
+        game_.Guard([this] { game_.Form_Unload(); });
     }
     event->accept();
 }

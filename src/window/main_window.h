@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolBar>
+#include <functional>
 #include <memory>
 
 namespace tess {
@@ -86,6 +87,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A slot that runs the handling inside the game's guard.
+    std::function<void()> Guarded(std::function<void()> handling);
     void BuildMenus();
     void BuildClientArea();
     void ApplyMinimumSize();

@@ -1,11 +1,19 @@
-// The real main window: menus and command states, layout, the dialogs its menus open, and a
-// game saved, loaded and reopened through its file dialog and command line.
+// The real main window: menus and command states, layout, the dialogs its menus open, a
+// game saved, loaded and reopened through its file dialog and command line, and every
+// command going on with the picture deleted.
 #include "desktop/recent_documents.h"
+#include "display/test_pictures.h"
+#include "persist/safe_file.h"
+#include "persist/state_file.h"
+#include "puzzle/invariants.h"
 #include "support/qt_printers.h"
 #include "support/window_test_support.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
 #include <QUrl>
 #include <deque>
 #include <gtest/gtest.h>
@@ -161,6 +169,123 @@ TEST(MainWindow, SavesLoadsAndReopensAGame) {
     EXPECT_TRUE(fromCommandLine.window.game().puzzle.PuzzleLoaded);
     EXPECT_TRUE(test::ReadAll(RecentlyUsedPath()).contains(savedUrl));
     EXPECT_FALSE(test::ReadAll(RecentlyUsedPath()).contains("lighthouse"));
+}
+
+// Each command, toolbar button, dialog button and the mouse, on a fresh game whose picture and
+// temporary bitmap were then deleted: what fails is told, nothing escapes, the model holds.
+TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
+    test::WindowFixture w;
+    MainWindow& window = w.window;
+    window.resize(820, 640);
+    Game& game = window.game();
+    const QString picture = w.PathOf("harbour.bmp"), saved = w.PathOf("saved.psf");
+    ASSERT_EQ(WriteFileSafely(w.PathOf("bad.jpg"), QByteArray("not a picture")), "");
+    struct Action {
+        const char* name;
+        std::function<void()> trigger;
+        QString file;       // chosen in an open dialog
+        QStringList clicks; // buttons clicked in the dialogs that open, by name, in order
+        bool kept;          // the game goes on
+        QString told;       // part of what the message boxes say
+    };
+    auto menu = [](QAction* action) { return [action] { action->trigger(); }; };
+    const auto drag = [&] {
+        const Puzzle& p = game.puzzle;
+        const PieceRecord& top = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
+        const QPoint at(top.X + p.TabWidth + p.CellWidth / 2,
+                        top.Y + p.TabHeight + p.CellHeight / 2);
+        QTest::mousePress(window.picPuzzle, Qt::LeftButton, {}, at);
+        QTest::mouseMove(window.picPuzzle, at + QPoint(40, 30));
+        QTest::mouseRelease(window.picPuzzle, Qt::LeftButton, {}, at + QPoint(40, 30));
+    };
+    const QString cut = "The puzzle could not be cut: ", preview = "The preview could not be made";
+    const QStringList pickColour{"cmdPickOutlineColor", "OKButton", "cmdCancel"};
+    // The options show 77 pieces (a fresh store) for a game of 64: OK and Apply recut.
+    const Action actions[] = {
+        {"Open", menu(window.mnuFileOpen), w.PathOf("bad.jpg"), {}, true, cut + "the picture"},
+        {"toolbar Open", menu(window.ToolbarButton1), saved, {}, true, "loaded: its picture"},
+        {"Load", menu(window.mnuFileLoadPuzzleState), saved, {}, true, "loaded: its picture"},
+        {"Save", menu(window.mnuFileSavePuzzleState), {}, {}, true, {}},
+        {"toolbar Save", menu(window.ToolbarButton2), {}, {}, true, {}},
+        {"Scramble", menu(window.mnuFileScramble), {}, {}, true, {}},
+        {"Hint", menu(window.mnuFileHint), {}, {}, true, {}},
+        {"Solve", menu(window.mnuFileSolve), {}, {}, true, {}},
+        {"Options OK", menu(window.mnuFileOptions), {}, {"cmdOK"}, true, cut + "the picture"},
+        {"Options Large, Apply, Cancel",
+         menu(window.mnuFileOptions),
+         {},
+         {"optPreviewSizeLarge", "cmdApply", "cmdCancel"},
+         true,
+         preview},
+        {"Options colour", menu(window.mnuFileOptions), {}, pickColour, true, {}},
+        {"Preview twice",
+         [&] { window.mnuViewPreview->trigger(), window.mnuViewPreview->trigger(); },
+         {},
+         {},
+         true,
+         preview},
+        {"Best Times", menu(window.mnuViewBestTimes), {}, {"cmdClearAll", "OKButton"}, true, {}},
+        {"About", menu(window.mnuHelpAbout), {}, {"cmdOK"}, true, {}},
+        {"the mouse", drag, {}, {}, true, {}},
+        {"a resize", [&] { window.resize(700, 560); }, {}, {}, false, cut + "cannot read"},
+        {"Close", menu(window.mnuFileClose), {}, {}, false, {}},
+        {"Exit", menu(window.mnuFileExit), {}, {}, false, {}},
+    };
+    for (const Action& a : actions) {
+        ASSERT_TRUE(test::PatternPicture(240, 180).save(picture));
+        game.Guard([&] {
+            SetPictureFileName(game.puzzle, picture);
+            game.SetWholeImage();
+            game.mnuFileScramble_Click();
+        });
+        ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(game.puzzle).bytes), "");
+        ASSERT_TRUE(QFile::remove(picture) && QFile::remove(game.WholeImageTempPath()));
+
+        QStringList told, clicks = a.clicks;
+        const auto answer = [&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                told << box->text();
+                box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                const bool save = files->acceptMode() == QFileDialog::AcceptSave;
+                test::ChooseFile(files, save ? w.PathOf("again.psf") : a.file);
+            } else if (clicks.isEmpty() || !modal->findChild<QAbstractButton*>(clicks.first())) {
+                told << "unexpected " + modal->objectName();
+                modal->close();
+            }
+            // A click may open a dialog that takes the next names; what is left is this one's.
+            while (!clicks.isEmpty()) {
+                auto* button = modal->findChild<QAbstractButton*>(clicks.first());
+                if (button == nullptr) {
+                    break;
+                }
+                clicks.removeFirst();
+                button->click();
+            }
+        };
+        test::AnswerModals(
+            [&](QWidget* modal) {
+                // Answered once, after the poll has returned: the answer may open another.
+                if (!modal->property("answered").toBool()) {
+                    modal->setProperty("answered", true);
+                    QTimer::singleShot(0, modal, [&answer, modal] { answer(modal); });
+                }
+            },
+            a.trigger);
+
+        const Puzzle& p = game.puzzle;
+        const QString all = told.join('\n');
+        EXPECT_TRUE(all.contains(a.told) && (!a.told.isEmpty() || !all.contains("could not")))
+            << a.name << ": " << all.toStdString();
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << a.name;
+        EXPECT_TRUE(clicks.isEmpty()) << a.name;
+        EXPECT_EQ(CheckModelInvariants(p), QStringList()) << a.name;
+        EXPECT_EQ(bool(p.PuzzleLoaded), a.kept) << a.name;
+        if (p.PuzzleLoaded) {
+            EXPECT_EQ(game.surfaces.PieceSurfaces.size(), p.Pieces.size()) << a.name;
+            EXPECT_FALSE(game.surfaces.PieceSurfaces.back().IsNull()) << a.name;
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,128 @@
+// Each entry point that reads the picture, run through the game's guard with the picture
+// broken underneath: the failure is reported, nothing escapes, and the game on the screen
+// either goes on exactly as it was, clock and temporary bitmap included, or is closed cleanly.
+#include "display/test_pictures.h"
+#include "persist/safe_file.h"
+#include "persist/state_file.h"
+#include "puzzle/invariants.h"
+
+#include <QBuffer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace tess {
+namespace {
+
+using test::GameFixture;
+
+QByteArray Encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A small JPEG whose frame header declares width x height pixels.
+QByteArray JpegDeclaring(int width, int height) {
+    QByteArray bytes = Encoded(test::PatternPicture(40, 40), "JPG");
+    // The baseline frame marker, then length (2 bytes), precision (1), height and width (2 each).
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    bytes[frame + 5] = char(height >> 8);
+    bytes[frame + 6] = char(height & 0xFF);
+    bytes[frame + 7] = char(width >> 8);
+    bytes[frame + 8] = char(width & 0xFF);
+    return bytes;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGame) {
+    using Act = std::function<void(GameFixture&)>;
+    const Act open = [](GameFixture& f) {
+        f.host.openAnswers = {PicturePath(f.game->puzzle)};
+        f.game->mnuFileOpen_Click();
+    };
+    const Act load = [](GameFixture& f) {
+        f.game->puzzle.PuzzleStateFileName = f.ProgramFolder() + "/saved.psf";
+        f.game->LoadPuzzleState();
+    };
+    auto count = [](Integer pieces) {
+        return [pieces](GameFixture& f) { f.game->ApplyNumberOfPieces(pieces); };
+    };
+    const Act display = [](GameFixture& f) {
+        QFile::remove(f.game->WholeImageTempPath());
+        f.host.playFieldSize = QSize(1600, 1120);
+        f.game->DisplayModeChanged();
+    };
+    const QString cut = "Error:|The puzzle could not be cut: the picture \"<p>\" ";
+    const QString small = "Error:|Image must be at least 33 x 32 pixels";
+    const QByteArray whole = Encoded(test::PatternPicture(240, 180), "BMP"),
+                     tiny = Encoded(test::PatternPicture(40, 32), "BMP"),
+                     huge = JpegDeclaring(30000, 30000), garbage = "not a picture", gone;
+    struct Case {
+        QByteArray picture; // written over the picture file; empty: the file is deleted
+        Act act;
+        bool kept;
+        QString message; // its start; <p> stands for the picture's path, <f> for its folder
+    };
+    const Case cases[] = {
+        {garbage, open, true, cut + "cannot be read ("},
+        {huge, open, true,
+         cut + "is too large (30000 x 30000 pixels)\n\nThe game on the screen goes on."},
+        {tiny, open, true, small},
+        {gone, count(100), true, cut + "cannot be read ("},
+        {tiny, count(100), true, small},
+        {whole, count(1021), true,
+         "Error:|The puzzle could not be cut: 1021 pieces (1021 x 1) do not fit"},
+        {huge, load, true,
+         "Load Puzzle State|The puzzle state file \"<f>/saved.psf\" cannot be loaded: its "
+         "picture \"<p>\" is too large (30000 x 30000 pixels)."},
+        {whole, display, false, "Error:|The puzzle could not be cut: cannot read"},
+    };
+    for (const Case& c : cases) {
+        GameFixture f;
+        Game& game = *f.game;
+        test::OpenPatternPicture(f, 64, 240, 180, "p.bmp");
+        game.mnuFileScramble_Click();
+        game.tmrPuzzle_Timer();
+        const QString picture = PicturePath(game.puzzle);
+        ASSERT_EQ(
+            WriteFileSafely(f.ProgramFolder() + "/saved.psf", WriteStateFile(game.puzzle).bytes),
+            "");
+        if (c.picture.isEmpty()) {
+            ASSERT_TRUE(QFile::remove(picture));
+        } else {
+            ASSERT_EQ(WriteFileSafely(picture, c.picture), "");
+        }
+        const Puzzle before = game.puzzle;
+        const QByteArray bitmap = ReadAll(game.WholeImageTempPath());
+        f.host.messages.clear();
+
+        game.Guard([&] { c.act(f); });
+
+        const QString expected =
+            QString(c.message).replace("<f>", f.ProgramFolder()).replace("<p>", picture);
+        ASSERT_EQ(f.host.messages.size(), 1) << expected.toStdString();
+        EXPECT_TRUE(f.host.messages[0].startsWith(expected)) << f.host.messages[0].toStdString();
+        EXPECT_EQ(CheckModelInvariants(game.puzzle), QStringList());
+        EXPECT_EQ(game.puzzle.PuzzleLoaded, ToFlag(c.kept));
+        EXPECT_EQ(f.host.timerEnabled, c.kept) << "the clock goes on with the game";
+        EXPECT_EQ(f.host.commandsEnabled, c.kept);
+        if (c.kept) {
+            EXPECT_EQ(game.puzzle.Pieces, before.Pieces) << expected.toStdString();
+            EXPECT_EQ(game.puzzle.Groups, before.Groups);
+            EXPECT_EQ(game.puzzle.NumberOfPieces, 64);
+            EXPECT_EQ(game.puzzle.ElapsedSeconds, 1) << "not scrambled: the clock goes on";
+            EXPECT_EQ(f.store->Read("Number of Pieces", "64"), "64");
+            EXPECT_FALSE(game.surfaces.PieceSurfaces.at(64).IsNull());
+            EXPECT_EQ(ReadAll(game.WholeImageTempPath()), bitmap);
+        }
+    }
+}
+
+} // namespace
+} // namespace tess
