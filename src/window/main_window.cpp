@@ -13,16 +13,52 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QResizeEvent>
+#include <QThread>
 #include <QWindow>
+#include <algorithm>
 
 namespace tess {
+
+namespace {
+
+// One line of the etched rule, drawn on whole device pixels just above the play field: the
+// highlight line on the rows right above it, the shadow line above that, each as many rows
+// thick as the whole part of the device pixel ratio. Both lines span the rule's two rows.
+class RuleLine : public QWidget {
+public:
+    RuleLine(QWidget* parent, const char* name, QPalette::ColorRole role, int linesAbove)
+        : QWidget(parent), role_(role), linesAbove_(linesAbove) {
+        setObjectName(QString::fromLatin1(name));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const qreal ratio = devicePixelRatioF();
+        const int thickness = std::max(1, int(ratio));
+        // Device rows counted from the client area's top; the play field starts on a whole row.
+        const int fieldTop = qRound((y() + height()) * ratio);
+        const int first = fieldTop - (linesAbove_ + 1) * thickness;
+        QPainter painter(this);
+        painter.fillRect(QRectF(0, first / ratio - y(), width(), thickness / ratio),
+                         palette().color(role_));
+    }
+
+private:
+    QPalette::ColorRole role_;
+    int linesAbove_;
+};
+
+} // namespace
 
 MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts facts)
     : game_(*this, store, random, std::move(facts)) {
@@ -40,7 +76,6 @@ MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts 
     connect(tmrPuzzle, &QTimer::timeout, this, [this] { game_.tmrPuzzle_Timer(); });
 
     resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height());
-    ApplyMinimumSize();
 }
 
 MainWindow::~MainWindow() {
@@ -129,19 +164,11 @@ void MainWindow::BuildClientArea() {
     connect(ToolbarButton2, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(2); });
 
     // The etched rule: a shadow line with a highlight line one pixel below it.
-    auto rule = [this](const char* name, QPalette::ColorRole role, int top) {
-        auto* line = new QFrame(client_);
-        line->setObjectName(QString::fromLatin1(name));
-        line->setFrameShape(QFrame::NoFrame);
-        line->setAutoFillBackground(true);
-        QPalette palette = line->palette();
-        palette.setColor(QPalette::Window, palette.color(role));
-        line->setPalette(palette);
-        line->setGeometry(0, top, kInitialClientWidth, 1);
-        return line;
-    };
-    Line1 = rule("Line1", QPalette::Dark, kPlayFieldTop - 2);
-    Line2 = rule("Line2", QPalette::Light, kPlayFieldTop - 1);
+    Line1 = new RuleLine(client_, "Line1", QPalette::Dark, 1);
+    Line2 = new RuleLine(client_, "Line2", QPalette::Light, 0);
+    for (QWidget* line : {Line1, Line2}) {
+        line->setGeometry(0, kPlayFieldTop - 2, kInitialClientWidth, 2);
+    }
 
     picPuzzle = new PlayField(client_);
     picPuzzle->move(0, kPlayFieldTop);
@@ -154,6 +181,7 @@ void MainWindow::BuildClientArea() {
     picPuzzle->onMouseUp = [this](int b, int s, float x, float y) {
         game_.picPuzzle_MouseUp(b, s, x, y);
     };
+    picPuzzle->onPaint = [this] { game_.picPuzzle_Paint(); };
     picPuzzle->onDisplayChange = [this] {
         if (isVisible() && !isMinimized()) {
             game_.DisplayModeChanged();
@@ -162,20 +190,45 @@ void MainWindow::BuildClientArea() {
 }
 
 // The minimum applies to the whole window, frame included where a window manager draws one.
+// The frame is measured each time: it is 0 until the window manager has framed the window.
 void MainWindow::ApplyMinimumSize() {
     const QSize frame = frameGeometry().size() - geometry().size();
-    setMinimumSize(std::max(kMinimumWidth - frame.width(), 1),
-                   std::max(kMinimumHeight - frame.height(), 1));
+    const QSize minimum(std::max(kMinimumWidth - frame.width(), 1),
+                        std::max(kMinimumHeight - frame.height(), 1));
+    if (minimumSize() != minimum) {
+        setMinimumSize(minimum);
+    }
+}
+
+bool MainWindow::event(QEvent* event) {
+    // Framing moves the window: the frame may have changed.
+    if (shown_ && event->type() == QEvent::Move) {
+        ApplyMinimumSize();
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    if (shown_) {
+        ApplyMinimumSize();
+        if (size() != event->size()) {
+            // Brought up to the minimum: that resize does the work.
+            return;
+        }
+    }
     Form_Resize();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    // Minimizing changes the rule alone, and coming back from it rebuilds the field, without
+    // a resize either way. Maximizing and restoring resize the window: the resize does it.
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized() || change->oldState().testFlag(Qt::WindowMinimized)) {
         Form_Resize();
     }
 }
@@ -185,8 +238,9 @@ void MainWindow::Form_Resize() {
         return;
     }
     const int width = client_->width();
-    Line1->setGeometry(0, Line1->y(), width, 1);
-    Line2->setGeometry(0, Line2->y(), width, 1);
+    for (QWidget* line : {Line1, Line2}) {
+        line->setGeometry(0, line->y(), width, line->height());
+    }
     if (isMinimized()) {
         return;
     }
@@ -229,11 +283,26 @@ QSize MainWindow::PlayFieldSize() const { return picPuzzle->ScaleSize(); }
 
 bool MainWindow::IsMinimized() const { return isMinimized(); }
 
+double MainWindow::PlayFieldPixelRatio() const { return picPuzzle->devicePixelRatioF(); }
+
 void MainWindow::ShowWindow() {
     show();
-    ApplyMinimumSize();
+    WaitUntilExposed();
     // The first resize handling runs as the window is shown.
     Form_Resize();
+    shown_ = true;
+}
+
+// A message box opened right after show() (a bad state file on the command line) would be
+// centred on a window the window manager has not placed yet, in the corner of the screen.
+void MainWindow::WaitUntilExposed() {
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    QCoreApplication::processEvents();
 }
 
 void MainWindow::PresentPlayField(const QImage& backBuffer) { picPuzzle->Present(&backBuffer); }
