@@ -195,6 +195,7 @@ void MainWindow::ApplyMinimumSize() {
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize minimum(std::max(kMinimumWidth - frame.width(), 1),
                         std::max(kMinimumHeight - frame.height(), 1));
+    minimumHolds_ = true;
     if (minimumSize() != minimum) {
         setMinimumSize(minimum);
     }
@@ -202,7 +203,7 @@ void MainWindow::ApplyMinimumSize() {
 
 bool MainWindow::event(QEvent* event) {
     // Framing moves the window: the frame may have changed.
-    if (shown_ && event->type() == QEvent::Move) {
+    if (minimumHolds_ && event->type() == QEvent::Move) {
         ApplyMinimumSize();
     }
     return QMainWindow::event(event);
@@ -212,8 +213,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (shown_) {
         ApplyMinimumSize();
-        if (size() != event->size()) {
+        // Without a window manager nothing else holds the window to its minimum.
+        const QSize allowed = event->size().expandedTo(minimumSize());
+        if (allowed != event->size()) {
             // Brought up to the minimum: that resize does the work.
+            resize(allowed);
             return;
         }
     }

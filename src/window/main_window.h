@@ -101,6 +101,7 @@ private:
     bool unloaded_ = false;
     // The minimum holds from the first resize after the window was first shown.
     bool shown_ = false;
+    bool minimumHolds_ = false;
 };
 
 } // namespace tess
