@@ -9,6 +9,7 @@
 #include "dialogs/best_times_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "window/dialog_filter.h"
+#include "window/etched_rule.h"
 #include "window/toolbar_icons.h"
 
 #include <QApplication>
@@ -20,45 +21,12 @@
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QResizeEvent>
 #include <QThread>
 #include <QWindow>
 #include <algorithm>
 
 namespace tess {
-
-namespace {
-
-// One line of the etched rule, drawn on whole device pixels just above the play field: the
-// highlight line on the rows right above it, the shadow line above that, each as many rows
-// thick as the whole part of the device pixel ratio. Both lines span the rule's two rows.
-class RuleLine : public QWidget {
-public:
-    RuleLine(QWidget* parent, const char* name, QPalette::ColorRole role, int linesAbove)
-        : QWidget(parent), role_(role), linesAbove_(linesAbove) {
-        setObjectName(QString::fromLatin1(name));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        const qreal ratio = devicePixelRatioF();
-        const int thickness = std::max(1, int(ratio));
-        // Device rows counted from the client area's top; the play field starts on a whole row.
-        const int fieldTop = qRound((y() + height()) * ratio);
-        const int first = fieldTop - (linesAbove_ + 1) * thickness;
-        QPainter painter(this);
-        painter.fillRect(QRectF(0, first / ratio - y(), width(), thickness / ratio),
-                         palette().color(role_));
-    }
-
-private:
-    QPalette::ColorRole role_;
-    int linesAbove_;
-};
-
-} // namespace
 
 MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts facts)
     : game_(*this, store, random, std::move(facts)) {
