@@ -1,5 +1,7 @@
 // Shows a real main window with a cut puzzle and saves a picture of it:
-//   tessellara_cut_shot OUTPUT.png
+//   tessellara_cut_shot OUTPUT.png [WIDTH HEIGHT]
+// The window is WIDTH x HEIGHT (1000 x 700 unless given) in points: with QT_SCALE_FACTOR the
+// picture has that many more device pixels.
 // Some pieces lie in place, the others loose and outlined around the board.
 #include "window/main_window.h"
 
@@ -52,7 +54,8 @@ int main(int argc, char** argv) {
     facts.AppDir = folder.path();
     tess::MainWindow window(store, random, facts);
     window.Start();
-    window.resize(1000, 700);
+    window.resize(argc >= 4 ? QString::fromLocal8Bit(argv[2]).toInt() : 1000,
+                  argc >= 4 ? QString::fromLocal8Bit(argv[3]).toInt() : 700);
     QApplication::processEvents();
 
     const QString picture = folder.path() + QStringLiteral("/landscape.jpg");

@@ -42,7 +42,7 @@ void Paint(benchmark::State& state, int bands, bool runs) {
         if (bands == 0) {
             game.picPuzzle_Paint();
         } else {
-            ComposePlayField(game.puzzle, game.settings, game.surfaces, bands);
+            ComposePlayField(game.puzzle, game.settings, game.surfaces, 1.0, bands);
         }
         benchmark::DoNotOptimize(game.surfaces.BackBuffer.Image().constBits());
     }

@@ -60,7 +60,12 @@ void BestTimesDialog::FillList() {
         row->setText(0, entry.PlayerName);
         row->setText(1, ElapsedTimeText(entry));
         row->setText(2, QString::number(entry.PieceCount));
-        row->setText(3, entry.ImageName);
+        // The file keeps the name field's trailing padding; the list shows the name alone.
+        QString imageName = entry.ImageName;
+        while (imageName.endsWith(QLatin1Char(' '))) {
+            imageName.chop(1);
+        }
+        row->setText(3, imageName);
     }
 }
 

@@ -7,7 +7,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tess {
 
@@ -28,18 +30,24 @@ void AddColorRow(QGridLayout* grid, int row, QLabel* label, SwatchLabel* swatch,
     grid->setColumnStretch(0, 1);
 }
 
-// The row to show for a stored list index: the index itself when it is a row; otherwise the
-// row of the current piece count, or the default row when the count is not in the list.
-int RowToShow(Integer listIndex, Integer numberOfPieces) {
+// The row of a piece count, or -1 when the list does not hold it.
+int RowOfCount(Integer count) {
+    const auto* found = std::find(kPieceCounts.begin(), kPieceCounts.end(), count);
+    return found == kPieceCounts.end() ? -1 : static_cast<int>(found - kPieceCounts.begin());
+}
+
+// The row to show. With a puzzle loaded, the row of its piece count, so that an OK that
+// changes nothing keeps the game; -1 (no row) when the list lacks that count. Otherwise the
+// stored list index when it is a row, else the row of the current count, else the default.
+int RowToShow(Integer listIndex, Integer numberOfPieces, bool puzzleLoaded) {
+    if (puzzleLoaded) {
+        return RowOfCount(numberOfPieces);
+    }
     if (listIndex >= 0 && listIndex < static_cast<int>(kPieceCounts.size())) {
         return listIndex;
     }
-    for (std::size_t row = 0; row < kPieceCounts.size(); ++row) {
-        if (kPieceCounts[row] == numberOfPieces) {
-            return static_cast<int>(row);
-        }
-    }
-    return 21;
+    const int row = RowOfCount(numberOfPieces);
+    return row >= 0 ? row : 21;
 }
 
 } // namespace
@@ -195,8 +203,22 @@ void OptionsDialog::Form_Load() {
 
     chkOutlinePieces->setChecked(s.OutlinePieces);
 
-    // Selecting the row runs the list click, as a click by the player would.
-    cmbPieces->setCurrentIndex(RowToShow(s.PiecesListIndex, game_.puzzle.NumberOfPieces));
+    // Selecting the row runs the list click once, as a click by the player would, also when
+    // the row is the one a new list already stands on (no change signal then).
+    const Puzzle& puzzle = game_.puzzle;
+    const int row = RowToShow(s.PiecesListIndex, puzzle.NumberOfPieces, puzzle.PuzzleLoaded);
+    {
+        const QSignalBlocker quiet(cmbPieces);
+        cmbPieces->setCurrentIndex(row);
+    }
+    if (row >= 0) {
+        cmbPieces_Click();
+    } else {
+        // The game's count is not in the list: no row is selected, the count is shown in its
+        // place and stays chosen until the player picks a row.
+        cmbPieces->setPlaceholderText(QString::number(puzzle.NumberOfPieces));
+        ChosenPieceCount = puzzle.NumberOfPieces;
+    }
 
     switch (s.PreviewSize) {
     case 4:

@@ -2,7 +2,11 @@
 #include "display/painting.h"
 
 #include "display/parallel.h"
+#include "puzzle/preview.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
 #include <algorithm>
 
 namespace tess {
@@ -64,25 +68,40 @@ const Surface& LineSurface(const Surfaces& surfaces, OutlineLine line) {
     return surfaces.EdgeStubV;
 }
 
-// The caption bar filled and lettered, kept until its size or colours change.
-const Surface& PreviewCaptionBar(const Puzzle& puzzle, const Settings& settings,
-                                 Surfaces& surfaces) {
-    const Rect& r = puzzle.PreviewCaptionRect;
-    const Long width = r.Right - r.Left;
-    const Long height = r.Bottom - r.Top;
-    Surface& bar = surfaces.PreviewCaption;
-    const SurfaceDesc desc = bar.GetSurfaceDesc();
-    if (bar.IsNull() || desc.Width != width || desc.Height != height ||
-        surfaces.PreviewCaptionFill != settings.PreviewCaptionBackgroundColorFill ||
-        surfaces.PreviewCaptionText != settings.PreviewCaptionTextColor) {
-        bar = Surface::CreateSurface(width, height);
-        bar.BltColorFill(WholeRect, settings.PreviewCaptionBackgroundColorFill);
-        bar.SetForeColor(settings.PreviewCaptionTextColor);
-        bar.DrawText(1, 1, kPreviewCaption);
-        surfaces.PreviewCaptionFill = settings.PreviewCaptionBackgroundColorFill;
-        surfaces.PreviewCaptionText = settings.PreviewCaptionTextColor;
+// Room around the caption text for glyphs that reach before their origin or below the line.
+Long CaptionGlyphsMargin(double pixelRatio) { return CLng(8 * std::max(pixelRatio, 1.0)); }
+
+// The caption text in the caption text colour on a transparent picture, its origin
+// CaptionGlyphsMargin in from the top-left corner; made again when the colour or ratio changes.
+const QImage& PreviewCaptionGlyphs(const Settings& settings, Surfaces& surfaces,
+                                   double pixelRatio) {
+    QImage& glyphs = surfaces.PreviewCaptionGlyphs;
+    if (!glyphs.isNull() &&
+        surfaces.PreviewCaptionGlyphsColor == settings.PreviewCaptionTextColor &&
+        surfaces.PreviewCaptionGlyphsRatio == pixelRatio) {
+        return glyphs;
     }
-    return bar;
+    QFont font = QGuiApplication::font();
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * std::max(pixelRatio, 1.0));
+    } else {
+        font.setPixelSize(int(CLng(font.pixelSize() * std::max(pixelRatio, 1.0))));
+    }
+    const Long margin = CaptionGlyphsMargin(pixelRatio);
+    // Metrics of the picture's own resolution, which the painter draws at.
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    const QFontMetrics metrics(font, &probe);
+    glyphs = QImage(int(metrics.horizontalAdvance(kPreviewCaption) + 2 * margin),
+                    int(metrics.height() + 2 * margin), QImage::Format_ARGB32_Premultiplied);
+    glyphs.fill(Qt::transparent);
+    QPainter painter(&glyphs);
+    painter.setFont(font);
+    const Long color = settings.PreviewCaptionTextColor;
+    painter.setPen(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+    painter.drawText(QPoint(int(margin), int(margin + metrics.ascent())), kPreviewCaption);
+    surfaces.PreviewCaptionGlyphsColor = color;
+    surfaces.PreviewCaptionGlyphsRatio = pixelRatio;
+    return glyphs;
 }
 
 } // namespace
@@ -91,7 +110,8 @@ namespace {
 
 // Everything of one frame that falls within the writer's band of rows.
 void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces& surfaces,
-                 const Surface* caption, const SurfaceWriter& back) {
+                 const QImage* caption, const PreviewSpacing& spacing, Long captionMargin,
+                 const SurfaceWriter& back) {
     back.BltColorFill(WholeRect, settings.BackgroundColorFill);
 
     if (!puzzle.PuzzleSolved) {
@@ -123,9 +143,12 @@ void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces&
     if (settings.ViewPreview) {
         back.BltFast(puzzle.PreviewRect.Left, puzzle.PreviewRect.Top, surfaces.PreviewSurface,
                      WholeRect, kBltFastNoWait);
-        if (caption != nullptr) {
-            back.BltFast(puzzle.PreviewCaptionRect.Left, puzzle.PreviewCaptionRect.Top, *caption,
-                         WholeRect, kBltFastNoWait);
+        const Rect& bar = puzzle.PreviewCaptionRect;
+        back.BltColorFill(bar, settings.PreviewCaptionBackgroundColorFill);
+        // The text goes on the back buffer itself: a caption longer than a narrow bar runs on.
+        if (caption != nullptr && bar.Right > bar.Left && bar.Bottom > bar.Top) {
+            back.BlendOver(bar.Left + spacing.TextOffset - captionMargin,
+                           bar.Top + spacing.TextOffset - captionMargin, *caption);
         }
     }
 
@@ -160,21 +183,21 @@ void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces&
 } // namespace
 
 void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces,
-                      int bands) {
+                      double pixelRatio, int bands) {
     if (!puzzle.PuzzleLoaded || surfaces.BackBuffer.IsNull()) {
         return;
     }
-    const Rect& r = puzzle.PreviewCaptionRect;
-    const Surface* caption = settings.ViewPreview && r.Right > r.Left && r.Bottom > r.Top
-                                 ? &PreviewCaptionBar(puzzle, settings, surfaces)
-                                 : nullptr;
+    const QImage* caption =
+        settings.ViewPreview ? &PreviewCaptionGlyphs(settings, surfaces, pixelRatio) : nullptr;
+    const PreviewSpacing spacing = PreviewSpacingFor(pixelRatio);
+    const Long captionMargin = CaptionGlyphsMargin(pixelRatio);
     const SurfaceWriter back(surfaces.BackBuffer);
     const Long height = surfaces.BackBuffer.GetSurfaceDesc().Height;
     bands = std::clamp<Long>(bands, 1, std::max<Long>(height / kRowsPerBand, 1));
     // Each band draws the whole frame in the same order, keeping to its own rows: the result
     // is the same as drawing it once.
     RunParts(bands, [&](int band) {
-        ComposeBand(puzzle, settings, surfaces, caption,
+        ComposeBand(puzzle, settings, surfaces, caption, spacing, captionMargin,
                     back.Rows(height * band / bands, height * (band + 1) / bands));
     });
 }

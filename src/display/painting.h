@@ -25,12 +25,13 @@ struct OutlineCopy {
 int PieceOutline(const Puzzle& puzzle, const PieceRecord& piece, OutlineCopy (&copies)[8]);
 
 // Composes the whole frame on surfaces.BackBuffer. Draws nothing without a puzzle.
-// Allocates only when the preview caption's size or colours changed since the last frame.
+// Allocates only when the preview caption's text colour or the pixel ratio (device pixels to
+// a point, which sizes the caption's text and spacing) changed since the last frame.
 // The frame is drawn in up to `bands` bands of rows at once, one per core by default; a band
 // is never shorter than kRowsPerBand rows, where splitting would cost more than it saves.
 inline constexpr Long kRowsPerBand = 128;
 void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces,
-                      int bands = PartsForThisMachine());
+                      double pixelRatio = 1.0, int bands = PartsForThisMachine());
 
 // The caption text of the preview.
 inline const QString kPreviewCaption = QStringLiteral("Preview");

@@ -1,6 +1,8 @@
 // The shape test and the move rules of dragging.
 #include "display/picking.h"
 
+#include "puzzle/preview.h"
+
 namespace tess {
 
 namespace {
@@ -145,19 +147,25 @@ Integer FindPieceAt(const Puzzle& puzzle, double x, double y) {
 }
 
 void MovePreviewTo(Puzzle& puzzle, double x, double y, Long previewHeight, double fieldWidth,
-                   double fieldHeight) {
+                   double fieldHeight, double pixelRatio) {
+    // At a ratio of 1: grip 8, bar 17, picture 18 below the bar's top; 9 = 17 - 8 below the
+    // pointer the bar ends.
+    const PreviewSpacing spacing = PreviewSpacingFor(pixelRatio);
+    const Long grip = spacing.Grip;
+    const Long bar = spacing.CaptionHeight;
+    const Long picture = spacing.CaptionHeight + spacing.Gap;
     const Integer half = static_cast<Integer>(puzzle.PreviewWidth / 2);
     if (x - half > 0 && x + half < fieldWidth) {
         const Long left = CLng(x - half);
         puzzle.PreviewCaptionRect.Left = puzzle.PreviewRect.Left = left;
         puzzle.PreviewCaptionRect.Right = puzzle.PreviewRect.Right = left + puzzle.PreviewWidth;
     }
-    if (y - 8 > 0 && y + 9 + previewHeight < fieldHeight) {
-        const Long top = CLng(y - 8);
+    if (y - grip > 0 && y + (bar - grip) + previewHeight < fieldHeight) {
+        const Long top = CLng(y - grip);
         puzzle.PreviewCaptionRect.Top = top;
-        puzzle.PreviewCaptionRect.Bottom = top + 17;
-        puzzle.PreviewRect.Top = top + 18;
-        puzzle.PreviewRect.Bottom = top + 18 + previewHeight;
+        puzzle.PreviewCaptionRect.Bottom = top + bar;
+        puzzle.PreviewRect.Top = top + picture;
+        puzzle.PreviewRect.Bottom = top + picture + previewHeight;
     }
 }
 

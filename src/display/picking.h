@@ -17,9 +17,10 @@ bool IsPointOnPiece(const Puzzle& puzzle, Integer p, double x, double y);
 Integer FindPieceAt(const Puzzle& puzzle, double x, double y);
 
 // Moves the preview so the pointer holds its caption at the caption's horizontal middle,
-// 8 pixels below its top; an axis that would reach the field's edge keeps its place.
+// 8 pixels below its top (more on a screen of a higher pixel ratio, as the caption bar is
+// taller); an axis that would reach the field's edge keeps its place.
 void MovePreviewTo(Puzzle& puzzle, double x, double y, Long previewHeight, double fieldWidth,
-                   double fieldHeight);
+                   double fieldHeight, double pixelRatio = 1.0);
 
 // Centres SelectedPiece under the point and moves its group rigidly with it; an axis on
 // which the group would reach the field's edge keeps its place.

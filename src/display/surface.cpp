@@ -367,6 +367,32 @@ void SurfaceWriter::BltFast(Long x, Long y, const Surface& source, const Rect& s
     }
 }
 
+void SurfaceWriter::BlendOver(Long x, Long y, const QImage& picture) const {
+    if (bits_ == nullptr || picture.format() != QImage::Format_ARGB32_Premultiplied) {
+        return;
+    }
+    const Rect target = ClipTo(Rect{x, y, x + picture.width(), y + picture.height()}, bounds_);
+    for (Long row = target.Top; row < target.Bottom; ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(picture.constScanLine(row - y)) - x;
+        auto* to = reinterpret_cast<QRgb*>(bits_ + stride_ * row);
+        for (Long col = target.Left; col < target.Right; ++col) {
+            const QRgb source = from[col];
+            const uint alpha = qAlpha(source);
+            if (alpha == 0) {
+                continue;
+            }
+            // Premultiplied "source over": each channel is the source plus what shows through.
+            const uint through = 255 - alpha;
+            const QRgb under = to[col];
+            auto channel = [&](int shift) {
+                const uint d = (under >> shift) & 0xFF;
+                return (((source >> shift) & 0xFF) + (d * through + 127) / 255) << shift;
+            };
+            to[col] = kOpaque | channel(16) | channel(8) | channel(0);
+        }
+    }
+}
+
 void Surface::SetForeColor(Long color) { foreColor_ = color; }
 
 void Surface::DrawText(Long x, Long y, const QString& text) {

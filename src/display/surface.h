@@ -103,6 +103,9 @@ public:
     // As Surface::BltColorFill and Surface::BltFast, within the band.
     void BltColorFill(const Rect& rect, Long pixel) const;
     void BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect, int flags) const;
+    // Lays a picture with coverage (premultiplied ARGB, such as drawn text) over the surface
+    // with its top-left at (x, y), within the band.
+    void BlendOver(Long x, Long y, const QImage& picture) const;
 
 private:
     uchar* bits_ = nullptr;
@@ -122,10 +125,10 @@ struct Surfaces {
     Surface EdgeLineV;
     Surface EdgeStubH;
     Surface EdgeStubV;
-    // The preview's caption bar with its text, drawn once per size and colours.
-    Surface PreviewCaption;
-    Long PreviewCaptionFill = -1;
-    Long PreviewCaptionText = -1;
+    // The preview's caption text, drawn once per colour and pixel ratio and laid on each frame.
+    QImage PreviewCaptionGlyphs;
+    Long PreviewCaptionGlyphsColor = -1;
+    double PreviewCaptionGlyphsRatio = 0;
 };
 
 } // namespace tess

@@ -20,6 +20,8 @@ public:
     // Inner size of the play field in pixels (its ScaleWidth and ScaleHeight).
     virtual QSize PlayFieldSize() const = 0;
     virtual bool IsMinimized() const = 0;
+    // Device pixels to a point of the play field's screen (1 on an ordinary screen).
+    virtual double PlayFieldPixelRatio() const { return 1.0; }
     // Shows the main window; its first resize runs the game's resize handling.
     virtual void ShowWindow() = 0;
 

@@ -156,14 +156,16 @@ void Game::CutPuzzle() {
     puzzle.ImageHeight = layout.ImageHeight;
     puzzle.ImageWidth = layout.ImageWidth;
 
+    // The bitmap is decoded once at its natural size; the picture and the preview are each
+    // scaled from it, so the preview is the one the View menu makes from the same bitmap.
+    Surface natural = Surface::CreateSurfaceFromFile(WholeImageTempPath());
     surfaces.WholeImageSurface =
-        Surface::CreateSurfaceFromFile(WholeImageTempPath(), layout.ImageWidth, layout.ImageHeight);
+        Surface::CreateStretchedSurface(natural, layout.ImageWidth, layout.ImageHeight);
     surfaces.WholeImageSurface.NudgePixels(TransparentKey);
     if (settings.ViewPreview) {
-        // The preview is a reduction of the picture just scaled from the bitmap: the same
-        // picture at a smaller size, without decoding and reducing the whole bitmap again.
-        InitPreviewFrom(surfaces.WholeImageSurface);
+        InitPreviewFrom(natural);
     }
+    natural.Release();
 
     ApplyCutLayout(puzzle, layout);
 
@@ -245,8 +247,9 @@ void Game::InitPreview() {
 void Game::InitPreviewFrom(const Surface& picture) {
     const QSize field = host_.PlayFieldSize();
     // The play field starts at the left edge of the window's client area.
-    const PreviewGeometry geometry = ComputePreviewGeometry(puzzle.ImageWidth, puzzle.ImageHeight,
-                                                            settings.PreviewSize, field.width(), 0);
+    const PreviewGeometry geometry =
+        ComputePreviewGeometry(puzzle.ImageWidth, puzzle.ImageHeight, settings.PreviewSize,
+                               field.width(), 0, host_.PlayFieldPixelRatio());
     surfaces.PreviewSurface =
         Surface::CreateStretchedSurface(picture, geometry.Width, geometry.Height);
     surfaces.PreviewSurface.NudgePixels(TransparentKey);
@@ -281,7 +284,7 @@ void Game::picPuzzle_Paint() {
         Form_Resize();
         return;
     }
-    ComposePlayField(puzzle, settings, surfaces);
+    ComposePlayField(puzzle, settings, surfaces, host_.PlayFieldPixelRatio());
     host_.PresentPlayField(surfaces.BackBuffer.Image());
 }
 

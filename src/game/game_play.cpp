@@ -118,7 +118,7 @@ void Game::picPuzzle_MouseMove(int, int, Single X, Single Y) {
     const QSize field = host_.PlayFieldSize();
     if (puzzle.PreviewDragging) {
         MovePreviewTo(puzzle, X, Y, surfaces.PreviewSurface.GetSurfaceDesc().Height, field.width(),
-                      field.height());
+                      field.height(), host_.PlayFieldPixelRatio());
         picPuzzle_Paint();
     } else if (puzzle.Dragging && HoldsLoosePiece(puzzle)) {
         MoveSelectedGroupTo(puzzle, X, Y, field.width(), field.height());

@@ -45,15 +45,28 @@ void ScalePiecesPosition(Puzzle& puzzle, double fieldWidth, double fieldHeight) 
     }
 }
 
+PreviewSpacing PreviewSpacingFor(double pixelRatio) {
+    const PreviewSpacing base;
+    if (!(pixelRatio > 1.0)) {
+        return base;
+    }
+    auto scaled = [pixelRatio](Long pixels) { return CLng(pixels * pixelRatio); };
+    return PreviewSpacing{scaled(base.Margin), scaled(base.CaptionHeight), scaled(base.Gap),
+                          scaled(base.Grip), scaled(base.TextOffset)};
+}
+
 PreviewGeometry ComputePreviewGeometry(Long imageWidth, Long imageHeight, Byte previewSize,
-                                       double fieldWidth, double fieldLeft) {
+                                       double fieldWidth, double fieldLeft, double pixelRatio) {
     PreviewGeometry g;
     const Long size = previewSize == 0 ? 1 : previewSize;
     g.Height = imageHeight / size;
     g.Width = imageWidth / size;
-    const Long x = CLng(fieldWidth - g.Width + fieldLeft - 4);
-    g.CaptionRect = Rect{x, 4, x + g.Width, 21};
-    g.PictureRect = Rect{x, 22, x + g.Width, 22 + g.Height};
+    const PreviewSpacing spacing = PreviewSpacingFor(pixelRatio);
+    const Long x = CLng(fieldWidth - g.Width + fieldLeft - spacing.Margin);
+    const Long top = spacing.Margin;
+    const Long bottom = top + spacing.CaptionHeight;
+    g.CaptionRect = Rect{x, top, x + g.Width, bottom};
+    g.PictureRect = Rect{x, bottom + spacing.Gap, x + g.Width, bottom + spacing.Gap + g.Height};
     return g;
 }
 

@@ -9,10 +9,12 @@
 #include "dialogs/best_times_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "window/dialog_filter.h"
+#include "window/etched_rule.h"
 #include "window/toolbar_icons.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
@@ -20,7 +22,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QThread>
 #include <QWindow>
+#include <algorithm>
 
 namespace tess {
 
@@ -40,7 +44,6 @@ MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts 
     connect(tmrPuzzle, &QTimer::timeout, this, Guarded([this] { game_.tmrPuzzle_Timer(); }));
 
     resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height());
-    ApplyMinimumSize();
 }
 
 MainWindow::~MainWindow() {
@@ -146,19 +149,11 @@ void MainWindow::BuildClientArea() {
             Guarded([this] { Toolbar1_ButtonClick(2); }));
 
     // The etched rule: a shadow line with a highlight line one pixel below it.
-    auto rule = [this](const char* name, QPalette::ColorRole role, int top) {
-        auto* line = new QFrame(client_);
-        line->setObjectName(QString::fromLatin1(name));
-        line->setFrameShape(QFrame::NoFrame);
-        line->setAutoFillBackground(true);
-        QPalette palette = line->palette();
-        palette.setColor(QPalette::Window, palette.color(role));
-        line->setPalette(palette);
-        line->setGeometry(0, top, kInitialClientWidth, 1);
-        return line;
-    };
-    Line1 = rule("Line1", QPalette::Dark, kPlayFieldTop - 2);
-    Line2 = rule("Line2", QPalette::Light, kPlayFieldTop - 1);
+    Line1 = new RuleLine(client_, "Line1", QPalette::Dark, 1);
+    Line2 = new RuleLine(client_, "Line2", QPalette::Light, 0);
+    for (QWidget* line : {Line1, Line2}) {
+        line->setGeometry(0, kPlayFieldTop - 2, kInitialClientWidth, 2);
+    }
 
     picPuzzle = new PlayField(client_);
     picPuzzle->move(0, kPlayFieldTop);
@@ -171,6 +166,7 @@ void MainWindow::BuildClientArea() {
     picPuzzle->onMouseUp = [this](int b, int s, float x, float y) {
         game_.Guard([&] { game_.picPuzzle_MouseUp(b, s, x, y); });
     };
+    picPuzzle->onPaint = [this] { game_.Guard([this] { game_.picPuzzle_Paint(); }); };
     picPuzzle->onDisplayChange = [this] {
         if (isVisible() && !isMinimized()) {
             game_.Guard([this] { game_.DisplayModeChanged(); });
@@ -179,20 +175,49 @@ void MainWindow::BuildClientArea() {
 }
 
 // The minimum applies to the whole window, frame included where a window manager draws one.
+// The frame is measured each time: it is 0 until the window manager has framed the window.
 void MainWindow::ApplyMinimumSize() {
     const QSize frame = frameGeometry().size() - geometry().size();
-    setMinimumSize(std::max(kMinimumWidth - frame.width(), 1),
-                   std::max(kMinimumHeight - frame.height(), 1));
+    const QSize minimum(std::max(kMinimumWidth - frame.width(), 1),
+                        std::max(kMinimumHeight - frame.height(), 1));
+    minimumHolds_ = true;
+    if (minimumSize() != minimum) {
+        setMinimumSize(minimum);
+    }
+}
+
+bool MainWindow::event(QEvent* event) {
+    // Framing moves the window: the frame may have changed.
+    if (minimumHolds_ && event->type() == QEvent::Move) {
+        ApplyMinimumSize();
+    }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    if (shown_) {
+        ApplyMinimumSize();
+        // Without a window manager nothing else holds the window to its minimum.
+        const QSize allowed = event->size().expandedTo(minimumSize());
+        if (allowed != event->size()) {
+            // Brought up to the minimum: that resize does the work.
+            resize(allowed);
+            return;
+        }
+    }
     Form_Resize();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized()) {
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    // Minimizing changes the rule alone, and coming back from it rebuilds the field, without
+    // a resize either way. Maximizing and restoring resize the window: the resize does it.
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized() || change->oldState().testFlag(Qt::WindowMinimized)) {
         Form_Resize();
     }
 }
@@ -202,8 +227,9 @@ void MainWindow::Form_Resize() {
         return;
     }
     const int width = client_->width();
-    Line1->setGeometry(0, Line1->y(), width, 1);
-    Line2->setGeometry(0, Line2->y(), width, 1);
+    for (QWidget* line : {Line1, Line2}) {
+        line->setGeometry(0, line->y(), width, line->height());
+    }
     if (isMinimized()) {
         return;
     }
@@ -246,11 +272,26 @@ QSize MainWindow::PlayFieldSize() const { return picPuzzle->ScaleSize(); }
 
 bool MainWindow::IsMinimized() const { return isMinimized(); }
 
+double MainWindow::PlayFieldPixelRatio() const { return picPuzzle->devicePixelRatioF(); }
+
 void MainWindow::ShowWindow() {
     show();
-    ApplyMinimumSize();
+    WaitUntilExposed();
     // The first resize handling runs as the window is shown.
     Form_Resize();
+    shown_ = true;
+}
+
+// A message box opened right after show() (a bad state file on the command line) would be
+// centred on a window the window manager has not placed yet, in the corner of the screen.
+void MainWindow::WaitUntilExposed() {
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    QCoreApplication::processEvents();
 }
 
 void MainWindow::PresentPlayField(const QImage& backBuffer) { picPuzzle->Present(&backBuffer); }

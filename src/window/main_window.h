@@ -5,7 +5,6 @@
 #include "window/play_field.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
@@ -45,12 +44,13 @@ public:
     QToolBar* Toolbar1 = nullptr;
     QAction* ToolbarButton1 = nullptr;
     QAction* ToolbarButton2 = nullptr;
-    QFrame* Line1 = nullptr;
-    QFrame* Line2 = nullptr;
+    // The etched rule: Line1 the shadow line, Line2 the highlight line below it.
+    QWidget* Line1 = nullptr;
+    QWidget* Line2 = nullptr;
     PlayField* picPuzzle = nullptr;
     QTimer* tmrPuzzle = nullptr;
 
-    // Client-area geometry, in pixels.
+    // Client-area geometry, in pixels; the minimum is of the whole window, frame included.
     static constexpr int kInitialClientWidth = 460;
     static constexpr int kInitialClientHeight = 304;
     static constexpr int kMinimumWidth = 468;
@@ -60,6 +60,7 @@ public:
     // GameHost
     QSize PlayFieldSize() const override;
     bool IsMinimized() const override;
+    double PlayFieldPixelRatio() const override;
     void ShowWindow() override;
     void PresentPlayField(const QImage& backBuffer) override;
     void ClearPlayField() override;
@@ -82,6 +83,7 @@ public:
     void Toolbar1_ButtonClick(int index);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -92,12 +94,17 @@ private:
     void BuildMenus();
     void BuildClientArea();
     void ApplyMinimumSize();
+    // Lets the window system show the window before start-up goes on.
+    void WaitUntilExposed();
     void Form_Resize();
     std::optional<QString> AskFileName(const QString& filter, const QString& initDir, bool save);
 
     Game game_;
     QWidget* client_ = nullptr;
     bool unloaded_ = false;
+    // The minimum holds from the first resize after the window was first shown.
+    bool shown_ = false;
+    bool minimumHolds_ = false;
 };
 
 } // namespace tess

@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <cmath>
 
@@ -22,6 +23,11 @@ QSize PlayField::ScaleSize() const {
 
 void PlayField::Present(const QImage* frame) {
     frame_ = frame;
+    if (painting_) {
+        // Composed for a paint event under way, which shows it next.
+        return;
+    }
+    const QScopedValueRollback<bool> presenting(presenting_, true);
     repaint();
 }
 
@@ -51,6 +57,12 @@ void PlayField::NoticePixelRatio() {
 
 void PlayField::paintEvent(QPaintEvent*) {
     NoticePixelRatio();
+    if (!presenting_ && !painting_ && onPaint) {
+        // The window system asks for the field: compose it afresh, so it shows the current
+        // state (a colour changed since the last frame, say), not the last frame again.
+        const QScopedValueRollback<bool> painting(painting_, true);
+        onPaint();
+    }
     QPainter painter(this);
     if (frame_ == nullptr || frame_->isNull()) {
         painter.fillRect(rect(), palette().window());

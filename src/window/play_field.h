@@ -19,6 +19,10 @@ public:
     // Shows this image (kept by reference) at once; null clears the field.
     void Present(const QImage* frame);
 
+    // The paint procedure: runs on the field's own paint events (the window system uncovered
+    // part of it), and presents the frame it composes. Presenting repaints without it.
+    std::function<void()> onPaint;
+
     std::function<void(int button, int shift, float x, float y)> onMouseDown;
     std::function<void(int button, int shift, float x, float y)> onMouseMove;
     std::function<void(int button, int shift, float x, float y)> onMouseUp;
@@ -41,6 +45,9 @@ private:
 
     const QImage* frame_ = nullptr;
     qreal pixelRatio_ = 0; // 0 until first seen
+    // Inside Present's repaint, and inside onPaint: the frame is current, compose nothing.
+    bool presenting_ = false;
+    bool painting_ = false;
 };
 
 // Button numbers: 1 left, 2 right, 4 middle; Shift: 1 shift, 2 control, 4 alt.

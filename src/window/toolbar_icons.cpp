@@ -1,8 +1,12 @@
-// Pixel art of the toolbar buttons, row by row: one character per pixel.
+// Pixel art of the toolbar buttons, row by row: one character per pixel, drawn at any size.
 #include "window/toolbar_icons.h"
 
+#include <QApplication>
 #include <QColor>
-#include <QImage>
+#include <QIconEngine>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <array>
 
 namespace tess {
@@ -35,20 +39,58 @@ QColor PaletteColor(char c) {
     }
 }
 
-QPixmap FromRows(const std::array<const char*, kHeight>& rows) {
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            image.setPixelColor(x, y, PaletteColor(rows[y][x]));
+// Each art pixel becomes a block of whole device pixels, in the art's colours and nothing
+// between: no scaling blurs it.
+QImage DrawPixelArt(const char* const* rows, QSize size) {
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const char* row = rows[y * kHeight / image.height()];
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            line[x] = PaletteColor(row[x * kWidth / image.width()]).rgba();
         }
     }
-    return QPixmap::fromImage(image);
+    return image;
 }
+
+using Rows = std::array<const char*, kHeight>;
+
+// Draws the art at exactly the size asked for, in device pixels, so no scaling blurs it;
+// the disabled look comes from the style, as for any other icon.
+class PixelArtEngine : public QIconEngine {
+public:
+    explicit PixelArtEngine(const Rows& rows) : rows_(rows) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        QPixmap drawn = QPixmap::fromImage(DrawPixelArt(rows_.data(), size));
+        if (mode == QIcon::Normal || QApplication::style() == nullptr) {
+            return drawn;
+        }
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio =
+            painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), drawn);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new PixelArtEngine(rows_); }
+
+private:
+    Rows rows_;
+};
+
+QIcon MakeIcon(const Rows& rows) { return QIcon(new PixelArtEngine(rows)); }
 
 } // namespace
 
-QPixmap OpenFolderIcon() {
-    return FromRows({
+QIcon OpenFolderIcon() {
+    return MakeIcon({
         "................",
         "..........kkk...",
         ".........k...k.k",
@@ -67,8 +109,8 @@ QPixmap OpenFolderIcon() {
     });
 }
 
-QPixmap FloppyDiskIcon() {
-    return FromRows({
+QIcon FloppyDiskIcon() {
+    return MakeIcon({
         "................",
         ".kkkkkkkkkkkkkk.",
         ".kcckwwwwwwkcck.",

@@ -1,13 +1,14 @@
-// The two 16 x 15 toolbar pictures, drawn by the program itself.
+// The two 16 x 15 toolbar pictures, drawn by the program itself at whatever size the screen
+// asks for, so they stay sharp at any device pixel ratio.
 #pragma once
 
-#include <QPixmap>
+#include <QIcon>
 
 namespace tess {
 
 // An opening yellow folder with a curved arrow.
-QPixmap OpenFolderIcon();
+QIcon OpenFolderIcon();
 // A floppy disk.
-QPixmap FloppyDiskIcon();
+QIcon FloppyDiskIcon();
 
 } // namespace tess

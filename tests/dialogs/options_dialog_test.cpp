@@ -15,11 +15,15 @@ namespace {
 struct OptionsFixture : test::GameFixture {
     std::unique_ptr<OptionsDialog> dialog;
 
-    // Reads the settings as start-up does, cuts a picture when asked, then opens the dialog.
-    void Open(bool withPuzzle = false) {
+    // Reads the settings as start-up does, cuts a picture when asked (into `pieces` when
+    // given), then opens the dialog.
+    void Open(bool withPuzzle = false, Integer pieces = 0) {
         store->Sync();
         store->ReadAll(game->settings, game->puzzle.NumberOfPieces);
         if (withPuzzle) {
+            if (pieces > 0) {
+                game->puzzle.NumberOfPieces = pieces;
+            }
             QImage image(240, 180, QImage::Format_RGB32);
             image.fill(QColor(90, 140, 60));
             ASSERT_TRUE(image.save(folder.path() + "/picture.bmp"));
@@ -52,7 +56,9 @@ struct OptionsFixture : test::GameFixture {
     // background, outline, caption and caption text colours as 0xBBGGRR.
     QString Controls() const {
         const OptionsDialog& d = *dialog;
-        QStringList shown{QString::number(d.cmbPieces->currentIndex()),
+        const int row = d.cmbPieces->currentIndex();
+        QStringList shown{row >= 0 ? QString::number(row)
+                                   : "none:" + d.cmbPieces->placeholderText(),
                           QString::number(d.ChosenPieceCount)};
         for (const QAbstractButton* b : std::initializer_list<const QAbstractButton*>{
                  d.optPreviewSizeLarge, d.optPreviewSizeMedium, d.optPreviewSizeSmall,
@@ -114,39 +120,46 @@ TEST(OptionsDialog, ShowsEveryCaptionExactly) {
 }
 
 TEST(OptionsDialog, ShowsTheStoredValuesCentredAndFallsBackWhereNoControlFits) {
-    // Stored entries, then the controls shown; OK must store the row shown and warn of nothing.
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "21 77 0 1 0 1 1 0 c8d0d4 ffffff 0 ffffff"},
+    // Stored entries and the piece count of a loaded game (0: none), then the controls shown;
+    // OK must store the row shown, warn of nothing and keep a loaded game as it is.
+    const std::tuple<const char*, Integer, const char*> cases[] = {
+        {"", 0, "21 77 0 1 0 1 1 0 c8d0d4 ffffff 0 ffffff"},
         {"List Index=5,Preview Size=4,Outline Pieces=False,Time Puzzle=False,System Memory=True,"
          "Background Red=0,Background Green=0,Background Blue=255",
-         "5 21 0 0 1 0 0 1 ff0000 ffffff 0 ffffff"},
-        {"List Index=150,Preview Size=7", "18 64 0 1 0 "},
-        {"List Index=-3,Preview Size=0", "18 64 0 1 0 "},
-        {"List Index=98,Preview Size=1,Number of Pieces=13", "21 77 0 1 0 "},
-        {"List Index=97,Number of Pieces=324", "97 324 0 1 0 "},
+         0, "5 21 0 0 1 0 0 1 ff0000 ffffff 0 ffffff"},
+        {"List Index=0", 0, "0 12 "},
+        {"List Index=150,Preview Size=7", 0, "18 64 0 1 0 "},
+        {"List Index=-3,Preview Size=0", 0, "18 64 0 1 0 "},
+        {"List Index=98,Preview Size=1,Number of Pieces=13", 0, "21 77 0 1 0 "},
+        {"List Index=97,Number of Pieces=324", 0, "97 324 0 1 0 "},
+        {"List Index=97", 15, "1 15 "},
+        {"List Index=97", 13, "none:13 13 "},
     };
-    for (const auto& [stored, shown] : cases) {
+    for (const auto& [stored, pieces, shown] : cases) {
         OptionsFixture f;
         for (const QString& entry : QString(stored).split(',', Qt::SkipEmptyParts)) {
             f.store->Write(entry.section('=', 0, 0), entry.section('=', 1));
         }
-        f.Open();
+        f.Open(pieces > 0, pieces);
+        const std::vector<PieceRecord> game = f.game->puzzle.Pieces;
         EXPECT_TRUE(f.Controls().startsWith(shown))
             << stored << " shows " << f.Controls().toStdString();
         const QRect screen = f.dialog->screen()->geometry();
         EXPECT_EQ(f.dialog->pos(), QPoint((screen.width() - f.dialog->width()) / 2,
                                           (screen.height() - f.dialog->height()) / 2));
-        const QString row = QString::number(f.dialog->cmbPieces->currentIndex());
+        const QString row = QString::number(f.game->settings.PiecesListIndex);
         f.Click(f.dialog->cmdOK);
         EXPECT_TRUE(f.File().contains("List Index=" + row + "; ")) << stored;
         EXPECT_TRUE(f.host.messages.isEmpty()) << stored;
+        EXPECT_TRUE(f.game->puzzle.Pieces == game) << stored;
     }
 }
 
-TEST(OptionsDialog, OkFromAnEmptyStoreRecutsAndRescramblesALoadedPuzzleInto77Pieces) {
+TEST(OptionsDialog, OkAfterPickingAnotherCountRecutsAndRescramblesALoadedPuzzle) {
     OptionsFixture f;
     f.Open(true);
     ASSERT_EQ(f.PiecesCut(), 64);
+    f.dialog->cmbPieces->setCurrentIndex(21); // 77, as the player picks it
     f.Click(f.dialog->cmdOK);
     EXPECT_FALSE(f.dialog->isVisible());
     EXPECT_EQ(f.File(), "List Index=21; Number of Pieces=77; Outline Pieces=True; "

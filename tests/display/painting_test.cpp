@@ -153,6 +153,17 @@ TEST(Painting, ThePreviewAndItsCaptionSitWhereTheGeometrySays) {
     }
     EXPECT_GT(text, 20) << "the word Preview in the caption";
 
+    // A bar narrower than its text: the text runs on past the bar's right end at 796.
+    ApplyPreviewGeometry(scene.puzzle, ComputePreviewGeometry(60, 450, 3, 800, 0));
+    ASSERT_EQ(scene.puzzle.PreviewCaptionRect, (Rect{776, 4, 796, 21}));
+    scene.surfaces.PreviewSurface = Filled(20, 150, 0x00FF00);
+    ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
+    int beyond = 0;
+    for (int i = 0; i < 17 * 4; ++i) {
+        beyond += At(back, 796 + i % 4, 4 + i / 4) != kBackground;
+    }
+    EXPECT_GT(beyond, 3) << "the caption is not cut off at the bar";
+
     scene.settings.ViewPreview = false;
     ComposePlayField(scene.puzzle, scene.settings, scene.surfaces);
     EXPECT_EQ(At(back, 700, 10), kBackground) << "no caption without the preview";

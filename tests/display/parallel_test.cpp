@@ -53,14 +53,14 @@ TEST(Parallel, BandsComposeTheFrameOnePassComposes) {
     ASSERT_EQ(game.puzzle.PuzzleLoaded, kTrue);
     game.settings.OutlinePieces = true;
     game.settings.ViewPreview = true;
-    ComposePlayField(game.puzzle, game.settings, game.surfaces, 1);
+    ComposePlayField(game.puzzle, game.settings, game.surfaces, 1.0, 1);
     const QImage onePass = game.surfaces.BackBuffer.Image().copy();
     ASSERT_EQ(onePass.size(), QSize(800, 560));
     // Band edges at rows 186 and 373 (three bands) or every 140 rows (four) cut through
     // pieces, outlines and the preview; a stale frame underneath must not show through.
     for (const int bands : {2, 3, 4, 8}) {
         game.surfaces.BackBuffer.BltColorFill(WholeRect, 0xABCDEF);
-        ComposePlayField(game.puzzle, game.settings, game.surfaces, bands);
+        ComposePlayField(game.puzzle, game.settings, game.surfaces, 1.0, bands);
         EXPECT_TRUE(game.surfaces.BackBuffer.Image() == onePass) << bands << " bands";
     }
 }

@@ -45,6 +45,11 @@ TEST(SetWholeImage, CutsThe1024By768PictureAsWorkedAndStartsTheClock) {
     // The preview is on by default: a third of 676 x 506, 4 pixels from the right.
     EXPECT_EQ(s.PreviewSurface.Image().size(), QSize(225, 168));
     EXPECT_EQ(p.PreviewRect, (Rect{571, 22, 796, 190}));
+    // Made from the bitmap as the View menu makes it, not from the picture scaled for cutting.
+    const QImage cutPreview = s.PreviewSurface.Image().copy();
+    f.game->mnuViewPreview_Click();
+    f.game->mnuViewPreview_Click();
+    EXPECT_TRUE(s.PreviewSurface.Image() == cutPreview);
     // The clock counts seconds and paints nothing.
     EXPECT_TRUE(f.host.timerEnabled);
     const int presents = f.host.presentCount;

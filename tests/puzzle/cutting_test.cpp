@@ -121,6 +121,10 @@ TEST(Preview, SitsInTheTopRightCornerAtAFractionOfThePicture) {
     EXPECT_EQ(g.CaptionRect, (Rect{596, 4, 796, 21})) << "rows 4 to 20, 4 pixels from the right";
     EXPECT_EQ(g.PictureRect, (Rect{596, 22, 796, 172})) << "rows 22 to 171";
     EXPECT_EQ(ComputePreviewGeometry(601, 451, 4, 800, 10).PictureRect, (Rect{656, 22, 806, 134}));
+    // Twice the device pixels to the point: margins, bar and gap twice as many pixels.
+    const PreviewGeometry hiDpi = ComputePreviewGeometry(600, 450, 3, 800, 0, 2.0);
+    EXPECT_EQ(hiDpi.CaptionRect, (Rect{592, 8, 792, 42}));
+    EXPECT_EQ(hiDpi.PictureRect, (Rect{592, 44, 792, 194}));
 }
 
 TEST(ScalePiecesPosition, ScalesLoosePiecesAndPutsPlacedPiecesHome) {

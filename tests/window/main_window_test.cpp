@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <deque>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace tess {
 namespace {
@@ -65,21 +66,53 @@ TEST(MainWindow, HasItsMenusAndSwitchesExactlyThreeCommands) {
     }
 }
 
-TEST(MainWindow, LaysOutTheRuleAndPlayFieldAndKeepsItsMinimumSize) {
+// Counts the cuts of the puzzle the play field shows: each cut makes new piece surfaces.
+struct CutWatcher : QObject {
+    explicit CutWatcher(const Game& watched) : game(watched) { Look(); }
+    void Look() { seen.insert(game.surfaces.PieceSurfaces.at(1).Image().cacheKey()); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            Look();
+        }
+        return false;
+    }
+    const Game& game;
+    std::set<qint64> seen;
+};
+
+TEST(MainWindow, LaysOutTheRuleAndPlayFieldCutsOncePerResizeAndKeepsItsMinimumSize) {
     test::WindowFixture f;
     MainWindow& w = f.window;
+    const QWidget* client = w.centralWidget();
+    EXPECT_EQ(client->size(), QSize(460, 304)) << "the client area at start";
     w.resize(900, 700);
     QApplication::processEvents();
-    const QWidget* client = w.centralWidget();
     EXPECT_EQ(w.picPuzzle->geometry(), QRect(0, 28, client->width(), client->height() - 28));
     EXPECT_EQ(w.Line1->width(), client->width());
-    EXPECT_EQ(w.Line2->y(), w.Line1->y() + 1);
     EXPECT_EQ(w.game().surfaces.BackBuffer.GetSurfaceDesc().Height, w.picPuzzle->height());
+    const QImage rule = w.centralWidget()->grab(QRect(0, 25, 10, 3)).toImage();
+    EXPECT_EQ(rule.pixel(5, 1), w.Line1->palette().color(QPalette::Dark).rgb()) << "row 26";
+    EXPECT_EQ(rule.pixel(5, 2), w.Line2->palette().color(QPalette::Light).rgb()) << "row 27";
+
+    // Maximizing and restoring recut a loaded puzzle once each.
+    Game& game = w.game();
+    QImage picture(240, 180, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(f.PathOf("p.bmp")));
+    SetPictureFileName(game.puzzle, f.PathOf("p.bmp"));
+    game.SetWholeImage();
+    CutWatcher cuts(game);
+    w.picPuzzle->installEventFilter(&cuts);
+    w.showMaximized();
+    QApplication::processEvents();
+    EXPECT_EQ(cuts.seen.size(), 2u);
+    w.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(cuts.seen.size(), 3u);
 
     w.resize(100, 100);
     QApplication::processEvents();
-    EXPECT_GE(w.frameGeometry().width(), 468);
-    EXPECT_GE(w.frameGeometry().height(), 350);
+    EXPECT_EQ(w.frameGeometry().size(), QSize(468, 350)) << "the whole window's minimum";
 }
 
 TEST(MainWindow, OpensItsDialogsModallyOwnedByTheWindow) {
@@ -162,6 +195,21 @@ TEST(MainWindow, SavesLoadsAndReopensAGame) {
     EXPECT_TRUE(window.ToolbarButton2->isEnabled());
     EXPECT_TRUE(screen() == screenBefore) << "the same game on the screen";
 
+    // The field's own paint event composes the frame: a background picked meanwhile shows.
+    const auto count = [](const QImage& shown, QRgb colour) {
+        int n = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                n += (shown.pixel(x, y) & 0xFFFFFFu) == colour;
+            }
+        }
+        return n;
+    };
+    const int background = count(screenBefore, QRgb(game.settings.BackgroundColorFill));
+    window.game().settings.BackgroundColorFill = 0x123456;
+    EXPECT_EQ(count(screen(), 0x123456), background);
+    EXPECT_GT(background, 1000);
+
     // Only a state file from the command line joins the desktop's recent documents.
     const QByteArray savedUrl = QUrl::fromLocalFile(saved).toEncoded();
     EXPECT_FALSE(test::ReadAll(RecentlyUsedPath()).contains(savedUrl));
@@ -200,7 +248,8 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
     };
     const QString cut = "The puzzle could not be cut: ", preview = "The preview could not be made";
     const QStringList pickColour{"cmdPickOutlineColor", "OKButton", "cmdCancel"};
-    // The options show 77 pieces (a fresh store) for a game of 64: OK and Apply recut.
+    // The options show the game's own count, so OK recuts nothing; a changed count with the
+    // picture gone is the game-level guard test's.
     const Action actions[] = {
         {"Open", menu(window.mnuFileOpen), w.PathOf("bad.jpg"), {}, true, cut + "the picture"},
         {"toolbar Open", menu(window.ToolbarButton1), saved, {}, true, "loaded: its picture"},
@@ -210,7 +259,7 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
         {"Scramble", menu(window.mnuFileScramble), {}, {}, true, {}},
         {"Hint", menu(window.mnuFileHint), {}, {}, true, {}},
         {"Solve", menu(window.mnuFileSolve), {}, {}, true, {}},
-        {"Options OK", menu(window.mnuFileOptions), {}, {"cmdOK"}, true, cut + "the picture"},
+        {"Options OK", menu(window.mnuFileOptions), {}, {"cmdOK"}, true, {}},
         {"Options Large, Apply, Cancel",
          menu(window.mnuFileOptions),
          {},

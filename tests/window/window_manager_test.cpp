@@ -1,0 +1,62 @@
+// The real window on an X display, first without a window manager, then with openbox: the
+// client area it starts with, its minimum with the frame, and where a message about a state
+// file given on the command line opens. Run under xvfb-run (see CMakeLists.txt).
+#include "support/window_test_support.h"
+
+#include <QMessageBox>
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace tess {
+namespace {
+
+void StartsSmallKeepsItsMinimumAndCentresItsMessage() {
+    QTemporaryDir folder;
+    const QString bad = folder.path() + "/bad.psf";
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a saved game");
+    file.close();
+
+    std::optional<test::WindowFixture> f;
+    QRect box;
+    test::AnswerModals(
+        [&](QWidget* modal) {
+            if (qobject_cast<QMessageBox*>(modal) != nullptr && box.isNull()) {
+                box = modal->frameGeometry();
+            }
+            modal->close();
+        },
+        [&] { f.emplace(QString(), bad); });
+    ASSERT_FALSE(box.isNull()) << "the message about the state file";
+    MainWindow& w = f->window;
+    QTest::qWait(300); // where the window manager put the window
+    EXPECT_TRUE(w.frameGeometry().contains(box.center())) << "the message opens over the window";
+    EXPECT_EQ(w.centralWidget()->size(), QSize(460, 304)) << "the client area at start";
+
+    // Resized by the window system, as a player would: the whole window stops at the minimum.
+    w.windowHandle()->resize(900, 700);
+    QTest::qWait(300);
+    w.windowHandle()->resize(100, 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().size() == QSize(468, 350); }))
+        << w.frameGeometry().width() << " x " << w.frameGeometry().height();
+}
+
+TEST(UnderX11, WithoutAWindowManager) { StartsSmallKeepsItsMinimumAndCentresItsMessage(); }
+
+TEST(UnderX11, WithOpenbox) {
+    QProcess openbox;
+    openbox.start("openbox", {});
+    if (!openbox.waitForStarted(5000)) {
+        GTEST_SKIP() << "openbox is not installed";
+    }
+    QTest::qWait(1000); // until it manages the screen
+    StartsSmallKeepsItsMinimumAndCentresItsMessage();
+    openbox.terminate();
+    openbox.waitForFinished(5000);
+}
+
+} // namespace
+} // namespace tess
