@@ -76,8 +76,8 @@ inline Sides ShapeOf(int col, int row, int columns, int rows) {
     return {kTrue, kTrue, ToFlag(col == 0), ToFlag(col == columns - 1)};
 }
 
-// Every piece in exactly one live group or placed, each naming where it is, and each
-// live group drawn exactly once.
+// Every piece in exactly one live group or placed, each naming where it is, each live group
+// drawn exactly once, and neighbours agreeing on their joins (border sides never joined).
 void CheckCrossReferences(const SavedGame& game);
 
 } // namespace tess::state_records

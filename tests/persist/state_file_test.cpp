@@ -164,6 +164,15 @@ TEST(StateFile, NamesWhatIsWrongWithEveryBrokenFile) {
         {23, 0, 2, 7, "drawing order entry 3 names group slot 7, outside 1 to 6"},
         {23, 0, 2, 1, "the drawing order lists group slot 1 more than once"},
         {24, 0, 4, -5, "the elapsed time is negative (-5 seconds)"},
+        // Joins: both ways between neighbours, never on a border side.
+        {6, 12, 2, 0, "pieces 1 and 2 disagree on whether they are joined"},
+        {12, 12, 2, -1, "pieces 4 and 5 disagree on whether they are joined"},
+        {8, 8, 2, -1, "pieces 2 and 5 disagree on whether they are joined"},
+        {14, 6, 2, -1, "pieces 2 and 5 disagree on whether they are joined"},
+        {6, 6, 2, -1, "piece 1 is joined on its top side, which is the border of the picture"},
+        {16, 8, 2, -1, "piece 6 is joined on its bottom side, which is the border"},
+        {12, 10, 2, -1, "piece 4 is joined on its left side, which is the border"},
+        {10, 12, 2, -1, "piece 3 is joined on its right side, which is the border"},
     };
     for (const Patch& p : patches) {
         QByteArray bytes = good;
