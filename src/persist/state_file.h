@@ -64,9 +64,9 @@ StateFileReadResult ReadStateFile(const QByteArray& bytes);
 // The most bytes ReadStateFile can need; a reader may stop there.
 qint64 StateFileMaxSize();
 
-// Replaces the stored parts of the model by the saved game. The drag state is cleared,
-// since its indices belong to the game being replaced; PuzzleSolved follows PlacedCount = N,
-// and PictureFileTitle names the saved game's picture.
+// Replaces the stored parts of the model by the saved game; PuzzleSolved follows
+// PlacedCount = N. The drag state and PictureFileTitle are not part of a saved game and stay
+// as they are (a drag's piece is checked against the model before it is moved).
 void RestoreSavedGame(Puzzle& puzzle, SavedGame game);
 
 } // namespace tess

@@ -249,15 +249,6 @@ void RestoreSavedGame(Puzzle& puzzle, SavedGame game) {
     puzzle.GroupOrder = std::move(game.GroupOrder);
     puzzle.ElapsedSeconds = game.ElapsedSeconds;
     puzzle.PuzzleSolved = ToFlag(puzzle.PlacedCount == puzzle.NumberOfPieces);
-
-    puzzle.SelectedPiece = 0;
-    puzzle.Dragging = kFalse;
-    puzzle.DraggedGroup = 0;
-    puzzle.DraggedMembers.assign(1, 0);
-    puzzle.DraggedMemberCount = 0;
-
-    const qsizetype slash = puzzle.PictureFileName.lastIndexOf(QLatin1Char('/'));
-    puzzle.PictureFileTitle = puzzle.PictureFileName.mid(slash + 1);
 }
 
 } // namespace tess

@@ -97,9 +97,18 @@ TEST(LoadPuzzleState, RestoresTheGameInOrderAndRestartsTheClock) {
         << "a cancelled save writes nothing";
 
     // A finished game loads as solved with no clock; one in play afterwards clears that again.
+    // Loading keeps the picture's title and the drag state, which nothing then trusts.
+    s.game.puzzle.PictureFileTitle = "kept.bmp";
+    s.game.puzzle.SelectedPiece = s.game.puzzle.DraggedGroup = 900;
+    s.game.puzzle.Dragging = kTrue;
     s.Load("done.psf", FinishedTwoByTwo(s.picture).Bytes());
     EXPECT_EQ(p.PuzzleSolved, kTrue);
     EXPECT_FALSE(s.host.timerEnabled);
+    EXPECT_TRUE(p.PictureFileTitle == "kept.bmp" && p.SelectedPiece == 900 &&
+                p.DraggedGroup == 900);
+    s.game.picPuzzle_MouseMove(kLeftButton, 0, 100, 100);
+    s.game.picPuzzle_MouseUp(kLeftButton, 0, 100, 100);
+    EXPECT_EQ(p.Dragging, kFalse);
     s.Load("fresh.psf", FreshTwoByTwo(s.picture, 12).Bytes());
     EXPECT_EQ(p.PuzzleSolved, kFalse);
     EXPECT_TRUE(s.host.timerEnabled);
