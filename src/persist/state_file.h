@@ -13,8 +13,6 @@ namespace tess {
 
 inline constexpr int kStateRecordSize = 128;
 inline constexpr int kStatePieceRecordSize = 50;
-// A group record is 24 + 2 x MemberCount bytes and must fit its 128-byte record.
-inline constexpr int kStateMaxGroupMembers = 52;
 // A 32 x 32 grid: well above the largest count the options offer (324), and small
 // enough that a damaged count cannot make the reader allocate without bound.
 inline constexpr int kStateMaxPieces = 1024;
@@ -52,9 +50,10 @@ struct StateFileReadResult {
     QString error;
 };
 
-// The whole file for the puzzle, every record written out in full with zero filler.
-// Refuses a puzzle the format cannot hold (a group of more than 52 members, a picture
-// path with characters outside Latin-1, an inconsistent model): nothing is produced then.
+// The whole file for the puzzle, every record written out in full with zero filler; a group
+// of more than 52 members runs on into as many following records as it needs. Refuses a
+// puzzle the format cannot hold (a picture path with characters outside Latin-1, an
+// inconsistent model): nothing is produced then.
 StateFileWriteResult WriteStateFile(const Puzzle& puzzle);
 
 // Reads the records the layout names, no more (bytes after the last value are ignored),

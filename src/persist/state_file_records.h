@@ -9,10 +9,18 @@
 namespace tess::state_records {
 
 inline constexpr int kGroupRecordFixedSize = 24;
-inline constexpr int kGroupMaxElements = kStateMaxGroupMembers + 1;
+// The most members whose group record fits one record of 128 bytes.
+inline constexpr int kGroupMembersInOneRecord = 52;
 
+// Records of a file whose groups each fit one record.
 inline int RecordCount(int pieces, int placed, int groupOrderCount) {
     return 8 + 2 * pieces + placed + groupOrderCount;
+}
+
+// Records a group record of 24 + 2 x MemberCount bytes takes: one up to 52 members, and a
+// longer one runs on into as many following records as it needs.
+inline int GroupRecordSpan(int memberCount) {
+    return (kGroupRecordFixedSize + 2 * memberCount + kStateRecordSize - 1) / kStateRecordSize;
 }
 
 // What is wrong with a file; the reader stops at the first problem.

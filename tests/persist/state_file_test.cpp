@@ -20,11 +20,14 @@ SavedGame Read(const QByteArray& bytes) {
 
 TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
     // Picture paths of exactly 128 characters (no padding), with characters beyond ASCII,
-    // and short (the padding belongs to the field and to the title).
+    // and short; groups that fill their record exactly (52 members), run on into a second
+    // record (60) or into five more (324 on an 18 x 18 grid).
     const QString exact = "/" + QString(123, 'p') + ".bmp";
     const QString accented = QString::fromUtf8("/pics/\xC3\xA9t\xC3\xA9.gif");
-    for (const HandGame& hand : {FreshTwoByTwo(exact, 321), FinishedTwoByTwo(accented),
-                                 MidGameThreeByTwo("/home/player/My Pictures/boat.jpg")}) {
+    for (const HandGame& hand :
+         {FreshTwoByTwo(exact, 321), FinishedTwoByTwo(accented),
+          MidGameThreeByTwo("/home/player/My Pictures/boat.jpg"), GridWithOneBigGroup(13, 5, 52),
+          GridWithOneBigGroup(13, 5, 60), GridWithOneBigGroup(18, 18, 324)}) {
         SCOPED_TRACE(hand.NumberOfPieces);
         const StateFileWriteResult written = WriteStateFile(hand);
         EXPECT_TRUE(written.error.isEmpty()) << written.error.toStdString();
@@ -66,17 +69,16 @@ TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
     EXPECT_EQ(finished.left(14), "/pics/\xE9t\xE9.gif ") << "one byte per character";
     EXPECT_EQ(finished.mid(At(13), 26), I16(-1) + I16(1) + I32(1) + I32(0) + I16(0) + I16(0) +
                                             I16(1) + I16(1) + I16(1) + I16(1) + I16(0));
-}
 
-TEST(StateFile, StoresGroupsOfUpTo52Members) {
-    const StateFileWriteResult written = WriteStateFile(GridWithOneBigGroup(13, 5, 52));
-    ASSERT_TRUE(written.error.isEmpty()) << written.error.toStdString();
-    const QByteArray group1 = written.bytes.mid(At(7), kRecord);
-    EXPECT_EQ(group1.mid(4, 4), I32(53));
-    EXPECT_EQ(group1.mid(12 + 2 * 53, 2), I16(52)) << "MemberCount after the 53 elements";
-    EXPECT_EQ(group1.right(2), I16(3)) << "MaxRow is the record's last two bytes";
-    EXPECT_EQ(Read(written.bytes).Groups[1].MemberCount, 52);
-    EXPECT_TRUE(WriteStateFile(GridWithOneBigGroup(13, 5, 53)).bytes.isEmpty());
+    // A group of 324 members takes records 7 to 12: 325 elements, then its count and bounds;
+    // piece 2 follows in record 13. Cut inside those records, the file is short.
+    const QByteArray all = WriteStateFile(GridWithOneBigGroup(18, 18, 324)).bytes;
+    EXPECT_EQ(all.size(), (8 + 2 * 324 + 5 + 1) * kRecord);
+    EXPECT_EQ(all.mid(At(7) + 4, 4), I32(325));
+    EXPECT_EQ(all.mid(At(7) + 662, 10), I16(324) + I16(0) + I16(17) + I16(0) + I16(17));
+    EXPECT_EQ(all.mid(At(13), 6), I16(1) + I16(0) + I16(1));
+    EXPECT_EQ(ReadStateFile(all.left(At(12) + 10)).error,
+              "the file ends inside group slot 1 (record 7)");
 }
 
 TEST(StateFile, RefusesWhatItCouldNotReadBack) {
@@ -90,8 +92,8 @@ TEST(StateFile, RefusesWhatItCouldNotReadBack) {
     Puzzle twice = FreshTwoByTwo("/p/cat.bmp");
     twice.Groups[2] = GroupRecord{kFalse, {0, 2, 3}, 2, 0, 1, 0, 1};
     const StateFileWriteResult inconsistent = WriteStateFile(twice);
-    EXPECT_EQ(inconsistent.error, "its pieces and groups are not consistent (piece 3 is listed 2 "
-                                  "times among the groups and placed pieces)");
+    EXPECT_EQ(inconsistent.error, "its pieces and groups are not consistent (the groups up to "
+                                  "group slot 4 hold 5 pieces, more than the 4 not placed)");
     EXPECT_TRUE(inconsistent.bytes.isEmpty());
 }
 
@@ -142,8 +144,9 @@ TEST(StateFile, NamesWhatIsWrongWithEveryBrokenFile) {
         {6, 22, 4, 100000, "piece 1 lies at (100000, 50), far outside any play field"},
         {13, 0, 2, -1, "group slot 4 holds pieces but is marked as fixed in place"},
         {7, 2, 2, 2, "group slot 1 has a member list of 2 dimensions instead of 1"},
-        {7, 4, 4, 54,
-         "group slot 1 has a member list of 54 elements, where a record holds 1 to 53"},
+        {7, 4, 4, 8,
+         "group slot 1 has a member list of 8 elements, where a puzzle of 6 pieces allows 1 to 7"},
+        {15, 4, 4, 4, "the groups up to group slot 5 hold 6 pieces, more than the 5 not placed"},
         {7, 8, 4, 1, "group slot 1 has a member list starting at index 1 instead of 0"},
         {7, 12, 2, 9, "group slot 1 holds 9 in element 0"},
         {7, 18, 2, 3, "group slot 1 counts 3 members but its member list holds 2"},
