@@ -1,6 +1,7 @@
 // Reading the puzzle state file, checking every record before it can reach the model.
 #include "persist/state_file.h"
 #include "persist/state_file_records.h"
+#include "persist/windows_1252.h"
 
 #include <algorithm>
 
@@ -178,8 +179,11 @@ SavedGame ReadAll(const QByteArray& bytes) {
     const RecordReader reader(bytes);
     SavedGame game;
     const uchar* path = reader.Value(1, kPictureFileNameLength, QStringLiteral("the picture path"));
-    game.PictureFileName =
-        QString::fromLatin1(reinterpret_cast<const char*>(path), kPictureFileNameLength);
+    QByteArrayView field(path, kPictureFileNameLength);
+    while (field.endsWith(' ')) {
+        field.chop(1);
+    }
+    game.PicturePath = FromWindows1252(field);
     game.NumberOfPieces =
         ReadCount(reader, 2, QStringLiteral("the number of pieces"), 1, kStateMaxPieces, QString());
     const int n = game.NumberOfPieces;
@@ -254,7 +258,7 @@ qint64 StateFileMaxSize() {
 }
 
 void RestoreSavedGame(Puzzle& puzzle, SavedGame game) {
-    puzzle.PictureFileName = std::move(game.PictureFileName);
+    SetPictureFileName(puzzle, game.PicturePath);
     puzzle.NumberOfPieces = game.NumberOfPieces;
     puzzle.PuzzleColumns = game.PuzzleColumns;
     puzzle.PuzzleRows = game.PuzzleRows;

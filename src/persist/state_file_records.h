@@ -88,4 +88,9 @@ inline Sides ShapeOf(int col, int row, int columns, int rows) {
 // drawn exactly once, and neighbours agreeing on their joins (border sides never joined).
 void CheckCrossReferences(const SavedGame& game);
 
+// Record 1 for a picture at picturePath in a state file at stateFilePath: the whole path when
+// it fits, else the path from the state file's folder. Returns why neither fits, or an empty
+// string when `field` holds the record's 128 bytes.
+QString PictureRecord(const QString& picturePath, const QString& stateFilePath, QByteArray& field);
+
 } // namespace tess::state_records

@@ -59,28 +59,24 @@ QString ModelShapeProblem(const Puzzle& puzzle) {
             return QStringLiteral("the member list of group slot %1 is damaged").arg(g);
         }
     }
-    for (const QChar c : puzzle.PictureFileName) {
-        if (c.unicode() > 0xFF) {
-            return QStringLiteral("the path of its picture contains the character \"%1\", and a "
-                                  "puzzle state file can only store Latin-1 characters")
-                .arg(c);
-        }
-    }
     return QString();
 }
 
 } // namespace
 
-StateFileWriteResult WriteStateFile(const Puzzle& puzzle) {
-    if (QString problem = ModelShapeProblem(puzzle); !problem.isEmpty()) {
+StateFileWriteResult WriteStateFile(const Puzzle& puzzle, const QString& stateFilePath) {
+    QByteArray pictureRecord;
+    QString problem = ModelShapeProblem(puzzle);
+    if (problem.isEmpty()) {
+        problem = PictureRecord(PicturePath(puzzle), stateFilePath, pictureRecord);
+    }
+    if (!problem.isEmpty()) {
         return {QByteArray(), problem};
     }
     const int n = puzzle.NumberOfPieces;
     RecordWriter out;
     out.NextRecord();
-    out.PutBytes(puzzle.PictureFileName.left(kPictureFileNameLength)
-                     .leftJustified(kPictureFileNameLength, QLatin1Char(' '))
-                     .toLatin1());
+    out.PutBytes(pictureRecord);
     for (const Integer value :
          {puzzle.NumberOfPieces, puzzle.PuzzleColumns, puzzle.PuzzleRows, puzzle.PlacedCount}) {
         out.NextRecord();

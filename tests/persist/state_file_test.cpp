@@ -18,6 +18,8 @@ SavedGame Read(const QByteArray& bytes) {
     return read.game.value_or(SavedGame{});
 }
 
+const QString kSavedAt = "/games/saved.psf";
+
 TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
     // Picture paths of exactly 128 characters (no padding), with characters beyond ASCII,
     // and short; groups that fill their record exactly (52 members), run on into a second
@@ -29,7 +31,7 @@ TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
           MidGameThreeByTwo("/home/player/My Pictures/boat.jpg"), GridWithOneBigGroup(13, 5, 52),
           GridWithOneBigGroup(13, 5, 60), GridWithOneBigGroup(18, 18, 324)}) {
         SCOPED_TRACE(hand.NumberOfPieces);
-        const StateFileWriteResult written = WriteStateFile(hand);
+        const StateFileWriteResult written = WriteStateFile(hand, kSavedAt);
         EXPECT_TRUE(written.error.isEmpty()) << written.error.toStdString();
         EXPECT_EQ(written.bytes, hand.Bytes(true)) << "every record in full, zero filler";
 
@@ -47,7 +49,7 @@ TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
             puzzle.DraggedMemberCount = 2;
             puzzle.PictureFileTitle = "old.bmp";
             RestoreSavedGame(puzzle, Read(file));
-            EXPECT_EQ(WriteStateFile(puzzle).bytes, hand.Bytes(true));
+            EXPECT_EQ(WriteStateFile(puzzle, kSavedAt).bytes, hand.Bytes(true));
             EXPECT_TRUE(CheckModelInvariants(puzzle).isEmpty())
                 << CheckModelInvariants(puzzle).join("\n").toStdString();
             EXPECT_TRUE(puzzle.SelectedPiece == 40 && puzzle.DraggedGroup == 41 &&
@@ -59,20 +61,20 @@ TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
 
     // The worked numbers: a fresh 2 x 2 puzzle is 20 records with the elapsed time at byte
     // 2432 and group records of 26 bytes (element count 2); a finished one has groups of 24.
-    const QByteArray fresh = WriteStateFile(FreshTwoByTwo(exact, 321)).bytes;
+    const QByteArray fresh = WriteStateFile(FreshTwoByTwo(exact, 321), kSavedAt).bytes;
     EXPECT_EQ(fresh.size(), 20 * kRecord);
     EXPECT_EQ(fresh.left(130), exact.toLatin1() + I16(4));
     EXPECT_EQ(fresh.mid(2432, 4), I32(321));
     EXPECT_EQ(fresh.mid(At(9), 28), I16(0) + I16(1) + I32(2) + I32(0) + I16(0) + I16(2) + I16(1) +
                                         I16(1) + I16(1) + I16(0) + I16(0) + I16(0));
-    const QByteArray finished = WriteStateFile(FinishedTwoByTwo(accented)).bytes;
+    const QByteArray finished = WriteStateFile(FinishedTwoByTwo(accented), kSavedAt).bytes;
     EXPECT_EQ(finished.left(14), "/pics/\xE9t\xE9.gif ") << "one byte per character";
     EXPECT_EQ(finished.mid(At(13), 26), I16(-1) + I16(1) + I32(1) + I32(0) + I16(0) + I16(0) +
                                             I16(1) + I16(1) + I16(1) + I16(1) + I16(0));
 
     // A group of 324 members takes records 7 to 12: 325 elements, then its count and bounds;
     // piece 2 follows in record 13. Cut inside those records, the file is short.
-    const QByteArray all = WriteStateFile(GridWithOneBigGroup(18, 18, 324)).bytes;
+    const QByteArray all = WriteStateFile(GridWithOneBigGroup(18, 18, 324), kSavedAt).bytes;
     EXPECT_EQ(all.size(), (8 + 2 * 324 + 5 + 1) * kRecord);
     EXPECT_EQ(all.mid(At(7) + 4, 4), I32(325));
     EXPECT_EQ(all.mid(At(7) + 662, 10), I16(324) + I16(0) + I16(17) + I16(0) + I16(17));
@@ -81,17 +83,58 @@ TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
               "the file ends inside group slot 1 (record 7)");
 }
 
-TEST(StateFile, RefusesWhatItCouldNotReadBack) {
-    const StateFileWriteResult cyrillic =
-        WriteStateFile(FreshTwoByTwo(QString::fromUtf8("/p/\xD0\xA4oto.jpg")));
-    EXPECT_EQ(cyrillic.error,
-              QString::fromUtf8("the path of its picture contains the character \"\xD0\xA4\", and "
-                                "a puzzle state file can only store Latin-1 characters"));
-    EXPECT_TRUE(cyrillic.bytes.isEmpty());
+// Record 1 holds the whole path in Windows-1252 when it fits, else the path from the state
+// file's folder, which a loader resolves again; otherwise the game is refused.
+TEST(StateFile, StoresThePicturePathWholeOrFromTheStateFilesFolder) {
+    const QString deep = "/" + QString(100, 'f') + "/" + QString(40, 'g');
+    const QString photo = QString::fromUtf8("/\xD0\xA4oto");
+    const QString tooLong =
+        "the path of its picture is longer than the 128 characters a puzzle state file holds, "
+        "also from the folder the game is saved in (save it nearer to the picture, or give the "
+        "picture a shorter path)";
+    struct Case {
+        QString picture, savedAt;
+        QByteArray stored;
+        QString error;
+    };
+    for (const Case& c : {
+             Case{QString::fromUtf8("/p/\xE2\x80\x99\xE2\x80\x93\xE2\x80\x94\xE2\x80\xA6\xE2\x82"
+                                    "\xAC\xE2\x80\x9C\xE2\x80\x9D\xC2\x81.gif"),
+                  kSavedAt, "/p/\x92\x96\x97\x85\x80\x93\x94\x81.gif", QString()},
+             Case{deep + "/cat.bmp", deep + "/game.psf", "cat.bmp", QString()},
+             Case{deep + "/cat.bmp", deep + "/saves/game.psf", "../cat.bmp", QString()},
+             Case{deep + "/cat.bmp", kSavedAt, QByteArray(), tooLong},
+             Case{photo + "/cat.bmp", photo + "/game.psf", "cat.bmp", QString()},
+             Case{photo + "/cat.bmp", kSavedAt, QByteArray(),
+                  QString::fromUtf8("the path of its picture contains the character \"\xD0\xA4\", "
+                                    "and a puzzle state file can only store Windows-1252 "
+                                    "characters")},
+             Case{QString::fromUtf8("/p/\xF0\x9F\x98\x80.bmp"), kSavedAt, QByteArray(),
+                  QString::fromUtf8("the path of its picture contains the character "
+                                    "\"\xF0\x9F\x98\x80\", and a puzzle state file can only "
+                                    "store Windows-1252 characters")},
+             Case{"/p/cat.bmp ", kSavedAt, QByteArray(),
+                  "the name of its picture ends in a space, which a puzzle state file cannot "
+                  "keep"},
+         }) {
+        SCOPED_TRACE(c.picture.toStdString() + " saved at " + c.savedAt.toStdString());
+        const StateFileWriteResult written = WriteStateFile(FreshTwoByTwo(c.picture), c.savedAt);
+        EXPECT_EQ(written.error, c.error);
+        if (c.error.isEmpty()) {
+            EXPECT_EQ(written.bytes.left(kRecord), c.stored.leftJustified(kRecord, ' '));
+            SavedGame game = Read(written.bytes);
+            ResolvePicturePath(game, c.savedAt);
+            EXPECT_EQ(game.PicturePath, c.picture);
+        } else {
+            EXPECT_TRUE(written.bytes.isEmpty());
+        }
+    }
+}
 
+TEST(StateFile, RefusesAnInconsistentGame) {
     Puzzle twice = FreshTwoByTwo("/p/cat.bmp");
     twice.Groups[2] = GroupRecord{kFalse, {0, 2, 3}, 2, 0, 1, 0, 1};
-    const StateFileWriteResult inconsistent = WriteStateFile(twice);
+    const StateFileWriteResult inconsistent = WriteStateFile(twice, kSavedAt);
     EXPECT_EQ(inconsistent.error, "its pieces and groups are not consistent (the groups up to "
                                   "group slot 4 hold 5 pieces, more than the 4 not placed)");
     EXPECT_TRUE(inconsistent.bytes.isEmpty());
