@@ -146,7 +146,8 @@ void Game::mnuFileOpen_Click() {
 }
 
 void Game::SaveInitDir() {
-    QString initDir = puzzle.PictureFileName;
+    // The 128-character field, padding included, unless the whole path is longer.
+    QString initDir = PicturePath(puzzle).leftJustified(kPictureFileNameLength, QLatin1Char(' '));
     const qsizetype slash = initDir.lastIndexOf(QLatin1Char('/'));
     if (slash < 0) {
         // No folder in the field: the last step of Open ends silently.

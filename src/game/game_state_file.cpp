@@ -35,13 +35,6 @@ QString PictureProblem(const QString& path) {
     return QString();
 }
 
-QString Unpadded(QString field) {
-    while (field.endsWith(QLatin1Char(' '))) {
-        field.chop(1);
-    }
-    return field;
-}
-
 // The file's bytes, or why they cannot be had. The file is closed on return.
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString& error) {
     QFile file(path);
@@ -63,15 +56,16 @@ void Game::mnuFileSavePuzzleState_Click() {
     if (!puzzle.PuzzleLoaded) {
         return;
     }
-    // A game the format cannot hold is refused before a name is asked for.
-    StateFileWriteResult written = WriteStateFile(puzzle);
+    const std::optional<QString> chosen = host_.AskSaveFileName(kStateFileFilter);
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    // The picture's path is stored relative to the file when it is too long: the file's
+    // name is needed before a game the format cannot hold is refused, with nothing written.
+    const StateFileWriteResult written = WriteStateFile(puzzle, *chosen);
     if (!written.error.isEmpty()) {
         host_.ShowMessage(QStringLiteral("This game cannot be saved: %1.").arg(written.error),
                           kSaveTitle);
-        return;
-    }
-    const std::optional<QString> chosen = host_.AskSaveFileName(kStateFileFilter);
-    if (!chosen || chosen->isEmpty()) {
         return;
     }
     // On any failure the old file stays as it was.
@@ -116,8 +110,8 @@ bool Game::LoadPuzzleState() {
         report(read.error);
         return false;
     }
-    if (const QString problem = PictureProblem(Unpadded(read.game->PictureFileName));
-        !problem.isEmpty()) {
+    ResolvePicturePath(*read.game, path);
+    if (const QString problem = PictureProblem(read.game->PicturePath); !problem.isEmpty()) {
         report(problem);
         return false;
     }

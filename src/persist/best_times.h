@@ -62,8 +62,8 @@ QString ElapsedTimeText(const BestTimeRecord& entry);
 void ClearBestTimes(BestTimes& table);
 
 // The file: 20 entries of six CR LF lines (quoted name, hours, minutes, seconds, pieces,
-// quoted image name). Text is written as UTF-8; a file that is not valid UTF-8 is read
-// as Windows-1252, the code page the format was first written in.
+// quoted image name). Text is written in Windows-1252, a character it cannot hold as "?";
+// a file that is valid UTF-8 (as earlier versions wrote it) is read as UTF-8.
 QByteArray BestTimesToBytes(const BestTimes& table);
 
 struct BestTimesReading {
@@ -71,7 +71,8 @@ struct BestTimesReading {
     // Something in the bytes could not be read: an entry missing or with a bad number.
     bool damaged = false;
 };
-// Keeps every entry that can be read, in file order without gaps; the rest stay empty.
+// Reads positions 1 to 20 into their own entries, empty ones included (with their names);
+// an entry that is missing or has a number that cannot be read stays empty.
 BestTimesReading BestTimesFromBytes(const QByteArray& bytes);
 
 // The file wrappers. Both return an empty string on success and the reason otherwise.

@@ -1,6 +1,7 @@
 // The best-times file "besttimes.txt": six CR LF lines per entry, read leniently.
 #include "persist/best_times.h"
 #include "persist/safe_file.h"
+#include "persist/windows_1252.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -16,7 +17,7 @@ constexpr int kLinesPerEntry = 6;
 
 void AppendQuoted(QByteArray& bytes, const QString& text) {
     bytes += '"';
-    bytes += BestTimeText(text).toUtf8();
+    bytes += ToWindows1252(BestTimeText(text));
     bytes += "\"\r\n";
 }
 
@@ -25,21 +26,8 @@ void AppendNumber(QByteArray& bytes, Integer value) {
     bytes += "\r\n";
 }
 
-// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; its five unassigned bytes keep
-// their own code, as Windows converts them.
-QString FromWindows1252(const QByteArray& bytes) {
-    static constexpr char16_t kHigh[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        text[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(kHigh[byte - 0x80]) : QChar(byte);
-    }
-    return text;
-}
-
+// The file is written in Windows-1252; earlier versions wrote UTF-8. Text that is valid
+// UTF-8 is read as UTF-8, anything else as Windows-1252.
 QString DecodeText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
@@ -68,7 +56,7 @@ std::optional<Integer> ReadNumber(const QString& line, int minimum) {
     return static_cast<Integer>(value);
 }
 
-// One entry from its six lines; nothing when a number cannot be read.
+// One entry from its six lines, an empty one too; nothing when a number cannot be read.
 std::optional<BestTimeRecord> ReadEntry(const QStringList& lines, qsizetype first) {
     const auto hours = ReadNumber(lines[first + 1], 0);
     const auto minutes = ReadNumber(lines[first + 2], 0);
@@ -78,9 +66,6 @@ std::optional<BestTimeRecord> ReadEntry(const QStringList& lines, qsizetype firs
         return std::nullopt;
     }
     BestTimeRecord entry;
-    if (*pieces <= 0) {
-        return entry;
-    }
     entry.PlayerName = ReadQuoted(lines[first]);
     entry.Hours = *hours;
     entry.Minutes = *minutes;
@@ -116,18 +101,17 @@ BestTimesReading BestTimesFromBytes(const QByteArray& bytes) {
             line.chop(1);
         }
     }
-    int filled = 0;
     for (int position = 1; position <= kBestTimesCount; ++position) {
         const qsizetype first = qsizetype{position - 1} * kLinesPerEntry;
         if (first + kLinesPerEntry > lines.size()) {
             reading.damaged = true;
             break;
         }
-        const std::optional<BestTimeRecord> entry = ReadEntry(lines, first);
-        if (!entry) {
+        // Each position into its own entry: one that cannot be read stays empty.
+        if (const std::optional<BestTimeRecord> entry = ReadEntry(lines, first)) {
+            reading.table[position - 1] = *entry;
+        } else {
             reading.damaged = true;
-        } else if (!IsEmptyEntry(*entry)) {
-            reading.table[filled++] = *entry;
         }
     }
     return reading;

@@ -13,8 +13,6 @@ namespace tess {
 
 inline constexpr int kStateRecordSize = 128;
 inline constexpr int kStatePieceRecordSize = 50;
-// A group record is 24 + 2 x MemberCount bytes and must fit its 128-byte record.
-inline constexpr int kStateMaxGroupMembers = 52;
 // A 32 x 32 grid: well above the largest count the options offer (324), and small
 // enough that a damaged count cannot make the reader allocate without bound.
 inline constexpr int kStateMaxPieces = 1024;
@@ -22,8 +20,9 @@ inline constexpr int kStateMaxPieces = 1024;
 // What a state file holds: the model without the picture's pixels and the sizes
 // derived from the play field.
 struct SavedGame {
-    // The 128-character field, padding included.
-    QString PictureFileName;
+    // The picture's whole path: record 1 without its padding, resolved against the state
+    // file's folder by ResolvePicturePath when it is relative.
+    QString PicturePath;
     Integer NumberOfPieces = 0;
     Integer PuzzleColumns = 0;
     Integer PuzzleRows = 0;
@@ -52,10 +51,13 @@ struct StateFileReadResult {
     QString error;
 };
 
-// The whole file for the puzzle, every record written out in full with zero filler.
-// Refuses a puzzle the format cannot hold (a group of more than 52 members, a picture
-// path with characters outside Latin-1, an inconsistent model): nothing is produced then.
-StateFileWriteResult WriteStateFile(const Puzzle& puzzle);
+// The whole file for the puzzle saved at stateFilePath, every record written out in full
+// with zero filler; a group of more than 52 members runs on into as many following records
+// as it needs. Record 1 holds the picture's path in Windows-1252: the whole path when it fits
+// its 128 bytes, else the path from the state file's folder. Refuses a puzzle the format
+// cannot hold (a picture path that fits neither way, an inconsistent model): nothing is
+// produced then.
+StateFileWriteResult WriteStateFile(const Puzzle& puzzle, const QString& stateFilePath);
 
 // Reads the records the layout names, no more (bytes after the last value are ignored),
 // and checks every count, index, flag and cross-reference before returning a game.
@@ -64,9 +66,12 @@ StateFileReadResult ReadStateFile(const QByteArray& bytes);
 // The most bytes ReadStateFile can need; a reader may stop there.
 qint64 StateFileMaxSize();
 
-// Replaces the stored parts of the model by the saved game. The drag state is cleared,
-// since its indices belong to the game being replaced; PuzzleSolved follows PlacedCount = N,
-// and PictureFileTitle names the saved game's picture.
+// A relative picture path is taken from the folder of the state file it was read from.
+void ResolvePicturePath(SavedGame& game, const QString& stateFilePath);
+
+// Replaces the stored parts of the model by the saved game; PuzzleSolved follows
+// PlacedCount = N. The drag state and PictureFileTitle are not part of a saved game and stay
+// as they are (a drag's piece is checked against the model before it is moved).
 void RestoreSavedGame(Puzzle& puzzle, SavedGame game);
 
 } // namespace tess

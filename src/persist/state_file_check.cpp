@@ -1,12 +1,48 @@
-// The checks across records of a state file: every piece in exactly one place, every
-// live group drawn once.
+// The checks across records of a state file: neighbours agree on their joins, every piece
+// is in exactly one place, every live group is drawn once.
 #include "persist/state_file_records.h"
 
+#include <tuple>
 #include <vector>
 
 namespace tess::state_records {
 
+namespace {
+
+// A join is set on both pieces or on neither, and never on a border side.
+void CheckJoins(const SavedGame& game) {
+    const int columns = game.PuzzleColumns;
+    auto disagree = [](int i, int j) {
+        Fail(QStringLiteral("pieces %1 and %2 disagree on whether they are joined").arg(i).arg(j));
+    };
+    for (int i = 1; i <= game.NumberOfPieces; ++i) {
+        const PieceRecord& p = game.Pieces[i];
+        const bool right = p.Col == columns - 1;
+        const bool bottom = p.Row == game.PuzzleRows - 1;
+        for (const auto& [border, joined, side] : {std::tuple{p.Row == 0, p.JoinedTop, "top"},
+                                                   std::tuple{bottom, p.JoinedBottom, "bottom"},
+                                                   std::tuple{p.Col == 0, p.JoinedLeft, "left"},
+                                                   std::tuple{right, p.JoinedRight, "right"}}) {
+            if (border && joined != kFalse) {
+                Fail(QStringLiteral(
+                         "piece %1 is joined on its %2 side, which is the border of the picture")
+                         .arg(i)
+                         .arg(QLatin1String(side)));
+            }
+        }
+        if (!right && p.JoinedRight != game.Pieces[i + 1].JoinedLeft) {
+            disagree(i, i + 1);
+        }
+        if (!bottom && p.JoinedBottom != game.Pieces[i + columns].JoinedTop) {
+            disagree(i, i + columns);
+        }
+    }
+}
+
+} // namespace
+
 void CheckCrossReferences(const SavedGame& game) {
+    CheckJoins(game);
     const int n = game.NumberOfPieces;
     std::vector<int> listed(n + 1, 0);
     for (int g = 1; g <= n; ++g) {

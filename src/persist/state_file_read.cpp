@@ -1,6 +1,7 @@
 // Reading the puzzle state file, checking every record before it can reach the model.
 #include "persist/state_file.h"
 #include "persist/state_file_records.h"
+#include "persist/windows_1252.h"
 
 #include <algorithm>
 
@@ -79,7 +80,10 @@ PieceRecord ReadPiece(const RecordReader& reader, int record, int i, const Saved
     return p;
 }
 
-GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const SavedGame& game) {
+// Reads the group record starting at `record`; a group of more than 52 members runs on into
+// the following records. `held` counts the members of the groups read so far.
+GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const SavedGame& game,
+                      int& held) {
     const QString name = GroupName(g);
     const uchar* head = reader.Value(record, 12, name);
     GroupRecord group;
@@ -92,11 +96,13 @@ GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const Saved
                  .arg(name)
                  .arg(dimensions));
     }
-    if (elements < 1 || elements > kGroupMaxElements) {
-        Fail(QStringLiteral("%1 has a member list of %2 elements, where a record holds 1 to %3")
+    if (elements < 1 || elements > game.NumberOfPieces + 1) {
+        Fail(QStringLiteral("%1 has a member list of %2 elements, where a puzzle of %3 pieces "
+                            "allows 1 to %4")
                  .arg(name)
                  .arg(elements)
-                 .arg(kGroupMaxElements));
+                 .arg(game.NumberOfPieces)
+                 .arg(game.NumberOfPieces + 1));
     }
     if (lowerBound != 0) {
         Fail(QStringLiteral("%1 has a member list starting at index %2 instead of 0")
@@ -104,6 +110,14 @@ GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const Saved
                  .arg(lowerBound));
     }
     const int count = elements - 1;
+    // This also bounds the records the groups can take, and so the file's size.
+    held += count;
+    if (held > game.NumberOfPieces - game.PlacedCount) {
+        Fail(QStringLiteral("the groups up to %1 hold %2 pieces, more than the %3 not placed")
+                 .arg(name)
+                 .arg(held)
+                 .arg(game.NumberOfPieces - game.PlacedCount));
+    }
     const uchar* v = reader.Value(record, kGroupRecordFixedSize + 2 * count, name);
     group.Members.assign(elements, 0);
     for (int k = 0; k <= count; ++k) {
@@ -165,8 +179,11 @@ SavedGame ReadAll(const QByteArray& bytes) {
     const RecordReader reader(bytes);
     SavedGame game;
     const uchar* path = reader.Value(1, kPictureFileNameLength, QStringLiteral("the picture path"));
-    game.PictureFileName =
-        QString::fromLatin1(reinterpret_cast<const char*>(path), kPictureFileNameLength);
+    QByteArrayView field(path, kPictureFileNameLength);
+    while (field.endsWith(' ')) {
+        field.chop(1);
+    }
+    game.PicturePath = FromWindows1252(field);
     game.NumberOfPieces =
         ReadCount(reader, 2, QStringLiteral("the number of pieces"), 1, kStateMaxPieces, QString());
     const int n = game.NumberOfPieces;
@@ -185,9 +202,11 @@ SavedGame ReadAll(const QByteArray& bytes) {
     game.Pieces.assign(n + 1, PieceRecord{});
     game.Groups.assign(n + 1, GroupRecord{});
     int record = 6;
+    int held = 0;
     for (int i = 1; i <= n; ++i) {
         game.Pieces[i] = ReadPiece(reader, record++, i, game);
-        game.Groups[i] = ReadGroup(reader, record++, i, game);
+        game.Groups[i] = ReadGroup(reader, record, i, game, held);
+        record += GroupRecordSpan(game.Groups[i].MemberCount);
     }
     game.PlacedPieces.assign(game.PlacedCount + 1, 0);
     for (int i = 1; i <= game.PlacedCount; ++i) {
@@ -231,12 +250,15 @@ StateFileReadResult ReadStateFile(const QByteArray& bytes) {
 }
 
 qint64 StateFileMaxSize() {
-    return qint64{RecordCount(kStateMaxPieces, kStateMaxPieces, kStateMaxPieces)} *
+    // The groups hold at most N members in all (the reader checks it as it goes), and a group
+    // needs one record more for at most every 53 of its members.
+    const int runOns = kStateMaxPieces / (kGroupMembersInOneRecord + 1);
+    return qint64{RecordCount(kStateMaxPieces, kStateMaxPieces, kStateMaxPieces) + runOns} *
            kStateRecordSize;
 }
 
 void RestoreSavedGame(Puzzle& puzzle, SavedGame game) {
-    puzzle.PictureFileName = std::move(game.PictureFileName);
+    SetPictureFileName(puzzle, game.PicturePath);
     puzzle.NumberOfPieces = game.NumberOfPieces;
     puzzle.PuzzleColumns = game.PuzzleColumns;
     puzzle.PuzzleRows = game.PuzzleRows;
@@ -249,15 +271,6 @@ void RestoreSavedGame(Puzzle& puzzle, SavedGame game) {
     puzzle.GroupOrder = std::move(game.GroupOrder);
     puzzle.ElapsedSeconds = game.ElapsedSeconds;
     puzzle.PuzzleSolved = ToFlag(puzzle.PlacedCount == puzzle.NumberOfPieces);
-
-    puzzle.SelectedPiece = 0;
-    puzzle.Dragging = kFalse;
-    puzzle.DraggedGroup = 0;
-    puzzle.DraggedMembers.assign(1, 0);
-    puzzle.DraggedMemberCount = 0;
-
-    const qsizetype slash = puzzle.PictureFileName.lastIndexOf(QLatin1Char('/'));
-    puzzle.PictureFileTitle = puzzle.PictureFileName.mid(slash + 1);
 }
 
 } // namespace tess

@@ -9,10 +9,18 @@
 namespace tess::state_records {
 
 inline constexpr int kGroupRecordFixedSize = 24;
-inline constexpr int kGroupMaxElements = kStateMaxGroupMembers + 1;
+// The most members whose group record fits one record of 128 bytes.
+inline constexpr int kGroupMembersInOneRecord = 52;
 
+// Records of a file whose groups each fit one record.
 inline int RecordCount(int pieces, int placed, int groupOrderCount) {
     return 8 + 2 * pieces + placed + groupOrderCount;
+}
+
+// Records a group record of 24 + 2 x MemberCount bytes takes: one up to 52 members, and a
+// longer one runs on into as many following records as it needs.
+inline int GroupRecordSpan(int memberCount) {
+    return (kGroupRecordFixedSize + 2 * memberCount + kStateRecordSize - 1) / kStateRecordSize;
 }
 
 // What is wrong with a file; the reader stops at the first problem.
@@ -76,8 +84,13 @@ inline Sides ShapeOf(int col, int row, int columns, int rows) {
     return {kTrue, kTrue, ToFlag(col == 0), ToFlag(col == columns - 1)};
 }
 
-// Every piece in exactly one live group or placed, each naming where it is, and each
-// live group drawn exactly once.
+// Every piece in exactly one live group or placed, each naming where it is, each live group
+// drawn exactly once, and neighbours agreeing on their joins (border sides never joined).
 void CheckCrossReferences(const SavedGame& game);
+
+// Record 1 for a picture at picturePath in a state file at stateFilePath: the whole path when
+// it fits, else the path from the state file's folder. Returns why neither fits, or an empty
+// string when `field` holds the record's 128 bytes.
+QString PictureRecord(const QString& picturePath, const QString& stateFilePath, QByteArray& field);
 
 } // namespace tess::state_records

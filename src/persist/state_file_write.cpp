@@ -2,8 +2,8 @@
 #include "persist/state_file.h"
 #include "persist/state_file_records.h"
 
-#include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace tess {
 
@@ -11,33 +11,33 @@ using namespace state_records;
 
 namespace {
 
-// Records of 128 bytes, zero-filled; each value starts a record of its own.
+// Records of 128 bytes, zero-filled; each value starts a record of its own, and a value
+// longer than a record runs on into the following ones.
 class RecordWriter {
 public:
-    explicit RecordWriter(int records) : bytes_(qsizetype{records} * kStateRecordSize, '\0') {}
-
     void NextRecord() {
-        position_ = qsizetype{record_} * kStateRecordSize;
-        ++record_;
+        bytes_.append((kStateRecordSize - bytes_.size() % kStateRecordSize) % kStateRecordSize,
+                      '\0');
     }
     void PutInteger(Integer value) {
-        qToLittleEndian<qint16>(value, bytes_.data() + position_);
-        position_ += 2;
+        char bytes[2];
+        qToLittleEndian<qint16>(value, bytes);
+        bytes_.append(bytes, 2);
     }
     void PutLong(Long value) {
-        qToLittleEndian<qint32>(value, bytes_.data() + position_);
-        position_ += 4;
+        char bytes[4];
+        qToLittleEndian<qint32>(value, bytes);
+        bytes_.append(bytes, 4);
     }
-    void PutBytes(const QByteArray& value) {
-        std::copy(value.begin(), value.end(), bytes_.begin() + position_);
-        position_ += value.size();
+    void PutBytes(const QByteArray& value) { bytes_.append(value); }
+    // The last record is written out in full too.
+    QByteArray Take() {
+        NextRecord();
+        return std::move(bytes_);
     }
-    QByteArray Take() { return std::move(bytes_); }
 
 private:
     QByteArray bytes_;
-    qsizetype position_ = 0;
-    int record_ = 0;
 };
 
 // Enough structure to write from without reading outside the arrays.
@@ -58,36 +58,25 @@ QString ModelShapeProblem(const Puzzle& puzzle) {
         if (group.MemberCount < 0 || std::ssize(group.Members) != group.MemberCount + 1) {
             return QStringLiteral("the member list of group slot %1 is damaged").arg(g);
         }
-        if (group.MemberCount > kStateMaxGroupMembers) {
-            return QStringLiteral(
-                       "one of its groups holds %1 joined pieces, and a puzzle state file can "
-                       "store groups of at most %2 pieces")
-                .arg(group.MemberCount)
-                .arg(kStateMaxGroupMembers);
-        }
-    }
-    for (const QChar c : puzzle.PictureFileName) {
-        if (c.unicode() > 0xFF) {
-            return QStringLiteral("the path of its picture contains the character \"%1\", and a "
-                                  "puzzle state file can only store Latin-1 characters")
-                .arg(c);
-        }
     }
     return QString();
 }
 
 } // namespace
 
-StateFileWriteResult WriteStateFile(const Puzzle& puzzle) {
-    if (QString problem = ModelShapeProblem(puzzle); !problem.isEmpty()) {
+StateFileWriteResult WriteStateFile(const Puzzle& puzzle, const QString& stateFilePath) {
+    QByteArray pictureRecord;
+    QString problem = ModelShapeProblem(puzzle);
+    if (problem.isEmpty()) {
+        problem = PictureRecord(PicturePath(puzzle), stateFilePath, pictureRecord);
+    }
+    if (!problem.isEmpty()) {
         return {QByteArray(), problem};
     }
     const int n = puzzle.NumberOfPieces;
-    RecordWriter out(RecordCount(n, puzzle.PlacedCount, puzzle.GroupOrderCount));
+    RecordWriter out;
     out.NextRecord();
-    out.PutBytes(puzzle.PictureFileName.left(kPictureFileNameLength)
-                     .leftJustified(kPictureFileNameLength, QLatin1Char(' '))
-                     .toLatin1());
+    out.PutBytes(pictureRecord);
     for (const Integer value :
          {puzzle.NumberOfPieces, puzzle.PuzzleColumns, puzzle.PuzzleRows, puzzle.PlacedCount}) {
         out.NextRecord();

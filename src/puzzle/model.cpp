@@ -17,14 +17,9 @@ void Puzzle::ReduceToSlotZero() {
 void SetPictureFileName(Puzzle& puzzle, const QString& path) {
     puzzle.PictureFileName =
         path.left(kPictureFileNameLength).leftJustified(kPictureFileNameLength, QLatin1Char(' '));
+    puzzle.PictureFullPath = path;
 }
 
-QString PicturePath(const Puzzle& puzzle) {
-    QString path = puzzle.PictureFileName;
-    while (path.endsWith(QLatin1Char(' '))) {
-        path.chop(1);
-    }
-    return path;
-}
+QString PicturePath(const Puzzle& puzzle) { return puzzle.PictureFullPath; }
 
 } // namespace tess

@@ -67,6 +67,8 @@ struct Puzzle {
     Long ElapsedSeconds = 0;
 
     QString PictureFileName = QString(kPictureFileNameLength, QLatin1Char(' '));
+    // The whole path, which PictureFileName may cut: the picture is opened and recut from it.
+    QString PictureFullPath;
     Integer OriginalHeight = 0;
     Integer OriginalWidth = 0;
     Long ImageHeight = 0;
@@ -109,10 +111,11 @@ struct Puzzle {
     void ReduceToSlotZero();
 };
 
-// Sets PictureFileName to the path, left-aligned and space-padded, cut to 128 characters.
+// Sets PictureFullPath to the path and PictureFileName to it left-aligned and space-padded,
+// cut to 128 characters.
 void SetPictureFileName(Puzzle& puzzle, const QString& path);
 
-// The path held in PictureFileName without its padding.
+// The picture's whole path.
 QString PicturePath(const Puzzle& puzzle);
 
 } // namespace tess

@@ -90,9 +90,8 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         game.mnuFileScramble_Click();
         game.tmrPuzzle_Timer();
         const QString picture = PicturePath(game.puzzle);
-        ASSERT_EQ(
-            WriteFileSafely(f.ProgramFolder() + "/saved.psf", WriteStateFile(game.puzzle).bytes),
-            "");
+        const QString saved = f.ProgramFolder() + "/saved.psf";
+        ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(game.puzzle, saved).bytes), "");
         if (c.picture.isEmpty()) {
             ASSERT_TRUE(QFile::remove(picture));
         } else {

@@ -25,6 +25,10 @@ TEST(BestTimes, QualifiesAndFindsItsPosition) {
     BestTimes one;
     one[0] = Entry("first", 100, 64);
     const BestTimes full = FullTable();
+    // An empty entry between filled ones, as a file may hold it, takes a game slower than
+    // the entries above it.
+    BestTimes gap = full;
+    gap[2] = BestTimeRecord{"Cy", 0, 0, 0, 0, "cy.bmp"};
     struct Case {
         const char* what;
         const BestTimes* table;
@@ -40,6 +44,7 @@ TEST(BestTimes, QualifiesAndFindsItsPosition) {
         {"full table, rate equal to entry 20", &full, 12, 240, false, 20},
         {"full table, slower than entry 20", &full, 12, 241, false, 0},
         {"full table, just faster than entry 20", &full, 12, 239, true, 20},
+        {"slower than entry 2 of a table with entry 3 empty", &gap, 100, 1000, true, 3},
     };
     for (const Case& c : cases) {
         const Single rate = GameRate(c.pieces, c.seconds);
@@ -56,6 +61,11 @@ TEST(BestTimes, InsertingShiftsTheEntriesBelowAndDropsTheLast) {
     EXPECT_EQ(table[4], fresh);
     EXPECT_EQ(table[5].PlayerName, "5");
     EXPECT_EQ(table[19].PlayerName, "19");
+
+    BestTimes gap = FullTable();
+    gap[2] = BestTimeRecord{};
+    InsertBestTime(gap, 3, fresh);
+    EXPECT_EQ(gap[3].PlayerName, "4") << "an empty entry is filled in place";
 }
 
 // Ties are decided on the single-precision rates: these pairs differ in double precision.
@@ -70,13 +80,20 @@ TEST(BestTimes, ComparesRatesAsSinglePrecision) {
     EXPECT_EQ(BestTimePosition(table, GameRate(324, 480181)), 3);
 }
 
+// Windows-1252, one byte per character; a character it cannot hold becomes "?".
 TEST(BestTimesFile, ReadsBackWhatItWrites) {
     BestTimes table = FullTable();
-    table[0] = Entry("Zoë Łukasz 日本", 3725, 324, "straße  ");
+    table[0] = Entry("Zoë ’€…", 3725, 324, "straße  ");
     table[1] = Entry("", 59, 12, "");
-    const BestTimesReading reading = BestTimesFromBytes(BestTimesToBytes(table));
+    const QByteArray bytes = BestTimesToBytes(table);
+    EXPECT_TRUE(bytes.startsWith("\"Zo\xEB \x92\x80\x85\"\r\n1\r\n2\r\n5\r\n324\r\n\"stra\xDF"
+                                 "e  \"\r\n\"\"\r\n0\r\n0\r\n59\r\n12\r\n\"\"\r\n"));
+    const BestTimesReading reading = BestTimesFromBytes(bytes);
     EXPECT_FALSE(reading.damaged);
     EXPECT_EQ(reading.table, table);
+
+    table[0] = Entry("Łukasz 日本 \xF0\x9F\x98\x80", 3725, 324);
+    EXPECT_EQ(BestTimesFromBytes(BestTimesToBytes(table)).table[0].PlayerName, "?ukasz ?? ?");
 }
 
 const QByteArray kEmpty = "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
@@ -92,39 +109,44 @@ QByteArray Padded(QByteArray bytes) {
 TEST(BestTimesFile, KeepsWhatCanBeReadFromABrokenFile) {
     const QByteArray ann = "\"Ann\"\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\"\r\n";
     const QByteArray bob = "\"Bob\"\r\n0\r\n4\r\n0\r\n64\r\n\"dog.jpg\"\r\n";
+    const QByteArray cy = "\"Cy\"\r\n0\r\n0\r\n0\r\n0\r\n\"cy.bmp\"\r\n";
     struct Case {
         const char* what;
         QByteArray bytes;
-        QStringList names; // the filled entries, in order
+        QStringList entries; // name and pieces of positions 1, 2, ... (the rest are blank)
         bool damaged;
     };
     std::vector<Case> cases = {
         {"empty file", "", {}, false},
-        {"short file", ann + bob + "\"Cy\"\r\n0\r\n", {"Ann", "Bob"}, true},
-        {"empty entry in between", Padded(ann + kEmpty + bob), {"Ann", "Bob"}, false},
+        {"short file", ann + bob + "\"Cy\"\r\n0\r\n", {"Ann 64", "Bob 64"}, true},
+        {"empty entry in between", Padded(ann + cy + bob), {"Ann 64", "Cy 0", "Bob 64"}, false},
         {"LF line ends and spaces",
          Padded("\"Ann\"\n 0\n3 \n7\n64\n\"cat.bmp\"\n"),
-         {"Ann"},
+         {"Ann 64"},
          false},
-        {"UTF-8 byte order mark", Padded("\xef\xbb\xbf" + ann), {"Ann"}, false},
+        {"UTF-8 byte order mark", Padded("\xef\xbb\xbf" + ann), {"Ann 64"}, false},
     };
-    // An entry with a number that cannot be read is left out; the ones after it are kept.
+    // An entry with a number that cannot be read stays empty in its place.
     for (const char* bad :
          {"0\r\nthree\r\n7\r\n64", "0\r\n-3\r\n7\r\n64", "40000\r\n3\r\n7\r\n64"}) {
-        cases.push_back(
-            {bad, Padded(ann + "\"X\"\r\n" + bad + "\r\n\"x\"\r\n" + bob), {"Ann", "Bob"}, true});
+        cases.push_back({bad,
+                         Padded(ann + "\"X\"\r\n" + bad + "\r\n\"x\"\r\n" + bob),
+                         {"Ann 64", " 0", "Bob 64"},
+                         true});
     }
     for (const Case& c : cases) {
         const BestTimesReading reading = BestTimesFromBytes(c.bytes);
-        QStringList names;
+        QStringList entries;
         for (const BestTimeRecord& entry : reading.table) {
-            if (!IsEmptyEntry(entry)) {
-                names << entry.PlayerName;
-            }
+            entries << entry.PlayerName + " " + QString::number(entry.PieceCount);
         }
-        EXPECT_EQ(names, c.names) << c.what;
+        while (entries.endsWith(" 0")) {
+            entries.removeLast();
+        }
+        EXPECT_EQ(entries, c.entries) << c.what;
         EXPECT_EQ(reading.damaged, c.damaged) << c.what;
     }
+    EXPECT_EQ(BestTimesFromBytes(Padded(ann + cy)).table[1].ImageName, "cy.bmp");
     // Values without quotes or with a quote missing keep their text.
     EXPECT_EQ(BestTimesFromBytes("Ann\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\r\n").table[0],
               Entry("Ann", 187, 64, "cat.bmp"));

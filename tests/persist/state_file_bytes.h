@@ -23,12 +23,14 @@ inline QByteArray LittleEndian(qint64 value, int size) {
 inline QByteArray I16(int value) { return LittleEndian(value, 2); }
 inline QByteArray I32(qint64 value) { return LittleEndian(value, 4); }
 
-// Where record `record` (from 1) starts; piece i is record 6 + 2 (i - 1), its group slot next.
+// Where record `record` (from 1) starts; piece i is record 6 + 2 (i - 1), its group slot next
+// while no group runs on.
 inline qsizetype At(int record) { return qsizetype{record - 1} * kRecord; }
 
-// The value followed by zero filler to the end of its record.
+// The value followed by zero filler to the end of its record; a value longer than a record
+// runs on into the following ones.
 inline QByteArray Record(const QByteArray& value) {
-    return value + QByteArray(kRecord - value.size(), '\0');
+    return value + QByteArray((kRecord - value.size() % kRecord) % kRecord, '\0');
 }
 
 // The 50-byte piece record.

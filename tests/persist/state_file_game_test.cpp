@@ -65,8 +65,8 @@ struct StateFileFixture {
     // Everything a failed load or save must leave as it was.
     auto State() const {
         const Puzzle& p = game.puzzle;
-        return std::make_tuple(WriteStateFile(p).bytes, p.NumberOfPieces, p.Pieces,
-                               p.PictureFileName, p.PictureFileTitle, p.ElapsedSeconds,
+        return std::make_tuple(WriteStateFile(p, PathOf("state.psf")).bytes, p.NumberOfPieces,
+                               p.Pieces, p.PictureFileName, p.PictureFileTitle, p.ElapsedSeconds,
                                p.PuzzleLoaded, p.PuzzleSolved, p.OriginalWidth, p.CellWidth,
                                p.CellHeight, game.surfaces.PieceSurfaces.size(), host.timerEnabled,
                                host.commandsEnabled, ReadFile(game.WholeImageTempPath()));
@@ -97,9 +97,18 @@ TEST(LoadPuzzleState, RestoresTheGameInOrderAndRestartsTheClock) {
         << "a cancelled save writes nothing";
 
     // A finished game loads as solved with no clock; one in play afterwards clears that again.
+    // Loading keeps the picture's title and the drag state, which nothing then trusts.
+    s.game.puzzle.PictureFileTitle = "kept.bmp";
+    s.game.puzzle.SelectedPiece = s.game.puzzle.DraggedGroup = 900;
+    s.game.puzzle.Dragging = kTrue;
     s.Load("done.psf", FinishedTwoByTwo(s.picture).Bytes());
     EXPECT_EQ(p.PuzzleSolved, kTrue);
     EXPECT_FALSE(s.host.timerEnabled);
+    EXPECT_TRUE(p.PictureFileTitle == "kept.bmp" && p.SelectedPiece == 900 &&
+                p.DraggedGroup == 900);
+    s.game.picPuzzle_MouseMove(kLeftButton, 0, 100, 100);
+    s.game.picPuzzle_MouseUp(kLeftButton, 0, 100, 100);
+    EXPECT_EQ(p.Dragging, kFalse);
     s.Load("fresh.psf", FreshTwoByTwo(s.picture, 12).Bytes());
     EXPECT_EQ(p.PuzzleSolved, kFalse);
     EXPECT_TRUE(s.host.timerEnabled);
@@ -234,11 +243,10 @@ TEST(SavePuzzleState, ASaveThatFailsChangesNoFile) {
     test::WithFileSizeLimit(1024, [&] { saveAndCheck(target, failed + target + "\": "); });
     EXPECT_TRUE(s.host.messages.value(0).endsWith(". No file was changed."));
 
-    s.game.puzzle = GridWithOneBigGroup(13, 5, 53);
-    s.game.puzzle.PuzzleLoaded = kTrue;
-    saveAndCheck(target, "This game cannot be saved: one of its groups holds 53 joined pieces, "
-                         "and a puzzle state file can store groups of at most 52 pieces.");
-    EXPECT_EQ(s.host.calls, QStringList{"ShowMessage"}) << "no name asked for";
+    // A picture path too long for the file, also from the folder of the file.
+    SetPictureFileName(s.game.puzzle, s.PathOf(QString(130, 'l') + "/harbour.bmp"));
+    saveAndCheck(s.PathOf("out/new.psf"),
+                 "This game cannot be saved: the path of its picture is longer than the 128 ");
 
     s.Load("boat.psf", MidGameThreeByTwo(s.picture).Bytes());
     const Unwritable folder(s.PathOf("out"));
@@ -247,6 +255,33 @@ TEST(SavePuzzleState, ASaveThatFailsChangesNoFile) {
     }
     saveAndCheck(target, failed + target + "\": ");
     saveAndCheck(s.PathOf("out/new.psf"), failed + s.PathOf("out/new.psf") + "\": ");
+}
+
+// The whole path opens and recuts the picture and names its folder and title; a state file
+// beside the picture stores the path from its own folder.
+TEST(SavePuzzleState, APictureWithAPathLongerThanTheFieldIsPlayedAndSaved) {
+    StateFileFixture s;
+    const QString folder = s.PathOf(QString(130, 'l'));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    WritePicture(folder + "/harbour.bmp", 160, 120);
+    s.host.openAnswers.push_back(folder + "/harbour.bmp");
+    s.game.mnuFileOpen_Click();
+    const Puzzle& p = s.game.puzzle;
+    ASSERT_EQ(p.PuzzleLoaded, kTrue);
+    EXPECT_EQ(p.PictureFileTitle, "harbour.bmp");
+    EXPECT_EQ(s.game.settings.InitDir, folder + "/");
+    s.host.playFieldSize = QSize(500, 400);
+    s.game.Form_Resize();
+    EXPECT_EQ(p.PuzzleLoaded, kTrue) << "recut from the whole path";
+
+    s.host.saveAnswers = {folder + "/game.psf"};
+    s.game.mnuFileSavePuzzleState_Click();
+    EXPECT_EQ(ReadFile(folder + "/game.psf").left(12), "harbour.bmp ");
+    const auto saved = s.State();
+    s.Load(QString(130, 'l') + "/game.psf", QByteArray());
+    EXPECT_TRUE(s.host.messages.isEmpty()) << s.host.messages.join("\n").toStdString();
+    EXPECT_EQ(PicturePath(p), folder + "/harbour.bmp");
+    EXPECT_TRUE(s.State() == saved);
 }
 
 TEST(LoadPuzzleState, AFailedRebuildPutsTheCurrentGameBack) {

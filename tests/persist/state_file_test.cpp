@@ -18,86 +18,121 @@ SavedGame Read(const QByteArray& bytes) {
     return read.game.value_or(SavedGame{});
 }
 
+const QString kSavedAt = "/games/saved.psf";
+
 TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
     // Picture paths of exactly 128 characters (no padding), with characters beyond ASCII,
-    // and short (the padding belongs to the field and to the title).
+    // and short; groups that fill their record exactly (52 members), run on into a second
+    // record (60) or into five more (324 on an 18 x 18 grid).
     const QString exact = "/" + QString(123, 'p') + ".bmp";
     const QString accented = QString::fromUtf8("/pics/\xC3\xA9t\xC3\xA9.gif");
-    struct Case {
-        HandGame hand;
-        QString title;
-    };
-    for (const Case& c : {Case{FreshTwoByTwo(exact, 321), QString(123, 'p') + ".bmp"},
-                          Case{FinishedTwoByTwo(accented),
-                               QString::fromUtf8("\xC3\xA9t\xC3\xA9.gif") + QString(115, ' ')},
-                          Case{MidGameThreeByTwo("/home/player/My Pictures/boat.jpg"),
-                               "boat.jpg" + QString(95, ' ')}}) {
-        SCOPED_TRACE(c.title.toStdString());
-        const StateFileWriteResult written = WriteStateFile(c.hand);
+    for (const HandGame& hand :
+         {FreshTwoByTwo(exact, 321), FinishedTwoByTwo(accented),
+          MidGameThreeByTwo("/home/player/My Pictures/boat.jpg"), GridWithOneBigGroup(13, 5, 52),
+          GridWithOneBigGroup(13, 5, 60), GridWithOneBigGroup(18, 18, 324)}) {
+        SCOPED_TRACE(hand.NumberOfPieces);
+        const StateFileWriteResult written = WriteStateFile(hand, kSavedAt);
         EXPECT_TRUE(written.error.isEmpty()) << written.error.toStdString();
-        EXPECT_EQ(written.bytes, c.hand.Bytes(true)) << "every record in full, zero filler";
+        EXPECT_EQ(written.bytes, hand.Bytes(true)) << "every record in full, zero filler";
 
         // The file may end right after its last value, have its last record padded, or
         // carry bytes after it that are never read. What the writer gives back from the
-        // game read is the hand-made file, so every field was read into its place.
-        const QByteArray bytes = c.hand.Bytes();
-        for (const QByteArray& file :
-             {bytes, c.hand.Bytes(true), bytes + QByteArray(500, '\x7F')}) {
+        // game read is the hand-made file, so every field was read into its place. The drag
+        // state and the picture's title are not part of the file and stay as they were.
+        const QByteArray bytes = hand.Bytes();
+        for (const QByteArray& file : {bytes, hand.Bytes(true), bytes + QByteArray(500, '\x7F')}) {
             Puzzle puzzle = GridWithOneBigGroup(13, 5, 52);
-            puzzle.SelectedPiece = puzzle.DraggedGroup = 1;
+            puzzle.SelectedPiece = 40;
+            puzzle.DraggedGroup = 41;
             puzzle.Dragging = kTrue;
             puzzle.DraggedMembers = {0, 40, 41};
             puzzle.DraggedMemberCount = 2;
+            puzzle.PictureFileTitle = "old.bmp";
             RestoreSavedGame(puzzle, Read(file));
-            EXPECT_EQ(WriteStateFile(puzzle).bytes, c.hand.Bytes(true));
-            EXPECT_EQ(puzzle.PictureFileTitle, c.title);
+            EXPECT_EQ(WriteStateFile(puzzle, kSavedAt).bytes, hand.Bytes(true));
             EXPECT_TRUE(CheckModelInvariants(puzzle).isEmpty())
                 << CheckModelInvariants(puzzle).join("\n").toStdString();
-            EXPECT_TRUE(puzzle.SelectedPiece == 0 && puzzle.DraggedGroup == 0 &&
-                        puzzle.Dragging == kFalse && puzzle.DraggedMemberCount == 0 &&
-                        puzzle.DraggedMembers == std::vector<Integer>{0})
-                << "the drag of the replaced game is over";
+            EXPECT_TRUE(puzzle.SelectedPiece == 40 && puzzle.DraggedGroup == 41 &&
+                        puzzle.Dragging == kTrue && puzzle.DraggedMemberCount == 2 &&
+                        puzzle.DraggedMembers == std::vector<Integer>({0, 40, 41}) &&
+                        puzzle.PictureFileTitle == "old.bmp");
         }
     }
 
     // The worked numbers: a fresh 2 x 2 puzzle is 20 records with the elapsed time at byte
     // 2432 and group records of 26 bytes (element count 2); a finished one has groups of 24.
-    const QByteArray fresh = WriteStateFile(FreshTwoByTwo(exact, 321)).bytes;
+    const QByteArray fresh = WriteStateFile(FreshTwoByTwo(exact, 321), kSavedAt).bytes;
     EXPECT_EQ(fresh.size(), 20 * kRecord);
     EXPECT_EQ(fresh.left(130), exact.toLatin1() + I16(4));
     EXPECT_EQ(fresh.mid(2432, 4), I32(321));
     EXPECT_EQ(fresh.mid(At(9), 28), I16(0) + I16(1) + I32(2) + I32(0) + I16(0) + I16(2) + I16(1) +
                                         I16(1) + I16(1) + I16(0) + I16(0) + I16(0));
-    const QByteArray finished = WriteStateFile(FinishedTwoByTwo(accented)).bytes;
+    const QByteArray finished = WriteStateFile(FinishedTwoByTwo(accented), kSavedAt).bytes;
     EXPECT_EQ(finished.left(14), "/pics/\xE9t\xE9.gif ") << "one byte per character";
     EXPECT_EQ(finished.mid(At(13), 26), I16(-1) + I16(1) + I32(1) + I32(0) + I16(0) + I16(0) +
                                             I16(1) + I16(1) + I16(1) + I16(1) + I16(0));
+
+    // A group of 324 members takes records 7 to 12: 325 elements, then its count and bounds;
+    // piece 2 follows in record 13. Cut inside those records, the file is short.
+    const QByteArray all = WriteStateFile(GridWithOneBigGroup(18, 18, 324), kSavedAt).bytes;
+    EXPECT_EQ(all.size(), (8 + 2 * 324 + 5 + 1) * kRecord);
+    EXPECT_EQ(all.mid(At(7) + 4, 4), I32(325));
+    EXPECT_EQ(all.mid(At(7) + 662, 10), I16(324) + I16(0) + I16(17) + I16(0) + I16(17));
+    EXPECT_EQ(all.mid(At(13), 6), I16(1) + I16(0) + I16(1));
+    EXPECT_EQ(ReadStateFile(all.left(At(12) + 10)).error,
+              "the file ends inside group slot 1 (record 7)");
 }
 
-TEST(StateFile, StoresGroupsOfUpTo52Members) {
-    const StateFileWriteResult written = WriteStateFile(GridWithOneBigGroup(13, 5, 52));
-    ASSERT_TRUE(written.error.isEmpty()) << written.error.toStdString();
-    const QByteArray group1 = written.bytes.mid(At(7), kRecord);
-    EXPECT_EQ(group1.mid(4, 4), I32(53));
-    EXPECT_EQ(group1.mid(12 + 2 * 53, 2), I16(52)) << "MemberCount after the 53 elements";
-    EXPECT_EQ(group1.right(2), I16(3)) << "MaxRow is the record's last two bytes";
-    EXPECT_EQ(Read(written.bytes).Groups[1].MemberCount, 52);
-    EXPECT_TRUE(WriteStateFile(GridWithOneBigGroup(13, 5, 53)).bytes.isEmpty());
+// Record 1 holds the whole path in Windows-1252 when it fits, else the path from the state
+// file's folder, which a loader resolves again; otherwise the game is refused.
+TEST(StateFile, StoresThePicturePathWholeOrFromTheStateFilesFolder) {
+    const QString deep = "/" + QString(100, 'f') + "/" + QString(40, 'g');
+    const QString photo = QString::fromUtf8("/\xD0\xA4oto");
+    const QString tooLong =
+        "the path of its picture is longer than the 128 characters a puzzle state file holds, "
+        "also from the folder the game is saved in (save it nearer to the picture, or give the "
+        "picture a shorter path)";
+    struct Case {
+        QString picture, savedAt;
+        QByteArray stored;
+        QString error;
+    };
+    for (const Case& c : {
+             Case{QString::fromUtf8("/p/\xE2\x80\x99\xE2\x80\x93\xE2\x80\x94\xE2\x80\xA6\xE2\x82"
+                                    "\xAC\xE2\x80\x9C\xE2\x80\x9D\xC2\x81.gif"),
+                  kSavedAt, "/p/\x92\x96\x97\x85\x80\x93\x94\x81.gif", QString()},
+             Case{deep + "/cat.bmp", deep + "/game.psf", "cat.bmp", QString()},
+             Case{deep + "/cat.bmp", deep + "/saves/game.psf", "../cat.bmp", QString()},
+             Case{deep + "/cat.bmp", kSavedAt, QByteArray(), tooLong},
+             Case{photo + "/cat.bmp", photo + "/game.psf", "cat.bmp", QString()},
+             Case{photo + "/cat.bmp", kSavedAt, QByteArray(),
+                  QString::fromUtf8("the path of its picture contains the character \"\xD0\xA4\", "
+                                    "and a puzzle state file can only store Windows-1252 "
+                                    "characters")},
+             Case{"/p/cat.bmp ", kSavedAt, QByteArray(),
+                  "the name of its picture ends in a space, which a puzzle state file cannot "
+                  "keep"},
+         }) {
+        SCOPED_TRACE(c.picture.toStdString() + " saved at " + c.savedAt.toStdString());
+        const StateFileWriteResult written = WriteStateFile(FreshTwoByTwo(c.picture), c.savedAt);
+        EXPECT_EQ(written.error, c.error);
+        if (c.error.isEmpty()) {
+            EXPECT_EQ(written.bytes.left(kRecord), c.stored.leftJustified(kRecord, ' '));
+            SavedGame game = Read(written.bytes);
+            ResolvePicturePath(game, c.savedAt);
+            EXPECT_EQ(game.PicturePath, c.picture);
+        } else {
+            EXPECT_TRUE(written.bytes.isEmpty());
+        }
+    }
 }
 
-TEST(StateFile, RefusesWhatItCouldNotReadBack) {
-    const StateFileWriteResult cyrillic =
-        WriteStateFile(FreshTwoByTwo(QString::fromUtf8("/p/\xD0\xA4oto.jpg")));
-    EXPECT_EQ(cyrillic.error,
-              QString::fromUtf8("the path of its picture contains the character \"\xD0\xA4\", and "
-                                "a puzzle state file can only store Latin-1 characters"));
-    EXPECT_TRUE(cyrillic.bytes.isEmpty());
-
+TEST(StateFile, RefusesAnInconsistentGame) {
     Puzzle twice = FreshTwoByTwo("/p/cat.bmp");
     twice.Groups[2] = GroupRecord{kFalse, {0, 2, 3}, 2, 0, 1, 0, 1};
-    const StateFileWriteResult inconsistent = WriteStateFile(twice);
-    EXPECT_EQ(inconsistent.error, "its pieces and groups are not consistent (piece 3 is listed 2 "
-                                  "times among the groups and placed pieces)");
+    const StateFileWriteResult inconsistent = WriteStateFile(twice, kSavedAt);
+    EXPECT_EQ(inconsistent.error, "its pieces and groups are not consistent (the groups up to "
+                                  "group slot 4 hold 5 pieces, more than the 4 not placed)");
     EXPECT_TRUE(inconsistent.bytes.isEmpty());
 }
 
@@ -148,8 +183,9 @@ TEST(StateFile, NamesWhatIsWrongWithEveryBrokenFile) {
         {6, 22, 4, 100000, "piece 1 lies at (100000, 50), far outside any play field"},
         {13, 0, 2, -1, "group slot 4 holds pieces but is marked as fixed in place"},
         {7, 2, 2, 2, "group slot 1 has a member list of 2 dimensions instead of 1"},
-        {7, 4, 4, 54,
-         "group slot 1 has a member list of 54 elements, where a record holds 1 to 53"},
+        {7, 4, 4, 8,
+         "group slot 1 has a member list of 8 elements, where a puzzle of 6 pieces allows 1 to 7"},
+        {15, 4, 4, 4, "the groups up to group slot 5 hold 6 pieces, more than the 5 not placed"},
         {7, 8, 4, 1, "group slot 1 has a member list starting at index 1 instead of 0"},
         {7, 12, 2, 9, "group slot 1 holds 9 in element 0"},
         {7, 18, 2, 3, "group slot 1 counts 3 members but its member list holds 2"},
@@ -164,6 +200,15 @@ TEST(StateFile, NamesWhatIsWrongWithEveryBrokenFile) {
         {23, 0, 2, 7, "drawing order entry 3 names group slot 7, outside 1 to 6"},
         {23, 0, 2, 1, "the drawing order lists group slot 1 more than once"},
         {24, 0, 4, -5, "the elapsed time is negative (-5 seconds)"},
+        // Joins: both ways between neighbours, never on a border side.
+        {6, 12, 2, 0, "pieces 1 and 2 disagree on whether they are joined"},
+        {12, 12, 2, -1, "pieces 4 and 5 disagree on whether they are joined"},
+        {8, 8, 2, -1, "pieces 2 and 5 disagree on whether they are joined"},
+        {14, 6, 2, -1, "pieces 2 and 5 disagree on whether they are joined"},
+        {6, 6, 2, -1, "piece 1 is joined on its top side, which is the border of the picture"},
+        {16, 8, 2, -1, "piece 6 is joined on its bottom side, which is the border"},
+        {12, 10, 2, -1, "piece 4 is joined on its left side, which is the border"},
+        {10, 12, 2, -1, "piece 3 is joined on its right side, which is the border"},
     };
     for (const Patch& p : patches) {
         QByteArray bytes = good;

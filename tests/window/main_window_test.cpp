@@ -287,7 +287,7 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
             game.SetWholeImage();
             game.mnuFileScramble_Click();
         });
-        ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(game.puzzle).bytes), "");
+        ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(game.puzzle, saved).bytes), "");
         ASSERT_TRUE(QFile::remove(picture) && QFile::remove(game.WholeImageTempPath()));
 
         QStringList told, clicks = a.clicks;
