@@ -25,7 +25,17 @@ bool FolderHasAFile(const QString& folder) {
 } // namespace
 
 Game::Game(GameHost& host, SettingsStore& store, RandomSource& random, ProcessFacts facts)
-    : host_(host), store_(store), random_(random), facts_(std::move(facts)) {}
+    : host_(host), store_(store), random_(random), facts_(std::move(facts)) {
+    store_.SetWriteFailureHandler(this, [this](const QString& path, const QString& reason) {
+        host_.ShowMessage(QStringLiteral("The settings could not be saved to \"%1\": %2. Your "
+                                         "changes stay in effect and are saved again with the "
+                                         "next change of a setting.")
+                              .arg(QDir::toNativeSeparators(path), reason),
+                          facts_.Title);
+    });
+}
+
+Game::~Game() { store_.RemoveWriteFailureHandler(this); }
 
 QString Game::WholeImageTempPath() const {
     return facts_.ProgramFolder + QLatin1Char('/') + kWholeImageTempName;

@@ -30,6 +30,7 @@ inline const QString kStateFileFilter = QStringLiteral("Puzzle State Files|*.psf
 class Game {
 public:
     Game(GameHost& host, SettingsStore& store, RandomSource& random, ProcessFacts facts);
+    ~Game();
 
     Puzzle puzzle;
     Settings settings;

@@ -17,7 +17,6 @@ struct OptionsFixture : test::GameFixture {
 
     // Reads the settings as start-up does, cuts a picture when asked, then opens the dialog.
     void Open(bool withPuzzle = false) {
-        store->Sync();
         store->ReadAll(game->settings, game->puzzle.NumberOfPieces);
         if (withPuzzle) {
             QImage image(240, 180, QImage::Format_RGB32);
@@ -39,7 +38,6 @@ struct OptionsFixture : test::GameFixture {
 
     // The key=text lines of the settings file (its one group "Settings"), sorted.
     QString File() {
-        store->Sync();
         QFile file(folder.path() + "/settings.ini");
         QStringList lines = file.open(QIODevice::ReadOnly)
                                 ? QString::fromUtf8(file.readAll()).split('\n').filter("=")
