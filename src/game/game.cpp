@@ -37,10 +37,6 @@ Game::Game(GameHost& host, SettingsStore& store, RandomSource& random, ProcessFa
 
 Game::~Game() { store_.RemoveWriteFailureHandler(this); }
 
-QString Game::WholeImageTempPath() const {
-    return facts_.ProgramFolder + QLatin1Char('/') + kWholeImageTempName;
-}
-
 void Game::SetTimer(bool enabled) {
     timerEnabled_ = enabled;
     host_.SetTimerEnabled(enabled);
@@ -100,8 +96,10 @@ void Game::mnuFileClose_Click() {
         puzzle.PuzzleLoaded = kFalse;
         puzzle.ReduceToSlotZero();
     }
-    if (FileNamedExactlyExists(facts_.ProgramFolder, kWholeImageTempName)) {
-        QFile::remove(WholeImageTempPath());
+    // This copy's bitmap only: another running copy's is not touched.
+    const QString bitmap = WholeImageTempPath();
+    if (FileNamedExactlyExists(facts_.ProgramFolder, QFileInfo(bitmap).fileName())) {
+        QFile::remove(bitmap);
     }
     host_.ClearPlayField();
     host_.SetPuzzleCommandsEnabled(false);

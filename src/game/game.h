@@ -12,8 +12,10 @@
 #include "puzzle/random.h"
 #include "puzzle/settings.h"
 
+#include <QLockFile>
 #include <QString>
 #include <exception>
+#include <memory>
 
 namespace tess {
 
@@ -22,7 +24,6 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
-inline const QString kWholeImageTempName = QStringLiteral("WholeImageTemp.bmp");
 inline const QString kOpenFilter =
     QStringLiteral("Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf");
 inline const QString kStateFileFilter = QStringLiteral("Puzzle State Files|*.psf");
@@ -42,8 +43,9 @@ public:
     GameHost& host() { return host_; }
     SettingsStore& store() { return store_; }
     const ProcessFacts& facts() const { return facts_; }
-    // The temporary bitmap in the program's folder.
-    QString WholeImageTempPath() const;
+    // This copy's temporary bitmap in the program's folder: "WholeImageTemp.bmp", or
+    // "WholeImageTemp-<n>.bmp" while other running copies hold the names before it.
+    QString WholeImageTempPath();
 
     // Start-up, window events and the shell's commands.
     void Form_Load();
@@ -101,6 +103,8 @@ private:
     void InitPreviewFrom(const Surface& picture);
     // After a failed cut: reports it and leaves no puzzle rather than a half-built one.
     void AbandonPuzzle(const std::exception& failure);
+    // This copy's number: 1 for the copy that holds "WholeImageTemp.bmp".
+    int CopyNumber();
 
     GameHost& host_;
     SettingsStore& store_;
@@ -108,6 +112,8 @@ private:
     ProcessFacts facts_;
     bool timerEnabled_ = false;
     bool displayModeChanged_ = false;
+    int copyNumber_ = 0;
+    std::unique_ptr<QLockFile> copyLock_;
 };
 
 } // namespace tess
