@@ -16,6 +16,7 @@
 #include <QString>
 #include <exception>
 #include <memory>
+#include <vector>
 
 namespace tess {
 
@@ -85,9 +86,14 @@ public:
     // Best times.
     QString BestTimesPath() const;
     void ReadBestTimes();
+    // Other running copies write the same file: under its lock, the file is read again, the
+    // entries this copy made since its last save are added at their rank, and that is written
+    // and becomes the table.
     void SaveBestTimes();
     // Offers a finished timed game a place in the table.
     void NewBestTime();
+    // "Clear All": the emptied table replaces the file at the next save.
+    void ClearAllBestTimes();
 
     // Saved games.
     void mnuFileSavePuzzleState_Click();
@@ -105,6 +111,9 @@ private:
     void AbandonPuzzle(const std::exception& failure);
     // This copy's number: 1 for the copy that holds "WholeImageTemp.bmp".
     int CopyNumber();
+    // The file's entries with those this copy made since its last save; unless the table was
+    // cleared meanwhile, or the file cannot be read.
+    void TakeBestTimesFromFile();
 
     GameHost& host_;
     SettingsStore& store_;
@@ -114,6 +123,8 @@ private:
     bool displayModeChanged_ = false;
     int copyNumber_ = 0;
     std::unique_ptr<QLockFile> copyLock_;
+    std::vector<BestTimeRecord> bestTimesMadeHere_;
+    bool bestTimesCleared_ = false;
 };
 
 } // namespace tess
