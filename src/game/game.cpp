@@ -83,6 +83,7 @@ void Game::Form_Resize() {
 }
 
 void Game::Form_Unload() {
+    SaveUnfinishedGame();
     mnuFileClose_Click();
     surfaces.BackBuffer.Release();
 }

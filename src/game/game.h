@@ -47,11 +47,17 @@ public:
     // This copy's temporary bitmap in the program's folder: "WholeImageTemp.bmp", or
     // "WholeImageTemp-<n>.bmp" while other running copies hold the names before it.
     QString WholeImageTempPath();
+    // Where an unfinished game is kept at quit, named like the temporary bitmap:
+    // "unfinished.psf" or "unfinished-<n>.psf" in the per-user data folder.
+    QString UnfinishedGamePath();
 
     // Start-up, window events and the shell's commands.
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
+    // Quietly saves a loaded, unfinished game to UnfinishedGamePath() and adds it to the
+    // recent documents; a game that cannot be stored is left unsaved, without a word.
+    void SaveUnfinishedGame();
     void mnuFileOpen_Click();
     void mnuFileClose_Click();
     void mnuViewPreview_Click();

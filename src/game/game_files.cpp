@@ -1,9 +1,11 @@
 // This copy's own files. Several copies of the program may run at once with one program
 // folder: each holds its temporary bitmap under a lock for as long as it runs, so no copy
-// cuts another's picture or deletes it.
+// cuts another's picture or deletes it; and at quit an unfinished game is kept.
 #include "game/game.h"
+#include "persist/safe_file.h"
+#include "persist/state_file.h"
 
-#include <QLockFile>
+#include <QDir>
 
 namespace tess {
 
@@ -44,6 +46,28 @@ int Game::CopyNumber() {
 QString Game::WholeImageTempPath() {
     return facts_.ProgramFolder + QLatin1Char('/') +
            CopyFileName(QStringLiteral("WholeImageTemp"), QStringLiteral("bmp"), CopyNumber());
+}
+
+QString Game::UnfinishedGamePath() {
+    return facts_.UserDataFolder + QLatin1Char('/') +
+           CopyFileName(QStringLiteral("unfinished"), QStringLiteral("psf"), CopyNumber());
+}
+
+void Game::SaveUnfinishedGame() {
+    if (!puzzle.PuzzleLoaded || puzzle.PlacedCount >= puzzle.NumberOfPieces ||
+        facts_.UserDataFolder.isEmpty()) {
+        return;
+    }
+    // The program is closing: whatever goes wrong here must not stop it.
+    try {
+        const QString path = UnfinishedGamePath();
+        const StateFileWriteResult written = WriteStateFile(puzzle);
+        if (written.error.isEmpty() && QDir().mkpath(facts_.UserDataFolder) &&
+            WriteFileSafely(path, written.bytes).isEmpty()) {
+            host_.AddRecentDocument(path);
+        }
+    } catch (const std::exception&) {
+    }
 }
 
 } // namespace tess

@@ -1,4 +1,6 @@
-// This copy's own files: the temporary bitmap of each running copy of the program.
+// This copy's own files: the temporary bitmap of each running copy of the program, and the
+// unfinished game kept at quit.
+#include "persist/state_file.h"
 #include "support/recording_host.h"
 
 #include <QFile>
@@ -77,6 +79,36 @@ TEST(TwoCopies, NeverTouchEachOthersTemporaryBitmap) {
     ASSERT_TRUE(QFile::exists(otherBitmap + ".lock"));
     OtherCopy next(f.game->facts());
     EXPECT_EQ(NameOf(next.game), "WholeImageTemp-2.bmp");
+}
+
+// At quit a loaded, unfinished game is saved quietly and offered among the recent documents;
+// a finished one is not, and one that cannot be stored changes nothing else.
+TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolder) {
+    for (const auto& [finished, blocked] :
+         {std::pair{false, false}, {true, false}, {false, true}}) {
+        GameFixture f;
+        ProcessFacts facts = f.game->facts();
+        facts.UserDataFolder = f.ProgramFolder() + "/data";
+        if (blocked) { // a file where the folder should be
+            QFile file(facts.UserDataFolder);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        f.game = std::make_unique<Game>(f.host, *f.store, f.random, facts);
+        OpenPicture(*f.game, f.ProgramFolder() + "/red.bmp", Qt::red);
+        if (finished) {
+            f.game->settings.TimePuzzle = false;
+            f.game->mnuFileSolve_Click();
+        }
+        const QByteArray game = WriteStateFile(f.game->puzzle).bytes;
+        f.game->Form_Unload();
+
+        const QString path = facts.UserDataFolder + "/unfinished.psf";
+        const bool saved = !finished && !blocked;
+        EXPECT_EQ(Bytes(path), saved ? game : "(no file)");
+        EXPECT_EQ(f.host.calls.contains("AddRecentDocument " + path), saved);
+        EXPECT_TRUE(f.host.messages.isEmpty());
+        EXPECT_FALSE(f.game->puzzle.PuzzleLoaded) << "closed as ever";
+    }
 }
 
 } // namespace
