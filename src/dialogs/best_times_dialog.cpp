@@ -76,7 +76,7 @@ void BestTimesDialog::cmdClearAll_Click() {
     box.setObjectName(QStringLiteral("messageBox"));
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() == QMessageBox::Yes) {
-        ClearBestTimes(game_.bestTimes);
+        game_.ClearAllBestTimes();
     }
     game_.SaveBestTimes();
     FillList();

@@ -25,11 +25,17 @@ bool FolderHasAFile(const QString& folder) {
 } // namespace
 
 Game::Game(GameHost& host, SettingsStore& store, RandomSource& random, ProcessFacts facts)
-    : host_(host), store_(store), random_(random), facts_(std::move(facts)) {}
-
-QString Game::WholeImageTempPath() const {
-    return facts_.ProgramFolder + QLatin1Char('/') + kWholeImageTempName;
+    : host_(host), store_(store), random_(random), facts_(std::move(facts)) {
+    store_.SetWriteFailureHandler(this, [this](const QString& path, const QString& reason) {
+        host_.ShowMessage(QStringLiteral("The settings could not be saved to \"%1\": %2. Your "
+                                         "changes stay in effect and are saved again with the "
+                                         "next change of a setting.")
+                              .arg(QDir::toNativeSeparators(path), reason),
+                          facts_.Title);
+    });
 }
+
+Game::~Game() { store_.RemoveWriteFailureHandler(this); }
 
 void Game::SetTimer(bool enabled) {
     timerEnabled_ = enabled;
@@ -77,6 +83,7 @@ void Game::Form_Resize() {
 }
 
 void Game::Form_Unload() {
+    SaveUnfinishedGame();
     mnuFileClose_Click();
     surfaces.BackBuffer.Release();
 }
@@ -90,8 +97,10 @@ void Game::mnuFileClose_Click() {
         puzzle.PuzzleLoaded = kFalse;
         puzzle.ReduceToSlotZero();
     }
-    if (FileNamedExactlyExists(facts_.ProgramFolder, kWholeImageTempName)) {
-        QFile::remove(WholeImageTempPath());
+    // This copy's bitmap only: another running copy's is not touched.
+    const QString bitmap = WholeImageTempPath();
+    if (FileNamedExactlyExists(facts_.ProgramFolder, QFileInfo(bitmap).fileName())) {
+        QFile::remove(bitmap);
     }
     host_.ClearPlayField();
     host_.SetPuzzleCommandsEnabled(false);

@@ -12,9 +12,12 @@
 #include "puzzle/random.h"
 #include "puzzle/settings.h"
 
+#include <QLockFile>
 #include <QString>
 #include <exception>
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace tess {
 
@@ -23,7 +26,6 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
-inline const QString kWholeImageTempName = QStringLiteral("WholeImageTemp.bmp");
 inline const QString kOpenFilter =
     QStringLiteral("Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf");
 inline const QString kStateFileFilter = QStringLiteral("Puzzle State Files|*.psf");
@@ -31,6 +33,7 @@ inline const QString kStateFileFilter = QStringLiteral("Puzzle State Files|*.psf
 class Game {
 public:
     Game(GameHost& host, SettingsStore& store, RandomSource& random, ProcessFacts facts);
+    ~Game();
 
     Puzzle puzzle;
     Settings settings;
@@ -42,8 +45,12 @@ public:
     GameHost& host() { return host_; }
     SettingsStore& store() { return store_; }
     const ProcessFacts& facts() const { return facts_; }
-    // The temporary bitmap in the program's folder.
-    QString WholeImageTempPath() const;
+    // This copy's temporary bitmap in the program's folder: "WholeImageTemp.bmp", or
+    // "WholeImageTemp-<n>.bmp" while other running copies hold the names before it.
+    QString WholeImageTempPath();
+    // Where an unfinished game is kept at quit, named like the temporary bitmap:
+    // "unfinished.psf" or "unfinished-<n>.psf" in the per-user data folder.
+    QString UnfinishedGamePath();
 
     // Every event of the window reaches the game through this guard: a failure inside the
     // handling is reported as "The puzzle could not be cut: ..." (title "Error:") and goes no
@@ -55,6 +62,9 @@ public:
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
+    // Quietly saves a loaded, unfinished game to UnfinishedGamePath() and adds it to the
+    // recent documents; a game that cannot be stored is left unsaved, without a word.
+    void SaveUnfinishedGame();
     void mnuFileOpen_Click();
     void mnuFileClose_Click();
     void mnuViewPreview_Click();
@@ -97,9 +107,14 @@ public:
     // Best times.
     QString BestTimesPath() const;
     void ReadBestTimes();
+    // Other running copies write the same file: under its lock, the file is read again, the
+    // entries this copy made since its last save are added at their rank, and that is written
+    // and becomes the table.
     void SaveBestTimes();
     // Offers a finished timed game a place in the table.
     void NewBestTime();
+    // "Clear All": the emptied table replaces the file at the next save.
+    void ClearAllBestTimes();
 
     // Saved games.
     void mnuFileSavePuzzleState_Click();
@@ -119,6 +134,11 @@ private:
     void ClosePuzzleAfterFailure();
     // The model holds together and, with a puzzle loaded, every piece has its surface.
     bool PuzzleIsWhole() const;
+    // This copy's number: 1 for the copy that holds "WholeImageTemp.bmp".
+    int CopyNumber();
+    // The file's entries with those this copy made since its last save; unless the table was
+    // cleared meanwhile, or the file cannot be read.
+    void TakeBestTimesFromFile();
 
     GameHost& host_;
     SettingsStore& store_;
@@ -126,6 +146,10 @@ private:
     ProcessFacts facts_;
     bool timerEnabled_ = false;
     bool displayModeChanged_ = false;
+    int copyNumber_ = 0;
+    std::unique_ptr<QLockFile> copyLock_;
+    std::vector<BestTimeRecord> bestTimesMadeHere_;
+    bool bestTimesCleared_ = false;
 };
 
 } // namespace tess

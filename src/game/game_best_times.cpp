@@ -2,6 +2,7 @@
 #include "game/game.h"
 
 #include <QFile>
+#include <QLockFile>
 
 namespace tess {
 
@@ -9,6 +10,8 @@ namespace {
 
 const QString kNewBestTimePrompt =
     QStringLiteral("You have achieved a new best time, please enter you name.");
+// How long a save waits for another copy of the program that is writing the file.
+constexpr int kLockWaitMs = 2000;
 
 } // namespace
 
@@ -41,11 +44,33 @@ void Game::ReadBestTimes() {
     }
 }
 
+void Game::TakeBestTimesFromFile() {
+    const QString path = BestTimesPath();
+    BestTimesReading reading;
+    // A missing or unreadable file keeps the table in memory, which holds this copy's entries.
+    if (bestTimesCleared_ || !QFile::exists(path) || !ReadBestTimesFile(path, reading).isEmpty()) {
+        return;
+    }
+    for (const BestTimeRecord& entry : bestTimesMadeHere_) {
+        const Single rate = EntryRate(entry);
+        if (QualifiesForBestTimes(reading.table, rate)) {
+            InsertBestTime(reading.table, BestTimePosition(reading.table, rate), entry);
+        }
+    }
+    bestTimes = reading.table;
+}
+
 void Game::SaveBestTimes() {
     const QString path = BestTimesPath();
+    // A lock that cannot be had in time (a stuck copy, a read-only folder) does not stop the save.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.tryLock(kLockWaitMs);
+    TakeBestTimesFromFile();
     const QString error = WriteBestTimesFile(path, bestTimes);
     if (error.isEmpty()) {
         bestTimesSaveFailed = false;
+        bestTimesMadeHere_.clear();
+        bestTimesCleared_ = false;
         return;
     }
     // Told once; the table stays in memory and every later placing tries again.
@@ -60,15 +85,24 @@ void Game::SaveBestTimes() {
 }
 
 void Game::NewBestTime() {
+    // Ranked among what every copy has entered by now.
+    TakeBestTimesFromFile();
     const Single rate = GameRate(puzzle.NumberOfPieces, puzzle.ElapsedSeconds);
     if (!QualifiesForBestTimes(bestTimes, rate)) {
         return;
     }
     picPuzzle_Paint();
     const QString name = host_.InputBox(kNewBestTimePrompt);
-    InsertBestTime(bestTimes, BestTimePosition(bestTimes, rate),
-                   MakeBestTimeRecord(name, puzzle.ElapsedSeconds, puzzle.NumberOfPieces,
-                                      puzzle.PictureFileTitle));
+    const BestTimeRecord entry = MakeBestTimeRecord(name, puzzle.ElapsedSeconds,
+                                                    puzzle.NumberOfPieces, puzzle.PictureFileTitle);
+    InsertBestTime(bestTimes, BestTimePosition(bestTimes, rate), entry);
+    bestTimesMadeHere_.push_back(entry);
+}
+
+void Game::ClearAllBestTimes() {
+    ClearBestTimes(bestTimes);
+    bestTimesMadeHere_.clear();
+    bestTimesCleared_ = true;
 }
 
 } // namespace tess

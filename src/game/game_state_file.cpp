@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "persist/safe_file.h"
 #include "persist/state_file.h"
+#include "puzzle/saved_field.h"
 
 #include <QDir>
 #include <QFile>
@@ -131,6 +132,10 @@ bool Game::LoadPuzzleState() {
         surfaces.PieceSurfaces.assign(read.game->NumberOfPieces + 1, Surface{});
         RestoreSavedGame(puzzle, std::move(*read.game));
         GetOriginalImageSize();
+        // The stored positions belong to the play field the game was saved on: they are
+        // scaled from that field's size to this one, as a resize scales them.
+        const QSize field = host_.PlayFieldSize();
+        const FieldSize savedField = SavedFieldSize(puzzle, field.width(), field.height());
         puzzle.PuzzleLoaded = kTrue;
         EnableCommands();
         ResizePuzzle();
@@ -138,7 +143,11 @@ bool Game::LoadPuzzleState() {
             // Cutting reported its own failure and gave up the puzzle.
             throw std::runtime_error("its pieces could not be cut");
         }
+        puzzle.PreviousScaleWidth = savedField.Width;
+        puzzle.PreviousScaleHeight = savedField.Height;
         ScalePiecesPosition();
+        puzzle.PreviousScaleWidth = previousPuzzle.PreviousScaleWidth;
+        puzzle.PreviousScaleHeight = previousPuzzle.PreviousScaleHeight;
         AlignAllGroups();
         picPuzzle_Paint();
         // A finished game has nothing left to time.

@@ -7,17 +7,21 @@
 
 namespace tess {
 
+QString UserDataFolder() {
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty()) {
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    }
+    return data + QStringLiteral("/tessellara");
+}
+
 QString ChooseProgramFolder(const QString& executableDir) {
     const QFileInfo info(executableDir);
     if (info.isDir() && info.isWritable()) {
         return QDir::cleanPath(executableDir);
     }
     // Installed read-only: keep the per-user files in the user's data folder.
-    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty()) {
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    }
-    const QString folder = data + QStringLiteral("/tessellara");
+    const QString folder = UserDataFolder();
     QDir().mkpath(folder);
     return folder;
 }
@@ -31,6 +35,7 @@ ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& ex
     facts.AppDir = QDir::cleanPath(executableDir);
     const QString overridden = qEnvironmentVariable("TESSELLARA_PROGRAM_FOLDER");
     facts.ProgramFolder = overridden.isEmpty() ? ChooseProgramFolder(executableDir) : overridden;
+    facts.UserDataFolder = UserDataFolder();
     facts.SamplesFolder = facts.AppDir + QStringLiteral("/samples");
     facts.CommandLine = JoinCommandLine(arguments);
     return facts;

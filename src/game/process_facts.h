@@ -11,6 +11,8 @@ struct ProcessFacts {
     QString ProgramFolder;
     // The folder the executable was started from, without a trailing separator.
     QString AppDir;
+    // The per-user data folder, where an unfinished game is kept at quit; none when empty.
+    QString UserDataFolder;
     // The sample pictures shipped beside the program; the Open dialog starts there at first.
     QString SamplesFolder;
     // The whole command line after the program name, arguments joined by single spaces.
@@ -24,7 +26,10 @@ struct ProcessFacts {
 // The facts of this process. TESSELLARA_PROGRAM_FOLDER, when set, overrides the program folder.
 ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& executableDir);
 
-// The executable's folder when it is writable, otherwise the per-user data folder.
+// The per-user data folder, ~/.local/share/tessellara on Linux (not made here).
+QString UserDataFolder();
+
+// The executable's folder when it is writable, otherwise the per-user data folder (made).
 QString ChooseProgramFolder(const QString& executableDir);
 
 // The arguments after the program name joined by single spaces.

@@ -1,8 +1,14 @@
 // Reading and writing the 27 settings keys with their encodings and defaults.
 #include "game/settings_store.h"
+#include "game/settings_ini.h"
+#include "persist/safe_file.h"
 
 #include "persist/state_file.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 #include <limits>
 
@@ -10,7 +16,9 @@ namespace tess {
 
 namespace {
 
-const QString kSection = QStringLiteral("Settings/");
+const QString kSection = QStringLiteral("Settings");
+// How long a write waits for another copy of the program that is writing the same file.
+constexpr int kLockWaitMs = 2000;
 
 QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
@@ -18,12 +26,17 @@ QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStrin
 
 SettingsStore::SettingsStore()
     : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessellara"),
-                QStringLiteral("Tessellara")) {}
+                QStringLiteral("Tessellara")),
+      path_(settings_.fileName()) {}
 
-SettingsStore::SettingsStore(const QString& iniPath) : settings_(iniPath, QSettings::IniFormat) {}
+SettingsStore::SettingsStore(const QString& iniPath)
+    : settings_(iniPath, QSettings::IniFormat), path_(settings_.fileName()) {}
 
 QString SettingsStore::Read(const QString& key, const QString& defaultText) const {
-    const QVariant value = settings_.value(kSection + key);
+    if (const auto written = written_.find(key); written != written_.end()) {
+        return written.value();
+    }
+    const QVariant value = settings_.value(kSection + QLatin1Char('/') + key);
     if (!value.isValid()) {
         return defaultText;
     }
@@ -35,7 +48,48 @@ QString SettingsStore::Read(const QString& key, const QString& defaultText) cons
 }
 
 void SettingsStore::Write(const QString& key, const QString& text) {
-    settings_.setValue(kSection + key, text);
+    written_[key] = text;
+    pending_[key] = text;
+    const QString reason = WritePending();
+    if (reason.isEmpty()) {
+        pending_.clear();
+    } else if (!failureReported_ && onWriteFailure_) {
+        failureReported_ = true;
+        onWriteFailure_(path_, reason);
+    }
+}
+
+void SettingsStore::SetWriteFailureHandler(const void* owner, WriteFailureHandler handler) {
+    failureOwner_ = owner;
+    onWriteFailure_ = std::move(handler);
+}
+
+void SettingsStore::RemoveWriteFailureHandler(const void* owner) {
+    if (failureOwner_ == owner) {
+        SetWriteFailureHandler(nullptr, nullptr);
+    }
+}
+
+QString SettingsStore::WritePending() {
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+        return QStringLiteral("its folder cannot be made");
+    }
+    // Another copy of the program may be writing the same file: its keys are read back in
+    // under the lock, so neither copy loses the other's. A lock that cannot be had in time
+    // does not stop the write.
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    lock.tryLock(kLockWaitMs);
+    QByteArray current;
+    if (QFile file(path_); file.exists()) {
+        if (!file.open(QIODevice::ReadOnly)) {
+            return file.errorString();
+        }
+        current = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            return file.errorString();
+        }
+    }
+    return WriteFileSafely(path_, IniWithValues(current, kSection, pending_));
 }
 
 void SettingsStore::WriteBoolean(const QString& key, bool value) { Write(key, BooleanText(value)); }
@@ -43,8 +97,6 @@ void SettingsStore::WriteBoolean(const QString& key, bool value) { Write(key, Bo
 void SettingsStore::WriteNumber(const QString& key, long long value) {
     Write(key, QString::number(value));
 }
-
-void SettingsStore::Sync() { settings_.sync(); }
 
 // Accepts what a boolean conversion accepts: "True"/"False" in any case, or a number
 // (zero is false). Anything else keeps the default.

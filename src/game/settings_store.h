@@ -4,8 +4,10 @@
 #include "puzzle/numbers.h"
 #include "puzzle/settings.h"
 
+#include <QMap>
 #include <QSettings>
 #include <QString>
+#include <functional>
 
 namespace tess {
 
@@ -16,8 +18,16 @@ public:
     // An INI file at the given path, for tests and tools.
     explicit SettingsStore(const QString& iniPath);
 
-    // Text of a key, or the default text when the key is absent.
+    // The INI file the settings are written to.
+    QString FileName() const { return path_; }
+
+    // Text of a key: what this store last wrote to it, else what the file held when the store
+    // was made, else the default text.
     QString Read(const QString& key, const QString& defaultText) const;
+    // The key reaches the disk before this returns: the file is rewritten whole through a
+    // temporary file, so a crash right after keeps the setting and a failed write (a full
+    // disk) keeps the old file. A key that could not be written is written again with the
+    // next key.
     void Write(const QString& key, const QString& text);
     void WriteBoolean(const QString& key, bool value);
     void WriteNumber(const QString& key, long long value);
@@ -31,7 +41,12 @@ public:
     void SavePreviewCaptionBackgroundColor(const Settings& settings);
     void SavePreviewCaptionTextColor(const Settings& settings);
 
-    void Sync();
+    // The first failed write, and only that one, is reported to the handler of the owner
+    // that set it last, with the file and the reason.
+    using WriteFailureHandler = std::function<void(const QString& path, const QString& reason)>;
+    void SetWriteFailureHandler(const void* owner, WriteFailureHandler handler);
+    // Removes the handler if this owner set it.
+    void RemoveWriteFailureHandler(const void* owner);
 
 private:
     bool ReadBoolean(const QString& key, bool defaultValue) const;
@@ -40,7 +55,17 @@ private:
     void SaveColorGroup(const QString& prefix, Byte red, Byte green, Byte blue, Long color,
                         const Long* colorFill);
 
+    // Writes every pending key; the reason when that fails.
+    QString WritePending();
+
+    // Reads only: QSettings' own writer can leave a cut-off file on a full disk.
     mutable QSettings settings_;
+    QString path_;
+    QMap<QString, QString> written_;
+    QMap<QString, QString> pending_;
+    const void* failureOwner_ = nullptr;
+    WriteFailureHandler onWriteFailure_;
+    bool failureReported_ = false;
 };
 
 } // namespace tess

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QSessionManager>
 #include <QThread>
 #include <QWindow>
 #include <algorithm>
@@ -42,6 +43,9 @@ MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts 
     tmrPuzzle->setObjectName(QStringLiteral("tmrPuzzle"));
     tmrPuzzle->setInterval(1000);
     connect(tmrPuzzle, &QTimer::timeout, this, Guarded([this] { game_.tmrPuzzle_Timer(); }));
+    // The session is ending: the program may be ended without a close.
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { game_.Guard([this] { game_.SaveUnfinishedGame(); }); });
 
     resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height());
 }

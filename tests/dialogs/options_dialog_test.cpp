@@ -18,7 +18,6 @@ struct OptionsFixture : test::GameFixture {
     // Reads the settings as start-up does, cuts a picture when asked (into `pieces` when
     // given), then opens the dialog.
     void Open(bool withPuzzle = false, Integer pieces = 0) {
-        store->Sync();
         store->ReadAll(game->settings, game->puzzle.NumberOfPieces);
         if (withPuzzle) {
             if (pieces > 0) {
@@ -43,7 +42,6 @@ struct OptionsFixture : test::GameFixture {
 
     // The key=text lines of the settings file (its one group "Settings"), sorted.
     QString File() {
-        store->Sync();
         QFile file(folder.path() + "/settings.ini");
         QStringList lines = file.open(QIODevice::ReadOnly)
                                 ? QString::fromUtf8(file.readAll()).split('\n').filter("=")

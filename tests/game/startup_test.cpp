@@ -90,7 +90,6 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
 TEST(StartUp, RunsItsStepsInOrder) {
     GameFixture f;
     f.store->Write("Number of Pieces", "100");
-    f.store->Sync();
     Game& game = *f.game;
     QDir::setCurrent(QDir::rootPath());
     QString atShow;

@@ -67,6 +67,29 @@ TEST(NewBestTime, AGameThatDoesNotQualifyAsksNothing) {
     EXPECT_EQ(f.game->bestTimes, before);
 }
 
+// Two running copies share the file: each keeps the other's entries, and Clear All in one is
+// not undone by the other.
+TEST(SaveBestTimes, TwoCopiesKeepEachOthersEntries) {
+    GameFixture f;
+    test::RecordingHost otherHost;
+    Game other(otherHost, *f.store, f.random, f.game->facts());
+    f.host.inputAnswers = {"Ann"};
+    otherHost.inputAnswers = {"Bob"};
+    Finish(*f.game, 64, 100);
+    Finish(other, 64, 200);
+    const QByteArray both = "\"Ann\"\r\n0\r\n1\r\n40\r\n64\r\n\"cat.bmp\"\r\n"
+                            "\"Bob\"\r\n0\r\n3\r\n20\r\n64\r\n\"cat.bmp\"\r\n" +
+                            kEmpty.repeated(18);
+    EXPECT_EQ(FileBytes(f), both);
+    f.game->SaveBestTimes(); // a placing
+    EXPECT_EQ(FileBytes(f), both);
+    EXPECT_EQ(f.game->bestTimes, other.bestTimes);
+    other.ClearAllBestTimes();
+    other.SaveBestTimes();
+    f.game->SaveBestTimes();
+    EXPECT_EQ(FileBytes(f), kEmpty.repeated(20));
+}
+
 TEST(SaveBestTimes, TellsOnceWhenTheFileCannotBeWrittenAndKeepsTheTable) {
     GameFixture f;
     Game& game = *f.game;

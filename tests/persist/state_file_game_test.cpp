@@ -124,18 +124,53 @@ TEST(LoadPuzzleState, FitsTheSavedPositionsIntoASmallerPlayField) {
     s.Load("boat.psf", hand.Bytes());
     ASSERT_TRUE(s.host.messages.isEmpty()) << s.host.messages.join("\n").toStdString();
 
-    // Piece 4 is pulled up into the field, group {5, 6} laid out again against its right
-    // edge (saved at 580), {1, 2} still one cell apart, and the placed piece lies on its
-    // home in this field, which differs from the saved one.
+    // Piece 4 is pulled up into the field, group {5, 6} (saved at 500 and 580) laid out
+    // again inside it, {1, 2} still one cell apart, and the placed piece lies on its home in
+    // this field, which differs from the saved one.
     const Puzzle& p = s.game.puzzle;
     EXPECT_EQ(p.Pieces[4].Y, 300 - p.CellHeight);
-    EXPECT_EQ(p.Pieces[6].X, 400 - p.CellWidth);
+    EXPECT_LE(p.Pieces[6].X, 400 - p.CellWidth);
     EXPECT_EQ(p.Pieces[5].X, p.Pieces[6].X - p.CellWidth);
     EXPECT_EQ(p.Pieces[2].X, p.Pieces[1].X + p.CellWidth);
     EXPECT_EQ(p.Pieces[3].X, p.Pieces[3].HomeX);
     EXPECT_NE(p.Pieces[3].HomeX, 335);
     EXPECT_TRUE(CheckModelInvariants(p).isEmpty())
         << CheckModelInvariants(p).join("\n").toStdString();
+}
+
+// The stored positions belong to the play field the game was saved on: loaded into a smaller
+// field they are scaled as a resize scales them (not piled at its edges), and loaded into a
+// field of the same size nothing moves.
+TEST(LoadPuzzleState, ScalesTheGameFromThePlayFieldItWasSavedOn) {
+    StateFileFixture s;
+    s.host.playFieldSize = QSize(1600, 1000);
+    s.game.Form_Resize();
+    const QString picture = s.PathOf("pictures/big.bmp");
+    WritePicture(picture, 2400, 1600);
+    s.game.puzzle.NumberOfPieces = 324;
+    SetPictureFileName(s.game.puzzle, picture);
+    s.game.SetWholeImage();
+    s.game.mnuFileScramble_Click();
+    const QByteArray saved = WriteStateFile(s.game.puzzle, s.PathOf("big.psf")).bytes;
+    const std::vector<PieceRecord> atSaving = s.game.puzzle.Pieces;
+    s.host.playFieldSize = QSize(460, 276);
+    s.game.Form_Resize();
+    const std::vector<PieceRecord> resized = s.game.puzzle.Pieces;
+
+    for (const auto& [field, expected, within] :
+         {std::tuple{QSize(1600, 1000), atSaving, 0}, {QSize(460, 276), resized, 2}}) {
+        s.host.playFieldSize = field;
+        s.game.Form_Resize();
+        s.Load("big.psf", saved);
+        ASSERT_TRUE(s.host.messages.isEmpty()) << s.host.messages.join("\n").toStdString();
+        Long off = 0;
+        for (int i = 1; i <= 324; ++i) {
+            const PieceRecord& piece = s.game.puzzle.Pieces[i];
+            off = std::max(
+                {off, std::abs(piece.X - expected[i].X), std::abs(piece.Y - expected[i].Y)});
+        }
+        EXPECT_LE(off, within) << field.width();
+    }
 }
 
 TEST(LoadPuzzleState, ABadFileOrPictureLeavesTheCurrentGameAndItsClockAsTheyWere) {
