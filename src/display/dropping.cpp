@@ -1,8 +1,7 @@
 // Dropping: fitting the pieces of a dropped group to their neighbours.
 #include "display/dropping.h"
 
-#include "groups/alignment.h"
-#include "groups/joining.h"
+#include "groups/groups.h"
 
 #include <cstdlib>
 

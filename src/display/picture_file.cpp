@@ -1,7 +1,7 @@
 // Picture decoding and the bitmap file.
 #include "display/picture_file.h"
 
-#include "persist/safe_file.h"
+#include "persist/persist.h"
 
 #include <QDir>
 #include <QImageReader>

@@ -1,5 +1,8 @@
-// The display surface layer: off-screen pixel buffers and the copy, fill and text
-// operations the puzzle is drawn with. Pixel values are 0xRRGGBB (the Color Fill encoding).
+// display/: drawing and the mouse. This chief header is the surface layer (off-screen pixel
+// buffers and the copy, fill and text operations the puzzle is drawn with; pixel values are
+// 0xRRGGBB, the Color Fill encoding); beside it live painting the play field, picking and
+// dragging, dropping, and reading a picture file. Part of tessellara_core; includes
+// puzzle/, groups/ and persist/, never a widget.
 #pragma once
 
 #include "puzzle/model.h"

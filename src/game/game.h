@@ -1,13 +1,15 @@
-// The game object: owns the puzzle, its surfaces, the settings variables and the best
-// times for the life of the process, and carries the procedures the window's events call.
-// Nothing here needs a widget: the window reaches it through GameHost.
+// game/: the game object and what it needs around it. This chief header is the game object:
+// it owns the puzzle, its surfaces, the settings variables and the best times for the life
+// of the process, and carries the procedures the window's events call. Beside it live the
+// host interface (everything it needs from the window), the settings store and the process
+// facts. Part of tessellara_core: nothing here needs a widget.
 #pragma once
 
 #include "display/surface.h"
 #include "game/game_host.h"
 #include "game/process_facts.h"
 #include "game/settings_store.h"
-#include "persist/best_times.h"
+#include "persist/persist.h"
 #include "puzzle/model.h"
 #include "puzzle/random.h"
 #include "puzzle/settings.h"

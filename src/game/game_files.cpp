@@ -2,8 +2,7 @@
 // folder: each holds its temporary bitmap under a lock for as long as it runs, so no copy
 // cuts another's picture or deletes it; and at quit an unfinished game is kept.
 #include "game/game.h"
-#include "persist/safe_file.h"
-#include "persist/state_file.h"
+#include "persist/persist.h"
 
 #include <QDir>
 

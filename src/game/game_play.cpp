@@ -3,9 +3,7 @@
 #include "display/dropping.h"
 #include "display/picking.h"
 #include "game/game.h"
-#include "groups/alignment.h"
-#include "groups/joining.h"
-#include "groups/placing.h"
+#include "groups/groups.h"
 #include "puzzle/scramble.h"
 
 namespace tess {

@@ -3,8 +3,7 @@
 // the screen, and puts that game back if rebuilding the loaded one fails.
 #include "display/picture_file.h"
 #include "game/game.h"
-#include "persist/safe_file.h"
-#include "persist/state_file.h"
+#include "persist/persist.h"
 #include "puzzle/saved_field.h"
 
 #include <QDir>

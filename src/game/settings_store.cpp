@@ -1,9 +1,7 @@
 // Reading and writing the 27 settings keys with their encodings and defaults.
 #include "game/settings_store.h"
 #include "game/settings_ini.h"
-#include "persist/safe_file.h"
-
-#include "persist/state_file.h"
+#include "persist/persist.h"
 
 #include <QDir>
 #include <QFile>

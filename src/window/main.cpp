@@ -28,6 +28,8 @@ void CloseOnQuitSignals(QWidget& window) {
     }
     auto* notifier = new QSocketNotifier(quitSignalSockets[0], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t read = ::read(quitSignalSockets[0], &byte, 1);
         window.close();
         QCoreApplication::quit();
     });

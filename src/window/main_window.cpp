@@ -2,12 +2,8 @@
 // window events into the game's handlers.
 #include "window/main_window.h"
 
-#include "desktop/file_type_registration.h"
-#include "desktop/recent_documents.h"
-#include "dialogs/about_dialog.h"
-#include "dialogs/app_icon.h"
-#include "dialogs/best_times_dialog.h"
-#include "dialogs/options_dialog.h"
+#include "desktop/desktop.h"
+#include "dialogs/dialogs.h"
 #include "window/dialog_filter.h"
 #include "window/etched_rule.h"
 #include "window/toolbar_icons.h"

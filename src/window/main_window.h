@@ -1,4 +1,6 @@
-// The main window frmMain: menus, toolbar, etched rule and play field around the game.
+// window/: the main window frmMain and its parts (menus, toolbar pictures, etched rule, play
+// field) around the game object, and main.cpp. Part of tessellara_ui; a thin shell that turns
+// window events into the game's handlers.
 #pragma once
 
 #include "game/game.h"
