@@ -1,0 +1,25 @@
+// Start-up reading the settings store from any INI file, then File > Open of a small picture
+// cut, scrambled and painted with those settings, and the preview toggled twice.
+#include "fuzz_support.h"
+
+#include <QDir>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // A new name for every input: the settings layer caches a file it has read by name.
+    static int count = 0;
+    const QString ini =
+        tess::fuzz::WriteInput(QStringLiteral("settings-%1.ini").arg(++count), data, size);
+    const QString current = QDir::currentPath(); // start-up moves to the program folder
+    {
+        tess::fuzz::FuzzGame f(ini);
+        f.host.openAnswers = {tess::fuzz::SmallPicture()};
+        f.game.Form_Load();
+        f.game.mnuFileOpen_Click();
+        f.game.mnuViewPreview_Click();
+        f.game.mnuViewPreview_Click();
+        tess::fuzz::CheckInvariants(f.game, "opening a picture");
+    }
+    QFile::remove(ini);
+    QDir::setCurrent(current);
+    return 0;
+}
