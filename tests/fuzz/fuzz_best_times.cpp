@@ -8,8 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tess;
-    const BestTimesReading first = BestTimesFromBytes(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const BestTimesReading first = BestTimesFromBytes(fuzz::Bytes(data, size));
     BestTimes expected = first.table;
     for (BestTimeRecord& entry : expected) {
         entry.PlayerName = BestTimeText(entry.PlayerName);

@@ -7,8 +7,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // wrong name, as players do.
     static const char* const kNames[] = {"hostile.bmp", "hostile.jpg", "hostile.gif"};
     tess::fuzz::FuzzGame f;
-    f.host.openAnswers = {
-        tess::fuzz::WriteInput(QString::fromLatin1(kNames[size % 3]), data, size)};
+    f.host.openAnswers = {tess::fuzz::WriteInput(QString::fromLatin1(kNames[size % 3]),
+                                                 tess::fuzz::Bytes(data, size))};
     f.game.InitDirectDraw();
     f.game.mnuFileOpen_Click();
     tess::fuzz::CheckInvariants(f.game, "opening a picture");

@@ -7,8 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // A new name for every input: the settings layer caches a file it has read by name.
     static int count = 0;
-    const QString ini =
-        tess::fuzz::WriteInput(QStringLiteral("settings-%1.ini").arg(++count), data, size);
+    const QString ini = tess::fuzz::WriteInput(QStringLiteral("settings-%1.ini").arg(++count),
+                                               tess::fuzz::Bytes(data, size));
     const QString current = QDir::currentPath(); // start-up moves to the program folder
     {
         tess::fuzz::FuzzGame f(ini);

@@ -24,14 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tess;
     static const QByteArray record1 =
         fuzz::SmallPicture().toLatin1().leftJustified(kStateRecordSize, ' ');
-    QByteArray file =
-        record1 + QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     fuzz::FuzzGame f;
     Game& game = f.game;
     game.InitDirectDraw();
     game.puzzle.PuzzleStateFileName =
-        fuzz::WriteInput("fuzz.psf", reinterpret_cast<const std::uint8_t*>(file.constData()),
-                         std::size_t(file.size()));
+        fuzz::WriteInput("fuzz.psf", record1 + fuzz::Bytes(data, size));
     game.LoadPuzzleState();
     fuzz::CheckInvariants(game, "loading");
 

@@ -29,11 +29,11 @@ QString SmallPicture() {
     return path;
 }
 
-QString WriteInput(const QString& name, const std::uint8_t* data, std::size_t size) {
+QString WriteInput(const QString& name, const QByteArray& bytes) {
     const QString path = Folder() + QLatin1Char('/') + name;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size)) {
+        file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::abort();
     }

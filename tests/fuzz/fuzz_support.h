@@ -18,8 +18,13 @@ QString Folder();
 // A 96 x 72 picture written there once; its path.
 QString SmallPicture();
 
+// The input as bytes, without a copy.
+inline QByteArray Bytes(const std::uint8_t* data, std::size_t size) {
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
 // Writes the bytes to a file in Folder() and returns its path.
-QString WriteInput(const QString& name, const std::uint8_t* data, std::size_t size);
+QString WriteInput(const QString& name, const QByteArray& bytes);
 
 // A fresh game for each input, so no input depends on the one before.
 struct FuzzGame {
