@@ -13,11 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         tess::fuzz::FuzzGame f(ini);
         f.host.openAnswers = {tess::fuzz::SmallPicture()};
-        f.game.Form_Load();
-        f.game.mnuFileOpen_Click();
-        f.game.mnuViewPreview_Click();
-        f.game.mnuViewPreview_Click();
-        tess::fuzz::CheckInvariants(f.game, "opening a picture");
+        tess::Game& game = f.game;
+        tess::fuzz::Event(game, [&] { game.Form_Load(); });
+        tess::fuzz::Event(game, [&] { game.mnuFileOpen_Click(); });
+        tess::fuzz::Event(game, [&] { game.mnuViewPreview_Click(); });
+        tess::fuzz::Event(game, [&] { game.mnuViewPreview_Click(); });
+        tess::fuzz::CheckInvariants(game, "opening a picture");
     }
     QFile::remove(ini);
     QDir::setCurrent(current);

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.InitDirectDraw();
     game.puzzle.PuzzleStateFileName =
         fuzz::WriteInput("fuzz.psf", record1 + fuzz::Bytes(data, size));
-    game.LoadPuzzleState();
+    fuzz::Event(game, [&] { game.LoadPuzzleState(); });
     fuzz::CheckInvariants(game, "loading");
 
     // The reader ignores bytes after the file's last value, so they can steer the play.
@@ -50,34 +50,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 at = QPointF(p.Pieces[std::size_t(piece)].X + p.TabWidth + p.CellWidth / 2.0,
                              p.Pieces[std::size_t(piece)].Y + p.TabHeight + p.CellHeight / 2.0);
             }
-            game.picPuzzle_MouseDown(kLeftButton, 0, Single(at.x() + dx), Single(at.y() + dy));
-            break;
+            [[fallthrough]];
         case 1:
-            game.picPuzzle_MouseDown(kLeftButton, 0, Single(at.x()), Single(at.y()));
+            fuzz::Event(game, [&] {
+                game.picPuzzle_MouseDown(kLeftButton, 0, Single(at.x() + dx), Single(at.y() + dy));
+            });
             break;
         case 2:
         case 3: // towards where the dragged piece fits a neighbour, or its home
             if (p.Dragging && p.SelectedPiece >= 1 && p.SelectedPiece <= n && piece <= n) {
                 at = FitPoint(p, piece, action == 3);
             }
-            game.picPuzzle_MouseMove(kLeftButton, 0, Single(at.x() + dx), Single(at.y() + dy));
+            fuzz::Event(game, [&] {
+                game.picPuzzle_MouseMove(kLeftButton, 0, Single(at.x() + dx), Single(at.y() + dy));
+            });
             break;
         case 4:
-            game.picPuzzle_MouseUp(kLeftButton, 0, Single(at.x()), Single(at.y()));
+            fuzz::Event(game, [&] {
+                game.picPuzzle_MouseUp(kLeftButton, 0, Single(at.x()), Single(at.y()));
+            });
             break;
         case 5:
-            game.mnuFileHint_Click();
+            fuzz::Event(game, [&] { game.mnuFileHint_Click(); });
             break;
         case 6:
-            game.mnuFileSolve_Click();
+            fuzz::Event(game, [&] { game.mnuFileSolve_Click(); });
             break;
         case 7:
-            game.mnuFileScramble_Click();
+            fuzz::Event(game, [&] { game.mnuFileScramble_Click(); });
             break;
         case 8:
             f.host.playFieldSize =
                 QSize(play.ConsumeIntegralInRange(1, 1600), play.ConsumeIntegralInRange(1, 1200));
-            game.Form_Resize();
+            fuzz::Event(game, [&] { game.Form_Resize(); });
             break;
         }
         fuzz::CheckInvariants(game, "a play step");

@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 namespace tess::fuzz {
 
@@ -34,6 +35,10 @@ struct FuzzGame {
     MersenneRandom random{20240611u};
     Game game;
 };
+
+// Runs a window event's handling as the main window runs it: directly, so an exception that
+// leaves it is a finding, as it would end the program.
+void Event(Game& game, const std::function<void()>& handling);
 
 // Aborts, naming the step and the broken invariants, when the model is inconsistent.
 void CheckInvariants(const Game& game, const char* step);
