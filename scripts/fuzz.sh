@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Runs every fuzz target (tests/fuzz) on its seed corpus, two at a time, in the sanitizer build.
-#   scripts/fuzz.sh [seconds]     each target for that long (default 600)
+# Runs every fuzz target (tests/fuzz) on its seed corpus in the sanitizer build.
+#   scripts/fuzz.sh [seconds [at-once]]     each target for that long (default 600), so many at
+#                                           a time (default 2)
 # New inputs collect in build-sanitize/fuzz/<target>/ and are used again by the next run; a
 # finding (crash, sanitizer report, broken model, hang, memory above the limit) is written to
 # build-sanitize/fuzz/findings/ and fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
+jobs=${2:-2}
 build=build-sanitize
 bash scripts/setup.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=ON \
@@ -46,14 +48,14 @@ report() {
 }
 
 failed=0
-for ((i = 0; i < ${#targets[@]}; i += 2)); do
+for ((i = 0; i < ${#targets[@]}; i += jobs)); do
   pids=()
-  for target in "${targets[@]:i:2}"; do
+  for target in "${targets[@]:i:jobs}"; do
     run "$target" &
     pids+=($!)
   done
   k=0
-  for target in "${targets[@]:i:2}"; do
+  for target in "${targets[@]:i:jobs}"; do
     status=0
     wait "${pids[k]}" || status=$?
     report "$target" "$status"
