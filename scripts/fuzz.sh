@@ -13,7 +13,8 @@ build=build-sanitize
 bash scripts/setup.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=ON \
       -DTESSELLARA_FUZZ=ON -DTESSELLARA_BENCHMARKS=OFF -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-targets=(fuzz_state_file fuzz_settings fuzz_picture fuzz_best_times fuzz_numeric_value)
+targets=(fuzz_state_file fuzz_settings fuzz_picture fuzz_best_times fuzz_numeric_value
+         fuzz_mime_apps fuzz_recent_documents)
 cmake --build "$build" --target "${targets[@]}"
 
 out=$PWD/$build/fuzz

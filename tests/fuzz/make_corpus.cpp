@@ -2,6 +2,8 @@
 //   make_fuzz_corpus <folder>     (tests/fuzz/corpus; one subfolder per target)
 // Qt writes no GIF: fuzz_picture/pattern.gif was made from the BMP with ImageMagick,
 //   convert pattern.bmp -transparent '#C2B853' pattern.gif
+#include "desktop/file_type_registration.h"
+#include "desktop/recent_documents.h"
 #include "display/test_pictures.h"
 #include "persist/best_times.h"
 #include "persist/state_file.h"
@@ -102,6 +104,22 @@ int main(int argc, char** argv) {
     for (const char* text : {"12x", "-3.5e2", " 2 5 5", ".5", "1e", "+7.25E+1z"}) {
         Seed("fuzz_numeric_value", QString::number(++k), text);
     }
+
+    Seed("fuzz_mime_apps", "empty", "");
+    Seed("fuzz_mime_apps", "others",
+         "[Default Applications]\ntext/html=firefox.desktop\n\n[Added Associations]\n"
+         "image/png=g;\n");
+    Seed("fuzz_mime_apps", "ours-replaced",
+         "# mine\r\n[Default Applications]\r\napplication/x-tessellara-psf=other.desktop\r\n"
+         "image/gif=e");
+
+    const QDateTime noon(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
+    const RecentDocument notes{"/home/p/notes.txt", "text/plain", "gedit", "gedit %u"};
+    const RecentDocument game{"/home/p/saved game.psf", "application/x-tessellara-psf",
+                              "Tessellara", "/opt/t/tessellara %f"};
+    const QByteArray others = AddRecentBookmark("", notes, noon).value();
+    Seed("fuzz_recent_documents", "others", others);
+    Seed("fuzz_recent_documents", "ours-too", AddRecentBookmark(others, game, noon).value());
 
     const QImage picture = test::PatternPicture(40, 36);
     for (const char* format : {"bmp", "jpg"}) {
