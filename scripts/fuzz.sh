@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every fuzz target (tests/fuzz) on its seed corpus in the sanitizer build.
-#   scripts/fuzz.sh [seconds [at-once]]     each target for that long (default 600), so many at
-#                                           a time (default 2)
+#   scripts/fuzz.sh [seconds [at-once [target...]]]
+# runs each target (default: all) for that long (default 600), so many at a time (default 2;
+# "all" runs them together).
 # New inputs collect in build-sanitize/fuzz/<target>/ and are used again by the next run; a
 # finding (crash, sanitizer report, broken model, hang, memory above the limit) is written to
 # build-sanitize/fuzz/findings/ and fails the run.
@@ -15,6 +16,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=O
       -DTESSELLARA_FUZZ=ON -DTESSELLARA_BENCHMARKS=OFF -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 targets=(fuzz_state_file fuzz_settings fuzz_picture fuzz_best_times fuzz_numeric_value
          fuzz_mime_apps fuzz_recent_documents)
+[ $# -gt 2 ] && targets=("${@:3}")
+[ "$jobs" = all ] && jobs=${#targets[@]}
 cmake --build "$build" --target "${targets[@]}"
 
 out=$PWD/$build/fuzz
