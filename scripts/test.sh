@@ -2,7 +2,8 @@
 # Sets up the machine, builds Tessellara and runs the whole test suite.
 #   scripts/test.sh             the normal build, in build/
 #   scripts/test.sh --sanitize  with AddressSanitizer and UndefinedBehaviorSanitizer, built with
-#                               clang (the normal build uses g++), in build-sanitize/
+#                               clang (the normal build uses g++), in build-sanitize/, with the
+#                               fuzz targets, each run once over its seeds
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -12,8 +13,9 @@ options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 exclude=()
 if [ "${1:-}" = "--sanitize" ]; then
   build=build-sanitize
-  options=(-DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=ON -DTESSELLARA_BENCHMARKS=OFF
-           -DCMAKE_CXX_COMPILER=clang++)
+  # The fuzz targets (tests/fuzz, scripts/fuzz.sh) are part of this build.
+  options=(-DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=ON -DTESSELLARA_FUZZ=ON
+           -DTESSELLARA_BENCHMARKS=OFF -DCMAKE_CXX_COMPILER=clang++)
   # The soak test paints 20,000 frames: minutes under the sanitizers, so it runs in the normal build only.
   exclude=(-LE soak)
   export ASAN_OPTIONS=detect_leaks=0

@@ -117,7 +117,13 @@ std::optional<QByteArray> AddRecentBookmark(const QByteArray& xbel, const Recent
     application.setAttribute(QStringLiteral("modified"), stamp);
     application.setAttribute(QStringLiteral("count"),
                              application.attribute(QStringLiteral("count")).toInt() + 1);
-    return dom.toByteArray(2);
+    // The reader lets some broken files through (a control character in a processing
+    // instruction) that it refuses once written out: such a file is left as it was.
+    QByteArray written = dom.toByteArray(2);
+    if (!QDomDocument().setContent(written, false)) {
+        return std::nullopt;
+    }
+    return written;
 }
 
 void AddRecentDocumentTo(const QString& xbelPath, const RecentDocument& document) {

@@ -19,7 +19,8 @@ struct RecentDocument {
 QString RecentlyUsedPath();
 
 // The bookmark file with the document added (or, already there, touched and its
-// application's count raised), every other bookmark kept. Nothing for a malformed file.
+// application's count raised), every other bookmark kept. Nothing for a malformed file, or
+// for one that would not read back once written.
 std::optional<QByteArray> AddRecentBookmark(const QByteArray& xbel, const RecentDocument& document,
                                             const QDateTime& now);
 

@@ -1,0 +1,26 @@
+// Start-up reading the settings store from any INI file, then File > Open of a small picture
+// cut, scrambled and painted with those settings, and the preview toggled twice.
+#include "fuzz_support.h"
+
+#include <QDir>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // A new name for every input: the settings layer caches a file it has read by name.
+    static int count = 0;
+    const QString ini = tess::fuzz::WriteInput(QStringLiteral("settings-%1.ini").arg(++count),
+                                               tess::fuzz::Bytes(data, size));
+    const QString current = QDir::currentPath(); // start-up moves to the program folder
+    {
+        tess::fuzz::FuzzGame f(ini);
+        f.host.openAnswers = {tess::fuzz::SmallPicture()};
+        tess::Game& game = f.game;
+        tess::fuzz::Event(game, [&] { game.Form_Load(); });
+        tess::fuzz::Event(game, [&] { game.mnuFileOpen_Click(); });
+        tess::fuzz::Event(game, [&] { game.mnuViewPreview_Click(); });
+        tess::fuzz::Event(game, [&] { game.mnuViewPreview_Click(); });
+        tess::fuzz::CheckInvariants(game, "opening a picture");
+    }
+    QFile::remove(ini);
+    QDir::setCurrent(current);
+    return 0;
+}
