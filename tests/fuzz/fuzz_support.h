@@ -36,8 +36,8 @@ struct FuzzGame {
     Game game;
 };
 
-// Runs a window event's handling as the main window runs it: directly, so an exception that
-// leaves it is a finding, as it would end the program.
+// Runs a window event's handling as the main window runs it, inside the game's guard: a
+// failure is reported to the recorder, and a model the guard leaves broken is a finding.
 void Event(Game& game, const std::function<void()>& handling);
 
 // Aborts, naming the step and the broken invariants, when the model is inconsistent.
