@@ -11,6 +11,9 @@ try the same faults: run it before and after changing the tests to compare.
     scripts/mutate.py                     160 faults over puzzle/, groups/, display/, persist/
     scripts/mutate.py --count 40 --folders persist
     scripts/mutate.py --list              only show the faults that would be tried
+    scripts/mutate.py --rerun mutation-results.tsv --folders display
+                                          the faults of an earlier run again (those in display/),
+                                          each compared with its earlier result
 
 Results go to mutation-results.tsv (one line per fault) and a summary to standard output.
 Needs only python3, cmake, ninja and the project's build dependencies.
@@ -112,6 +115,27 @@ def choose(folders, count, seed):
     return chosen
 
 
+def from_results(path, folders):
+    """The faults of an earlier run, each found again by its original line."""
+    faults = []
+    with open(path, encoding="utf-8") as f:
+        next(f)
+        for row in f:
+            rel, line, kind, result, original, new = row.rstrip("\n").split("\t")
+            if folders and rel.split("/")[1] not in folders:
+                continue
+            with open(os.path.join(ROOT, rel), encoding="utf-8") as source:
+                lines = source.read().split("\n")
+            near = sorted(range(len(lines)), key=lambda n: abs(n + 1 - int(line)))
+            n = next((n for n in near if lines[n].strip() == original), None)
+            if n is None:
+                print(f"{rel}:{line}: the line is gone: {original}", file=sys.stderr)
+                continue
+            indent = lines[n][:len(lines[n]) - len(lines[n].lstrip())]
+            faults.append((rel, n, kind, indent + new if new else "", result))
+    return faults
+
+
 def run(command, timeout):
     try:
         return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL,
@@ -128,11 +152,16 @@ def main():
     parser.add_argument("--build", default="build-mutate")
     parser.add_argument("--out", default="mutation-results.tsv")
     parser.add_argument("--list", action="store_true")
+    parser.add_argument("--rerun", help="results file of an earlier run")
     args = parser.parse_args()
 
-    faults = choose(args.folders, args.count, args.seed)
+    if args.rerun:
+        given = [a for a in sys.argv if a == "--folders"]
+        faults = from_results(args.rerun, args.folders if given else None)
+    else:
+        faults = [f + (None,) for f in choose(args.folders, args.count, args.seed)]
     if args.list:
-        for rel, n, kind, new in faults:
+        for rel, n, kind, new, _ in faults:
             print(f"{rel}:{n + 1}\t{kind}\t{new.strip()}", flush=True)
         return 0
 
@@ -150,13 +179,15 @@ def main():
         return 1
 
     counts = {"caught": 0, "survived": 0, "not built": 0}
+    lost = []
     with open(os.path.join(ROOT, args.out), "w", encoding="utf-8") as out:
-        out.write("file\tline\tkind\tresult\tmutated line\n")
-        for i, (rel, n, kind, new) in enumerate(faults, 1):
+        out.write("file\tline\tkind\tresult\toriginal line\tmutated line\n")
+        for i, (rel, n, kind, new, before) in enumerate(faults, 1):
             path = os.path.join(ROOT, rel)
             with open(path, encoding="utf-8") as f:
                 original = f.read()
             lines = original.split("\n")
+            old_line = lines[n].strip()
             lines[n] = new
             started = time.time()
             try:
@@ -170,9 +201,12 @@ def main():
                 with open(path, "w", encoding="utf-8") as f:
                     f.write(original)
             counts[result] += 1
-            out.write(f"{rel}\t{n + 1}\t{kind}\t{result}\t{new.strip()}\n")
+            if before == "caught" and result == "survived":
+                lost.append(f"{rel}:{n + 1} {kind}: {new.strip()}")
+            out.write(f"{rel}\t{n + 1}\t{kind}\t{result}\t{old_line}\t{new.strip()}\n")
             out.flush()
-            print(f"[{i}/{len(faults)}] {result:9} {rel}:{n + 1} {kind} "
+            was = f" (before: {before})" if before else ""
+            print(f"[{i}/{len(faults)}] {result:9} {rel}:{n + 1} {kind}{was} "
                   f"({time.time() - started:.0f} s)", flush=True)
     run(compile_, None)
 
@@ -180,6 +214,8 @@ def main():
     share = 100.0 * counts["caught"] / tried if tried else 0.0
     print(f"faults tried (built): {tried}; caught: {counts['caught']} ({share:.1f} %); "
           f"survived: {counts['survived']}; not built: {counts['not built']}")
+    for fault in lost:
+        print(f"caught before, survives now: {fault}")
     return 0
 
 
