@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         test::GameFixture f;
         test::OpenPatternPicture(f, 12, 96, 72);
         f.game->mnuFileScramble_Click();
-        StateSeed("scrambled-12", WriteStateFile(f.game->puzzle).bytes, 4);
+        StateSeed("scrambled-12", WriteStateFile(f.game->puzzle, "/s.psf").bytes, 4);
     }
 
     BestTimes table;
