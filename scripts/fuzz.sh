@@ -2,7 +2,8 @@
 # Runs every fuzz target (tests/fuzz) on its seed corpus in the sanitizer build.
 #   scripts/fuzz.sh [seconds [at-once [target...]]]
 # runs each target (default: all) for that long (default 600), so many at a time (default 2;
-# "all" runs them together).
+# "all" runs them together). FUZZ_SEED fixes libFuzzer's random seed, so that a run repeats
+# the first steps of any longer run with the same seed and corpus.
 # New inputs collect in build-sanitize/fuzz/<target>/ and are used again by the next run; a
 # finding (crash, sanitizer report, broken model, hang, memory above the limit) is written to
 # build-sanitize/fuzz/findings/ and fails the run.
@@ -29,6 +30,7 @@ run() {
   local target=$1 options=()
   # A picture may decode to 512 MB, and is converted and read back once more.
   [ "$target" = fuzz_picture ] && options+=(-rss_limit_mb=3072)
+  [ -n "${FUZZ_SEED:-}" ] && options+=(-seed="$FUZZ_SEED")
   [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="$PWD/tests/fuzz/$target.dict")
   mkdir -p "$out/$target"
   "$PWD/$build/tests/fuzz/$target" -max_total_time="$seconds" -timeout=60 -detect_leaks=0 \
