@@ -45,19 +45,13 @@ inline QString WriteInput(const QString& name, const QByteArray& bytes) {
     return file.fileName();
 }
 
-inline ProcessFacts Facts() {
-    ProcessFacts facts;
-    facts.ProgramFolder = Folder();
-    return facts;
-}
-
 // A fresh game for each input, so no input depends on the one before; a small play field
 // keeps cutting and painting quick. Every event runs inside the game's guard, as the main
 // window runs it: a failure is reported to the recorder, and a model the guard leaves
 // broken is a finding.
 struct FuzzGame {
     explicit FuzzGame(const QString& iniPath = Folder() + QStringLiteral("/settings.ini"))
-        : store(iniPath), game(host, store, random, Facts()) {
+        : store(iniPath), game(host, store, random, {.ProgramFolder = Folder()}) {
         host.playFieldSize = QSize(320, 240);
     }
     test::RecordingHost host;
