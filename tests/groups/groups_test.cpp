@@ -32,27 +32,16 @@ TEST(Joining, NeighboursGroupAbsorbsTheDraggedGroupInAscendingOrder) {
     EXPECT_CONSISTENT(p);
 }
 
-TEST(Joining, RemoveGroupAndReOrderGroupsKeepTheOtherGroupsInOrder) {
-    Puzzle p = MakePuzzle(2, 2, 60, 45);
+TEST(Joining, ReOrderGroupsRaisesTheSelectedPiecesGroupAndKeepsTheOthersInOrder) {
     // Raising the last group changes nothing; raising the first moves every other down.
+    // Taking groups out of the order is walked by joining, Hint and Solve.
+    Puzzle p = MakePuzzle(2, 2, 60, 45);
     for (const auto& [selected, order] :
          {std::pair{4, Ints({0, 1, 2, 3, 4})}, std::pair{1, Ints({0, 2, 3, 4, 1})}}) {
         p.SelectedPiece = Integer(selected);
         ReOrderGroups(p);
         EXPECT_EQ(p.GroupOrder, order) << selected;
     }
-    p.Groups[4].InPlace = kTrue;
-    for (const auto& [group, order] :
-         {std::pair{4, Ints({0, 2, 3, 1})}, std::pair{2, Ints({0, 3, 1})},
-          std::pair{3, Ints({0, 1})}, std::pair{1, Ints({0})}}) {
-        RemoveGroup(p, Integer(group));
-        EXPECT_EQ(p.GroupOrder, order) << group;
-        EXPECT_EQ(p.GroupOrderCount, Integer(order.size() - 1));
-        EXPECT_EQ(p.Groups[group].Members, Ints({p.Groups[group].MemberCount}));
-    }
-    EXPECT_EQ((std::vector<int>{p.Groups[4].InPlace, p.Groups[4].MinCol}),
-              (std::vector<int>{kTrue, 1}))
-        << "left as they were";
 }
 
 TEST(Alignment, LaysTheGroupOutFromItsReferencePieceInsideTheField) {
