@@ -11,12 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         tess::fuzz::FuzzGame f(ini);
         f.host.openAnswers = {tess::fuzz::SmallPicture()};
-        tess::Game& game = f.game;
-        game.Guard([&] { game.Form_Load(); });
-        game.Guard([&] { game.mnuFileOpen_Click(); });
-        game.Guard([&] { game.mnuViewPreview_Click(); });
-        game.Guard([&] { game.mnuViewPreview_Click(); });
-        tess::fuzz::CheckInvariants(game, "opening a picture");
+        f.game.Guard([&] { f.game.Form_Load(); });
+        f.game.Guard([&] { f.game.mnuFileOpen_Click(); });
+        f.game.Guard([&] { f.game.mnuViewPreview_Click(); });
+        f.game.Guard([&] { f.game.mnuViewPreview_Click(); });
+        tess::fuzz::CheckInvariants(f.game, "opening a picture");
     }
     QFile::remove(ini);
     QDir::setCurrent(current);

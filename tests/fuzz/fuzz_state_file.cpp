@@ -27,9 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int piece = play.ConsumeIntegralInRange(1, std::max(n, 1));
         const double dx = play.ConsumeIntegralInRange(-8, 8);
         const double dy = play.ConsumeIntegralInRange(-8, 8);
-        const QSize field = f.host.playFieldSize;
-        QPointF at(play.ConsumeIntegralInRange(-10, field.width() + 10),
-                   play.ConsumeIntegralInRange(-10, field.height() + 10));
+        QPointF at(play.ConsumeIntegralInRange(-10, f.host.playFieldSize.width() + 10),
+                   play.ConsumeIntegralInRange(-10, f.host.playFieldSize.height() + 10));
         const int action = play.ConsumeIntegralInRange(0, 8);
         // From a piece's surface corner to its middle.
         const QPointF middle(p.TabWidth + p.CellWidth / 2.0, p.TabHeight + p.CellHeight / 2.0);
