@@ -3,31 +3,20 @@
 #include "desktop/file_type_registration.h"
 #include "fuzz_support.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tess;
     const QByteArray before = fuzz::Bytes(data, size);
     const QByteArray after =
         SetDefaultApplication(before, kStateFileMimeType, kStateFileDesktopEntry);
     const QList<QByteArray> kept = after.split('\n');
-    qsizetype at = 0;
+    qsizetype at = -1;
     for (const QByteArray& line : before.split('\n')) {
-        if (line.trimmed().startsWith(kStateFileMimeType.toUtf8())) {
-            continue; // our own line may be replaced
-        }
-        while (at < kept.size() && kept[at] != line) {
-            ++at;
-        }
-        if (at++ == kept.size()) {
-            std::fprintf(stderr, "line \"%s\" lost:\n%s\n", line.constData(), after.constData());
-            std::abort();
+        if (!line.trimmed().startsWith(kStateFileMimeType.toUtf8())) { // ours may be replaced
+            at = kept.indexOf(line, at + 1);
+            fuzz::Require(at >= 0, "a line lost", line + "\nfrom\n" + after);
         }
     }
-    if (SetDefaultApplication(after, kStateFileMimeType, kStateFileDesktopEntry) != after) {
-        std::fprintf(stderr, "a second time changed:\n%s\n", after.constData());
-        std::abort();
-    }
+    fuzz::Require(SetDefaultApplication(after, kStateFileMimeType, kStateFileDesktopEntry) == after,
+                  "a second time changed", after);
     return 0;
 }

@@ -2,8 +2,6 @@
 // cut, scrambled and painted with those settings, and the preview toggled twice.
 #include "fuzz_support.h"
 
-#include <QDir>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // A new name for every input: the settings layer caches a file it has read by name.
     static int count = 0;
@@ -13,12 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         tess::fuzz::FuzzGame f(ini);
         f.host.openAnswers = {tess::fuzz::SmallPicture()};
-        tess::Game& game = f.game;
-        tess::fuzz::Event(game, [&] { game.Form_Load(); });
-        tess::fuzz::Event(game, [&] { game.mnuFileOpen_Click(); });
-        tess::fuzz::Event(game, [&] { game.mnuViewPreview_Click(); });
-        tess::fuzz::Event(game, [&] { game.mnuViewPreview_Click(); });
-        tess::fuzz::CheckInvariants(game, "opening a picture");
+        f.game.Guard([&] { f.game.Form_Load(); });
+        f.game.Guard([&] { f.game.mnuFileOpen_Click(); });
+        f.game.Guard([&] { f.game.mnuViewPreview_Click(); });
+        f.game.Guard([&] { f.game.mnuViewPreview_Click(); });
+        tess::fuzz::CheckInvariants(f.game, "opening a picture");
     }
     QFile::remove(ini);
     QDir::setCurrent(current);

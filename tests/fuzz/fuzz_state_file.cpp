@@ -7,19 +7,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-namespace {
-
-// Where the selected piece's centre goes to fit beside piece `other`, or on its home.
-QPointF FitPoint(const tess::Puzzle& p, int other, bool home) {
-    const tess::PieceRecord& s = p.Pieces[std::size_t(p.SelectedPiece)];
-    const tess::PieceRecord& o = p.Pieces[std::size_t(other)];
-    const double x = home ? s.HomeX : o.X + (s.Col - o.Col) * p.CellWidth;
-    const double y = home ? s.HomeY : o.Y + (s.Row - o.Row) * p.CellHeight;
-    return {x + p.TabWidth + p.CellWidth / 2.0, y + p.TabHeight + p.CellHeight / 2.0};
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tess;
     static const QByteArray record1 =
@@ -29,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.InitDirectDraw();
     game.puzzle.PuzzleStateFileName =
         fuzz::WriteInput("fuzz.psf", record1 + fuzz::Bytes(data, size));
-    fuzz::Event(game, [&] { game.LoadPuzzleState(); });
+    game.Guard([&] { game.LoadPuzzleState(); });
     fuzz::CheckInvariants(game, "loading");
 
     // The reader ignores bytes after the file's last value, so they can steer the play.
@@ -40,51 +27,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int piece = play.ConsumeIntegralInRange(1, std::max(n, 1));
         const double dx = play.ConsumeIntegralInRange(-8, 8);
         const double dy = play.ConsumeIntegralInRange(-8, 8);
-        const QSize field = f.host.playFieldSize;
-        QPointF at(play.ConsumeIntegralInRange(-10, field.width() + 10),
-                   play.ConsumeIntegralInRange(-10, field.height() + 10));
+        QPointF at(play.ConsumeIntegralInRange(-10, f.host.playFieldSize.width() + 10),
+                   play.ConsumeIntegralInRange(-10, f.host.playFieldSize.height() + 10));
         const int action = play.ConsumeIntegralInRange(0, 8);
-        switch (action) {
-        case 0: // press on a piece's middle
-            if (piece <= n) {
-                at = QPointF(p.Pieces[std::size_t(piece)].X + p.TabWidth + p.CellWidth / 2.0,
-                             p.Pieces[std::size_t(piece)].Y + p.TabHeight + p.CellHeight / 2.0);
-            }
-            [[fallthrough]];
-        case 1:
-            fuzz::Event(game, [&] {
-                game.picPuzzle_MouseDown(kLeftButton, 0, Single(at.x() + dx), Single(at.y() + dy));
-            });
-            break;
-        case 2:
-        case 3: // towards where the dragged piece fits a neighbour, or its home
-            if (p.Dragging && p.SelectedPiece >= 1 && p.SelectedPiece <= n && piece <= n) {
-                at = FitPoint(p, piece, action == 3);
-            }
-            fuzz::Event(game, [&] {
-                game.picPuzzle_MouseMove(kLeftButton, 0, Single(at.x() + dx), Single(at.y() + dy));
-            });
-            break;
-        case 4:
-            fuzz::Event(game, [&] {
-                game.picPuzzle_MouseUp(kLeftButton, 0, Single(at.x()), Single(at.y()));
-            });
-            break;
-        case 5:
-            fuzz::Event(game, [&] { game.mnuFileHint_Click(); });
-            break;
-        case 6:
-            fuzz::Event(game, [&] { game.mnuFileSolve_Click(); });
-            break;
-        case 7:
-            fuzz::Event(game, [&] { game.mnuFileScramble_Click(); });
-            break;
-        case 8:
+        // From a piece's surface corner to its middle.
+        const QPointF middle(p.TabWidth + p.CellWidth / 2.0, p.TabHeight + p.CellHeight / 2.0);
+        if (action == 0 && piece <= n) { // press on a piece
+            at = middle + QPointF(p.Pieces[piece].X, p.Pieces[piece].Y);
+        } else if ((action == 2 || action == 3) && p.Dragging && p.SelectedPiece >= 1 &&
+                   p.SelectedPiece <= n && piece <= n) { // where the dragged piece fits
+            const PieceRecord& s = p.Pieces[p.SelectedPiece];
+            const PieceRecord& o = p.Pieces[piece];
+            at = middle + (action == 3 ? QPointF(s.HomeX, s.HomeY)
+                                       : QPointF(o.X + (s.Col - o.Col) * p.CellWidth,
+                                                 o.Y + (s.Row - o.Row) * p.CellHeight));
+        }
+        if (action == 8) {
             f.host.playFieldSize =
                 QSize(play.ConsumeIntegralInRange(1, 1600), play.ConsumeIntegralInRange(1, 1200));
-            fuzz::Event(game, [&] { game.Form_Resize(); });
-            break;
         }
+        const Single x = Single(at.x() + dx), y = Single(at.y() + dy);
+        const std::function<void()> events[] = {
+            [&] { game.picPuzzle_MouseDown(kLeftButton, 0, x, y); },
+            [&] { game.picPuzzle_MouseMove(kLeftButton, 0, x, y); },
+            [&] { game.picPuzzle_MouseUp(kLeftButton, 0, Single(at.x()), Single(at.y())); },
+            [&] { game.mnuFileHint_Click(); },
+            [&] { game.mnuFileSolve_Click(); },
+            [&] { game.mnuFileScramble_Click(); },
+            [&] { game.Form_Resize(); }};
+        game.Guard(events[action < 4 ? action / 2 : action - 2]); // 0-1 press, 2-3 move
         fuzz::CheckInvariants(game, "a play step");
     }
     return 0;

@@ -1,23 +1,35 @@
 // What the fuzz targets share: a headless application in temporary folders, a small real
-// picture, a game on a recording host, and the model check that turns a broken invariant
-// into a finding.
+// picture, a game on a recording host, and the checks that turn a broken promise into a
+// finding. Each target is one source file including this once.
 #pragma once
 
+#include "display/test_pictures.h"
+#include "puzzle/invariants.h"
 #include "support/recording_host.h"
 
-#include <QByteArray>
-#include <QString>
-#include <cstddef>
-#include <cstdint>
-#include <functional>
+#include <QDir>
+#include <QGuiApplication>
 
 namespace tess::fuzz {
 
 // The process's own temporary folder: program folder, settings and written inputs.
-QString Folder();
+inline QString Folder() {
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessellara-fuzz-XXXXXX"));
+    return dir.path();
+}
+
+// A finding: what was broken and the text that shows it, then an abort.
+inline void Require(bool holds, const char* what, const QByteArray& detail = {}) {
+    if (!holds) {
+        qFatal("%s:\n%s", what, detail.constData());
+    }
+}
 
 // A 96 x 72 picture written there once; its path.
-QString SmallPicture();
+inline QString SmallPicture() {
+    static const QString path = test::WritePatternPicture(Folder(), "picture.bmp", 96, 72);
+    return path;
+}
 
 // The input as bytes, without a copy.
 inline QByteArray Bytes(const std::uint8_t* data, std::size_t size) {
@@ -25,22 +37,48 @@ inline QByteArray Bytes(const std::uint8_t* data, std::size_t size) {
 }
 
 // Writes the bytes to a file in Folder() and returns its path.
-QString WriteInput(const QString& name, const QByteArray& bytes);
+inline QString WriteInput(const QString& name, const QByteArray& bytes) {
+    QFile file(Folder() + QLatin1Char('/') + name);
+    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                file.write(bytes) == bytes.size(),
+            "cannot write", file.fileName().toLocal8Bit());
+    return file.fileName();
+}
 
-// A fresh game for each input, so no input depends on the one before.
+// A fresh game for each input, so no input depends on the one before; a small play field
+// keeps cutting and painting quick. Every event runs inside the game's guard, as the main
+// window runs it: a failure is reported to the recorder, and a model the guard leaves
+// broken is a finding.
 struct FuzzGame {
-    explicit FuzzGame(const QString& iniPath = Folder() + QStringLiteral("/settings.ini"));
+    explicit FuzzGame(const QString& iniPath = Folder() + QStringLiteral("/settings.ini"))
+        : store(iniPath), game(host, store, random, {.ProgramFolder = Folder()}) {
+        host.playFieldSize = QSize(320, 240);
+    }
     test::RecordingHost host;
     SettingsStore store;
     MersenneRandom random{20240611u};
     Game game;
 };
 
-// Runs a window event's handling as the main window runs it, inside the game's guard: a
-// failure is reported to the recorder, and a model the guard leaves broken is a finding.
-void Event(Game& game, const std::function<void()>& handling);
-
 // Aborts, naming the step and the broken invariants, when the model is inconsistent.
-void CheckInvariants(const Game& game, const char* step);
+inline void CheckInvariants(const Game& game, const char* step) {
+    const QStringList problems = CheckModelInvariants(game.puzzle);
+    Require(problems.isEmpty(), "model broken",
+            step + QByteArrayLiteral(":\n") + problems.join(QLatin1Char('\n')).toUtf8());
+}
 
 } // namespace tess::fuzz
+
+// Once per process: temporary home and XDG folders, so nothing of the player's is touched,
+// and an offscreen application for fonts and picture plugins.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    const QByteArray root = tess::fuzz::Folder().toUtf8();
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        qputenv(name, root);
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The decoders' complaints about broken pictures would fill the log.
+    qputenv("QT_LOGGING_RULES", "qt.gui.imageio*=false");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}

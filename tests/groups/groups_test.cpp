@@ -1,23 +1,24 @@
-// Groups: merging, their bounds, the drawing order, and laying a group out on its grid.
-#include "groups/alignment.h"
+// Groups: merging, their bounds, the drawing order, laying a group out on its grid, and
+// fixing groups at their true place with Hint and Solve until the puzzle is complete.
 #include "groups/play_models.h"
+
+#include <QFile>
 
 namespace tess::test {
 namespace {
 
-std::vector<int> Edges(const GroupRecord& g) { return {g.MinCol, g.MaxCol, g.MinRow, g.MaxRow}; }
-
 // X and Y of each piece in turn.
-std::vector<Long> Places(const Puzzle& p, std::initializer_list<int> pieces) {
+std::vector<Long> Places(const Puzzle& p, const std::vector<Integer>& pieces) {
     std::vector<Long> places;
-    for (int i : pieces) {
+    for (Integer i : pieces) {
         places.insert(places.end(), {p.Pieces[i].X, p.Pieces[i].Y});
     }
     return places;
 }
 
 TEST(Joining, NeighboursGroupAbsorbsTheDraggedGroupInAscendingOrder) {
-    // Seven columns: 10 lies under 3 and 11 under 4; 4 has been fitted to 3.
+    // Seven columns: 10 lies under 3 and 11 under 4; 4 has been fitted to 3. The bounds are
+    // the invariant checker's to compare.
     Puzzle p = MakePuzzle(7, 2);
     Regroup(p, 3, {3, 10});
     Regroup(p, 4, {4, 11});
@@ -25,121 +26,123 @@ TEST(Joining, NeighboursGroupAbsorbsTheDraggedGroupInAscendingOrder) {
     p.DraggedGroup = 4;
     SetPieceGroup(p, 3);
     EXPECT_EQ(p.Groups[3].Members, Ints({0, 3, 4, 10, 11}));
-    EXPECT_EQ(Edges(p.Groups[3]), (std::vector<int>{2, 3, 0, 1}));
-    EXPECT_EQ(p.Groups[4].Members, Ints({0}));
-    EXPECT_EQ(p.DraggedGroup, 4) << "the caller stores the merged group";
     EXPECT_EQ(p.GroupOrder, Ints({0, 1, 2, 5, 6, 7, 8, 9, 12, 13, 14, 3}))
         << "the merged group is raised to the top";
     EXPECT_CONSISTENT(p);
-
-    // Five columns: 7 lies under 2; whichever is dragged, the other's group survives.
-    for (const auto& [dragged, neighbour] : {std::pair{7, 2}, std::pair{2, 7}}) {
-        Puzzle q = MakePuzzle(5, 2);
-        q.SelectedPiece = q.DraggedGroup = Integer(dragged);
-        SetPieceGroup(q, Integer(neighbour));
-        EXPECT_EQ(q.Groups[neighbour].Members, Ints({0, 2, 7})) << dragged;
-        EXPECT_EQ(Edges(q.Groups[neighbour]), (std::vector<int>{1, 1, 0, 1}));
-        EXPECT_EQ(q.Groups[dragged].Members, Ints({0}));
-        EXPECT_EQ(q.GroupOrder[q.GroupOrderCount], neighbour);
-        EXPECT_CONSISTENT(q);
-    }
-
-    // {1, 3, 8} absorbs {2, 6, 7, 9}: one pass per member sorts each into place.
-    Puzzle r = MakePuzzle(3, 3, 60, 45);
-    Regroup(r, 1, {1, 3, 8});
-    Regroup(r, 9, {2, 6, 7, 9});
-    r.SelectedPiece = 2;
-    r.DraggedGroup = 9;
-    SetPieceGroup(r, 3);
-    EXPECT_EQ(r.Groups[1].Members, Ints({0, 1, 2, 3, 6, 7, 8, 9}));
-    EXPECT_EQ(r.GroupOrder, Ints({0, 4, 5, 1}));
-    EXPECT_CONSISTENT(r);
 }
 
-TEST(Joining, RemoveGroupAndReOrderGroupsKeepTheOtherGroupsInOrder) {
-    Puzzle p = MakePuzzle(2, 2, 60, 45);
+TEST(Joining, ReOrderGroupsRaisesTheSelectedPiecesGroupAndKeepsTheOthersInOrder) {
     // Raising the last group changes nothing; raising the first moves every other down.
+    // Taking groups out of the order is walked by joining, Hint and Solve.
+    Puzzle p = MakePuzzle(2, 2, 60, 45);
     for (const auto& [selected, order] :
-         {std::pair{4, Ints({0, 1, 2, 3, 4})}, std::pair{1, Ints({0, 2, 3, 4, 1})},
-          std::pair{3, Ints({0, 2, 4, 1, 3})}}) {
+         {std::pair{4, Ints({0, 1, 2, 3, 4})}, std::pair{1, Ints({0, 2, 3, 4, 1})}}) {
         p.SelectedPiece = Integer(selected);
         ReOrderGroups(p);
         EXPECT_EQ(p.GroupOrder, order) << selected;
     }
-    p.Groups[4].InPlace = kTrue;
-    for (const auto& [group, order] :
-         {std::pair{4, Ints({0, 2, 1, 3})}, std::pair{2, Ints({0, 1, 3})},
-          std::pair{3, Ints({0, 1})}, std::pair{1, Ints({0})}}) {
-        RemoveGroup(p, Integer(group));
-        EXPECT_EQ(p.GroupOrder, order) << group;
-        EXPECT_EQ(p.GroupOrderCount, Integer(order.size() - 1));
-        EXPECT_EQ(p.Groups[group].Members, Ints({0}));
-        EXPECT_EQ(p.Groups[group].MemberCount, 0);
-    }
-    EXPECT_EQ((std::vector<int>{p.Groups[4].InPlace, p.Groups[4].MinCol}),
-              (std::vector<int>{kTrue, 1}))
-        << "left as they were";
 }
 
-TEST(Alignment, TwoPieceRowAgainstTheLeftAndRightBounds) {
-    for (const auto& [x1, width, expected] : {
-             std::tuple{-7, 300.0f, 0},    // d = 0 >= -7: pushed in from the left
-             std::tuple{230, 300.0f, 220}, // 300 - 230 = 70 <= 80: flush with the right edge
-             std::tuple{220, 300.0f, 220}, // 300 - 220 = 80 <= 80: set to 220 again
-             std::tuple{219, 300.0f, 219}, // 81 > 80: stays
-             std::tuple{230, 300.5f, 220}, // 220.5 rounds to the even 220
-             std::tuple{230, 301.5f, 222}, // 221.5 rounds to the even 222
-         }) {
+TEST(Alignment, LaysTheGroupOutFromItsReferencePieceInsideTheField) {
+    // Five columns of 40 x 30 cells; the group, its reference piece's corner, the field, and
+    // where the members end, laid out again however far they lay. {1, 2}: pushed in from the
+    // left and the top (d = 0); 300 - 230 = 70 <= 80, flush with the right edge; 220.5 and
+    // 221.5 round to even. {2, 6, 7}: 2 at column 1 stays one cell from the left edge; against
+    // the right and bottom, w = 1 x 40 and h = 2 x 30: 300 - 280 = 20 and 200 - 150 = 50.
+    // {1, 10} spans the grid, wider and higher than the field: flush right and bottom.
+    using Row = std::tuple<std::vector<Integer>, Long, Long, Single, Single, std::vector<Long>>;
+    for (const auto& [members, x, y, width, height, places] :
+         {Row{{1, 2}, -7, -5, 300, 400, {0, 0, 40, 0}},
+          Row{{1, 2}, 230, 100, 300, 400, {220, 100, 260, 100}},
+          Row{{1, 2}, 230, 100, 300.5f, 400, {220, 100, 260, 100}},
+          Row{{1, 2}, 230, 100, 301.5f, 400, {222, 100, 262, 100}},
+          Row{{2, 6, 7}, 10, 5, 300, 200, {40, 5, 0, 35, 40, 35}},
+          Row{{2, 6, 7}, 280, 150, 300, 200, {260, 140, 220, 170, 260, 170}},
+          Row{{1, 10}, 0, 0, 150, 50, {-50, -10, 110, 20}}}) {
         Puzzle p = MakePuzzle(5, 2, 40, 30);
-        Regroup(p, 1, {1, 2});
-        p.Pieces[1].X = x1;
-        p.Pieces[1].Y = 100;
-        p.Pieces[2].X = 999;
-        p.Pieces[2].Y = -50;
-        AlignGroup(p, 1, width, 400);
-        EXPECT_EQ(Places(p, {1, 2}), (std::vector<Long>{expected, 100, expected + 40, 100}))
-            << x1 << " in " << width;
+        Regroup(p, members[0], members);
+        for (Integer m : members) {
+            p.Pieces[m].X = m == members[0] ? x : 999;
+            p.Pieces[m].Y = m == members[0] ? y : -300;
+        }
+        AlignGroup(p, members[0], width, height);
+        EXPECT_EQ(Places(p, members), places) << x << ", " << y << " in " << width;
     }
-}
-
-TEST(Alignment, ReferencePieceOutsideTheLeftColumnKeepsOneCellFromTheEdge) {
-    // Five columns, {2, 6, 7}: 2 at column 1 row 0 is the reference; 6 lies at column 0.
-    Puzzle p = MakePuzzle(5, 2, 40, 30);
-    Regroup(p, 2, {2, 6, 7});
-    p.Pieces[2].X = 10;
-    p.Pieces[2].Y = 5;
-    p.Pieces[6].X = 500;
-    p.Pieces[7].Y = -300;
-    AlignGroup(p, 2, 300, 200);
-    EXPECT_EQ(Places(p, {2, 6, 7}), (std::vector<Long>{40, 5, 0, 35, 40, 35}));
-    // Bottom bound: h = 2 x 30 = 60; 200 - 150 = 50 <= 60 moves it up to 140.
-    p.Pieces[2].X = 100;
-    p.Pieces[2].Y = 150;
-    AlignGroup(p, 2, 300, 200);
-    EXPECT_EQ(Places(p, {2, 6, 7}), (std::vector<Long>{100, 140, 60, 170, 100, 170}));
-    EXPECT_CONSISTENT(p);
-
-    // A group wider and higher than the field ends flush right and bottom.
-    Regroup(p, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    EXPECT_EQ(Edges(p.Groups[1]), (std::vector<int>{0, 4, 0, 1})) << "the whole grid";
-    AlignGroup(p, 1, 150, 50); // 200 wide and 60 high
-    EXPECT_EQ(Places(p, {1, 10}), (std::vector<Long>{-50, -10, 110, 20}));
 }
 
 TEST(Alignment, AlignAllGroupsTouchesOnlyLooseListedGroupsOfSeveralPieces) {
-    Puzzle p = MakePuzzle(5, 2, 40, 30);
-    Regroup(p, 1, {1, 2});
-    Regroup(p, 3, {3, 4});
-    Regroup(p, 9, {9, 10});
+    Puzzle q = MakePuzzle(5, 2, 40, 30);
+    Regroup(q, 1, {1, 2});
+    Regroup(q, 3, {3, 4});
+    Regroup(q, 9, {9, 10});
     for (int piece : {1, 3, 5, 9}) {
-        p.Pieces[piece].X = -7;
+        q.Pieces[piece].X = -7;
     }
-    p.Groups[3].InPlace = kTrue; // an impossible state, to see the skip
-    std::erase(p.GroupOrder, Integer(9));
-    --p.GroupOrderCount;
-    AlignAllGroups(p, 300, 200);
-    EXPECT_EQ(Places(p, {1, 2, 3, 5, 9}),
+    q.Groups[3].InPlace = kTrue; // an impossible state, to see the skip
+    std::erase(q.GroupOrder, Integer(9));
+    --q.GroupOrderCount;
+    AlignAllGroups(q, 300, 200);
+    EXPECT_EQ(Places(q, {1, 2, 3, 5, 9}),
               (std::vector<Long>{0, 18, 40, 18, -7, 18, -7, 18, -7, 48}));
+}
+
+TEST(Placing, HintPlacesADrawnGroupSolveTheRestInDrawingOrderAndTheGameCompletes) {
+    // GroupOrder 3, 4, 1 with group 1 holding {1, 2}: Int(3 r + 1) picks the position, and
+    // Solve places the rest from the bottom of the drawing order. Timed, and the clock's
+    // seconds: only a timed game that the clock timed asks for a name.
+    for (const auto& [r, timed, seconds, placed] :
+         {std::tuple{0.3333f, false, 42, Ints({0, 3, 4, 1, 2})},
+          std::tuple{0.3334f, true, 42, Ints({0, 4, 3, 1, 2})},
+          std::tuple{kLargestDraw, true, 0, Ints({0, 1, 2, 3, 4})}}) {
+        Puzzle p = MakePuzzle(2, 2, 60, 45);
+        Regroup(p, 1, {1, 2});
+        p.GroupOrder = Ints({0, 3, 4, 1});
+        p.Pieces[placed[1]].X += 100;
+        PlayFixture f(std::move(p));
+        f.game->settings.TimePuzzle = timed;
+        f.host.inputAnswers = {QStringLiteral("Ann")};
+        f.puzzle().ElapsedSeconds = seconds;
+        f.puzzle().SelectedPiece = 3;
+        f.scripted.values = {r};
+        f.game->mnuFileHint_Click();
+        const Puzzle& q = f.puzzle();
+        EXPECT_EQ(q.PlacedPieces,
+                  std::vector(placed.begin(), placed.end() - (placed[1] == 1 ? 2 : 3)));
+        EXPECT_EQ((std::vector<int>{f.scripted.draws, f.scripted.reseeds, q.ElapsedSeconds,
+                                    q.PuzzleSolved, q.SelectedPiece, q.Groups[placed[1]].InPlace}),
+                  (std::vector<int>{1, 0, seconds, kFalse, 0, kTrue}));
+        EXPECT_FALSE(f.host.calls.contains(QStringLiteral("SetTimerEnabled 0")));
+        EXPECT_TRUE(QFile::exists(f.folder.path() + QStringLiteral("/besttimes.txt")))
+            << "written after every placing";
+
+        f.game->mnuFileSolve_Click();
+        EXPECT_EQ(q.PlacedPieces, placed);
+        EXPECT_EQ((std::vector<int>{q.GroupOrderCount, q.PuzzleSolved, q.ElapsedSeconds,
+                                    q.SelectedPiece, q.Groups[3].InPlace}),
+                  (std::vector<int>{0, kTrue, 0, 0, kTrue}));
+        EXPECT_CONSISTENT(q);
+        // The clock stops, and only then is the name asked for.
+        const bool asks = timed && seconds > 0;
+        const qsizetype stop = f.host.calls.indexOf(QStringLiteral("SetTimerEnabled 0"));
+        const qsizetype asked = f.host.calls.indexOf(QStringLiteral("InputBox"));
+        EXPECT_EQ((std::vector{stop >= 0, asked > stop, asked >= 0}),
+                  (std::vector{true, asks, asks}))
+            << seconds;
+        // Solved: Hint does nothing and Solve changes nothing.
+        f.game->mnuFileHint_Click();
+        f.game->mnuFileSolve_Click();
+        EXPECT_EQ(f.scripted.draws, 1);
+        EXPECT_EQ(q.PlacedPieces, placed);
+    }
+    // Groups marked in place are drawn again; when every listed group is, none is drawn.
+    Puzzle marked = MakePuzzle(2, 2, 60, 45);
+    marked.Groups[1].InPlace = marked.Groups[2].InPlace = kTrue;
+    ScriptedRandom scripted;
+    scripted.values = {0.1f, 0.3f, 0.8f};
+    EXPECT_EQ(DrawHintGroup(marked, scripted), 4);
+    EXPECT_EQ(scripted.draws, 3);
+    marked.Groups[3].InPlace = marked.Groups[4].InPlace = kTrue;
+    EXPECT_EQ(DrawHintGroup(marked, scripted), 0);
 }
 
 } // namespace

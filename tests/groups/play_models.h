@@ -1,21 +1,15 @@
 // Hand-made puzzles and a scripted random source for the tests of playing.
 #pragma once
 
-#include "display/surface.h"
-#include "game/game.h"
-#include "groups/joining.h"
+#include "groups/groups.h"
 #include "puzzle/cutting.h"
 #include "puzzle/grid.h"
 #include "puzzle/invariants.h"
 #include "puzzle/scramble.h"
 #include "support/recording_host.h"
 
-#include <QTemporaryDir>
 #include <algorithm>
-#include <deque>
 #include <gtest/gtest.h>
-#include <initializer_list>
-#include <memory>
 
 namespace tess::test {
 
@@ -43,26 +37,20 @@ inline Puzzle MakePuzzle(int columns, int rows, int cellWidth = 84, int cellHeig
 
 // Gathers the pieces into group slot `slot`, empties the slots they leave and drops those
 // from GroupOrder. Joined flags are not touched.
-inline void Regroup(Puzzle& p, Integer slot, std::initializer_list<Integer> pieces) {
+inline void Regroup(Puzzle& p, Integer slot, const std::vector<Integer>& pieces) {
     for (Integer m : pieces) {
-        GroupRecord& old = p.Groups[p.Pieces[m].Group];
-        if (p.Pieces[m].Group != 0 && std::erase(old.Members, m) == 1) {
-            --old.MemberCount;
-        }
+        GroupRecord& old = p.Groups[std::exchange(p.Pieces[m].Group, slot)];
+        std::erase(old.Members, m);
+        old.MemberCount = Integer(old.Members.size() - 1);
     }
-    for (Integer g = 1; g < static_cast<Integer>(p.Groups.size()); ++g) {
-        if (g != slot && p.Groups[g].MemberCount == 0 && std::erase(p.GroupOrder, g) == 1) {
-            --p.GroupOrderCount;
-        }
-    }
+    std::erase_if(p.GroupOrder,
+                  [&](Integer g) { return g != 0 && g != slot && p.Groups[g].MemberCount == 0; });
+    p.GroupOrderCount = Integer(p.GroupOrder.size() - 1);
     GroupRecord& group = p.Groups[slot];
-    group.Members = {0};
-    group.Members.insert(group.Members.end(), pieces);
+    group.Members = pieces;
+    group.Members.insert(group.Members.begin(), 0);
     std::sort(group.Members.begin(), group.Members.end());
-    group.MemberCount = static_cast<Integer>(pieces.size());
-    for (Integer m : pieces) {
-        p.Pieces[m].Group = slot;
-    }
+    group.MemberCount = Integer(pieces.size());
     SetGroupEdges(p, slot);
 }
 
@@ -100,39 +88,34 @@ inline constexpr Single kLargestDraw = 1.0f - 1.0f / 16777216.0f;
 struct PlayFixture {
     QTemporaryDir folder;
     RecordingHost host;
-    std::unique_ptr<SettingsStore> store;
+    SettingsStore store{folder.path() + QStringLiteral("/settings.ini")};
     ScriptedRandom scripted;
     std::unique_ptr<Game> game;
 
-    explicit PlayFixture(Puzzle puzzle, RandomSource* random = nullptr)
-        : store(std::make_unique<SettingsStore>(folder.path() + QStringLiteral("/settings.ini"))) {
+    explicit PlayFixture(Puzzle puzzle, RandomSource* random = nullptr) {
         ProcessFacts facts;
-        facts.ProgramFolder = folder.path();
-        facts.AppDir = folder.path();
-        game = std::make_unique<Game>(host, *store, random != nullptr ? *random : scripted, facts);
+        facts.ProgramFolder = facts.AppDir = folder.path();
+        game = std::make_unique<Game>(host, store, random != nullptr ? *random : scripted, facts);
         game->InitDirectDraw();
         game->puzzle = std::move(puzzle);
         game->puzzle.PuzzleLoaded = kTrue;
         const Puzzle& p = game->puzzle;
-        game->surfaces.PieceSurfaces.assign(1, Surface{});
-        for (int i = 1; i <= p.NumberOfPieces; ++i) {
-            Surface s = Surface::CreateSurface(p.CellWidth + 2 * p.TabWidth,
-                                               p.CellHeight + 2 * p.TabHeight);
-            s.SetColorKey(TransparentKey);
-            s.BltColorFill(WholeRect, 0x808080);
-            game->surfaces.PieceSurfaces.push_back(std::move(s));
-        }
+        Surface piece =
+            Surface::CreateSurface(p.CellWidth + 2 * p.TabWidth, p.CellHeight + 2 * p.TabHeight);
+        piece.SetColorKey(TransparentKey);
+        piece.BltColorFill(WholeRect, 0x808080);
+        game->surfaces.PieceSurfaces.assign(std::size_t(p.NumberOfPieces) + 1, piece);
     }
 
     Puzzle& puzzle() { return game->puzzle; }
-    void Down(double x, double y, int button = kLeftButton) {
-        game->picPuzzle_MouseDown(button, 0, static_cast<Single>(x), static_cast<Single>(y));
+    void Down(Single x, Single y, int button = kLeftButton) {
+        game->picPuzzle_MouseDown(button, 0, x, y);
     }
-    void Move(double x, double y, int buttons = kLeftButton) {
-        game->picPuzzle_MouseMove(buttons, 0, static_cast<Single>(x), static_cast<Single>(y));
+    void Move(Single x, Single y, int buttons = kLeftButton) {
+        game->picPuzzle_MouseMove(buttons, 0, x, y);
     }
-    void Up(double x, double y, int button = kLeftButton) {
-        game->picPuzzle_MouseUp(button, 0, static_cast<Single>(x), static_cast<Single>(y));
+    void Up(Single x, Single y, int button = kLeftButton) {
+        game->picPuzzle_MouseUp(button, 0, x, y);
     }
 };
 

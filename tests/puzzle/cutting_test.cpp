@@ -1,6 +1,5 @@
 // Cutting a picture: the grid, the fitted sizes, the shapes of knobs and sockets, the preview
 // and where the pieces go when the play field changes size.
-#include "groups/placing.h"
 #include "groups/play_models.h"
 #include "puzzle/preview.h"
 
@@ -11,51 +10,37 @@ TEST(Grid, KeepsTheDivisorsUpToTheSquareRootAndChoosesTheWorkedGrids) {
     EXPECT_EQ(CandidateDivisors(64), Ints({0, 2, 4, 8}));
     EXPECT_EQ(CandidateDivisors(100), Ints({0, 2, 4, 5, 10}));
     EXPECT_EQ(CandidateDivisors(12), Ints({0, 2, 3}));
-    EXPECT_EQ(CandidateDivisors(4), Ints({0, 2}));
-    EXPECT_EQ(CandidateDivisors(13), Ints({0}));
-    struct Case {
-        Integer n, width, height, columns, rows;
-    };
-    for (const Case& c : {
-             Case{64, 640, 480, 8, 8}, Case{12, 640, 480, 4, 3}, Case{12, 480, 640, 2, 6},
-             Case{12, 500, 500, 3, 4}, Case{4, 640, 480, 2, 2}, Case{4, 480, 640, 2, 2},
-             Case{6, 640, 480, 3, 2}, Case{6, 480, 640, 2, 3},
-             Case{100, 640, 480, 10, 10}, // bestDiff 1; only k = 4 (v = 1) comes below it
-             Case{13, 640, 480, 13, 1},   // no candidate: one row for a landscape picture
-             Case{13, 480, 640, 1, 13},   // and one column for a portrait or square one
-         }) {
-        const std::vector<Integer> divisors = CandidateDivisors(c.n);
-        EXPECT_EQ(ChooseGrid(c.n, divisors, Integer(divisors.size() - 1), c.width, c.height),
-                  (Grid{c.columns, c.rows}))
-            << c.n << " " << c.width << "x" << c.height;
-        // Home cells, straight border sides and one knob on every inner edge.
-        EXPECT_CONSISTENT(MakePuzzle(c.columns, c.rows));
+    // N, picture width and height, columns, rows; 13 has no candidate: one row for a
+    // landscape picture, one column for a portrait or square one.
+    const Integer grids[][5] = {{64, 640, 480, 8, 8}, {12, 640, 480, 4, 3},  {12, 480, 640, 2, 6},
+                                {12, 500, 500, 3, 4}, {13, 640, 480, 13, 1}, {13, 480, 640, 1, 13}};
+    for (const auto& [n, width, height, columns, rows] : grids) {
+        const std::vector<Integer> divisors = CandidateDivisors(n);
+        EXPECT_EQ(ChooseGrid(n, divisors, Integer(divisors.size() - 1), width, height),
+                  (Grid{columns, rows}))
+            << n << " " << width << "x" << height;
+        // Straight border sides and one knob on every inner edge.
+        EXPECT_CONSISTENT(MakePuzzle(columns, rows));
     }
     EXPECT_FALSE(ChooseGrid(0, {0}, 0, 640, 480).has_value());
-    const Puzzle p = MakePuzzle(3, 3);
-    const auto sides = [&p](int i) {
-        return std::vector{p.Pieces[i].TopOut, p.Pieces[i].LeftOut, p.Pieces[i].RightOut,
-                           p.Pieces[i].BottomOut};
-    };
-    EXPECT_EQ(sides(1), (std::vector{kTrue, kTrue, kTrue, kFalse}));
-    EXPECT_EQ(sides(5), (std::vector{kFalse, kTrue, kTrue, kFalse})) << "even: knobs left, right";
+    // Piece 1 (even): knobs left and right, sockets above and below, where only the bottom
+    // is inner.
+    EXPECT_EQ(MakePuzzle(3, 3).Pieces[1].BottomOut, kFalse);
 }
 
 TEST(Cutting, FitsThePictureAndCentresTheBoard) {
-    struct Case {
-        Integer width, height, columns, rows;
-        std::vector<Long> imageAndBoard;
-    };
-    for (const Case& c : {
-             Case{640, 480, 8, 8, {588, 440, 106, 60}},  // smaller than the field: knob margin only
-             Case{1024, 768, 8, 8, {676, 506, 62, 27}},  // 736 x 552 before the knob margin
-             Case{600, 556, 2, 2, {400, 372, 200, 94}},  // height above 552 but within 560 is kept
-             Case{796, 300, 2, 2, {528, 200, 136, 180}}, // width above 792 is fitted
-         }) {
-        const CutLayout l = ComputeCutLayout(c.width, c.height, c.columns, c.rows, 800, 560);
+    // Picture, grid (8 x 8 or 2 x 2), then ImageWidth, ImageHeight, BoardLeft and BoardTop
+    // on 800 x 560. A picture smaller than the field loses the knob margin only; a height
+    // above 552 but within 560 is kept; a width above 792 is fitted.
+    const Integer fits[][7] = {{640, 480, 8, 588, 440, 106, 60},
+                               {1024, 768, 8, 676, 506, 62, 27},
+                               {600, 560, 2, 400, 374, 200, 93},
+                               {796, 300, 2, 528, 200, 136, 180}};
+    for (const auto& c : fits) {
+        const CutLayout l = ComputeCutLayout(c[0], c[1], c[2], c[2], 800, 560);
         EXPECT_EQ((std::vector<Long>{l.ImageWidth, l.ImageHeight, l.BoardLeft, l.BoardTop}),
-                  c.imageAndBoard)
-            << c.width << " x " << c.height;
+                  (std::vector<Long>(c + 3, c + 7)))
+            << c[0] << " x " << c[1];
     }
     Puzzle p = MakePuzzle(8, 8, 1, 1); // other sizes, so that the layout must set them all
     const CutLayout l = ComputeCutLayout(1024, 768, 8, 8, 800, 560);
@@ -74,12 +59,9 @@ TEST(Cutting, FitsThePictureAndCentresTheBoard) {
     EXPECT_EQ((std::vector<Long>{tight.CellWidth, tight.CellHeight, HasRoomForCells(l, 8, 8),
                                  HasRoomForCells(tight, 1021, 1)}),
               (std::vector<Long>{3, 160, true, false}));
-    const LineSizes small = OutlineLineSizes(MakePuzzle(3, 3, 60, 45));
-    EXPECT_EQ((std::vector<Long>{small.EdgeStubHWidth, small.EdgeStubVHeight}),
-              (std::vector<Long>{27, 20}));
 }
 
-TEST(Cutting, CurveScheduleGivesTheWorkedInsets) {
+TEST(Cutting, CurvesAndAnInnerKnobHaveTheWorkedShapes) {
     const std::vector<Integer> worked = Ints({6, 5, 5, 4, 3, 3, 3, 3, 4, 4, 5, 6, 7, 8, 12});
     EXPECT_EQ(CurveInsets(60, 15, CurveKind::Socket), worked);
     EXPECT_EQ(CurveInsets(60, 15, CurveKind::Knob), worked);
@@ -87,44 +69,45 @@ TEST(Cutting, CurveScheduleGivesTheWorkedInsets) {
     // -4 (k + 9 = 5), while the knob's row 39 has k + 9 = 4 and row 40, at 2.3, ends it.
     const std::vector<Integer> knob = CurveInsets(100, 41, CurveKind::Knob);
     const std::vector<Integer> socket = CurveInsets(100, 41, CurveKind::Socket);
-    ASSERT_EQ(knob.size(), 40u);
-    ASSERT_EQ(socket.size(), 41u);
-    EXPECT_EQ((std::vector{knob[39], socket[39], socket[40]}), Ints({25, 20, 20}));
-}
+    ASSERT_EQ((std::vector{knob.size(), socket.size()}), (std::vector<std::size_t>{40, 41}));
+    EXPECT_EQ((std::vector{knob.back(), socket[39], socket[40]}), Ints({25, 20, 20}));
 
-TEST(Cutting, AnInnerKnobHasTheWorkedShapeAndABorderSideNone) {
+    // Piece 8 (column 1, row 2) of 60 x 45 cells has a knob on its top side: its width row
+    // by row out from the cell edge, taken from the picture above the cell. Every copy lies
+    // inside the 100 x 75 surface; outside its cell a piece has nothing but the one-pixel
+    // rows and columns of its knobs (4 and 5 have knobs on every side between them), and a
+    // border side nothing at all.
     const Puzzle puzzle = MakePuzzle(3, 3, 60, 45);
     const CutPlan plan = MakeCutPlan(puzzle);
     std::vector<PieceCopy> copies;
-    // Piece 8 (column 1, row 2) has a knob on its top side: the copies landing in the top
-    // margin of its surface, row by row out from the cell edge.
-    PieceCopies(puzzle.Pieces[8], plan, copies);
-    std::vector<Long> knob(15, 0);
-    for (const PieceCopy& c : copies) {
-        if (c.Y < 15) {
-            knob[14 - c.Y] += c.Source.Right - c.Source.Left;
-            EXPECT_EQ(c.Source.Top, 90 - 15 + c.Y) << "taken from the picture above the cell";
+    std::vector<Long> widths(15, 0);
+    for (int i : {1, 4, 5, 8}) {
+        PieceCopies(puzzle.Pieces[i], plan, copies);
+        for (const PieceCopy& c : copies) {
+            const Long w = c.Source.Right - c.Source.Left, h = c.Source.Bottom - c.Source.Top;
+            EXPECT_TRUE(
+                c.X >= 0 && c.Y >= 0 && c.X + w <= 100 && c.Y + h <= 75 &&
+                ((c.X >= 20 && c.Y >= 15 && c.X + w <= 80 && c.Y + h <= 60) || w == 1 || h == 1))
+                << i << ": " << c.X << ", " << c.Y;
+            EXPECT_TRUE(i != 1 || (c.X >= 20 && c.Y >= 15)) << c.X << ", " << c.Y;
+            if (i == 8 && c.Y < 15) {
+                widths[14 - c.Y] += w;
+                EXPECT_EQ(c.Source.Top, 75 + c.Y);
+            }
         }
     }
-    EXPECT_EQ(knob, (std::vector<Long>{8, 10, 10, 12, 14, 14, 14, 14, 12, 12, 10, 8, 6, 4, 0}));
-    // Piece 1's margins above and to the left stay empty.
-    PieceCopies(puzzle.Pieces[1], plan, copies);
-    for (const PieceCopy& c : copies) {
-        EXPECT_GE(c.X, 20);
-        EXPECT_GE(c.Y, 15);
-    }
+    EXPECT_EQ(widths, (std::vector<Long>{8, 10, 10, 12, 14, 14, 14, 14, 12, 12, 10, 8, 6, 4, 0}));
 }
 
 TEST(Preview, SitsInTheTopRightCornerAtAFractionOfThePicture) {
+    // Rows 4 to 20 and 22 to 171, 4 pixels from the right; at twice the device pixels to the
+    // point, margins, bar and gap are twice as many pixels.
     const PreviewGeometry g = ComputePreviewGeometry(600, 450, 3, 800, 0);
-    EXPECT_EQ((std::vector<Long>{g.Width, g.Height}), (std::vector<Long>{200, 150}));
-    EXPECT_EQ(g.CaptionRect, (Rect{596, 4, 796, 21})) << "rows 4 to 20, 4 pixels from the right";
-    EXPECT_EQ(g.PictureRect, (Rect{596, 22, 796, 172})) << "rows 22 to 171";
-    EXPECT_EQ(ComputePreviewGeometry(601, 451, 4, 800, 10).PictureRect, (Rect{656, 22, 806, 134}));
-    // Twice the device pixels to the point: margins, bar and gap twice as many pixels.
     const PreviewGeometry hiDpi = ComputePreviewGeometry(600, 450, 3, 800, 0, 2.0);
-    EXPECT_EQ(hiDpi.CaptionRect, (Rect{592, 8, 792, 42}));
-    EXPECT_EQ(hiDpi.PictureRect, (Rect{592, 44, 792, 194}));
+    EXPECT_EQ((std::vector{g.CaptionRect, g.PictureRect, hiDpi.CaptionRect, hiDpi.PictureRect}),
+              (std::vector<Rect>{
+                  {596, 4, 796, 21}, {596, 22, 796, 172}, {592, 8, 792, 42}, {592, 44, 792, 194}}));
+    EXPECT_EQ(ComputePreviewGeometry(601, 451, 4, 800, 10).PictureRect, (Rect{656, 22, 806, 134}));
 }
 
 TEST(ScalePiecesPosition, ScalesLoosePiecesAndPutsPlacedPiecesHome) {
@@ -132,20 +115,14 @@ TEST(ScalePiecesPosition, ScalesLoosePiecesAndPutsPlacedPiecesHome) {
     PlaceGroup(p, 3);
     p.PreviousScaleWidth = 800;
     p.PreviousScaleHeight = 560;
-    const auto places = [&p] {
-        return std::vector<Long>{p.Pieces[1].X, p.Pieces[1].Y, p.Pieces[2].X,
-                                 p.Pieces[2].Y, p.Pieces[3].X, p.Pieces[3].Y};
-    };
-    p.Pieces[1].X = 301;
-    p.Pieces[1].Y = 555;
-    p.Pieces[2].X = p.Pieces[2].Y = p.Pieces[3].X = 1;
-    // Half the width halves X, truncating; 1 stays 1; Y is pulled up to 560 - CellHeight.
-    ScalePiecesPosition(p, 400, 560);
-    EXPECT_EQ(places(), (std::vector<Long>{150, 520, 1, 1, 147, 15}));
-    p.PreviousScaleWidth = 400;
-    p.Pieces[3].X = 1;
-    ScalePiecesPosition(p, 1000, 700);
-    EXPECT_EQ(places(), (std::vector<Long>{375, 650, 2, 1, 147, 15}));
+    p.Pieces[1].X = p.Pieces[1].Y = 301;
+    p.Pieces[2].X = p.Pieces[3].X = p.Pieces[3].Y = 1;
+    p.Pieces[2].Y = 555;
+    // Half the field halves X and Y, truncating; 1 stays 1; Y is pulled up to 280 - CellHeight.
+    ScalePiecesPosition(p, 400, 280);
+    EXPECT_EQ((std::vector<Long>{p.Pieces[1].X, p.Pieces[1].Y, p.Pieces[2].X, p.Pieces[2].Y,
+                                 p.Pieces[3].X, p.Pieces[3].Y}),
+              (std::vector<Long>{150, 150, 1, 240, 147, 15}));
 }
 
 } // namespace

@@ -1,29 +1,8 @@
 // Starting a game afresh: breaking every group and scattering the pieces over the field.
-#include "groups/placing.h"
 #include "groups/play_models.h"
 
 namespace tess::test {
 namespace {
-
-TEST(Scramble, RangeKeepsTheWholeSurfaceInsideTheFieldAndTakesTwoDrawsPerPiece) {
-    const Puzzle p = MakePuzzle(8, 8, 84, 63); // a 1024 x 768 picture on 800 x 560
-    EXPECT_EQ(ScrambleRangeOf(p, 800, 560), (ScrambleRange{29, 659, 22, 454}));
-    // CInt rounds halves to even: 800.5 - 141 = 659.5 gives 660, 801.5 gives 660 too.
-    EXPECT_EQ(ScrambleRangeOf(p, 800.5f, 560).MaxX, 660);
-    EXPECT_EQ(ScrambleRangeOf(p, 801.5f, 560).MaxX, 660);
-    // A field too small for any place keeps one place at the minimum.
-    EXPECT_EQ(ScrambleRangeOf(p, 150, 90), (ScrambleRange{29, 29, 22, 22}));
-
-    // X from the first draw, Y from the second; Int(631 x 0.5 + 29) = Int(344.5).
-    ScriptedRandom random;
-    random.values = {0.0f, 0.0f, kLargestDraw, kLargestDraw, 0.5f, 0.25f};
-    for (const auto& [x, y] : {std::pair{29, 22}, std::pair{659, 454}, std::pair{344, 130}}) {
-        PieceRecord piece;
-        ScatterPiece(piece, ScrambleRange{29, 659, 22, 454}, random);
-        EXPECT_EQ((std::vector<Long>{piece.X, piece.Y}), (std::vector<Long>{x, y}));
-    }
-    EXPECT_EQ(random.draws, 6);
-}
 
 TEST(Scramble, BreaksEveryGroupUndoesEveryPlacingAndScattersInPieceOrder) {
     Puzzle p = MakePuzzle(8, 8, 84, 63);
@@ -34,14 +13,16 @@ TEST(Scramble, BreaksEveryGroupUndoesEveryPlacingAndScattersInPieceOrder) {
     p.PuzzleSolved = kTrue;
     p.ElapsedSeconds = 77;
     PlayFixture f(std::move(p));
-    f.scripted.values = {0.0f, kLargestDraw, kLargestDraw, 0.0f, 0.5f, 0.5f};
+    // On 800 x 560, X from the first draw and Y from the second: Int(631 r + 29) and
+    // Int(433 r' + 22), over 29..659 and 22..454.
+    f.scripted.values = {0.0f, kLargestDraw, kLargestDraw, 0.0f, 0.9f, 0.5f};
     f.game->mnuFileScramble_Click();
 
     const Puzzle& q = f.puzzle();
     EXPECT_EQ((std::vector<int>{f.scripted.reseeds, f.scripted.draws}), (std::vector<int>{1, 128}));
     EXPECT_EQ((std::vector<Long>{q.Pieces[1].X, q.Pieces[1].Y, q.Pieces[2].X, q.Pieces[2].Y,
                                  q.Pieces[3].X, q.Pieces[3].Y}),
-              (std::vector<Long>{29, 454, 659, 22, 344, 238}));
+              (std::vector<Long>{29, 454, 659, 22, 596, 238}));
     for (int i = 1; i <= 64; ++i) {
         EXPECT_EQ(q.Groups[i].Members, Ints({0, i}));
         EXPECT_EQ(q.GroupOrder[i], i);
@@ -52,36 +33,32 @@ TEST(Scramble, BreaksEveryGroupUndoesEveryPlacingAndScattersInPieceOrder) {
               (std::vector<int>{64, 64, 0, 0, kFalse, 0, kFalse, kFalse}));
     EXPECT_CONSISTENT(q);
     EXPECT_GT(f.host.presentCount, 0);
+    // CInt: 800.5 - 141 = 659.5 rounds to 660. A field too small for any place keeps one
+    // place at the minimum.
+    EXPECT_EQ(ScrambleRangeOf(q, 800.5f, 560).MaxX, 660);
+    EXPECT_EQ(ScrambleRangeOf(q, 150, 90), (ScrambleRange{29, 29, 22, 22}));
+
+    // Without a puzzle nothing changes and nothing is painted.
+    f.puzzle().PuzzleLoaded = kFalse;
+    f.puzzle().SelectedPiece = 5;
+    f.host.presentCount = 0;
+    f.game->mnuFileScramble_Click();
+    EXPECT_EQ((std::vector<int>{f.puzzle().SelectedPiece, f.scripted.draws, f.host.presentCount}),
+              (std::vector<int>{5, 128, 0}));
 }
 
 TEST(Scramble, ClearSettingsResetsNumberOfPiecesPiecesWhateverTheArraysHold) {
     // The largest Integer count ends too; records beyond the count are left alone.
-    for (const int n : {4, 32767}) {
-        Puzzle p;
-        p.NumberOfPieces = Integer(n);
-        p.Pieces.resize(std::size_t(n) + 3);
-        ClearSettings(p);
-        EXPECT_EQ((std::vector<int>{p.GroupOrderCount, p.GroupSlotCount, int(p.Groups.size()),
-                                    p.GroupOrder[n], p.Pieces[n].Group, p.Pieces[n + 1].Group}),
-                  (std::vector<int>{n, n, n + 1, n, n, 0}));
-        EXPECT_EQ(p.Groups[n].Members, Ints({0, n}));
-    }
-    Puzzle fewer;
-    fewer.NumberOfPieces = 5;
-    fewer.Pieces.resize(3);
-    EXPECT_THROW(ClearSettings(fewer), std::out_of_range);
-}
-
-TEST(Scramble, WithoutAPuzzleNothingChangesAndNothingIsPainted) {
-    PlayFixture f(MakePuzzle(8, 8, 84, 63));
-    f.puzzle().PuzzleLoaded = kFalse;
-    f.puzzle().SelectedPiece = 5;
-    const Puzzle before = f.puzzle();
-    f.game->mnuFileScramble_Click();
-    EXPECT_EQ(f.puzzle().Pieces, before.Pieces);
-    EXPECT_EQ(f.puzzle().SelectedPiece, 5);
-    EXPECT_EQ(f.scripted.reseeds + f.scripted.draws, 0);
-    EXPECT_EQ(f.host.presentCount, 0);
+    Puzzle p;
+    p.NumberOfPieces = 32767;
+    p.Pieces.resize(32770);
+    ClearSettings(p);
+    EXPECT_EQ((std::vector<int>{p.GroupOrderCount, p.GroupSlotCount, int(p.Groups.size()),
+                                p.GroupOrder[32767], p.Pieces[32767].Group, p.Pieces[32768].Group}),
+              (std::vector<int>{32767, 32767, 32768, 32767, 32767, 0}));
+    // Fewer records than the count are refused rather than written past.
+    p.Pieces.resize(32767);
+    EXPECT_THROW(ClearSettings(p), std::out_of_range);
 }
 
 } // namespace
