@@ -1,5 +1,6 @@
 // The game's best times: a finished game entering the table, the file it writes, start-up.
 #include "support/recording_host.h"
+#include "support/window_test_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,8 +15,7 @@ const QString kPrompt = QStringLiteral("You have achieved a new best time, pleas
 const QByteArray kEmpty = "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
 
 QByteArray FileBytes(const GameFixture& f) {
-    QFile file(f.ProgramFolder() + "/besttimes.txt");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+    return test::ReadAll(f.ProgramFolder() + "/besttimes.txt");
 }
 
 // Finishes a timed game as the placing of its last group does.
@@ -28,43 +28,48 @@ void Finish(Game& game, Integer pieces, Long seconds, const QString& title = "ca
     game.SaveBestTimes();
 }
 
-TEST(NewBestTime, AsksForANameAndWritesTheFileAfterEveryGame) {
+// The file is in Windows-1252, one byte per character; a character it cannot hold is "?".
+TEST(NewBestTime, AsksForANameWritesTheFileAfterEveryGameAndReadsItBack) {
     GameFixture f;
     Game& game = *f.game;
-    f.host.inputAnswers = {"Ann", "Bob", "Ann \"Speedy\" Lee"};
-    Finish(game, 64, 3725, "cat.bmp    ");
-    EXPECT_EQ(f.host.messages, QStringList{kPrompt});
-    const QByteArray ann = "\"Ann\"\r\n1\r\n2\r\n5\r\n64\r\n\"cat.bmp    \"\r\n";
-    EXPECT_EQ(FileBytes(f), ann + kEmpty.repeated(19));
-
+    f.host.inputAnswers = {"Zoë ’€…", "Łukasz 日本 \xF0\x9F\x98\x80", "Ann \"Speedy\" Lee"};
+    Finish(game, 64, 3725, "straße  ");
     Finish(game, 64, 3726, "dog.jpg"); // one second slower: second
-    const QByteArray bob = "\"Bob\"\r\n1\r\n2\r\n6\r\n64\r\n\"dog.jpg\"\r\n";
-    EXPECT_EQ(FileBytes(f), ann + bob + kEmpty.repeated(18));
-
     // A quote in a name, a game finished before the first tick (one second), and a
     // cancelled name box (an empty name).
     Finish(game, 12, 0);
     Finish(game, 12, 30);
     EXPECT_EQ(f.host.messages, QStringList(4, kPrompt));
     EXPECT_EQ(FileBytes(f), "\"Ann 'Speedy' Lee\"\r\n0\r\n0\r\n1\r\n12\r\n\"cat.bmp\"\r\n"
-                            "\"\"\r\n0\r\n0\r\n30\r\n12\r\n\"cat.bmp\"\r\n" +
-                                ann + bob + kEmpty.repeated(16));
+                            "\"\"\r\n0\r\n0\r\n30\r\n12\r\n\"cat.bmp\"\r\n"
+                            "\"Zo\xEB \x92\x80\x85\"\r\n1\r\n2\r\n5\r\n64\r\n\"stra\xDF"
+                            "e  \"\r\n\"?ukasz ?? ?\"\r\n1\r\n2\r\n6\r\n64\r\n\"dog.jpg\"\r\n" +
+                                kEmpty.repeated(16));
 
     Game second(f.host, *f.store, f.random, f.game->facts());
     second.ReadBestTimes();
-    EXPECT_EQ(second.bestTimes, game.bestTimes);
+    EXPECT_EQ(BestTimesToBytes(second.bestTimes), FileBytes(f));
+    EXPECT_EQ(second.bestTimes[2], game.bestTimes[2]);
     EXPECT_EQ(f.host.messages.size(), 4) << "nothing reported on reading the file";
-}
 
-TEST(NewBestTime, AGameThatDoesNotQualifyAsksNothing) {
-    GameFixture f;
-    for (int i = 1; i <= kBestTimesCount; ++i) {
-        f.game->bestTimes[i - 1] = MakeBestTimeRecord(QString::number(i), 100 * i, 100, "x.bmp");
-    }
-    const BestTimes before = f.game->bestTimes;
-    Finish(*f.game, 12, 240); // the rate of entry 20 exactly
-    EXPECT_FALSE(f.host.calls.contains("InputBox"));
-    EXPECT_EQ(f.game->bestTimes, before);
+    // A damaged file: what can be read is kept, and the file is copied first.
+    const QByteArray damaged =
+        "\"Ann\"\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\"\r\n\"Bob\"\r\n0\r\nfour";
+    const QString path = f.ProgramFolder() + "/besttimes.txt";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+    file.close();
+    second.ReadBestTimes();
+    BestTimes expected;
+    expected[0] = MakeBestTimeRecord("Ann", 187, 64, "cat.bmp");
+    EXPECT_EQ(second.bestTimes, expected);
+    const QString copy = f.ProgramFolder() + "/besttimes-damaged.txt";
+    EXPECT_EQ(test::ReadAll(copy), damaged);
+    EXPECT_EQ(f.host.messages.value(4),
+              "Tessellara|Some of the best times in \"" + path +
+                  "\" could not be read. The entries that could be read are kept, and the file "
+                  "is copied to \"" +
+                  copy + "\".");
 }
 
 // Two running copies share the file: each keeps the other's entries, and Clear All in one is
@@ -112,28 +117,6 @@ TEST(SaveBestTimes, TellsOnceWhenTheFileCannotBeWrittenAndKeepsTheTable) {
     ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
     game.SaveBestTimes();
     EXPECT_EQ(f.host.messages.size(), 2);
-}
-
-TEST(BestTimesAtStartUp, KeepsTheReadableBestTimesOfADamagedFileAndACopyOfIt) {
-    GameFixture f;
-    const QByteArray bytes =
-        "\"Ann\"\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\"\r\n\"Bob\"\r\n0\r\nfour\r\n";
-    const QString path = f.ProgramFolder() + "/besttimes.txt";
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    file.close();
-    f.game->Form_Load();
-
-    EXPECT_EQ(f.game->bestTimes[0], MakeBestTimeRecord("Ann", 187, 64, "cat.bmp"));
-    EXPECT_TRUE(IsEmptyEntry(f.game->bestTimes[1]));
-    const QString copy = f.ProgramFolder() + "/besttimes-damaged.txt";
-    QFile copied(copy);
-    EXPECT_TRUE(copied.open(QIODevice::ReadOnly) && copied.readAll() == bytes);
-    EXPECT_EQ(f.host.messages,
-              QStringList{"Tessellara|Some of the best times in \"" + path +
-                          "\" could not be read. The entries that could be read are kept, and "
-                          "the file is copied to \"" +
-                          copy + "\"."});
 }
 
 } // namespace

@@ -3,12 +3,12 @@
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tess {
 namespace {
 
-BestTimeRecord Entry(const char* name, Long seconds, Integer pieces,
-                     const char* image = "cat.bmp") {
+BestTimeRecord Entry(const char* name, Long seconds, Integer pieces, const char* image = "c.bmp") {
     return MakeBestTimeRecord(QString::fromUtf8(name), seconds, pieces, QString::fromUtf8(image));
 }
 
@@ -21,7 +21,7 @@ BestTimes FullTable() {
     return table;
 }
 
-TEST(BestTimes, QualifiesAndFindsItsPosition) {
+TEST(BestTimes, QualifiesFindsItsPositionAndShiftsTheEntriesBelow) {
     BestTimes one;
     one[0] = Entry("first", 100, 64);
     const BestTimes full = FullTable();
@@ -29,135 +29,75 @@ TEST(BestTimes, QualifiesAndFindsItsPosition) {
     // the entries above it.
     BestTimes gap = full;
     gap[2] = BestTimeRecord{"Cy", 0, 0, 0, 0, "cy.bmp"};
-    struct Case {
-        const char* what;
-        const BestTimes* table;
-        Long pieces;
-        Long seconds;
-        bool qualifies;
-        int position;
+    // Rates are compared in single precision: 324 / 473999 is above 100 / 146296 and
+    // 324 / 480181 below 100 / 148204 only in double precision.
+    BestTimes single = full;
+    single[19] = Entry("slow", 146296, 100);
+    single[2] = Entry("third", 148204, 100);
+    const std::tuple<const BestTimes*, Long, Long, bool, int> cases[] = {
+        {&one, 64, 200, true, 2},  // a slower second game
+        {&one, 64, 50, true, 1},   // a faster one
+        {&one, 128, 200, true, 1}, // the same rate goes in front
+        {&full, 12, 240, false, 20},      {&full, 12, 241, false, 0},
+        {&full, 12, 239, true, 20},       {&gap, 100, 1000, true, 3},
+        {&single, 324, 473999, false, 3}, {&single, 324, 480181, false, 3},
     };
-    const Case cases[] = {
-        {"slower second game", &one, 64, 200, true, 2},
-        {"faster second game", &one, 64, 50, true, 1},
-        {"same rate as the only entry goes in front", &one, 128, 200, true, 1},
-        {"full table, rate equal to entry 20", &full, 12, 240, false, 20},
-        {"full table, slower than entry 20", &full, 12, 241, false, 0},
-        {"full table, just faster than entry 20", &full, 12, 239, true, 20},
-        {"slower than entry 2 of a table with entry 3 empty", &gap, 100, 1000, true, 3},
-    };
-    for (const Case& c : cases) {
-        const Single rate = GameRate(c.pieces, c.seconds);
-        EXPECT_EQ(QualifiesForBestTimes(*c.table, rate), c.qualifies) << c.what;
-        EXPECT_EQ(BestTimePosition(*c.table, rate), c.position) << c.what;
+    for (const auto& [table, pieces, seconds, qualifies, position] : cases) {
+        const Single rate = GameRate(pieces, seconds);
+        EXPECT_EQ(QualifiesForBestTimes(*table, rate), qualifies) << pieces << " in " << seconds;
+        EXPECT_EQ(BestTimePosition(*table, rate), position) << pieces << " in " << seconds;
     }
-}
 
-TEST(BestTimes, InsertingShiftsTheEntriesBelowAndDropsTheLast) {
-    BestTimes table = FullTable();
     const BestTimeRecord fresh = Entry("new", 320, 64);
-    InsertBestTime(table, 5, fresh);
-    EXPECT_EQ(table[3].PlayerName, "4");
-    EXPECT_EQ(table[4], fresh);
-    EXPECT_EQ(table[5].PlayerName, "5");
-    EXPECT_EQ(table[19].PlayerName, "19");
-
-    BestTimes gap = FullTable();
-    gap[2] = BestTimeRecord{};
     InsertBestTime(gap, 3, fresh);
     EXPECT_EQ(gap[3].PlayerName, "4") << "an empty entry is filled in place";
-}
-
-// Ties are decided on the single-precision rates: these pairs differ in double precision.
-TEST(BestTimes, ComparesRatesAsSinglePrecision) {
-    BestTimes table = FullTable();
-    table[19] = Entry("slow", 146296, 100); // 40:38:16
-    ASSERT_GT(324.0 / 473999, 100.0 / 146296);
-    EXPECT_FALSE(QualifiesForBestTimes(table, GameRate(324, 473999)));
-
-    table[2] = Entry("third", 148204, 100);
-    ASSERT_LT(324.0 / 480181, 100.0 / 148204);
-    EXPECT_EQ(BestTimePosition(table, GameRate(324, 480181)), 3);
-}
-
-// Windows-1252, one byte per character; a character it cannot hold becomes "?".
-TEST(BestTimesFile, ReadsBackWhatItWrites) {
-    BestTimes table = FullTable();
-    table[0] = Entry("Zoë ’€…", 3725, 324, "straße  ");
-    table[1] = Entry("", 59, 12, "");
-    const QByteArray bytes = BestTimesToBytes(table);
-    EXPECT_TRUE(bytes.startsWith("\"Zo\xEB \x92\x80\x85\"\r\n1\r\n2\r\n5\r\n324\r\n\"stra\xDF"
-                                 "e  \"\r\n\"\"\r\n0\r\n0\r\n59\r\n12\r\n\"\"\r\n"));
-    const BestTimesReading reading = BestTimesFromBytes(bytes);
-    EXPECT_FALSE(reading.damaged);
-    EXPECT_EQ(reading.table, table);
-
-    table[0] = Entry("Łukasz 日本 \xF0\x9F\x98\x80", 3725, 324);
-    EXPECT_EQ(BestTimesFromBytes(BestTimesToBytes(table)).table[0].PlayerName, "?ukasz ?? ?");
-}
-
-const QByteArray kEmpty = "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
-
-// Completes the given entries with empty ones to the full 120 lines.
-QByteArray Padded(QByteArray bytes) {
-    while (bytes.count('\n') < 6 * kBestTimesCount) {
-        bytes += kEmpty;
-    }
-    return bytes;
+    BestTimes table = full;
+    InsertBestTime(table, 5, fresh);
+    EXPECT_TRUE(table[3].PlayerName == "4" && table[4] == fresh && table[5].PlayerName == "5" &&
+                table[19].PlayerName == "19");
 }
 
 TEST(BestTimesFile, KeepsWhatCanBeReadFromABrokenFile) {
+    const QByteArray empty = "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
     const QByteArray ann = "\"Ann\"\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\"\r\n";
     const QByteArray bob = "\"Bob\"\r\n0\r\n4\r\n0\r\n64\r\n\"dog.jpg\"\r\n";
     const QByteArray cy = "\"Cy\"\r\n0\r\n0\r\n0\r\n0\r\n\"cy.bmp\"\r\n";
-    struct Case {
-        const char* what;
-        QByteArray bytes;
-        QStringList entries; // name and pieces of positions 1, 2, ... (the rest are blank)
-        bool damaged;
+    auto padded = [&](const QByteArray& bytes) {
+        return bytes + empty.repeated(kBestTimesCount - bytes.count('\n') / 6);
     };
-    std::vector<Case> cases = {
-        {"empty file", "", {}, false},
-        {"short file", ann + bob + "\"Cy\"\r\n0\r\n", {"Ann 64", "Bob 64"}, true},
-        {"empty entry in between", Padded(ann + cy + bob), {"Ann 64", "Cy 0", "Bob 64"}, false},
-        {"LF line ends and spaces",
-         Padded("\"Ann\"\n 0\n3 \n7\n64\n\"cat.bmp\"\n"),
-         {"Ann 64"},
+    // The bytes, then name, pieces and image name of positions 1, 2, ... (the rest blank).
+    std::vector<std::tuple<QByteArray, QStringList, bool>> cases = {
+        {"", {}, false},
+        {ann + bob + "\"Cy\"\r\n0\r\n", {"Ann 64 cat.bmp", "Bob 64 dog.jpg"}, true},
+        {padded(ann + cy + bob), {"Ann 64 cat.bmp", "Cy 0 cy.bmp", "Bob 64 dog.jpg"}, false},
+        {padded("\"Ann\"\n 0\n3 \n7\n64\n\"cat.bmp\"\n"), {"Ann 64 cat.bmp"}, false},
+        // UTF-8, as earlier versions wrote it.
+        {padded("\xef\xbb\xbf\"Zo\xc3\xab\"\r\n0\r\n3\r\n7\r\n64\r\n\"\xe2\x80\x9cx.bmp\"\r\n"),
+         {QString::fromUtf8("Zoë 64 “x.bmp")},
          false},
-        {"UTF-8 byte order mark", Padded("\xef\xbb\xbf" + ann), {"Ann 64"}, false},
+        // Values without quotes or with a quote missing keep their text.
+        {padded("Ann\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\r\n"), {"Ann 64 cat.bmp"}, false},
     };
     // An entry with a number that cannot be read stays empty in its place.
-    for (const char* bad :
-         {"0\r\nthree\r\n7\r\n64", "0\r\n-3\r\n7\r\n64", "40000\r\n3\r\n7\r\n64"}) {
-        cases.push_back({bad,
-                         Padded(ann + "\"X\"\r\n" + bad + "\r\n\"x\"\r\n" + bob),
-                         {"Ann 64", " 0", "Bob 64"},
+    for (const char* bad : {"three\r\n7\r\n64", "-3\r\n7\r\n64", "3\r\n7\r\n40000"}) {
+        cases.push_back({padded(ann + "\"X\"\r\n0\r\n" + bad + "\r\n\"x\"\r\n" + bob),
+                         {"Ann 64 cat.bmp", " 0 ", "Bob 64 dog.jpg"},
                          true});
     }
-    for (const Case& c : cases) {
-        const BestTimesReading reading = BestTimesFromBytes(c.bytes);
+    for (const auto& [bytes, expected, damaged] : cases) {
+        const BestTimesReading reading = BestTimesFromBytes(bytes);
         QStringList entries;
         for (const BestTimeRecord& entry : reading.table) {
-            entries << entry.PlayerName + " " + QString::number(entry.PieceCount);
+            entries << QStringList{entry.PlayerName, QString::number(entry.PieceCount),
+                                   entry.ImageName}
+                           .join(' ');
         }
-        while (entries.endsWith(" 0")) {
+        while (entries.endsWith(" 0 ")) {
             entries.removeLast();
         }
-        EXPECT_EQ(entries, c.entries) << c.what;
-        EXPECT_EQ(reading.damaged, c.damaged) << c.what;
+        EXPECT_EQ(entries, expected) << bytes.toStdString();
+        EXPECT_EQ(reading.damaged, damaged) << bytes.toStdString();
     }
-    EXPECT_EQ(BestTimesFromBytes(Padded(ann + cy)).table[1].ImageName, "cy.bmp");
-    // Values without quotes or with a quote missing keep their text.
-    EXPECT_EQ(BestTimesFromBytes("Ann\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\r\n").table[0],
-              Entry("Ann", 187, 64, "cat.bmp"));
-}
-
-TEST(BestTimesFile, ReadsWindows1252WhenTheFileIsNotUtf8) {
-    const QByteArray bytes = "\"Zo\xeb \x80\"\r\n0\r\n0\r\n9\r\n12\r\n\"\x93x\x94.bmp\"\r\n";
-    const BestTimesReading reading = BestTimesFromBytes(bytes + kEmpty.repeated(19));
-    EXPECT_FALSE(reading.damaged);
-    EXPECT_EQ(reading.table[0].PlayerName, QString::fromUtf8("Zoë €"));
-    EXPECT_EQ(reading.table[0].ImageName, QString::fromUtf8("“x”.bmp"));
 }
 
 } // namespace
