@@ -21,13 +21,7 @@ inline QByteArray LittleEndian(qint64 value, int size) {
 }
 inline QByteArray I16(int value) { return LittleEndian(value, 2); }
 inline QByteArray I32(qint64 value) { return LittleEndian(value, 4); }
-inline QByteArray I16s(const std::vector<int>& values) {
-    QByteArray b;
-    for (const int value : values) {
-        b += I16(value);
-    }
-    return b;
-}
+template <typename... Values> QByteArray I16s(Values... values) { return (I16(values) + ...); }
 
 // Where record `record` (from 1) starts.
 inline qsizetype At(int record) { return qsizetype{record - 1} * kRecord; }
@@ -48,16 +42,18 @@ struct HandGame : Puzzle {
         for (int i = 1; i <= NumberOfPieces; ++i) {
             const PieceRecord& p = Pieces[i];
             const Rect& r = p.CellRect;
-            b += Record(I16s({p.Col, p.Row, p.Group, p.JoinedTop, p.JoinedBottom, p.JoinedLeft,
-                              p.JoinedRight, p.TopOut, p.BottomOut, p.LeftOut, p.RightOut}) +
+            b += Record(I16s(p.Col, p.Row, p.Group, p.JoinedTop, p.JoinedBottom, p.JoinedLeft,
+                             p.JoinedRight, p.TopOut, p.BottomOut, p.LeftOut, p.RightOut) +
                         I32(p.X) + I32(p.Y) + I32(r.Left) + I32(r.Top) + I32(r.Right) +
-                        I32(r.Bottom) + I16s({p.HomeX, p.HomeY}));
+                        I32(r.Bottom) + I16s(p.HomeX, p.HomeY));
             // 24 + 2 x MemberCount bytes: one dimension, element count, lower bound 0, the
             // elements from 0, then the count and the bounds.
             const GroupRecord& g = Groups[i];
-            b += Record(I16s({g.InPlace, 1}) + I32(g.MemberCount + 1) + I32(0) +
-                        I16s({g.Members.begin(), g.Members.end()}) +
-                        I16s({g.MemberCount, g.MinCol, g.MaxCol, g.MinRow, g.MaxRow}));
+            QByteArray group = I16s(g.InPlace, 1) + I32(g.MemberCount + 1) + I32(0);
+            for (const Integer member : g.Members) {
+                group += I16(member);
+            }
+            b += Record(group + I16s(g.MemberCount, g.MinCol, g.MaxCol, g.MinRow, g.MaxRow));
         }
         for (int k = 1; k <= PlacedCount; ++k) {
             b += Record(I16(PlacedPieces[k]));
@@ -98,19 +94,15 @@ inline HandGame Build(const QString& picture, Integer columns, Integer rows,
         p.HomeY = static_cast<Integer>(81 + p.Row * 60);
         p.X = p.HomeX + 30 * p.Group;
         p.Y = p.HomeY + 20 * p.Group;
+        // A slot is numbered after its first member, so it is emptied before its members come.
         g.Groups[i] = {ToFlag(p.Group == 0), {0}, 0, p.Col, p.Col, p.Row, p.Row};
-    }
-    for (int i = 1; i <= g.NumberOfPieces; ++i) {
-        const PieceRecord& p = g.Pieces[i];
         if (p.Group != 0) {
             GroupRecord& group = g.Groups[p.Group];
-            if (group.MemberCount++ == 0) {
-                group = {kFalse, {0}, 1, p.Col, p.Col, p.Row, p.Row};
-            }
             group.Members.push_back(static_cast<Integer>(i));
             group.MinCol = std::min(group.MinCol, p.Col);
             group.MaxCol = std::max(group.MaxCol, p.Col);
             group.MaxRow = p.Row;
+            ++group.MemberCount;
         }
     }
     g.PlacedPieces.insert(g.PlacedPieces.end(), placed.begin(), placed.end());
