@@ -115,40 +115,6 @@ TEST(LoadPuzzleState, RestoresTheGameInOrderAndRestartsTheClock) {
     EXPECT_EQ(s.host.messages, QStringList());
 }
 
-// The stored positions belong to the play field the game was saved on: loaded into a smaller
-// field they are scaled as a resize scales them (not piled at its edges), and loaded into a
-// field of the same size nothing moves.
-TEST(LoadPuzzleState, ScalesTheGameFromThePlayFieldItWasSavedOn) {
-    StateFileFixture s;
-    s.host.playFieldSize = QSize(1600, 1000);
-    s.game.Form_Resize();
-    const QString picture = s.PathOf("pictures/big.bmp");
-    WritePicture(picture, 2400, 1600);
-    s.game.puzzle.NumberOfPieces = 324;
-    SetPictureFileName(s.game.puzzle, picture);
-    s.game.SetWholeImage();
-    s.game.mnuFileScramble_Click();
-    const QByteArray saved = WriteStateFile(s.p, s.PathOf("big.psf")).bytes;
-    const std::vector<PieceRecord> atSaving = s.p.Pieces;
-    s.host.playFieldSize = QSize(460, 276);
-    s.game.Form_Resize();
-    const std::vector<PieceRecord> resized = s.p.Pieces;
-
-    for (const auto& [field, expected, within] :
-         {std::tuple{QSize(1600, 1000), atSaving, 0}, {QSize(460, 276), resized, 2}}) {
-        s.host.playFieldSize = field;
-        s.game.Form_Resize();
-        s.Load("big.psf", saved);
-        ASSERT_EQ(s.host.messages, QStringList());
-        Long off = 0;
-        for (int i = 1; i <= 324; ++i) {
-            off = std::max({off, std::abs(s.p.Pieces[i].X - expected[i].X),
-                            std::abs(s.p.Pieces[i].Y - expected[i].Y)});
-        }
-        EXPECT_LE(off, within) << field.width();
-    }
-}
-
 // No bad file, picture or failed save changes the game on the screen, its clock or a file.
 TEST(LoadPuzzleState, ABadFileOrAFailedSaveLeavesTheCurrentGameAndItsClockAsTheyWere) {
     StateFileFixture s;
@@ -205,21 +171,23 @@ TEST(LoadPuzzleState, ABadFileOrAFailedSaveLeavesTheCurrentGameAndItsClockAsThey
     }
 }
 
-// The whole path opens and recuts the picture and names its folder and title; a state file
-// beside the picture stores the path from its own folder, one elsewhere cannot store it.
-TEST(SavePuzzleState, APictureWithAPathLongerThanTheFieldIsPlayedAndSaved) {
+// A picture whose path is longer than the file's field is opened, recut and saved beside the
+// picture, the path stored from there; elsewhere it cannot be saved. The stored positions belong
+// to the play field the game was saved on: loaded into a smaller field they are scaled as a
+// resize scales them (not piled at its edges), and into the same field nothing moves.
+TEST(SavePuzzleState, KeepsALongPicturePathAndThePlayFieldOfTheSavedGame) {
     StateFileFixture s;
-    const QString folder = s.PathOf(QString(130, 'l'));
+    const QString folder = s.PathOf(QString(130, 'l')), picture = folder + "/harbour.bmp";
     ASSERT_TRUE(QDir().mkpath(folder));
-    WritePicture(folder + "/harbour.bmp", 160, 120);
-    s.host.openAnswers.push_back(folder + "/harbour.bmp");
+    WritePicture(picture, 2400, 1600);
+    s.host.playFieldSize = QSize(1600, 1000);
+    s.game.Form_Resize();
+    s.game.puzzle.NumberOfPieces = 324;
+    s.host.openAnswers.push_back(picture);
     s.game.mnuFileOpen_Click();
     ASSERT_EQ(s.p.PuzzleLoaded, kTrue);
     EXPECT_EQ(s.p.PictureFileTitle, "harbour.bmp");
     EXPECT_EQ(s.game.settings.InitDir, folder + "/");
-    s.host.playFieldSize = QSize(500, 400);
-    s.game.Form_Resize();
-    EXPECT_EQ(s.p.PuzzleLoaded, kTrue) << "recut from the whole path";
 
     s.Save(s.PathOf("new.psf"));
     EXPECT_TRUE(s.host.messages.value(0).startsWith(
@@ -228,9 +196,24 @@ TEST(SavePuzzleState, APictureWithAPathLongerThanTheFieldIsPlayedAndSaved) {
     s.Save(folder + "/game.psf");
     EXPECT_EQ(ReadAll(folder + "/game.psf").left(12), "harbour.bmp ");
     const auto saved = s.State();
+
+    s.host.playFieldSize = QSize(460, 276);
+    s.game.Form_Resize();
+    ASSERT_EQ(s.p.PuzzleLoaded, kTrue) << "recut from the whole path";
+    const std::vector<PieceRecord> resized = s.p.Pieces;
+    s.Load(QString(130, 'l') + "/game.psf", QByteArray());
+    ASSERT_EQ(s.host.messages, QStringList());
+    Long off = 0;
+    for (int i = 1; i <= 324; ++i) {
+        off = std::max({off, std::abs(s.p.Pieces[i].X - resized[i].X),
+                        std::abs(s.p.Pieces[i].Y - resized[i].Y)});
+    }
+    EXPECT_LE(off, 2);
+    s.host.playFieldSize = QSize(1600, 1000);
+    s.game.Form_Resize();
     s.Load(QString(130, 'l') + "/game.psf", QByteArray());
     EXPECT_EQ(s.host.messages, QStringList());
-    EXPECT_EQ(PicturePath(s.p), folder + "/harbour.bmp");
+    EXPECT_EQ(PicturePath(s.p), picture);
     EXPECT_TRUE(s.State() == saved);
 }
 
