@@ -92,10 +92,8 @@ TEST(BestTimesFile, KeepsWhatCanBeReadFromABrokenFile) {
     for (const auto& [bytes, expected, damaged] : cases) {
         const BestTimesReading reading = BestTimesFromBytes(bytes);
         QStringList entries;
-        for (const BestTimeRecord& entry : reading.table) {
-            entries << QStringList{entry.PlayerName, QString::number(entry.PieceCount),
-                                   entry.ImageName}
-                           .join(' ');
+        for (const BestTimeRecord& e : reading.table) {
+            entries << e.PlayerName + ' ' + QString::number(e.PieceCount) + ' ' + e.ImageName;
         }
         while (entries.endsWith(" 0 ")) {
             entries.removeLast();

@@ -1,5 +1,6 @@
 // Saving and loading through the game object: the commands, the messages, the clock,
 // and a current game that no bad file or failed save can damage.
+#include "persist/safe_file.h"
 #include "persist/state_file.h"
 #include "puzzle/invariants.h"
 #include "state_file_bytes.h"
@@ -18,11 +19,6 @@ namespace tess {
 namespace {
 
 using namespace test;
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 void WritePicture(const QString& path, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -48,7 +44,7 @@ struct StateFileFixture {
     // Writes the bytes as a state file (unless null) and loads it as the Load command does.
     void Load(const QString& name, const QByteArray& bytes) {
         if (!bytes.isNull()) {
-            WriteFile(PathOf(name), bytes);
+            ASSERT_EQ(WriteFileSafely(PathOf(name), bytes), "");
         }
         host.calls.clear();
         host.messages.clear();
@@ -75,7 +71,7 @@ struct StateFileFixture {
 TEST(LoadPuzzleState, RestoresTheGameInOrderAndRestartsTheClock) {
     StateFileFixture s;
     // A state file chosen in the Open dialog goes down the same path as Load Puzzle State.
-    WriteFile(s.PathOf("boat.psf"), MidGameThreeByTwo(s.picture).Bytes());
+    ASSERT_EQ(WriteFileSafely(s.PathOf("boat.psf"), MidGameThreeByTwo(s.picture).Bytes()), "");
     s.host.openAnswers.push_back(s.PathOf("boat.psf"));
     s.game.mnuFileOpen_Click();
     EXPECT_EQ(s.host.messages, QStringList());
@@ -126,7 +122,7 @@ TEST(LoadPuzzleState, ABadFileOrAFailedSaveLeavesTheCurrentGameAndItsClockAsThey
     const QString other = s.PathOf("pictures/other.bmp"), old = s.PathOf("old.psf");
     WritePicture(tiny, 40, 32);
     WritePicture(other, 90, 200);
-    WriteFile(old, FreshTwoByTwo("/elsewhere/old picture.bmp", 99).Bytes());
+    ASSERT_EQ(WriteFileSafely(old, FreshTwoByTwo("/elsewhere/old picture.bmp", 99).Bytes()), "");
     const QByteArray oldBytes = ReadAll(old);
     auto load = [&](const QString& name, const QByteArray& bytes) {
         return [&s, name, bytes] { s.Load(name, bytes); };
