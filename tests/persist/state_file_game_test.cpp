@@ -68,10 +68,11 @@ struct StateFileFixture {
     }
 };
 
-TEST(LoadPuzzleState, RestoresTheGameInOrderAndRestartsTheClock) {
+TEST(LoadPuzzleState, RestoresTheGameAndNoBadFileOrFailedSaveChangesIt) {
     StateFileFixture s;
     // A state file chosen in the Open dialog goes down the same path as Load Puzzle State.
-    ASSERT_EQ(WriteFileSafely(s.PathOf("boat.psf"), MidGameThreeByTwo(s.picture).Bytes()), "");
+    const QByteArray good = MidGameThreeByTwo(s.picture).Bytes();
+    ASSERT_EQ(WriteFileSafely(s.PathOf("boat.psf"), good), "");
     s.host.openAnswers.push_back(s.PathOf("boat.psf"));
     s.game.mnuFileOpen_Click();
     EXPECT_EQ(s.host.messages, QStringList());
@@ -94,29 +95,7 @@ TEST(LoadPuzzleState, RestoresTheGameInOrderAndRestartsTheClock) {
     EXPECT_EQ(QDir(s.f.ProgramFolder()).entryList({"*.psf"}), QStringList{"boat.psf"})
         << "a cancelled save writes nothing";
 
-    // A finished game loads as solved with no clock; one in play afterwards clears that again.
-    // Loading keeps the picture's title and the drag state, which nothing then trusts.
-    s.game.puzzle.PictureFileTitle = "kept.bmp";
-    s.game.puzzle.SelectedPiece = s.game.puzzle.DraggedGroup = 900;
-    s.game.puzzle.Dragging = kTrue;
-    s.Load("done.psf", FinishedTwoByTwo(s.picture).Bytes());
-    EXPECT_TRUE(p.PuzzleSolved == kTrue && !s.host.timerEnabled);
-    EXPECT_TRUE(p.PictureFileTitle == "kept.bmp" && p.SelectedPiece == 900 &&
-                p.DraggedGroup == 900);
-    s.game.picPuzzle_MouseMove(kLeftButton, 0, 100, 100);
-    s.game.picPuzzle_MouseUp(kLeftButton, 0, 100, 100);
-    EXPECT_EQ(p.Dragging, kFalse);
-    s.Load("fresh.psf", FreshTwoByTwo(s.picture, 12).Bytes());
-    EXPECT_TRUE(p.PuzzleSolved == kFalse && s.host.timerEnabled);
-    EXPECT_EQ(s.host.messages, QStringList());
-}
-
-// No bad file, picture or failed save changes the game on the screen, its clock or a file.
-TEST(LoadPuzzleState, ABadFileOrAFailedSaveLeavesTheCurrentGameAndItsClockAsTheyWere) {
-    StateFileFixture s;
-    const QByteArray good = MidGameThreeByTwo(s.picture).Bytes();
-    s.Load("boat.psf", good);
-    s.game.tmrPuzzle_Timer();
+    // No bad file, picture or failed save changes the game on the screen, its clock or a file.
     const QImage screen = s.host.lastFrame;
     const QString gone = s.PathOf("pictures/gone.bmp"), tiny = s.PathOf("pictures/tiny.bmp");
     const QString other = s.PathOf("pictures/other.bmp"), old = s.PathOf("old.psf");
@@ -165,6 +144,23 @@ TEST(LoadPuzzleState, ABadFileOrAFailedSaveLeavesTheCurrentGameAndItsClockAsThey
                   QStringList{"old.psf"})
             << "no temporary file is left behind";
     }
+    ASSERT_TRUE(QDir().rmdir(s.game.WholeImageTempPath()));
+
+    // A finished game loads as solved with no clock; one in play afterwards clears that again.
+    // Loading keeps the picture's title and the drag state, which nothing then trusts.
+    s.game.puzzle.PictureFileTitle = "kept.bmp";
+    s.game.puzzle.SelectedPiece = s.game.puzzle.DraggedGroup = 900;
+    s.game.puzzle.Dragging = kTrue;
+    s.Load("done.psf", FinishedTwoByTwo(s.picture).Bytes());
+    EXPECT_TRUE(p.PuzzleSolved == kTrue && !s.host.timerEnabled);
+    EXPECT_TRUE(p.PictureFileTitle == "kept.bmp" && p.SelectedPiece == 900 &&
+                p.DraggedGroup == 900);
+    s.game.picPuzzle_MouseMove(kLeftButton, 0, 100, 100);
+    s.game.picPuzzle_MouseUp(kLeftButton, 0, 100, 100);
+    EXPECT_EQ(p.Dragging, kFalse);
+    s.Load("fresh.psf", FreshTwoByTwo(s.picture, 12).Bytes());
+    EXPECT_TRUE(p.PuzzleSolved == kFalse && s.host.timerEnabled);
+    EXPECT_EQ(s.host.messages, QStringList());
 }
 
 // A picture whose path is longer than the file's field is opened, recut and saved beside the
