@@ -61,6 +61,9 @@ TEST(BestTimes, QualifiesFindsItsPositionAndShiftsTheEntriesBelow) {
     const BestTimeRecord fresh = Entry("new", 320, 64);
     InsertBestTime(gap, 3, fresh);
     EXPECT_TRUE(gap[2] == fresh && gap[3].PlayerName == "4") << "an empty entry is filled in place";
+    BestTimes table = full;
+    InsertBestTime(table, 5, fresh);
+    EXPECT_TRUE(table[4] == fresh && table[5].PlayerName == "5" && table[19].PlayerName == "19");
 }
 
 TEST(BestTimesFile, KeepsWhatCanBeReadFromABrokenFile) {
