@@ -21,8 +21,19 @@ TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
     QTemporaryDir first, second;
     for (const QString& appDir : {first.path(), second.path()}) {
         test::WindowFixture start(appDir);
-        EXPECT_TRUE(test::ReadAll(data + "/applications/tessellara-psffile.desktop")
-                        .contains("\nExec=\"" + appDir.toUtf8() + "/"));
+        // The glob and its weight are judged below by what xdg-mime answers; here what the
+        // type's own values add (its description, the type it is a kind of, its icon) and the
+        // program's folder.
+        const QByteArray mime = test::ReadAll(data + "/mime/packages/tessellara-psffile.xml");
+        const QByteArray entry = test::ReadAll(data + "/applications/tessellara-psffile.desktop");
+        EXPECT_TRUE(
+            mime.contains("<comment>Tessellara Puzzle State File</comment>\n    "
+                          "<sub-class-of type=\"text/plain\"/>\n    <icon name=\"tessellara\"/>"))
+            << mime.toStdString();
+        EXPECT_TRUE(entry.contains("\nComment=Tessellara Puzzle State File\nExec=\"" +
+                                   appDir.toUtf8() + "/") &&
+                    entry.contains("\nIcon=tessellara\nMimeType=application/x-tessellara-psf;\n"))
+            << entry.toStdString();
         EXPECT_EQ(test::ReadAll(config + "/mimeapps.list")
                       .count("application/x-tessellara-psf=tessellara-psffile.desktop"),
                   1);
