@@ -1,111 +1,69 @@
-// The game on the desktop: the state file type written on every start and what xdg-mime
-// answers of it, and the recent-documents bookmark file kept whole.
+// The game on the desktop: the state file type written on every start with the program's
+// folder and what xdg-mime answers of it, and the recent-documents bookmark file kept whole.
 #include "desktop/file_type_registration.h"
 #include "desktop/recent_documents.h"
+#include "persist/safe_file.h"
 #include "support/qt_printers.h"
 #include "support/window_test_support.h"
 
-#include <QDirIterator>
 #include <QDomDocument>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 namespace tess {
 namespace {
 
-QStringList FilesUnder(const QString& folder) {
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        files << it.next().mid(folder.size());
-    }
-    files.sort();
-    return files;
-}
-
-QString RunXdgMime(const QStringList& arguments) {
-    QProcess process;
-    // On GNOME xdg-mime asks GIO, which honours glob weights; its generic fallback lets the
-    // first *.psf of /usr/share win.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CURRENT_DESKTOP", "GNOME");
-    process.setProcessEnvironment(environment);
-    process.start("xdg-mime", arguments);
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
 TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
-    const DesktopFolders folders = CurrentDesktopFolders();
-    const QString temp = QDir(QDir::tempPath()).canonicalPath();
-    ASSERT_TRUE(folders.DataHome.startsWith(temp) && folders.ConfigHome.startsWith(temp));
-    const FileTypeRegistry paths(folders);
-    const QString package = paths.MimePackagePath("psffile");
-    const QString entry = paths.DesktopEntryPath("psffile");
-    EXPECT_EQ(package, folders.DataHome + "/mime/packages/tessellara-psffile.xml");
-    EXPECT_EQ(entry, folders.DataHome + "/applications/tessellara-psffile.desktop");
-    const QByteArray expectedPackage = R"(<?xml version="1.0" encoding="UTF-8"?>
-<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
-  <mime-type type="application/x-tessellara-psf">
-    <comment>Tessellara Puzzle State File</comment>
-    <sub-class-of type="text/plain"/>
-    <icon name="tessellara"/>
-    <glob pattern="*.psf" weight="80"/>
-  </mime-type>
-</mime-info>
-)";
-    QStringList filesAfterFirst;
-    QTemporaryDir first;
-    QTemporaryDir second;
+    const auto [data, config] = CurrentDesktopFolders();
+    ASSERT_TRUE(data.startsWith(QDir(QDir::tempPath()).canonicalPath()));
+    QTemporaryDir first, second;
     for (const QString& appDir : {first.path(), second.path()}) {
         test::WindowFixture start(appDir);
-        EXPECT_EQ(test::ReadAll(package), expectedPackage);
-        EXPECT_EQ(QString::fromUtf8(test::ReadAll(entry)),
-                  QString("[Desktop Entry]\nType=Application\nName=Tessellara\n"
-                          "Comment=Tessellara Puzzle State File\nExec=\"%1/%2\" %f\n"
-                          "Icon=tessellara\nMimeType=application/x-tessellara-psf;\n"
-                          "NoDisplay=true\nTerminal=false\n")
-                      .arg(appDir, QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
-        EXPECT_EQ(test::ReadAll(paths.MimeAppsListPath())
+        // The glob and its weight are judged below by what xdg-mime answers; here what the
+        // type's own values add (its description, the type it is a kind of, its icon) and the
+        // program's folder.
+        const QByteArray mime = test::ReadAll(data + "/mime/packages/tessellara-psffile.xml");
+        const QByteArray entry = test::ReadAll(data + "/applications/tessellara-psffile.desktop");
+        EXPECT_TRUE(
+            mime.contains("<comment>Tessellara Puzzle State File</comment>\n    "
+                          "<sub-class-of type=\"text/plain\"/>\n    <icon name=\"tessellara\"/>"))
+            << mime.toStdString();
+        EXPECT_TRUE(entry.contains("\nComment=Tessellara Puzzle State File\nExec=\"" +
+                                   appDir.toUtf8() + "/") &&
+                    entry.contains("\nIcon=tessellara\nMimeType=application/x-tessellara-psf;\n"))
+            << entry.toStdString();
+        EXPECT_EQ(test::ReadAll(config + "/mimeapps.list")
                       .count("application/x-tessellara-psf=tessellara-psffile.desktop"),
                   1);
-        const QStringList files = FilesUnder(folders.DataHome) + FilesUnder(folders.ConfigHome);
-        if (appDir == first.path()) {
-            filesAfterFirst = files;
-        }
-        EXPECT_EQ(files, filesAfterFirst) << "the second start leaves the same set of files";
     }
 
     // What the desktop then answers, where its tools are installed.
     for (const char* tool : {"xdg-mime", "gio", "update-mime-database"}) {
         if (QStandardPaths::findExecutable(tool).isEmpty()) {
-            GTEST_SKIP() << tool
-                         << " is not installed (xdg-utils, libglib2.0-bin, shared-mime-info)";
+            GTEST_SKIP() << tool << " is missing (xdg-utils, libglib2.0-bin, shared-mime-info)";
         }
     }
-    QFile game(first.path() + "/saved game.psf");
-    ASSERT_TRUE(game.open(QIODevice::WriteOnly));
-    game.write(QByteArray("/pictures/sea.jpg").leftJustified(128, ' ') + QByteArray("\x40\x00", 2));
-    game.close();
-    EXPECT_EQ(RunXdgMime({"query", "filetype", game.fileName()}), "application/x-tessellara-psf");
-    EXPECT_EQ(RunXdgMime({"query", "default", "application/x-tessellara-psf"}),
-              "tessellara-psffile.desktop");
+    // On GNOME xdg-mime asks GIO, which honours glob weights; its generic fallback lets the
+    // first *.psf of /usr/share win.
+    const QString game = first.path() + "/saved game.psf";
+    ASSERT_EQ(WriteFileSafely(game, QByteArray("/pictures/sea.jpg").leftJustified(130, ' ')), "");
+    QProcess xdgMime;
+    xdgMime.start("env", {"XDG_CURRENT_DESKTOP=GNOME", "xdg-mime", "query", "filetype", game});
+    xdgMime.waitForFinished(20000);
+    EXPECT_EQ(xdgMime.readAllStandardOutput().trimmed(), "application/x-tessellara-psf");
 }
 
-TEST(FileTypeRegistration, ExecLinesQuoteThePathAsDesktopEntriesWant) {
-    EXPECT_EQ(ExecLineFor("/home/a b/tessellara %1"), R"("/home/a b/tessellara" %f)");
+TEST(FileTypeRegistration, WritesExecLinesAndMimeAppsListsAsTheDesktopWantsThem) {
     EXPECT_EQ(ExecLineFor("/x/100%/$HOME\"q\"/back\\slash/t %1"),
               R"("/x/100%%/\\$HOME\\"q\\"/back\\\\slash/t" %f)");
-}
-
-TEST(FileTypeRegistration, MimeAppsListKeepsEveryOtherLine) {
+    // Every other line of mimeapps.list is kept.
     const QByteArray ours = "application/x-tessellara-psf=tessellara-psffile.desktop\n";
     const std::pair<QByteArray, QByteArray> cases[] = {
         {"", "[Default Applications]\n" + ours},
-        {"[Default Applications]\ntext/html=firefox.desktop\n\n[Added "
-         "Associations]\nimage/png=g;\n",
-         "[Default Applications]\ntext/html=firefox.desktop\n" + ours +
+        {"[Default Applications]\ntext/html=f.desktop\n\n[Added Associations]\nimage/png=g;\n",
+         "[Default Applications]\ntext/html=f.desktop\n" + ours +
              "\n[Added Associations]\nimage/png=g;\n"},
         {"# mine\n[Default Applications]\napplication/x-tessellara-psf=other.desktop\nimage/gif=e",
          "# mine\n[Default Applications]\n" + ours + "image/gif=e"},
@@ -116,40 +74,16 @@ TEST(FileTypeRegistration, MimeAppsListKeepsEveryOtherLine) {
                   after)
             << before.toStdString();
     }
-}
 
-TEST(FileTypeRegistration, AStartWithoutWriteAccessRegistersNothingAndGoesOn) {
-    // Folders below a plain file cannot be made, not even by root.
-    QTemporaryDir folder;
-    QFile plain(folder.path() + "/plain");
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    RegisterStateFileType("/opt/t", "tessellara",
-                          {plain.fileName() + "/data", plain.fileName() + "/config"});
-    EXPECT_EQ(FilesUnder(folder.path()), QStringList{"/plain"});
+    // Without write access nothing is registered: no folder can be made below a plain file.
+    QTemporaryFile plain;
+    ASSERT_TRUE(plain.open());
+    RegisterStateFileType("/opt/t", "t", {plain.fileName() + "/data", plain.fileName() + "/c"});
+    EXPECT_EQ(test::ReadAll(plain.fileName()), "");
 }
 
 const RecentDocument kGame{"/home/p/saved game.psf", "application/x-tessellara-psf", "Tessellara",
                            "/opt/t/tessellara %f"};
-const QDateTime kNoon(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
-
-const QByteArray kOtherBookmarks = R"(<?xml version="1.0" encoding="UTF-8"?>
-<xbel version="1.0"
-      xmlns:bookmark="http://www.freedesktop.org/standards/desktop-bookmarks"
-      xmlns:mime="http://www.freedesktop.org/standards/shared-mime-info"
->
-  <bookmark href="file:///home/p/notes.txt" added="2025-01-01T10:00:00Z" modified="2025-01-01T10:00:00Z" visited="2025-01-01T10:00:00Z">
-    <info>
-      <metadata owner="http://freedesktop.org">
-        <mime:mime-type type="text/plain"/>
-        <bookmark:applications>
-          <bookmark:application name="gedit" exec="&apos;gedit %u&apos;" modified="2025-01-01T10:00:00Z" count="3"/>
-        </bookmark:applications>
-      </metadata>
-    </info>
-  </bookmark>
-</xbel>
-)";
 
 // Each bookmark as href|mime type|application|count|exec|added|visited.
 QStringList Bookmarks(const std::optional<QByteArray>& xbel) {
@@ -158,46 +92,48 @@ QStringList Bookmarks(const std::optional<QByteArray>& xbel) {
     QStringList found;
     for (QDomElement b = dom.documentElement().firstChildElement("bookmark"); !b.isNull();
          b = b.nextSiblingElement("bookmark")) {
-        const QDomElement metadata = b.firstChildElement("info").firstChildElement("metadata");
-        const QDomElement app = metadata.firstChildElement("bookmark:applications")
+        const QDomElement data = b.firstChildElement("info").firstChildElement("metadata");
+        const QDomElement app = data.firstChildElement("bookmark:applications")
                                     .firstChildElement("bookmark:application");
-        found << QStringList({b.attribute("href"),
-                              metadata.firstChildElement("mime:mime-type").attribute("type"),
-                              app.attribute("name"), app.attribute("count"), app.attribute("exec"),
-                              b.attribute("added"), b.attribute("visited")})
-                     .join('|');
+        found << b.attribute("href") + '|' +
+                     data.firstChildElement("mime:mime-type").attribute("type") + '|' +
+                     app.attribute("name") + '|' + app.attribute("count") + '|' +
+                     app.attribute("exec") + '|' + b.attribute("added") + '|' +
+                     b.attribute("visited");
     }
     return found;
 }
 
-TEST(RecentDocuments, AddsTheBookmarkOnceAndKeepsTheOthers) {
+TEST(RecentDocuments, AddsTheBookmarkOnceKeepsTheOthersAndLeavesABrokenFileAlone) {
+    const QByteArray others = R"(<?xml version="1.0" encoding="UTF-8"?>
+<xbel version="1.0" xmlns:bookmark="http://www.freedesktop.org/standards/desktop-bookmarks" xmlns:mime="http://www.freedesktop.org/standards/shared-mime-info">
+<bookmark href="file:///home/p/notes.txt" added="2025-01-01T10:00:00Z" visited="2025-01-01T10:00:00Z">
+<info><metadata owner="http://freedesktop.org"><mime:mime-type type="text/plain"/>
+<bookmark:applications><bookmark:application name="gedit" exec="&apos;gedit %u&apos;" count="3"/>
+</bookmark:applications></metadata></info></bookmark></xbel>
+)";
+    const QDateTime noon(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
     const QString ours = "file:///home/p/saved%20game.psf|application/x-tessellara-psf|Tessellara|"
                          "%1|'/opt/t/tessellara %f'|2026-05-01T12:00:00.000Z|2026-05-01T12:%2.000Z";
-    EXPECT_EQ(Bookmarks(AddRecentBookmark({}, kGame, kNoon)), QStringList{ours.arg("1", "00:00")});
-
-    const std::optional<QByteArray> added = AddRecentBookmark(kOtherBookmarks, kGame, kNoon);
+    EXPECT_EQ(Bookmarks(AddRecentBookmark({}, kGame, noon)), QStringList{ours.arg("1", "00:00")});
+    const std::optional<QByteArray> added = AddRecentBookmark(others, kGame, noon);
     const QString gedit = "file:///home/p/notes.txt|text/plain|gedit|3|'gedit %u'|"
                           "2025-01-01T10:00:00Z|2025-01-01T10:00:00Z";
     EXPECT_EQ(Bookmarks(added), (QStringList{gedit, ours.arg("1", "00:00")}));
-    EXPECT_EQ(Bookmarks(AddRecentBookmark(*added, kGame, kNoon.addSecs(60))),
+    EXPECT_EQ(Bookmarks(AddRecentBookmark(*added, kGame, noon.addSecs(60))),
               (QStringList{gedit, ours.arg("2", "01:00")}))
         << "the same file again is touched, not added twice";
-}
 
-TEST(RecentDocuments, AMalformedFileIsLeftByteForByte) {
+    // A malformed file, or one that would not read back once written (a control character), is
+    // left byte for byte.
     QTemporaryDir folder;
     const QString path = folder.path() + "/recently-used.xbel";
-    // The last is read, but as written back it would not be (a control character).
-    for (const QByteArray& broken :
-         {QByteArray("<?xml version=\"1.0\"?>\n<html><body/></html>\n"), kOtherBookmarks.left(300),
-          QByteArray("<?xm\x01?>\n<xbel version=\"1.0\"/>\n")}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(broken);
-        file.close();
+    for (const QByteArray& file :
+         {QByteArray("<?xml version=\"1.0\"?>\n<html/>\n"), others.left(300),
+          QByteArray("<?xm\x01?>\n<xbel version=\"1.0\"/>\n"), others}) {
+        ASSERT_EQ(WriteFileSafely(path, file), "");
         AddRecentDocumentTo(path, kGame);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), broken);
+        EXPECT_EQ(test::ReadAll(path) == file, file != others) << file.toStdString();
     }
 }
 

@@ -1,14 +1,24 @@
-// The best-times table and its file format, without a game.
+// The best-times table, its file, and the game entering a finished game and writing the file.
 #include "persist/best_times.h"
+#include "persist/safe_file.h"
 #include "support/qt_printers.h"
+#include "support/recording_host.h"
+#include "support/window_test_support.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tess {
 namespace {
 
-BestTimeRecord Entry(const char* name, Long seconds, Integer pieces,
-                     const char* image = "cat.bmp") {
+using test::GameFixture;
+
+const QString kPrompt = QStringLiteral("You have achieved a new best time, please enter you name.");
+const QByteArray kEmpty = "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
+
+BestTimeRecord Entry(const char* name, Long seconds, Integer pieces, const char* image = "c.bmp") {
     return MakeBestTimeRecord(QString::fromUtf8(name), seconds, pieces, QString::fromUtf8(image));
 }
 
@@ -21,7 +31,7 @@ BestTimes FullTable() {
     return table;
 }
 
-TEST(BestTimes, QualifiesAndFindsItsPosition) {
+TEST(BestTimes, QualifiesFindsItsPositionAndShiftsTheEntriesBelow) {
     BestTimes one;
     one[0] = Entry("first", 100, 64);
     const BestTimes full = FullTable();
@@ -29,135 +39,168 @@ TEST(BestTimes, QualifiesAndFindsItsPosition) {
     // the entries above it.
     BestTimes gap = full;
     gap[2] = BestTimeRecord{"Cy", 0, 0, 0, 0, "cy.bmp"};
-    struct Case {
-        const char* what;
-        const BestTimes* table;
-        Long pieces;
-        Long seconds;
-        bool qualifies;
-        int position;
+    // Rates are compared in single precision: 324 / 473999 is above 100 / 146296 and
+    // 324 / 480181 below 100 / 148204 only in double precision.
+    BestTimes single = full;
+    single[19] = Entry("slow", 146296, 100);
+    single[2] = Entry("third", 148204, 100);
+    const std::tuple<const BestTimes*, Long, Long, bool, int> cases[] = {
+        {&one, 64, 200, true, 2},  // a slower second game
+        {&one, 64, 50, true, 1},   // a faster one
+        {&one, 128, 200, true, 1}, // the same rate goes in front
+        {&full, 12, 240, false, 20},      {&full, 12, 241, false, 0},
+        {&full, 12, 239, true, 20},       {&gap, 100, 1000, true, 3},
+        {&single, 324, 473999, false, 3}, {&single, 324, 480181, false, 3},
     };
-    const Case cases[] = {
-        {"slower second game", &one, 64, 200, true, 2},
-        {"faster second game", &one, 64, 50, true, 1},
-        {"same rate as the only entry goes in front", &one, 128, 200, true, 1},
-        {"full table, rate equal to entry 20", &full, 12, 240, false, 20},
-        {"full table, slower than entry 20", &full, 12, 241, false, 0},
-        {"full table, just faster than entry 20", &full, 12, 239, true, 20},
-        {"slower than entry 2 of a table with entry 3 empty", &gap, 100, 1000, true, 3},
-    };
-    for (const Case& c : cases) {
-        const Single rate = GameRate(c.pieces, c.seconds);
-        EXPECT_EQ(QualifiesForBestTimes(*c.table, rate), c.qualifies) << c.what;
-        EXPECT_EQ(BestTimePosition(*c.table, rate), c.position) << c.what;
+    for (const auto& [table, pieces, seconds, qualifies, position] : cases) {
+        const Single rate = GameRate(pieces, seconds);
+        EXPECT_EQ(QualifiesForBestTimes(*table, rate), qualifies) << pieces << " in " << seconds;
+        EXPECT_EQ(BestTimePosition(*table, rate), position) << pieces << " in " << seconds;
     }
-}
 
-TEST(BestTimes, InsertingShiftsTheEntriesBelowAndDropsTheLast) {
-    BestTimes table = FullTable();
     const BestTimeRecord fresh = Entry("new", 320, 64);
-    InsertBestTime(table, 5, fresh);
-    EXPECT_EQ(table[3].PlayerName, "4");
-    EXPECT_EQ(table[4], fresh);
-    EXPECT_EQ(table[5].PlayerName, "5");
-    EXPECT_EQ(table[19].PlayerName, "19");
-
-    BestTimes gap = FullTable();
-    gap[2] = BestTimeRecord{};
     InsertBestTime(gap, 3, fresh);
-    EXPECT_EQ(gap[3].PlayerName, "4") << "an empty entry is filled in place";
-}
-
-// Ties are decided on the single-precision rates: these pairs differ in double precision.
-TEST(BestTimes, ComparesRatesAsSinglePrecision) {
-    BestTimes table = FullTable();
-    table[19] = Entry("slow", 146296, 100); // 40:38:16
-    ASSERT_GT(324.0 / 473999, 100.0 / 146296);
-    EXPECT_FALSE(QualifiesForBestTimes(table, GameRate(324, 473999)));
-
-    table[2] = Entry("third", 148204, 100);
-    ASSERT_LT(324.0 / 480181, 100.0 / 148204);
-    EXPECT_EQ(BestTimePosition(table, GameRate(324, 480181)), 3);
-}
-
-// Windows-1252, one byte per character; a character it cannot hold becomes "?".
-TEST(BestTimesFile, ReadsBackWhatItWrites) {
-    BestTimes table = FullTable();
-    table[0] = Entry("Zoë ’€…", 3725, 324, "straße  ");
-    table[1] = Entry("", 59, 12, "");
-    const QByteArray bytes = BestTimesToBytes(table);
-    EXPECT_TRUE(bytes.startsWith("\"Zo\xEB \x92\x80\x85\"\r\n1\r\n2\r\n5\r\n324\r\n\"stra\xDF"
-                                 "e  \"\r\n\"\"\r\n0\r\n0\r\n59\r\n12\r\n\"\"\r\n"));
-    const BestTimesReading reading = BestTimesFromBytes(bytes);
-    EXPECT_FALSE(reading.damaged);
-    EXPECT_EQ(reading.table, table);
-
-    table[0] = Entry("Łukasz 日本 \xF0\x9F\x98\x80", 3725, 324);
-    EXPECT_EQ(BestTimesFromBytes(BestTimesToBytes(table)).table[0].PlayerName, "?ukasz ?? ?");
-}
-
-const QByteArray kEmpty = "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
-
-// Completes the given entries with empty ones to the full 120 lines.
-QByteArray Padded(QByteArray bytes) {
-    while (bytes.count('\n') < 6 * kBestTimesCount) {
-        bytes += kEmpty;
-    }
-    return bytes;
+    EXPECT_TRUE(gap[2] == fresh && gap[3].PlayerName == "4") << "an empty entry is filled in place";
+    BestTimes table = full;
+    InsertBestTime(table, 5, fresh);
+    EXPECT_TRUE(table[4] == fresh && table[5].PlayerName == "5" && table[19].PlayerName == "19");
 }
 
 TEST(BestTimesFile, KeepsWhatCanBeReadFromABrokenFile) {
     const QByteArray ann = "\"Ann\"\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\"\r\n";
     const QByteArray bob = "\"Bob\"\r\n0\r\n4\r\n0\r\n64\r\n\"dog.jpg\"\r\n";
     const QByteArray cy = "\"Cy\"\r\n0\r\n0\r\n0\r\n0\r\n\"cy.bmp\"\r\n";
-    struct Case {
-        const char* what;
-        QByteArray bytes;
-        QStringList entries; // name and pieces of positions 1, 2, ... (the rest are blank)
-        bool damaged;
+    auto padded = [&](const QByteArray& bytes) {
+        return bytes + kEmpty.repeated(kBestTimesCount - bytes.count('\n') / 6);
     };
-    std::vector<Case> cases = {
-        {"empty file", "", {}, false},
-        {"short file", ann + bob + "\"Cy\"\r\n0\r\n", {"Ann 64", "Bob 64"}, true},
-        {"empty entry in between", Padded(ann + cy + bob), {"Ann 64", "Cy 0", "Bob 64"}, false},
-        {"LF line ends and spaces",
-         Padded("\"Ann\"\n 0\n3 \n7\n64\n\"cat.bmp\"\n"),
-         {"Ann 64"},
+    // The bytes, then name, pieces and image name of positions 1, 2, ... (the rest blank).
+    std::vector<std::tuple<QByteArray, QStringList, bool>> cases = {
+        {"", {}, false},
+        {ann + bob + "\"Cy\"\r\n0\r\n", {"Ann 64 cat.bmp", "Bob 64 dog.jpg"}, true},
+        {padded(ann + cy + bob), {"Ann 64 cat.bmp", "Cy 0 cy.bmp", "Bob 64 dog.jpg"}, false},
+        {padded("\"Ann\"\n 0\n3 \n7\n64\n\"cat.bmp\"\n"), {"Ann 64 cat.bmp"}, false},
+        // UTF-8, as earlier versions wrote it.
+        {padded("\xef\xbb\xbf\"Zo\xc3\xab\"\r\n0\r\n3\r\n7\r\n64\r\n\"\xe2\x80\x9cx.bmp\"\r\n"),
+         {QString::fromUtf8("Zoë 64 “x.bmp")},
          false},
-        {"UTF-8 byte order mark", Padded("\xef\xbb\xbf" + ann), {"Ann 64"}, false},
+        // Values without quotes or with a quote missing keep their text.
+        {padded("Ann\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\r\n"), {"Ann 64 cat.bmp"}, false},
     };
     // An entry with a number that cannot be read stays empty in its place.
-    for (const char* bad :
-         {"0\r\nthree\r\n7\r\n64", "0\r\n-3\r\n7\r\n64", "40000\r\n3\r\n7\r\n64"}) {
-        cases.push_back({bad,
-                         Padded(ann + "\"X\"\r\n" + bad + "\r\n\"x\"\r\n" + bob),
-                         {"Ann 64", " 0", "Bob 64"},
+    for (const char* bad : {"three\r\n7\r\n64", "-3\r\n7\r\n64", "3\r\n7\r\n40000"}) {
+        cases.push_back({padded(ann + "\"X\"\r\n0\r\n" + bad + "\r\n\"x\"\r\n" + bob),
+                         {"Ann 64 cat.bmp", " 0 ", "Bob 64 dog.jpg"},
                          true});
     }
-    for (const Case& c : cases) {
-        const BestTimesReading reading = BestTimesFromBytes(c.bytes);
+    for (const auto& [bytes, expected, damaged] : cases) {
+        const BestTimesReading reading = BestTimesFromBytes(bytes);
         QStringList entries;
-        for (const BestTimeRecord& entry : reading.table) {
-            entries << entry.PlayerName + " " + QString::number(entry.PieceCount);
+        for (const BestTimeRecord& e : reading.table) {
+            entries << e.PlayerName + ' ' + QString::number(e.PieceCount) + ' ' + e.ImageName;
         }
-        while (entries.endsWith(" 0")) {
+        while (entries.endsWith(" 0 ")) {
             entries.removeLast();
         }
-        EXPECT_EQ(entries, c.entries) << c.what;
-        EXPECT_EQ(reading.damaged, c.damaged) << c.what;
+        EXPECT_EQ(entries, expected) << bytes.toStdString();
+        EXPECT_EQ(reading.damaged, damaged) << bytes.toStdString();
     }
-    EXPECT_EQ(BestTimesFromBytes(Padded(ann + cy)).table[1].ImageName, "cy.bmp");
-    // Values without quotes or with a quote missing keep their text.
-    EXPECT_EQ(BestTimesFromBytes("Ann\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\r\n").table[0],
-              Entry("Ann", 187, 64, "cat.bmp"));
 }
 
-TEST(BestTimesFile, ReadsWindows1252WhenTheFileIsNotUtf8) {
-    const QByteArray bytes = "\"Zo\xeb \x80\"\r\n0\r\n0\r\n9\r\n12\r\n\"\x93x\x94.bmp\"\r\n";
-    const BestTimesReading reading = BestTimesFromBytes(bytes + kEmpty.repeated(19));
-    EXPECT_FALSE(reading.damaged);
-    EXPECT_EQ(reading.table[0].PlayerName, QString::fromUtf8("Zoë €"));
-    EXPECT_EQ(reading.table[0].ImageName, QString::fromUtf8("“x”.bmp"));
+QByteArray FileBytes(const GameFixture& f) {
+    return test::ReadAll(f.ProgramFolder() + "/besttimes.txt");
+}
+
+// Finishes a timed game as the placing of its last group does.
+void Finish(Game& game, Integer pieces, Long seconds, const QString& title = "cat.bmp") {
+    game.puzzle.NumberOfPieces = pieces;
+    game.puzzle.ElapsedSeconds = seconds;
+    game.puzzle.PictureFileTitle = title;
+    game.NewBestTime();
+    game.puzzle.ElapsedSeconds = 0;
+    game.SaveBestTimes();
+}
+
+// The file is in Windows-1252, one byte per character; a character it cannot hold is "?".
+TEST(NewBestTime, AsksForANameWritesTheFileAfterEveryGameAndReadsItBack) {
+    GameFixture f;
+    Game& game = *f.game;
+    f.host.inputAnswers = {"Zoë ’€…", "Łukasz 日本 \xF0\x9F\x98\x80", "Ann \"Speedy\" Lee"};
+    Finish(game, 64, 3725, "straße  ");
+    Finish(game, 64, 3726, "dog.jpg"); // one second slower: second
+    // A quote in a name, a game finished before the first tick (one second), and a
+    // cancelled name box (an empty name).
+    Finish(game, 12, 0);
+    Finish(game, 12, 30);
+    EXPECT_EQ(f.host.messages, QStringList(4, kPrompt));
+    EXPECT_EQ(FileBytes(f), "\"Ann 'Speedy' Lee\"\r\n0\r\n0\r\n1\r\n12\r\n\"cat.bmp\"\r\n"
+                            "\"\"\r\n0\r\n0\r\n30\r\n12\r\n\"cat.bmp\"\r\n"
+                            "\"Zo\xEB \x92\x80\x85\"\r\n1\r\n2\r\n5\r\n64\r\n\"stra\xDF"
+                            "e  \"\r\n\"?ukasz ?? ?\"\r\n1\r\n2\r\n6\r\n64\r\n\"dog.jpg\"\r\n" +
+                                kEmpty.repeated(16));
+
+    Game second(f.host, *f.store, f.random, f.game->facts());
+    second.ReadBestTimes();
+    EXPECT_EQ(BestTimesToBytes(second.bestTimes), FileBytes(f));
+    EXPECT_EQ(f.host.messages.size(), 4) << "nothing reported on reading the file";
+
+    // A damaged file: what can be read is kept, and the file is copied first.
+    const QByteArray damaged =
+        "\"Ann\"\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\"\r\n\"Bob\"\r\n0\r\nfour";
+    const QString path = f.ProgramFolder() + "/besttimes.txt";
+    ASSERT_EQ(WriteFileSafely(path, damaged), "");
+    second.ReadBestTimes();
+    EXPECT_EQ(second.bestTimes[0], MakeBestTimeRecord("Ann", 187, 64, "cat.bmp"));
+    EXPECT_EQ(second.bestTimes[1], BestTimeRecord{});
+    const QString copy = f.ProgramFolder() + "/besttimes-damaged.txt";
+    EXPECT_EQ(test::ReadAll(copy), damaged);
+    EXPECT_EQ(f.host.messages.value(4),
+              "Tessellara|Some of the best times in \"" + path +
+                  "\" could not be read. The entries that could be read are kept, and the file "
+                  "is copied to \"" +
+                  copy + "\".");
+}
+
+// Two running copies share the file: each keeps the other's entries, and Clear All in one is
+// not undone by the other. A file that cannot be written is told once and the table kept; after
+// a success a new failure is told again.
+TEST(SaveBestTimes, TwoCopiesKeepEachOthersEntriesAndAFailureIsToldOnce) {
+    GameFixture f;
+    Game& game = *f.game;
+    test::RecordingHost otherHost;
+    Game other(otherHost, *f.store, f.random, game.facts());
+    f.host.inputAnswers = {"Ann"};
+    otherHost.inputAnswers = {"Bob"};
+    Finish(game, 64, 100);
+    Finish(other, 64, 200);
+    const QByteArray both = "\"Ann\"\r\n0\r\n1\r\n40\r\n64\r\n\"cat.bmp\"\r\n"
+                            "\"Bob\"\r\n0\r\n3\r\n20\r\n64\r\n\"cat.bmp\"\r\n" +
+                            kEmpty.repeated(18);
+    EXPECT_EQ(FileBytes(f), both);
+    game.SaveBestTimes(); // a placing
+    EXPECT_EQ(FileBytes(f), both);
+    EXPECT_EQ(game.bestTimes, other.bestTimes);
+    other.ClearAllBestTimes();
+    other.SaveBestTimes();
+    game.SaveBestTimes();
+    EXPECT_EQ(FileBytes(f), kEmpty.repeated(20));
+
+    game.bestTimes[0] = MakeBestTimeRecord("Ann", 187, 64, "cat.bmp");
+    const BestTimes table = game.bestTimes;
+    const QString path = f.ProgramFolder() + "/besttimes.txt";
+    ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path)); // a folder where the file should be
+    game.SaveBestTimes();
+    game.SaveBestTimes();
+    ASSERT_EQ(f.host.messages.size(), 2) << "the name asked, then one failure";
+    EXPECT_TRUE(
+        f.host.messages[1].startsWith("Tessellara|The best times could not be saved to \"" + path))
+        << f.host.messages[1].toStdString();
+    EXPECT_EQ(game.bestTimes, table);
+    ASSERT_TRUE(QDir().rmdir(path));
+    game.SaveBestTimes();
+    EXPECT_EQ(FileBytes(f), BestTimesToBytes(table));
+    ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
+    game.SaveBestTimes();
+    EXPECT_EQ(f.host.messages.size(), 3);
 }
 
 } // namespace

@@ -5,78 +5,45 @@
 #include "persist/best_times.h"
 #include "persist/safe_file.h"
 #include "support/file_size_limit.h"
+#include "support/window_test_support.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tess {
 namespace {
 
-QByteArray Lines(const char* line, int count) {
-    QByteArray bytes;
-    for (int i = 0; i < count; ++i) {
-        bytes += line + QByteArray::number(i) + '\n';
-    }
-    return bytes;
-}
-
 TEST(WriteFileSafely, AFullDiskKeepsTheOldFileOfEveryWriter) {
     QTemporaryDir dir;
     const QString folder = dir.path();
-    const DesktopFolders desktop{folder + "/data", folder};
-    const QString xbel = folder + "/recently-used.xbel";
-    QByteArray bookmarks = R"(<?xml version="1.0" encoding="UTF-8"?>
-<xbel version="1.0" xmlns:bookmark="http://www.freedesktop.org/standards/desktop-bookmarks" xmlns:mime="http://www.freedesktop.org/standards/shared-mime-info">
-)";
-    for (int i = 0; i < 12; ++i) {
-        bookmarks +=
-            QByteArray(R"(  <bookmark href="file:///home/someone/letter)") + QByteArray::number(i) +
-            R"(.odt" added="2026-01-01T00:00:00Z" modified="2026-01-01T00:00:00Z" visited="2026-01-01T00:00:00Z"/>
-)";
-    }
-    bookmarks += "</xbel>\n";
+    const QByteArray bookmarks =
+        "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\">\n" +
+        QByteArray("<bookmark href=\"file:///letter.odt\"/>\n").repeated(12) + "</xbel>\n";
     BestTimes table;
     table[0] = MakeBestTimeRecord("Ann", 100, 64, "Sunset.jpg");
-
-    struct Row {
-        const char* what;
-        QString path;
-        QByteArray old;
-        rlim_t limit;
-        std::function<void()> write;
-    };
-    // Qt buffers 16 KB before it writes: a file under that fails only when flushed.
-    const std::vector<Row> rows = {
-        {"below the write buffer", folder + "/small", "old", 1024,
-         [&] { EXPECT_FALSE(WriteFileSafely(folder + "/small", Lines("new", 500)).isEmpty()); }},
-        {"beyond the write buffer", folder + "/large", "old", 32 * 1024,
-         [&] { EXPECT_FALSE(WriteFileSafely(folder + "/large", Lines("new", 20000)).isEmpty()); }},
-        {"best times", folder + "/besttimes.txt", "old", 64,
-         [&] { EXPECT_FALSE(WriteBestTimesFile(folder + "/besttimes.txt", table).isEmpty()); }},
-        {"mimeapps.list", folder + "/mimeapps.list",
-         "[Default Applications]\n" + Lines("text/x-other-", 100), 1024,
-         [&] { RegisterStateFileType("/opt/tessellara", "tessellara", desktop); }},
-        {"recently-used.xbel", xbel, bookmarks, rlim_t(bookmarks.size()),
+    const RecentDocument game{folder + "/game.psf", "application/x-tessellara-psf", "T", "t %f"};
+    // Qt buffers 16 KB before it writes: a smaller file fails only when flushed.
+    const std::tuple<QString, QByteArray, rlim_t, std::function<void()>> rows[] = {
+        {"large", "old", 32 * 1024,
+         [&] { EXPECT_NE(WriteFileSafely(folder + "/large", QByteArray(40000, 'n')), ""); }},
+        {"besttimes.txt", "old", 64,
+         [&] { EXPECT_NE(WriteBestTimesFile(folder + "/besttimes.txt", table), ""); }},
+        {"mimeapps.list", "[Default Applications]\n" + QByteArray("text/x-other=o\n").repeated(80),
+         1024,
          [&] {
-             AddRecentDocumentTo(xbel, RecentDocument{folder + "/game.psf",
-                                                      "application/x-tessellara-psf", "Tessellara",
-                                                      "tessellara %f"});
+             RegisterStateFileType("/opt/tessellara", "tessellara", {folder, folder});
          }},
+        {"recently-used.xbel", bookmarks, rlim_t(bookmarks.size()),
+         [&] { AddRecentDocumentTo(folder + "/recently-used.xbel", game); }},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        QFile file(row.path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(row.old);
-        file.close();
+    for (const auto& [name, old, limit, write] : rows) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_EQ(WriteFileSafely(folder + "/" + name, old), "");
         const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        test::WithFileSizeLimit(row.limit, row.write);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), row.old);
-        file.close();
+        test::WithFileSizeLimit(limit, write);
+        EXPECT_EQ(test::ReadAll(folder + "/" + name), old);
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
     }
 }
