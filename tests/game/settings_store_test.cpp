@@ -14,29 +14,13 @@ namespace tess {
 namespace {
 
 using test::GameFixture;
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
-}
+using test::ReadAll;
 
 TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndReadsBackEveryText) {
-    const QStringList texts{"212",
-                            "-5",
-                            "True",
-                            "/home/a, b/",
-                            "/x;y=z/",
-                            " lead",
-                            "trail ",
-                            "q\"uo\\te",
-                            "@at",
-                            "tab\tx\ny\r\a\b\f\v",
-                            QString("\x01") + "ab9g",
-                            QString(QChar(0)) + "7",
-                            "ünï€ 𝄞",
-                            "",
-                            "#x [y] 's'",
-                            "\x7f"};
+    QStringList texts{"212",    "-5",     "True",       "/home/a, b/", "/x;y=z/",
+                      " lead",  "trail ", "q\"uo\\te",  "@at",         "tab\tx\ny\r\a\b\f\v",
+                      "ünï€ 𝄞", "",       "#x [y] 's'", "\x7f"};
+    texts << QString(QChar(0)) + "7" << QChar(1) + QString("ab9g");
     GameFixture f;
     const QString ours = f.store->FileName();
     const QString theirs = f.ProgramFolder() + "/qsettings.ini";
@@ -54,7 +38,7 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndReadsBackEveryText) {
             f.store->Write(QString("Key %1").arg(i), texts[i]);
         }
     }
-    EXPECT_EQ(Bytes(ours).toStdString(), Bytes(theirs).toStdString());
+    EXPECT_EQ(ReadAll(ours).toStdString(), ReadAll(theirs).toStdString());
     const QSettings back(ours, QSettings::IniFormat);
     for (int i = 0; i < texts.size(); ++i) {
         EXPECT_EQ(back.value(QString("Settings/Key %1").arg(i)).toString(), texts[i]) << i;
@@ -77,7 +61,8 @@ TEST(SettingsStore, AChangedSettingSurvivesTheProcessBeingKilled) {
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(Bytes(f.store->FileName()), "[Settings]\nInitDir=/pictures/\nView%20Preview=False\n");
+    EXPECT_EQ(ReadAll(f.store->FileName()),
+              "[Settings]\nInitDir=/pictures/\nView%20Preview=False\n");
 }
 
 // On a full disk the old file stays as it was and the player is told once; the keys that
@@ -87,19 +72,19 @@ TEST(SettingsStore, AFailedWriteKeepsTheOldFileTellsOnceAndWritesAgainLater) {
     const QByteArray folder = "/" + QByteArray(200, 'p') + "/";
     f.store->Write("InitDir", folder);
     f.store->Write("Time Puzzle", "True");
-    const QByteArray old = Bytes(f.store->FileName());
+    const QByteArray old = ReadAll(f.store->FileName());
     // Room for a lock file, not for the longer settings file.
     test::WithFileSizeLimit(old.size(), [&] {
         f.store->Write("Background Red", "0");
         f.game->mnuViewPreview_Click();
     });
-    EXPECT_EQ(Bytes(f.store->FileName()), old);
+    EXPECT_EQ(ReadAll(f.store->FileName()), old);
     ASSERT_EQ(f.host.messages.size(), 1);
     EXPECT_TRUE(f.host.messages[0].startsWith("Tessellara|The settings could not be saved to \"" +
                                               f.store->FileName() + "\": "))
         << f.host.messages[0].toStdString();
     f.store->Write("Number of Pieces", "100");
-    EXPECT_EQ(Bytes(f.store->FileName()),
+    EXPECT_EQ(ReadAll(f.store->FileName()),
               "[Settings]\nBackground%20Red=0\nInitDir=" + folder +
                   "\nNumber%20of%20Pieces=100\nTime%20Puzzle=True\nView%20Preview=False\n");
 }
