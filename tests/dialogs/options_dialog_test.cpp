@@ -1,8 +1,8 @@
 // The options dialog driven through its controls, checked against the settings file it writes.
 #include "dialogs/color_picker.h"
 #include "dialogs/options_dialog.h"
+#include "display/test_pictures.h"
 #include "puzzle/invariants.h"
-#include "support/recording_host.h"
 #include "support/window_test_support.h"
 
 #include <QScreen>
@@ -15,43 +15,29 @@ namespace {
 struct OptionsFixture : test::GameFixture {
     std::unique_ptr<OptionsDialog> dialog;
 
-    // Reads the settings as start-up does, cuts a picture when asked (into `pieces` when
-    // given), then opens the dialog.
-    void Open(bool withPuzzle = false, Integer pieces = 0) {
+    // Reads the settings as start-up does, cuts a picture into `pieces` unless 0, then opens
+    // the dialog.
+    void Open(Integer pieces = 0) {
         store->ReadAll(game->settings, game->puzzle.NumberOfPieces);
-        if (withPuzzle) {
-            if (pieces > 0) {
-                game->puzzle.NumberOfPieces = pieces;
-            }
-            QImage image(240, 180, QImage::Format_RGB32);
-            image.fill(QColor(90, 140, 60));
-            ASSERT_TRUE(image.save(folder.path() + "/picture.bmp"));
-            SetPictureFileName(game->puzzle, folder.path() + "/picture.bmp");
-            game->SetWholeImage();
-            ASSERT_TRUE(game->puzzle.PuzzleLoaded);
+        if (pieces > 0) {
+            test::OpenPatternPicture(*this, pieces, 240, 180);
+            game->mnuFileScramble_Click();
         }
         dialog = std::make_unique<OptionsDialog>(*game);
         dialog->show();
     }
-    int PiecesCut() const { return game->puzzle.PuzzleColumns * game->puzzle.PuzzleRows; }
-
-    // Clicks near the left edge, where a check or option button has its box.
-    void Click(QAbstractButton* button) {
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-    }
 
     // The key=text lines of the settings file (its one group "Settings"), sorted.
     QString File() {
-        QFile file(folder.path() + "/settings.ini");
-        QStringList lines = file.open(QIODevice::ReadOnly)
-                                ? QString::fromUtf8(file.readAll()).split('\n').filter("=")
-                                : QStringList();
+        QStringList lines = QString::fromUtf8(test::ReadAll(store->FileName())).split('\n');
+        lines = lines.filter("=");
         lines.sort();
         return lines.join("; ").replace("%20", " ");
     }
 
-    // What the controls show: row, count, Large, Medium, Small, outline, time, memory, and the
-    // background, outline, caption and caption text colours as 0xBBGGRR.
+    // What the controls show: row (or the count shown in its place), chosen count, Large,
+    // Medium, Small, outline, time, memory, and the background, outline, caption and caption
+    // text swatches as 0xBBGGRR.
     QString Controls() const {
         const OptionsDialog& d = *dialog;
         const int row = d.cmbPieces->currentIndex();
@@ -69,52 +55,27 @@ struct OptionsFixture : test::GameFixture {
         }
         return shown.join(' ');
     }
-
-    // Opens the picker with a colour button, clicks a swatch and closes it with OK or Cancel;
-    // returns the colour the picker was handed.
-    QString PickSwatch(QPushButton* button, int swatch, bool ok) {
-        QString handed;
-        test::AnswerModals(
-            [&](QWidget* modal) {
-                auto* picker = qobject_cast<ColorPicker*>(modal);
-                ASSERT_NE(picker, nullptr);
-                handed = picker->txtRed->text() + "," + picker->txtGreen->text() + "," +
-                         picker->txtBlue->text();
-                QTest::mouseClick(picker->lblColor[std::size_t(swatch)], Qt::LeftButton);
-                QTest::mouseClick(ok ? picker->OKButton : picker->CancelButton, Qt::LeftButton);
-            },
-            [&] { Click(button); });
-        return handed;
-    }
 };
 
 TEST(OptionsDialog, ShowsEveryCaptionExactly) {
     OptionsFixture f;
     f.Open();
-    const OptionsDialog& d = *f.dialog;
-    QStringList texts({d.windowTitle(), d.fraOptions->title(), d.chkTimePuzzle->text(),
-                       d.chkOutlinePieces->text(), d.fraAdvancedOptions->title(),
-                       d.chkSystemMemory->text(), d.lblNOTESystemMemory->text(),
-                       d.fraNumPieces->title(), d.lblNumberofPieces->text(),
-                       d.fraMainColors->title(), d.lblOutline->text()});
-    texts << QStringList({d.lblWindowBackground->text(), d.fraPreviewCaption->title(),
-                          d.lblPreviewText->text(), d.Label1->text(), d.fraPreviewSize->title(),
-                          d.optPreviewSizeLarge->text(), d.optPreviewSizeMedium->text(),
-                          d.optPreviewSizeSmall->text(), d.cmdOK->text(), d.cmdCancel->text(),
-                          d.cmdApply->text(), d.cmdPickOutlineColor->text(),
-                          d.cmdPickBackColor->text(), d.cmdPickPreviewCaptionTextColor->text(),
-                          d.cmdPickPreviewCaptionBackColor->text()});
-    EXPECT_EQ(texts.join('|'),
-              "Options||Track Elapsed Time Putting Puzzle Togrther|Show Outline Around Pieces|"
+    QStringList texts;
+    for (const QWidget* w : f.dialog->findChildren<QWidget*>()) {
+        texts << w->property("title").toString() + w->property("text").toString();
+    }
+    texts.removeAll("");
+    EXPECT_EQ(f.dialog->windowTitle() + "|" + texts.join('|'),
+              "Options|Track Elapsed Time Putting Puzzle Togrther|Show Outline Around Pieces|"
               "Advanced Options|Use System Memory to Store Image (Enable this if you are unable "
               "to open images larger than your desktop size.)|NOTE: This setting is slower, so "
-              "only enable it if you need to.|Number of Pieces|Number of Pieces:|Main "
-              "Colors|Outline|Background|Preview Caption Colors|Text|Background|Preview "
-              "Size|Large (1/2 Puzzle Size)|Medium (1/4 Puzzle Size)|Small (1/8 Puzzle "
-              "Size)|OK|Cancel|Apply|Pick Color|Pick Color|Pick Color|Pick Color");
-    ASSERT_EQ(d.cmbPieces->count(), 98);
-    EXPECT_EQ(d.cmbPieces->itemText(0) + d.cmbPieces->itemText(21) + d.cmbPieces->itemText(97),
-              "1277324");
+              "only enable it if you need to.|Number of Pieces|Number of Pieces:|Preview Size|"
+              "Large (1/2 Puzzle Size)|Medium (1/4 Puzzle Size)|Small (1/8 Puzzle Size)|Main "
+              "Colors|Outline|Pick Color|Background|Pick Color|Preview Caption Colors|Text|Pick "
+              "Color|Background|Pick Color|OK|Cancel|Apply");
+    const QComboBox* list = f.dialog->cmbPieces;
+    ASSERT_EQ(list->count(), 98);
+    EXPECT_EQ(list->itemText(0) + list->itemText(21) + list->itemText(97), "1277324");
 }
 
 TEST(OptionsDialog, ShowsTheStoredValuesCentredAndFallsBackWhereNoControlFits) {
@@ -126,10 +87,7 @@ TEST(OptionsDialog, ShowsTheStoredValuesCentredAndFallsBackWhereNoControlFits) {
          "Background Red=0,Background Green=0,Background Blue=255",
          0, "5 21 0 0 1 0 0 1 ff0000 ffffff 0 ffffff"},
         {"List Index=0", 0, "0 12 "},
-        {"List Index=150,Preview Size=7", 0, "18 64 0 1 0 "},
-        {"List Index=-3,Preview Size=0", 0, "18 64 0 1 0 "},
         {"List Index=98,Preview Size=1,Number of Pieces=13", 0, "21 77 0 1 0 "},
-        {"List Index=97,Number of Pieces=324", 0, "97 324 0 1 0 "},
         {"List Index=97", 15, "1 15 "},
         {"List Index=97", 13, "none:13 13 "},
     };
@@ -138,7 +96,7 @@ TEST(OptionsDialog, ShowsTheStoredValuesCentredAndFallsBackWhereNoControlFits) {
         for (const QString& entry : QString(stored).split(',', Qt::SkipEmptyParts)) {
             f.store->Write(entry.section('=', 0, 0), entry.section('=', 1));
         }
-        f.Open(pieces > 0, pieces);
+        f.Open(pieces);
         const std::vector<PieceRecord> game = f.game->puzzle.Pieces;
         EXPECT_TRUE(f.Controls().startsWith(shown))
             << stored << " shows " << f.Controls().toStdString();
@@ -146,50 +104,40 @@ TEST(OptionsDialog, ShowsTheStoredValuesCentredAndFallsBackWhereNoControlFits) {
         EXPECT_EQ(f.dialog->pos(), QPoint((screen.width() - f.dialog->width()) / 2,
                                           (screen.height() - f.dialog->height()) / 2));
         const QString row = QString::number(f.game->settings.PiecesListIndex);
-        f.Click(f.dialog->cmdOK);
+        f.dialog->cmdOK->click();
         EXPECT_TRUE(f.File().contains("List Index=" + row + "; ")) << stored;
         EXPECT_TRUE(f.host.messages.isEmpty()) << stored;
         EXPECT_TRUE(f.game->puzzle.Pieces == game) << stored;
     }
 }
 
-TEST(OptionsDialog, OkAfterPickingAnotherCountRecutsAndRescramblesALoadedPuzzle) {
+TEST(OptionsDialog, ApplyKeepsALoadedPuzzleAndRebuildsItsPreviewAndOkWithAnotherCountRecutsIt) {
     OptionsFixture f;
-    f.Open(true);
-    ASSERT_EQ(f.PiecesCut(), 64);
-    f.dialog->cmbPieces->setCurrentIndex(21); // 77, as the player picks it
-    f.Click(f.dialog->cmdOK);
-    EXPECT_FALSE(f.dialog->isVisible());
-    EXPECT_EQ(f.File(), "List Index=21; Number of Pieces=77; Outline Pieces=True; "
-                        "System Memory=False; Time Puzzle=True");
-    const Puzzle& puzzle = f.game->puzzle;
-    EXPECT_EQ(puzzle.NumberOfPieces, 77);
-    EXPECT_EQ(f.PiecesCut(), 77);
-    EXPECT_EQ(f.game->surfaces.PieceSurfaces.size(), 78u);
-    // Rescrambled: one group per piece.
-    EXPECT_EQ(puzzle.GroupOrderCount, 77);
-    EXPECT_EQ(puzzle.PlacedCount, 0);
-    EXPECT_TRUE(CheckModelInvariants(puzzle).isEmpty());
-}
-
-TEST(OptionsDialog, OkWithTheCountUnchangedLeavesThePuzzleAloneAndRebuildsItsPreview) {
-    OptionsFixture f;
-    f.store->Write("Number of Pieces", "77");
-    f.Open(true);
+    f.Open(64);
     const qint64 pieceImage = f.game->surfaces.PieceSurfaces[1].Image().cacheKey();
     const std::vector<PieceRecord> pieces = f.game->puzzle.Pieces;
     const int mediumWidth = f.game->surfaces.PreviewSurface.Image().width();
-    f.Click(f.dialog->chkOutlinePieces);
-    f.Click(f.dialog->chkSystemMemory);
-    f.Click(f.dialog->optPreviewSizeLarge);
-    f.Click(f.dialog->cmdOK);
-    EXPECT_EQ(f.dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(f.File(), "List Index=21; Number of Pieces=77; Outline Pieces=False; "
-                        "Preview Size=2; System Memory=True; Time Puzzle=True");
+    f.dialog->chkOutlinePieces->click();
+    f.dialog->chkSystemMemory->click();
+    f.dialog->optPreviewSizeLarge->click();
+    f.dialog->cmdApply->click();
+    EXPECT_EQ(f.File(), "List Index=18; Outline Pieces=False; Preview Size=2; "
+                        "System Memory=True; Time Puzzle=True");
     EXPECT_FALSE(f.game->settings.OutlinePieces);
     EXPECT_EQ(f.game->surfaces.PieceSurfaces[1].Image().cacheKey(), pieceImage);
     EXPECT_EQ(f.game->puzzle.Pieces, pieces);
     EXPECT_GT(f.game->surfaces.PreviewSurface.Image().width(), mediumWidth);
+
+    f.dialog->cmbPieces->setCurrentIndex(21); // 77, as the player picks it
+    f.dialog->cmdOK->click();
+    EXPECT_EQ(f.dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(f.File().startsWith("List Index=21; Number of Pieces=77; "));
+    const Puzzle& puzzle = f.game->puzzle;
+    EXPECT_EQ(puzzle.PuzzleColumns * puzzle.PuzzleRows, 77);
+    EXPECT_EQ(f.game->surfaces.PieceSurfaces.size(), 78u);
+    EXPECT_EQ(puzzle.GroupOrderCount, 77) << "rescrambled: one group per piece";
+    EXPECT_EQ(puzzle.PlacedCount, 0);
+    EXPECT_TRUE(CheckModelInvariants(puzzle).isEmpty());
     EXPECT_TRUE(f.host.messages.isEmpty());
 }
 
@@ -198,8 +146,8 @@ TEST(OptionsDialog, ACountOutsideTheRangeShowsTheMessageAndApplyGoesOn) {
         OptionsFixture f;
         f.Open();
         f.dialog->ChosenPieceCount = count;
-        f.Click(f.dialog->optPreviewSizeLarge);
-        f.Click(f.dialog->cmdApply);
+        f.dialog->optPreviewSizeLarge->click();
+        f.dialog->cmdApply->click();
         EXPECT_EQ(f.host.messages,
                   QStringList{"Tessellara|The number of pieces has to be between 4 and 600."});
         EXPECT_EQ(f.game->puzzle.NumberOfPieces, 64);
@@ -213,12 +161,9 @@ TEST(OptionsDialog, ACountOutsideTheRangeShowsTheMessageAndApplyGoesOn) {
 }
 
 TEST(OptionsDialog, APickedColourAndTheListClickSurviveCancel) {
-    struct Case {
-        QPushButton* OptionsDialog::*button;
-        QString group;
-        QString shown; // the four swatches after the pick, as Controls() gives them
-    };
-    const Case cases[] = {
+    // A colour button, its group of keys and the four swatches after the pick, as Controls()
+    // gives them.
+    const std::tuple<QPushButton * OptionsDialog::*, QString, QString> cases[] = {
         {&OptionsDialog::cmdPickBackColor, "Background", "b7b7ff ffffff 0 ffffff"},
         {&OptionsDialog::cmdPickOutlineColor, "Outline", "c8d0d4 b7b7ff 0 ffffff"},
         {&OptionsDialog::cmdPickPreviewCaptionBackColor, "Preview Caption Background",
@@ -226,25 +171,38 @@ TEST(OptionsDialog, APickedColourAndTheListClickSurviveCancel) {
         {&OptionsDialog::cmdPickPreviewCaptionTextColor, "Preview Caption Text",
          "c8d0d4 ffffff 0 b7b7ff"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [button, group, swatches] : cases) {
         OptionsFixture f;
         f.Open();
         f.dialog->cmbPieces->setFocus();
         QTest::keyClick(f.dialog->cmbPieces, Qt::Key_Down);
         EXPECT_EQ(f.game->settings.PiecesListIndex, 22) << "changed at once";
-        f.PickSwatch(f.dialog.get()->*c.button, 8, true); // 255, 183, 183
+        // Swatch 8 (255, 183, 183) and OK; then the picker is handed the new colour, and a
+        // swatch clicked before Cancel changes nothing.
+        QStringList handed;
+        for (const auto& [swatch, close] :
+             {std::pair{8, &ColorPicker::OKButton}, {0, &ColorPicker::CancelButton}}) {
+            test::AnswerModals(
+                [&](QWidget* modal) {
+                    auto* picker = qobject_cast<ColorPicker*>(modal);
+                    ASSERT_NE(picker, nullptr);
+                    handed << picker->txtRed->text() + "," + picker->txtGreen->text() + "," +
+                                  picker->txtBlue->text();
+                    QTest::mouseClick(picker->lblColor[std::size_t(swatch)], Qt::LeftButton);
+                    (picker->*close)->click();
+                },
+                [&] { (f.dialog.get()->*button)->click(); });
+        }
+        EXPECT_EQ(handed.last(), "255,183,183");
         EXPECT_FALSE(Picker.PickerAccepted);
-        // The picker is handed the new colour; cancelled, it changes nothing.
-        EXPECT_EQ(f.PickSwatch(f.dialog.get()->*c.button, 0, false), "255,183,183");
-        EXPECT_TRUE(f.Controls().endsWith(c.shown)) << c.group.toStdString();
-        f.Click(f.dialog->cmdCancel);
+        EXPECT_TRUE(f.Controls().endsWith(swatches)) << group.toStdString();
+        f.dialog->cmdCancel->click();
         EXPECT_FALSE(f.dialog->isVisible());
         EXPECT_EQ(f.game->settings.PiecesListIndex, 22);
         EXPECT_EQ(f.game->puzzle.NumberOfPieces, 64);
-        EXPECT_EQ(
-            f.File(),
-            QString("%1 Blue=183; %2%1 Color=12040191; %1 Green=183; %1 Red=255")
-                .arg(c.group, c.group.endsWith("Text") ? "" : c.group + " Color Fill=16758711; "));
+        EXPECT_EQ(f.File(),
+                  QString("%1 Blue=183; %2%1 Color=12040191; %1 Green=183; %1 Red=255")
+                      .arg(group, group.endsWith("Text") ? "" : group + " Color Fill=16758711; "));
     }
 }
 
