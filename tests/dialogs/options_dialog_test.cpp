@@ -35,25 +35,21 @@ struct OptionsFixture : test::GameFixture {
         return lines.join("; ").replace("%20", " ");
     }
 
-    // What the controls show: row (or the count shown in its place), chosen count, Large,
-    // Medium, Small, outline, time, memory, and the background, outline, caption and caption
-    // text swatches as 0xBBGGRR.
+    // What the controls show: row (or the count shown in its place), chosen count, Large
+    // Medium Small, outline time memory, and the background, outline, caption and caption text
+    // swatches as 0xBBGGRR.
     QString Controls() const {
         const OptionsDialog& d = *dialog;
+        const auto on = [](const QAbstractButton* b) { return QString::number(b->isChecked()); };
+        const auto hex = [](const SwatchLabel* s) { return QString::number(s->FillColor(), 16); };
         const int row = d.cmbPieces->currentIndex();
-        QStringList shown{row >= 0 ? QString::number(row)
-                                   : "none:" + d.cmbPieces->placeholderText(),
-                          QString::number(d.ChosenPieceCount)};
-        for (const QAbstractButton* b : std::initializer_list<const QAbstractButton*>{
-                 d.optPreviewSizeLarge, d.optPreviewSizeMedium, d.optPreviewSizeSmall,
-                 d.chkOutlinePieces, d.chkTimePuzzle, d.chkSystemMemory}) {
-            shown << QString::number(b->isChecked());
-        }
-        for (const SwatchLabel* s : {d.shpBackgroundColor, d.shpOutlineColor,
-                                     d.shpPreviewCaptionBackColor, d.shpPreviewCaptionTextColor}) {
-            shown << QString::number(s->FillColor(), 16);
-        }
-        return shown.join(' ');
+        return QString("%1 %2 %3%4%5 %6%7%8 %9 %10 %11 %12")
+            .arg(row >= 0 ? QString::number(row) : "none:" + d.cmbPieces->placeholderText(),
+                 QString::number(d.ChosenPieceCount), on(d.optPreviewSizeLarge),
+                 on(d.optPreviewSizeMedium), on(d.optPreviewSizeSmall), on(d.chkOutlinePieces),
+                 on(d.chkTimePuzzle), on(d.chkSystemMemory), hex(d.shpBackgroundColor),
+                 hex(d.shpOutlineColor), hex(d.shpPreviewCaptionBackColor),
+                 hex(d.shpPreviewCaptionTextColor));
     }
 };
 
@@ -80,14 +76,15 @@ TEST(OptionsDialog, ShowsEveryCaptionExactly) {
 
 TEST(OptionsDialog, ShowsTheStoredValuesCentredAndFallsBackWhereNoControlFits) {
     // Stored entries and the piece count of a loaded game (0: none), then the controls shown;
-    // OK must store the row shown, warn of nothing and keep a loaded game as it is.
+    // OK after Large must store the row shown and the size, warn of nothing, keep a loaded game
+    // as it is and make a preview only for it.
     const std::tuple<const char*, Integer, const char*> cases[] = {
-        {"", 0, "21 77 0 1 0 1 1 0 c8d0d4 ffffff 0 ffffff"},
+        {"", 0, "21 77 010 110 c8d0d4 ffffff 0 ffffff"},
         {"List Index=5,Preview Size=4,Outline Pieces=False,Time Puzzle=False,System Memory=True,"
          "Background Red=0,Background Green=0,Background Blue=255",
-         0, "5 21 0 0 1 0 0 1 ff0000 ffffff 0 ffffff"},
+         0, "5 21 001 001 ff0000 ffffff 0 ffffff"},
         {"List Index=0", 0, "0 12 "},
-        {"List Index=98,Preview Size=1,Number of Pieces=13", 0, "21 77 0 1 0 "},
+        {"List Index=98,Preview Size=1,Number of Pieces=13", 0, "21 77 010 "},
         {"List Index=97", 15, "1 15 "},
         {"List Index=97", 13, "none:13 13 "},
     };
@@ -104,14 +101,18 @@ TEST(OptionsDialog, ShowsTheStoredValuesCentredAndFallsBackWhereNoControlFits) {
         EXPECT_EQ(f.dialog->pos(), QPoint((screen.width() - f.dialog->width()) / 2,
                                           (screen.height() - f.dialog->height()) / 2));
         const QString row = QString::number(f.game->settings.PiecesListIndex);
+        f.dialog->optPreviewSizeLarge->click();
         f.dialog->cmdOK->click();
         EXPECT_TRUE(f.File().contains("List Index=" + row + "; ")) << stored;
+        EXPECT_TRUE(f.File().contains("Preview Size=2; ")) << stored;
+        EXPECT_EQ(f.game->surfaces.PreviewSurface.IsNull(), pieces == 0) << stored;
+        EXPECT_EQ(f.host.presentCount > 0, pieces > 0) << stored;
         EXPECT_TRUE(f.host.messages.isEmpty()) << stored;
         EXPECT_TRUE(f.game->puzzle.Pieces == game) << stored;
     }
 }
 
-TEST(OptionsDialog, ApplyKeepsALoadedPuzzleAndRebuildsItsPreviewAndOkWithAnotherCountRecutsIt) {
+TEST(OptionsDialog, ApplyKeepsALoadedPuzzleRefusesACountOutOfRangeAndOkWithAnotherRecutsIt) {
     OptionsFixture f;
     f.Open(64);
     const qint64 pieceImage = f.game->surfaces.PieceSurfaces[1].Image().cacheKey();
@@ -120,7 +121,15 @@ TEST(OptionsDialog, ApplyKeepsALoadedPuzzleAndRebuildsItsPreviewAndOkWithAnother
     f.dialog->chkOutlinePieces->click();
     f.dialog->chkSystemMemory->click();
     f.dialog->optPreviewSizeLarge->click();
-    f.dialog->cmdApply->click();
+    // A count outside the range is refused with the message, and Apply goes on.
+    for (const Integer count : {Integer{11}, Integer{326}}) {
+        f.dialog->ChosenPieceCount = count;
+        f.dialog->cmdApply->click();
+    }
+    EXPECT_EQ(f.host.messages,
+              QStringList(2, "Tessellara|The number of pieces has to be between 4 and 600."));
+    EXPECT_EQ(f.game->puzzle.NumberOfPieces, 64);
+    EXPECT_TRUE(f.dialog->isVisible());
     EXPECT_EQ(f.File(), "List Index=18; Outline Pieces=False; Preview Size=2; "
                         "System Memory=True; Time Puzzle=True");
     EXPECT_FALSE(f.game->settings.OutlinePieces);
@@ -138,26 +147,7 @@ TEST(OptionsDialog, ApplyKeepsALoadedPuzzleAndRebuildsItsPreviewAndOkWithAnother
     EXPECT_EQ(puzzle.GroupOrderCount, 77) << "rescrambled: one group per piece";
     EXPECT_EQ(puzzle.PlacedCount, 0);
     EXPECT_TRUE(CheckModelInvariants(puzzle).isEmpty());
-    EXPECT_TRUE(f.host.messages.isEmpty());
-}
-
-TEST(OptionsDialog, ACountOutsideTheRangeShowsTheMessageAndApplyGoesOn) {
-    for (const Integer count : {Integer{11}, Integer{326}}) {
-        OptionsFixture f;
-        f.Open();
-        f.dialog->ChosenPieceCount = count;
-        f.dialog->optPreviewSizeLarge->click();
-        f.dialog->cmdApply->click();
-        EXPECT_EQ(f.host.messages,
-                  QStringList{"Tessellara|The number of pieces has to be between 4 and 600."});
-        EXPECT_EQ(f.game->puzzle.NumberOfPieces, 64);
-        EXPECT_EQ(f.File(), "List Index=21; Outline Pieces=True; Preview Size=2; "
-                            "System Memory=False; Time Puzzle=True");
-        EXPECT_TRUE(f.dialog->isVisible());
-        // With no puzzle a new preview size is only stored.
-        EXPECT_TRUE(f.game->surfaces.PreviewSurface.IsNull());
-        EXPECT_EQ(f.host.presentCount, 0);
-    }
+    EXPECT_EQ(f.host.messages.size(), 2);
 }
 
 TEST(OptionsDialog, APickedColourAndTheListClickSurviveCancel) {

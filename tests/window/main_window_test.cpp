@@ -1,6 +1,6 @@
-// The real main window: menus and command states, layout, one cut per resize, the field's own
-// paint, a saved game from the command line, and every command, button and the mouse going on
-// with the picture deleted.
+// The real main window: layout, one cut per resize, the field's own paint, a saved game from the
+// command line; its menus and every command, button and the mouse going on with the picture
+// deleted.
 #include "desktop/recent_documents.h"
 #include "display/test_pictures.h"
 #include "persist/safe_file.h"
@@ -29,34 +29,6 @@ QString Describe(const QWidget* menu) {
         EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
     }
     return items.join('|');
-}
-
-TEST(MainWindow, HasItsMenusAndSwitchesExactlyThreeCommands) {
-    test::WindowFixture f;
-    MainWindow& w = f.window;
-    const QString file = "&Open...|Close (off)|-|Load Puzzle State|Save Puzzle State (off)|-|"
-                         "Scramble|Hint|Solve|-|Options...|-|E&xit";
-    const auto all = [&] {
-        return QStringList(
-                   {w.windowTitle(), Describe(w.menuBar()), Describe(w.mnuFile),
-                    Describe(w.mnuView), Describe(w.mnuHelp), w.ToolbarButton1->toolTip(),
-                    w.ToolbarButton2->toolTip() + (w.ToolbarButton2->isEnabled() ? "" : " (off)")})
-            .join('\n');
-    };
-    const QString start = "Tessellara\n&File|View|&Help\n" + file +
-                          "\nPreview|-|Best Times...\nAbout...\nOpen\nSave Puzzle State (off)";
-    EXPECT_EQ(all(), start);
-    EXPECT_EQ(w.tmrPuzzle->interval(), 1000);
-    EXPECT_FALSE(w.tmrPuzzle->isActive());
-    w.game().EnableCommands();
-    EXPECT_EQ(all(), QString(start).remove(" (off)"));
-    w.mnuFileClose->trigger();
-    EXPECT_EQ(all(), start);
-
-    // Opening View shows the Preview setting as the check mark.
-    w.mnuViewPreview->trigger();
-    w.mnuView_Click();
-    EXPECT_FALSE(w.mnuViewPreview->isChecked());
 }
 
 // Counts the cuts of the puzzle the play field shows: each cut makes new piece surfaces.
@@ -119,9 +91,10 @@ TEST(MainWindow, LaysOutTheFieldCutsOncePerResizePaintsAfreshAndOpensTheCommandL
     EXPECT_TRUE(test::ReadAll(RecentlyUsedPath()).contains(QUrl::fromLocalFile(saved).toEncoded()));
 }
 
-// Each command, toolbar button, dialog button and the mouse, on a fresh game whose picture and
-// temporary bitmap were then deleted: what fails is told, nothing escapes, the model holds, and
-// every window that opens is modal and owned by the main window.
+// The menus, then each command, toolbar button, dialog button and the mouse, on a fresh game
+// whose picture and temporary bitmap were then deleted: what fails is told, nothing escapes,
+// the model holds, the commands that need a game follow it, and every window that opens is
+// owned by the main window.
 TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
     test::WindowFixture w;
     MainWindow& window = w.window;
@@ -129,6 +102,25 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
     Game& game = window.game();
     const QString picture = w.PathOf("harbour.bmp"), saved = w.PathOf("saved.psf");
     ASSERT_EQ(WriteFileSafely(w.PathOf("bad.jpg"), QByteArray("not a picture")), "");
+    // The captions, with " (off)" after a disabled command: a game switches exactly three.
+    const auto captions = [&] {
+        return QStringList({window.windowTitle(), Describe(window.menuBar()),
+                            Describe(window.mnuFile), Describe(window.mnuView),
+                            Describe(window.mnuHelp), window.ToolbarButton1->toolTip(),
+                            window.ToolbarButton2->toolTip() +
+                                (window.ToolbarButton2->isEnabled() ? "" : " (off)")})
+            .join('\n');
+    };
+    const QString start = "Tessellara\n&File|View|&Help\n&Open...|Close (off)|-|Load Puzzle "
+                          "State|Save Puzzle State (off)|-|Scramble|Hint|Solve|-|Options...|-|"
+                          "E&xit\nPreview|-|Best Times...\nAbout...\nOpen\nSave Puzzle State (off)";
+    EXPECT_EQ(captions(), start);
+    EXPECT_EQ(window.tmrPuzzle->interval(), 1000);
+    EXPECT_FALSE(window.tmrPuzzle->isActive());
+    // Opening View shows the Preview setting as the check mark.
+    window.mnuViewPreview->trigger();
+    window.mnuView_Click();
+    EXPECT_FALSE(window.mnuViewPreview->isChecked());
     struct Action {
         const char* name;
         std::function<void()> trigger;
@@ -232,6 +224,7 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
         EXPECT_EQ(QFile::exists(again), a.file == again) << a.name;
         EXPECT_EQ(CheckModelInvariants(p), QStringList()) << a.name;
         EXPECT_EQ(bool(p.PuzzleLoaded), a.kept) << a.name;
+        EXPECT_EQ(captions(), a.kept ? QString(start).remove(" (off)") : start) << a.name;
         if (p.PuzzleLoaded) {
             EXPECT_EQ(game.surfaces.PieceSurfaces.size(), p.Pieces.size()) << a.name;
             EXPECT_FALSE(game.surfaces.PieceSurfaces.back().IsNull()) << a.name;
