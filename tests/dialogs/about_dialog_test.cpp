@@ -1,5 +1,6 @@
 // The about box: its texts and links, and where System Info looks for a program.
 #include "dialogs/about_dialog.h"
+#include "dialogs/app_icon.h"
 #include "support/window_test_support.h"
 
 #include <QMessageBox>
@@ -91,6 +92,18 @@ TEST(AboutDialog, ShowsItsTextsAndLinksAndSystemInfoTriesItsSourcesInOrder) {
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         EXPECT_FALSE(d.isVisible());
     }
+}
+
+// 32 x 32 pixels: black, then strong red, green, blue inside each piece: green, yellow, red, blue.
+TEST(AboutDialog, IconHasItsFourColoursOnBlack) {
+    const QImage icon = AppIconImage();
+    QStringList seen{QString("%1x%2").arg(icon.width()).arg(icon.height())};
+    for (const QPoint p :
+         {QPoint(0, 0), QPoint(5, 5), QPoint(26, 5), QPoint(5, 26), QPoint(26, 26)}) {
+        const QColor c(icon.pixel(p));
+        seen << QString("%1%2%3").arg(c.red() > 128).arg(c.green() > 128).arg(c.blue() > 128);
+    }
+    EXPECT_EQ(seen.join(' '), "32x32 000 010 110 100 001");
 }
 
 } // namespace
