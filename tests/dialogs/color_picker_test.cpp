@@ -1,5 +1,6 @@
 // The colour picker: its palette, the lenient reading of the three boxes, OK and Cancel.
 #include "dialogs/color_picker.h"
+#include "puzzle/settings.h"
 #include "support/qt_printers.h"
 
 #include <QTest>
@@ -8,78 +9,58 @@
 namespace tess {
 namespace {
 
-std::unique_ptr<ColorPicker> OpenPicker(Byte red, Byte green, Byte blue) {
-    Picker = ColorPickerExchange{red, green, blue, false};
-    auto picker = std::make_unique<ColorPicker>();
-    picker->show();
-    return picker;
-}
-
-// Replaces the whole text of a box by typing, as the player would.
-void Type(QLineEdit* box, const QString& text) {
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-}
-
-// The exchange once the picker closed: the colour and whether it closed with OK.
-QString Exchange() {
-    return QString("%1,%2,%3 %4")
-        .arg(Picker.PickerRed)
-        .arg(Picker.PickerGreen)
-        .arg(Picker.PickerBlue)
-        .arg(Picker.PickerAccepted ? "OK" : "Cancel");
-}
-
-TEST(ColorPicker, ReadsTypedComponentsLeniently) {
-    struct Case {
-        QString typed, shown;
-        int component;
-    };
-    const Case cases[] = {{"300", "255", 255}, {"", "", 0},         {"abc", "abc", 0},
-                          {"12x", "12x", 12},  {"2.5", "2.5", 2},   {"3.5", "3.5", 4},
-                          {"-5", "-5", 0},     {"1e2", "1e2", 100}, {"9e9", "255", 255},
-                          {"1234", "123", 123}};
-    for (const Case& c : cases) {
-        const auto p = OpenPicker(10, 20, 30);
-        Type(p->txtGreen, c.typed);
-        EXPECT_EQ(p->txtGreen->text(), c.shown) << c.typed.toStdString();
-        EXPECT_EQ(p->shpPreviewColor->FillColor(), 10 + c.component * 256 + 30 * 65536)
-            << c.typed.toStdString();
-        QTest::mouseClick(p->OKButton, Qt::LeftButton);
-        EXPECT_EQ(Exchange(), QString("10,%1,30 OK").arg(c.component)) << c.typed.toStdString();
-    }
-}
-
-TEST(ColorPicker, ShowsItsPaletteAndOkReturnsTheColourShownWhileCancelChangesNothing) {
+TEST(ColorPicker, ShowsItsPaletteReadsTypedRedLenientlyAndOkReturnsItWhileCancelChangesNothing) {
     // Colours as 0xBBGGRR.
     const Long palette[] = {0x7D007E, 0x7D00AF, 0xC8AF00, 0xE100E1, 0xFFFFFF, 0xFF0000, 0x00C864,
                             0xFAC8AF, 0xB7B7FF, 0xB3FFEA, 0x7189FF, 0x00FFFF, 0x7189FF, 0};
     struct Case {
-        int swatch;  // -1: none clicked
-        QString red; // typed after the swatch; empty: nothing typed
+        int swatch;           // clicked first; -1: none
+        QString typed, shown; // typed into the red box (null: nothing typed), the text it shows
         bool ok;
         QString exchange;
     };
-    for (const Case& c :
-         {Case{-1, "", true, "212,208,200 OK"}, Case{10, "", true, "255,137,113 OK"},
-          Case{10, "9", true, "9,137,113 OK"}, Case{7, "9", false, "212,208,200 Cancel"}}) {
-        const auto p = OpenPicker(212, 208, 200);
-        EXPECT_EQ(p->windowTitle(), "Color Picker");
+    const Case cases[] = {
+        {-1, {}, "212", true, "212,208,200 OK"},    {10, {}, "255", true, "255,137,113 OK"},
+        {10, "9", "9", true, "9,137,113 OK"},       {7, "9", "9", false, "212,208,200 Cancel"},
+        {-1, "300", "255", true, "255,208,200 OK"}, {-1, "", "", true, "0,208,200 OK"},
+        {-1, "abc", "abc", true, "0,208,200 OK"},   {-1, "12x", "12x", true, "12,208,200 OK"},
+        {-1, "2.5", "2.5", true, "2,208,200 OK"},   {-1, "3.5", "3.5", true, "4,208,200 OK"},
+        {-1, "-5", "-5", true, "0,208,200 OK"},     {-1, "1e2", "1e2", true, "100,208,200 OK"},
+        {-1, "9e9", "255", true, "255,208,200 OK"}, {-1, "1234", "123", true, "123,208,200 OK"},
+    };
+    for (const Case& c : cases) {
+        const std::string name = QString("%1 %2").arg(c.swatch).arg(c.typed).toStdString();
+        Picker = ColorPickerExchange{212, 208, 200, false};
+        ColorPicker picker;
+        picker.show();
+        EXPECT_EQ(picker.windowTitle(), "Color Picker");
         for (int i = 0; i < ColorPicker::kSwatchCount; ++i) {
-            EXPECT_EQ(p->lblColor[std::size_t(i)]->FillColor(), palette[i]) << i;
+            EXPECT_EQ(picker.lblColor[std::size_t(i)]->FillColor(), palette[i]) << i;
         }
-        EXPECT_EQ(p->shpPreviewColor->FillColor(), 0xC8D0D4);
         if (c.swatch >= 0) {
-            QTest::mouseClick(p->lblColor[std::size_t(c.swatch)], Qt::LeftButton);
+            QTest::mouseClick(picker.lblColor[std::size_t(c.swatch)], Qt::LeftButton);
         }
-        if (!c.red.isEmpty()) {
-            Type(p->txtRed, c.red);
+        if (!c.typed.isNull()) { // replaces the whole text by typing, as the player would
+            picker.txtRed->setFocus();
+            picker.txtRed->selectAll();
+            QTest::keyClick(picker.txtRed, Qt::Key_Backspace);
+            QTest::keyClicks(picker.txtRed, c.typed);
         }
-        QTest::mouseClick(c.ok ? p->OKButton : p->CancelButton, Qt::LeftButton);
-        EXPECT_FALSE(p->isVisible());
-        EXPECT_EQ(Exchange(), c.exchange) << c.swatch;
+        EXPECT_EQ(picker.txtRed->text(), c.shown) << name;
+        const Long shown = picker.shpPreviewColor->FillColor();
+        QTest::mouseClick(c.ok ? picker.OKButton : picker.CancelButton, Qt::LeftButton);
+        EXPECT_FALSE(picker.isVisible());
+        EXPECT_EQ(QString("%1,%2,%3 %4")
+                      .arg(Picker.PickerRed)
+                      .arg(Picker.PickerGreen)
+                      .arg(Picker.PickerBlue)
+                      .arg(Picker.PickerAccepted ? "OK" : "Cancel"),
+                  c.exchange)
+            << name;
+        if (c.ok) {
+            EXPECT_EQ(shown, ColorOf(Picker.PickerRed, Picker.PickerGreen, Picker.PickerBlue))
+                << name;
+        }
     }
 }
 
