@@ -10,23 +10,6 @@
 namespace tess {
 namespace {
 
-// A desktop that holds the programs and files named in `present` (programs under /usr/bin),
-// whose programs start unless `fails`, and that records what it is asked to start and open.
-AboutDesktop FakeDesktop(const QStringList& present, bool fails, QStringList& started,
-                         QList<QUrl>& opened) {
-    AboutDesktop d;
-    d.findProgram = [present](const QString& name) {
-        return present.contains(name) ? "/usr/bin/" + name : QString();
-    };
-    d.fileExists = [present](const QString& path) { return present.contains(path); };
-    d.startProgram = [&started, fails](const QString& path) {
-        started << path;
-        return !fails;
-    };
-    d.openUrl = [&opened](const QUrl& url) { opened << url; };
-    return d;
-}
-
 // Each showing: the texts and links; System Info tries its sources in order; OK closes.
 TEST(AboutDialog, ShowsItsTextsAndLinksAndSystemInfoTriesItsSourcesInOrder) {
     struct Case {
@@ -47,7 +30,18 @@ TEST(AboutDialog, ShowsItsTextsAndLinksAndSystemInfoTriesItsSourcesInOrder) {
     for (const Case& c : cases) {
         QStringList started;
         QList<QUrl> opened;
-        AboutDesktop desktop = FakeDesktop(c.present, c.fails, started, opened);
+        // A desktop that holds the programs and files present (programs under /usr/bin) and
+        // records what it is asked to start and open.
+        AboutDesktop desktop;
+        desktop.findProgram = [&c](const QString& name) {
+            return c.present.contains(name) ? "/usr/bin/" + name : QString();
+        };
+        desktop.fileExists = [&c](const QString& path) { return c.present.contains(path); };
+        desktop.startProgram = [&](const QString& path) {
+            started << path;
+            return !c.fails;
+        };
+        desktop.openUrl = [&opened](const QUrl& url) { opened << url; };
         const QString tools = "SOFTWARE\\Microsoft\\Shared Tools";
         if (!c.pathValue.isEmpty()) {
             desktop.keys.SetValue(kLocalMachine, tools + "\\MSINFO", "PATH", c.pathValue);
