@@ -63,48 +63,46 @@ public:
     }
     void ClearPlayField() override { calls << "ClearPlayField"; }
     void SetPlayFieldPointer(int mousePointer) override { pointer = mousePointer; }
-    void SetPuzzleCommandsEnabled(bool enabled) override {
-        commandsEnabled = enabled;
-        calls << QString("SetPuzzleCommandsEnabled %1").arg(enabled);
-    }
-    void SetTimerEnabled(bool enabled) override {
-        timerEnabled = enabled;
-        calls << QString("SetTimerEnabled %1").arg(enabled);
-    }
+    void SetPuzzleCommandsEnabled(bool on) override { Set(commandsEnabled, on, "PuzzleCommands"); }
+    void SetTimerEnabled(bool on) override { Set(timerEnabled, on, "Timer"); }
     void ShowMessage(const QString& text, const QString& title) override {
-        messages << title + "|" + text;
-        calls << "ShowMessage";
+        Tell(title + "|" + text, "ShowMessage");
     }
     bool AskYesNo(const QString& text, const QString& title) override {
-        messages << title + "|" + text;
-        calls << "AskYesNo";
-        return false;
+        return Tell(title + "|" + text, "AskYesNo");
     }
     QString InputBox(const QString& prompt) override {
-        messages << prompt;
-        calls << "InputBox";
-        return Take(inputAnswers);
+        Tell(prompt, "InputBox");
+        return Take(inputAnswers).value_or(QString());
     }
     std::optional<QString> AskOpenFileName(const QString& filter, const QString& dir) override {
         calls << QString("AskOpenFileName %1 in [%2]").arg(filter, dir);
-        return Chosen(Take(openAnswers));
+        return Take(openAnswers);
     }
     std::optional<QString> AskSaveFileName(const QString& filter) override {
         calls << "AskSaveFileName " + filter;
-        return Chosen(Take(saveAnswers));
+        return Take(saveAnswers);
     }
     void RegisterFileType() override { calls << "RegisterFileType"; }
     void AddRecentDocument(const QString& path) override { calls << "AddRecentDocument " + path; }
 
 private:
-    static QString Take(std::deque<QString>& answers) {
-        const QString answer = answers.empty() ? QString() : answers.front();
-        if (!answers.empty()) {
-            answers.pop_front();
-        }
-        return answer;
+    bool Tell(const QString& message, const QString& call) {
+        messages << message;
+        calls << call;
+        return false; // No to every question
     }
-    static std::optional<QString> Chosen(const QString& answer) {
+    void Set(bool& flag, bool on, const char* what) {
+        flag = on;
+        calls << QString("Set%1Enabled %2").arg(what).arg(on);
+    }
+    // The next answer; nothing when none is left or it is a null QString().
+    static std::optional<QString> Take(std::deque<QString>& answers) {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        const QString answer = answers.front();
+        answers.pop_front();
         return answer.isNull() ? std::nullopt : std::optional(answer);
     }
 };
