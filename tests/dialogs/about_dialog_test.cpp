@@ -10,8 +10,8 @@
 namespace tess {
 namespace {
 
-// Each showing: the texts and links; System Info tries its sources in order; OK closes.
-TEST(AboutDialog, ShowsItsTextsAndLinksAndSystemInfoTriesItsSourcesInOrder) {
+// Each showing: the version and links; System Info tries its sources in order; OK closes.
+TEST(AboutDialog, ShowsItsVersionAndLinksAndSystemInfoTriesItsSourcesInOrder) {
     struct Case {
         QString pathValue, locationValue; // the two keys; empty: absent
         QStringList present;
@@ -55,12 +55,7 @@ TEST(AboutDialog, ShowsItsTextsAndLinksAndSystemInfoTriesItsSourcesInOrder) {
         facts.Revision = 3;
         AboutDialog d(facts, std::move(desktop));
         d.show();
-        EXPECT_EQ(
-            QStringList({d.windowTitle(), d.lblTitle->text(), d.lblVersion->text(),
-                         d.lblWebSite->text(), d.lblEmail->text(), d.cmdOK->text(),
-                         d.cmdSysInfo->text()})
-                .join('|'),
-            "About Tessellara|Tessellara|Version 10.0.3|Web Site:|E-mail:|OK|&System Info...");
+        EXPECT_EQ(d.lblVersion->text(), "Version 10.0.3");
         // The e-mail label shows the bare address; the link keeps the mailto: prefix.
         EXPECT_TRUE(d.lblEmailAddress->text().contains(">players@tessellara.invalid<"));
         EXPECT_TRUE(d.lblWebSiteURL->text().contains(">https://tessellara.invalid/<"));

@@ -28,9 +28,6 @@ TEST(BestTimesDialog, ListsTheTwentyPositionsAndClearAllAsksAndRewritesTheFile) 
         table[1] = MakeBestTimeRecord("Bob", 187, 12, "dog.jpg");
         BestTimesDialog dialog(*f.game, nullptr);
         dialog.show();
-        EXPECT_EQ(dialog.windowTitle() + "|" + dialog.cmdClearAll->text() + "|" +
-                      dialog.OKButton->text(),
-                  "Tessellara - Best Times|Clear All|OK");
         const QTreeWidget* list = dialog.lstViewBestTimes;
         ASSERT_EQ(list->topLevelItemCount(), 20);
         EXPECT_EQ(QStringList({Row(list, -1), Row(list, 0), Row(list, 1), Row(list, 19)}),

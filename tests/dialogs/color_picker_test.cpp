@@ -33,7 +33,6 @@ TEST(ColorPicker, ShowsItsPaletteReadsTypedRedLenientlyAndOkReturnsItWhileCancel
         Picker = ColorPickerExchange{212, 208, 200, false};
         ColorPicker picker;
         picker.show();
-        EXPECT_EQ(picker.windowTitle(), "Color Picker");
         for (int i = 0; i < ColorPicker::kSwatchCount; ++i) {
             EXPECT_EQ(picker.lblColor[std::size_t(i)]->FillColor(), palette[i]) << i;
         }
