@@ -34,22 +34,22 @@ TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
 
 TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadTexts) {
     // Stored entries, then what is read: time, memory, outline, view, preview size, list row,
-    // pieces, InitDir, and the background, outline and caption colours as 0xBBGGRR, Color/Fill
-    // (the caption's also its components), and the caption text's Color/components.
+    // pieces, InitDir, and as 0xBBGGRR the background, outline, caption and caption text colours
+    // each as Color, then Fill (the caption's also from its components; the text's only so).
     const std::pair<QStringList, QString> cases[] = {
-        {{}, "1 0 1 1 3 21 64 | c8d0d4/d4d0c8 ffffff/ffffff 0/0/0 ffffff/ffffff"},
+        {{}, "1 0 1 1 3 21 64 | c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff"},
         {{"Background Red=0", "Background Green=0", "Background Blue=255", "Outline Red=1",
           "Outline Green=2", "Outline Blue=3", "Number of Pieces=1"},
-         "1 0 1 1 3 21 1 | ff0000/ff 30201/10203 0/0/0 ffffff/ffffff"},
+         "1 0 1 1 3 21 1 | ff0000 ff 30201 10203 0 0 0 ffffff ffffff"},
         {{"Time Puzzle=false", "System Memory=-1", "View Preview=maybe", "Background Red=256",
           "Preview Size=5", "Number of Pieces=32767", "InitDir=/home/a, b/"},
-         "0 1 1 1 3 21 64 /home/a, b/| c8d0d4/d4d0c8 ffffff/ffffff 0/0/0 ffffff/ffffff"},
+         "0 1 1 1 3 21 64 /home/a, b/| c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff"},
         {{"Outline Pieces=0", "View Preview=FALSE", "Preview Size=2", "List Index=-2",
           "Number of Pieces=1024", "Preview Caption Background Red=1",
           "Preview Caption Background Green=2", "Preview Caption Background Blue=3",
           "Preview Caption Text Red=4", "Preview Caption Text Green=5",
           "Preview Caption Text Blue=6"},
-         "1 0 0 0 2 -2 1024 | c8d0d4/d4d0c8 ffffff/ffffff 0/0/30201 ffffff/60504"},
+         "1 0 0 0 2 -2 1024 | c8d0d4 d4d0c8 ffffff ffffff 0 0 30201 ffffff 60504"},
     };
     for (const auto& [stored, read] : cases) {
         GameFixture f;
@@ -59,25 +59,24 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
         Settings s;
         Integer pieces = 9;
         f.store->ReadAll(s, pieces);
-        const auto d = [](long long value) { return QString::number(value); };
-        const auto colour = [](Long color, Long fill) {
-            return QString::number(color, 16) + "/" + QString::number(fill, 16);
-        };
-        const Long caption = ColorOf(s.PreviewCaptionBackgroundRed, s.PreviewCaptionBackgroundGreen,
-                                     s.PreviewCaptionBackgroundBlue);
-        const Long text =
-            ColorOf(s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen, s.PreviewCaptionTextBlue);
-        const QString shown =
-            QString("%1 %2 %3 %4 %5 %6 %7 %8| %9 %10 %11 %12")
-                .arg(d(s.TimePuzzle), d(s.SystemMemory), d(s.OutlinePieces), d(s.ViewPreview),
-                     d(s.PreviewSize), d(s.PiecesListIndex), d(pieces), s.InitDir,
-                     colour(s.BackgroundColor, s.BackgroundColorFill),
-                     colour(s.OutlineColor, s.OutlineColorFill),
-                     colour(s.PreviewCaptionBackgroundColor, s.PreviewCaptionBackgroundColorFill) +
-                         "/" + QString::number(caption, 16),
-                     colour(s.PreviewCaptionTextColor, text));
-        EXPECT_TRUE(shown.startsWith(read))
-            << stored.join(';').toStdString() << ": " << shown.toStdString();
+        QStringList shown;
+        for (const int value :
+             {int(s.TimePuzzle), int(s.SystemMemory), int(s.OutlinePieces), int(s.ViewPreview),
+              int(s.PreviewSize), int(s.PiecesListIndex), int(pieces)}) {
+            shown << QString::number(value);
+        }
+        shown << s.InitDir + "|";
+        for (const Long colour :
+             {s.BackgroundColor, s.BackgroundColorFill, s.OutlineColor, s.OutlineColorFill,
+              s.PreviewCaptionBackgroundColor, s.PreviewCaptionBackgroundColorFill,
+              ColorOf(s.PreviewCaptionBackgroundRed, s.PreviewCaptionBackgroundGreen,
+                      s.PreviewCaptionBackgroundBlue),
+              s.PreviewCaptionTextColor,
+              ColorOf(s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen,
+                      s.PreviewCaptionTextBlue)}) {
+            shown << QString::number(colour, 16);
+        }
+        EXPECT_EQ(shown.join(' '), read) << stored.join(';').toStdString();
     }
 }
 
