@@ -42,9 +42,8 @@ void StartsSmallKeepsItsMinimumAndCentresItsMessage() {
         << w.frameGeometry().width() << " x " << w.frameGeometry().height();
 }
 
-TEST(UnderX11, WithoutAWindowManager) { StartsSmallKeepsItsMinimumAndCentresItsMessage(); }
-
-TEST(UnderX11, WithOpenbox) {
+TEST(UnderX11, WithoutAWindowManagerAndWithOpenbox) {
+    StartsSmallKeepsItsMinimumAndCentresItsMessage();
     QProcess openbox;
     openbox.start("openbox", {});
     if (!openbox.waitForStarted(5000)) {
