@@ -130,48 +130,104 @@ TEST(OptionsDialog, ApplyKeepsALoadedPuzzleRefusesACountOutOfRangeAndOkWithAnoth
     EXPECT_EQ(f.host.messages.size(), 2);
 }
 
-TEST(OptionsDialog, APickedColourAndTheListClickSurviveCancel) {
-    // A colour button, its group of keys and the four swatches after the pick, as Controls()
-    // gives them.
-    const std::tuple<QPushButton * OptionsDialog::*, QString, QString> cases[] = {
-        {&OptionsDialog::cmdPickBackColor, "Background", "b7b7ff ffffff 0 ffffff"},
-        {&OptionsDialog::cmdPickOutlineColor, "Outline", "c8d0d4 b7b7ff 0 ffffff"},
-        {&OptionsDialog::cmdPickPreviewCaptionBackColor, "Preview Caption Background",
-         "c8d0d4 ffffff b7b7ff ffffff"},
-        {&OptionsDialog::cmdPickPreviewCaptionTextColor, "Preview Caption Text",
-         "c8d0d4 ffffff 0 b7b7ff"},
+TEST(OptionsDialog, EachColourGoesThroughThePickerAndAPickSurvivesCancel) {
+    // The picker's palette as 0xBBGGRR.
+    const Long palette[] = {0x7D007E, 0x7D00AF, 0xC8AF00, 0xE100E1, 0xFFFFFF, 0xFF0000, 0x00C864,
+                            0xFAC8AF, 0xB7B7FF, 0xB3FFEA, 0x7189FF, 0x00FFFF, 0x7189FF, 0};
+    using Button = QPushButton* OptionsDialog::*;
+    const Button back = &OptionsDialog::cmdPickBackColor;
+    struct Case {
+        Button button;
+        int swatch;           // clicked in the picker first; -1: none
+        QString typed, shown; // then typed into red (null: nothing), and the text red shows
+        bool ok;
+        Long kept; // 0xBBGGRR; -1: unchanged
     };
-    for (const auto& [button, group, swatches] : cases) {
+    const Case cases[] = {
+        {back, 10, {}, "255", true, 0x7189FF},
+        {&OptionsDialog::cmdPickOutlineColor, 10, {}, "255", true, 0x7189FF},
+        {&OptionsDialog::cmdPickPreviewCaptionBackColor, 10, {}, "255", true, 0x7189FF},
+        {&OptionsDialog::cmdPickPreviewCaptionTextColor, 10, {}, "255", true, 0x7189FF},
+        {back, -1, {}, "212", true, 0xC8D0D4},
+        {back, 10, "9", "9", true, 0x718909},
+        {back, 7, "9", "9", false, -1},
+        {back, -1, "300", "255", true, 0xC8D0FF},
+        {back, -1, "", "", true, 0xC8D000},
+        {back, -1, "abc", "abc", true, 0xC8D000},
+        {back, -1, "12x", "12x", true, 0xC8D00C},
+        {back, -1, "2.5", "2.5", true, 0xC8D002},
+        {back, -1, "3.5", "3.5", true, 0xC8D004},
+        {back, -1, "-5", "-5", true, 0xC8D000},
+        {back, -1, "1e2", "1e2", true, 0xC8D064},
+        {back, -1, "9e9", "255", true, 0xC8D0FF},
+        {back, -1, "1234", "123", true, 0xC8D07B},
+    };
+    const Button buttons[] = {back, cases[1].button, cases[2].button, cases[3].button};
+    const QStringList groups{"Background", "Outline", "Preview Caption Background",
+                             "Preview Caption Text"};
+    for (const Case& c : cases) {
+        const int at = int(std::find(buttons, buttons + 4, c.button) - buttons);
+        const std::string name =
+            QString("%1 %2 %3").arg(at).arg(c.swatch).arg(c.typed).toStdString();
         OptionsFixture f;
         f.Open();
         f.dialog->cmbPieces->setFocus();
         QTest::keyClick(f.dialog->cmbPieces, Qt::Key_Down);
         EXPECT_EQ(f.game->settings.PiecesListIndex, 22) << "changed at once";
-        // Swatch 8 (255, 183, 183) and OK; then the picker is handed the new colour, and a
-        // swatch clicked before Cancel changes nothing.
-        QStringList handed;
-        for (const auto& [swatch, close] :
-             {std::pair{8, &ColorPicker::OKButton}, {0, &ColorPicker::CancelButton}}) {
+        QStringList swatches = f.Controls().split(' ').mid(4);
+        const Long before = swatches[at].toInt(nullptr, 16);
+        // The pick; then the picker is handed the colour kept, and Cancel there changes nothing.
+        QList<Long> handed;
+        for (const bool first : {true, false}) {
             test::AnswerModals(
                 [&](QWidget* modal) {
                     auto* picker = qobject_cast<ColorPicker*>(modal);
                     ASSERT_NE(picker, nullptr);
-                    handed << picker->txtRed->text() + "," + picker->txtGreen->text() + "," +
-                                  picker->txtBlue->text();
-                    QTest::mouseClick(picker->lblColor[std::size_t(swatch)], Qt::LeftButton);
-                    (picker->*close)->click();
+                    handed << ColorOf(Byte(picker->txtRed->text().toInt()),
+                                      Byte(picker->txtGreen->text().toInt()),
+                                      Byte(picker->txtBlue->text().toInt()));
+                    for (int i = 0; first && i < ColorPicker::kSwatchCount; ++i) {
+                        EXPECT_EQ(picker->lblColor[std::size_t(i)]->FillColor(), palette[i]) << i;
+                    }
+                    if (c.swatch >= 0 || !first) {
+                        QTest::mouseClick(picker->lblColor[std::size_t(first ? c.swatch : 0)],
+                                          Qt::LeftButton);
+                    }
+                    if (first && !c.typed.isNull()) { // replaces the whole text, as a player would
+                        picker->txtRed->setFocus();
+                        picker->txtRed->selectAll();
+                        QTest::keyClick(picker->txtRed, Qt::Key_Backspace);
+                        QTest::keyClicks(picker->txtRed, c.typed);
+                    }
+                    if (first) {
+                        EXPECT_EQ(picker->txtRed->text(), c.shown) << name;
+                        EXPECT_TRUE(!c.ok || picker->shpPreviewColor->FillColor() == c.kept);
+                    }
+                    (first && c.ok ? picker->OKButton : picker->CancelButton)->click();
                 },
-                [&] { (f.dialog.get()->*button)->click(); });
+                [&] { (f.dialog.get()->*c.button)->click(); });
         }
-        EXPECT_EQ(handed.last(), "255,183,183");
-        EXPECT_FALSE(Picker.PickerAccepted);
-        EXPECT_TRUE(f.Controls().endsWith(swatches)) << group.toStdString();
+        const Long kept = c.kept < 0 ? before : c.kept;
+        EXPECT_EQ(handed, (QList<Long>{before, kept})) << name;
+        swatches[at] = QString::number(kept, 16);
+        EXPECT_EQ(f.Controls().split(' ').mid(4), swatches) << name;
         f.dialog->cmdCancel->click();
         EXPECT_FALSE(f.dialog->isVisible());
         EXPECT_EQ(f.game->settings.PiecesListIndex, 22);
-        EXPECT_EQ(f.File(),
-                  QString("%1 Blue=183; %2%1 Color=12040191; %1 Green=183; %1 Red=255")
-                      .arg(group, group.endsWith("Text") ? "" : group + " Color Fill=16758711; "));
+        const QString group = groups[at];
+        const QString fill = QString("%1 Color Fill=%2; ")
+                                 .arg(group)
+                                 .arg((kept & 0xFF) << 16 | (kept & 0xFF00) | kept >> 16);
+        EXPECT_EQ(f.File(), c.kept < 0
+                                ? QString()
+                                : QString("%1 Blue=%2; %3%1 Color=%4; %1 Green=%5; %1 Red=%6")
+                                      .arg(group)
+                                      .arg(kept >> 16)
+                                      .arg(at == 3 ? "" : fill)
+                                      .arg(kept)
+                                      .arg(kept >> 8 & 0xFF)
+                                      .arg(kept & 0xFF))
+            << name;
     }
 }
 
