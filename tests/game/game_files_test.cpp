@@ -70,10 +70,8 @@ TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndCloses) {
         GameFixture f;
         ProcessFacts facts = f.game->facts();
         facts.UserDataFolder = f.ProgramFolder() + "/data";
-        if (blocked) { // a file where the folder should be
-            QFile file(facts.UserDataFolder);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
+        // Blocked: a file where the folder should be.
+        ASSERT_TRUE(!blocked || QFile(facts.UserDataFolder).open(QIODevice::WriteOnly));
         f.game = std::make_unique<Game>(f.host, *f.store, f.random, facts);
         Puzzle& puzzle = f.game->puzzle;
         test::OpenPatternPicture(f, 12, 200, 150);

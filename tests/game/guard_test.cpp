@@ -87,11 +87,8 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         const QString picture = PicturePath(game.puzzle);
         const QString saved = f.ProgramFolder() + "/saved.psf";
         ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(game.puzzle, saved).bytes), "");
-        if (c.picture.isEmpty()) {
-            ASSERT_TRUE(QFile::remove(picture));
-        } else {
-            ASSERT_EQ(WriteFileSafely(picture, c.picture), "");
-        }
+        ASSERT_TRUE(c.picture.isEmpty() ? QFile::remove(picture)
+                                        : WriteFileSafely(picture, c.picture).isEmpty());
         const Puzzle before = game.puzzle;
         const QByteArray bitmap = ReadAll(game.WholeImageTempPath());
         f.host.messages.clear();

@@ -13,16 +13,13 @@ namespace {
 
 using test::GameFixture;
 
-void Touch(const QString& path) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+bool Touch(const QString& path) {
+    return QDir().mkpath(QFileInfo(path).path()) && QFile(path).open(QIODevice::WriteOnly);
 }
 
 TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
     const QString user =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tessellara";
-    ASSERT_TRUE(user.startsWith(QDir(QDir::tempPath()).canonicalPath())) << "a temporary HOME";
     QTemporaryDir writable;
     EXPECT_EQ(ChooseProgramFolder(writable.path()), writable.path());
     EXPECT_EQ(ChooseProgramFolder(writable.path() + "/gone"), user);
@@ -109,7 +106,7 @@ TEST(StartUp, RunsItsStepsInOrder) {
 TEST(Open, OffersTheStoredFolderElseTheSamplePicturesWhileTheyHoldAFile) {
     GameFixture f;
     const QString root = f.ProgramFolder() + "/";
-    Touch(root + "mine/cat.bmp");
+    ASSERT_TRUE(Touch(root + "mine/cat.bmp"));
     QDir(root).mkpath("empty");
     QDir(root).mkpath("samples");
     ProcessFacts facts = f.game->facts();
@@ -123,9 +120,7 @@ TEST(Open, OffersTheStoredFolderElseTheSamplePicturesWhileTheyHoldAFile) {
           {"", "samples/Sunset.jpg", "samples"},
           {"mine/", "", "mine/"},
           {"empty/", "", ""}}) {
-        if (!sample.isEmpty()) {
-            Touch(root + sample);
-        }
+        ASSERT_TRUE(sample.isEmpty() || Touch(root + sample));
         game.settings.InitDir = at(initDir);
         f.host.calls.clear();
         game.mnuFileOpen_Click(); // the host cancels
