@@ -163,8 +163,7 @@ TEST(OptionsDialog, EachColourGoesThroughThePickerAndAPickSurvivesCancel) {
     };
     for (const Case& c : cases) {
         const int at = int(std::find(buttons, buttons + 4, c.button) - buttons);
-        const std::string name =
-            QString("%1 %2 %3").arg(at).arg(c.swatch).arg(c.typed).toStdString();
+        SCOPED_TRACE(QString("%1 %2 %3").arg(at).arg(c.swatch).arg(c.typed).toStdString());
         OptionsFixture f;
         f.Open();
         f.dialog->cmbPieces->setFocus();
@@ -196,7 +195,7 @@ TEST(OptionsDialog, EachColourGoesThroughThePickerAndAPickSurvivesCancel) {
                         QTest::keyClicks(picker->txtRed, c.typed);
                     }
                     if (first) {
-                        EXPECT_EQ(picker->txtRed->text(), c.shown) << name;
+                        EXPECT_EQ(picker->txtRed->text(), c.shown);
                         EXPECT_TRUE(!c.ok || picker->shpPreviewColor->FillColor() == c.kept);
                     }
                     (first && c.ok ? picker->OKButton : picker->CancelButton)->click();
@@ -204,9 +203,9 @@ TEST(OptionsDialog, EachColourGoesThroughThePickerAndAPickSurvivesCancel) {
                 [&] { (f.dialog.get()->*c.button)->click(); });
         }
         const Long kept = c.kept < 0 ? before : c.kept;
-        EXPECT_EQ(handed, (QList<Long>{before, kept})) << name;
+        EXPECT_EQ(handed, (QList<Long>{before, kept}));
         swatches[at] = QString::number(kept, 16);
-        EXPECT_EQ(f.Controls().split(' ').mid(4), swatches) << name;
+        EXPECT_EQ(f.Controls().split(' ').mid(4), swatches);
         f.dialog->cmdCancel->click();
         EXPECT_FALSE(f.dialog->isVisible());
         EXPECT_EQ(f.game->settings.PiecesListIndex, 22);
@@ -223,7 +222,7 @@ TEST(OptionsDialog, EachColourGoesThroughThePickerAndAPickSurvivesCancel) {
         if (at == 3) { // the caption text has no fill
             keys.removeAt(1);
         }
-        EXPECT_EQ(f.File(), c.kept < 0 ? QString() : keys.join("; ")) << name;
+        EXPECT_EQ(f.File(), c.kept < 0 ? QString() : keys.join("; "));
     }
 }
 

@@ -1,5 +1,6 @@
 // Writing the settings store: the file as QSettings writes it, on the disk when a command
 // returns, and never cut off by a full disk.
+#include "persist/safe_file.h"
 #include "support/file_size_limit.h"
 #include "support/recording_host.h"
 
@@ -27,10 +28,7 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndReadsBackEveryText) {
     // Other sections and a comment, as a file edited by hand may hold them.
     const QByteArray before =
         "[General]\nTop=1\n\n[Settings]\nOld=@@x\n; note\nCaf%E9\\%U20AC = 2 \n\n[Zeta]\nA=1\n";
-    for (const QString& path : {ours, theirs}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
-    }
+    ASSERT_EQ(WriteFileSafely(ours, before) + WriteFileSafely(theirs, before), "");
     {
         QSettings qt(theirs, QSettings::IniFormat);
         for (int i = 0; i < texts.size(); ++i) {
