@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
     save(tess::OptionsDialog(f.window.game(), &f.window), "options.png");
     tess::Picker = tess::ColorPickerExchange{212, 208, 200, false};
     save(tess::ColorPicker(&f.window), "color-picker.png");
-    save(tess::AboutDialog(tess::test::WindowFixture::Facts(f.folder.path()),
-                           tess::AboutDesktop::Current(), &f.window),
+    save(tess::AboutDialog(tess::test::TestFacts(f.folder.path()), tess::AboutDesktop::Current(),
+                           &f.window),
          "about.png");
     return 0;
 }

@@ -1,11 +1,9 @@
 // This copy's own files: the temporary bitmap of each running copy of the program, and the
 // unfinished game kept at quit.
+#include "display/test_pictures.h"
 #include "persist/state_file.h"
-#include "support/recording_host.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QLockFile>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -15,52 +13,32 @@ namespace tess {
 namespace {
 
 using test::GameFixture;
+using test::ReadAll;
 
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+// Another running copy of the program: its own window and settings, `facts`' program folder.
+std::unique_ptr<GameFixture> OtherCopy(const ProcessFacts& facts) {
+    auto other = std::make_unique<GameFixture>();
+    other->game = std::make_unique<Game>(other->host, *other->store, other->random, facts);
+    return other;
 }
-
-// Opens a plain picture of the colour cut into 12 pieces, as Open does.
-void OpenPicture(Game& game, const QString& path, Qt::GlobalColor colour) {
-    QImage picture(200, 150, QImage::Format_RGB32);
-    picture.fill(colour);
-    ASSERT_TRUE(picture.save(path));
-    game.puzzle.NumberOfPieces = 12;
-    SetPictureFileName(game.puzzle, path);
-    game.SetWholeImage();
-    game.mnuFileScramble_Click();
-    ASSERT_TRUE(game.puzzle.PuzzleLoaded);
-}
-
-// Another running copy of the program: its own window and settings, the same program folder.
-struct OtherCopy {
-    explicit OtherCopy(const ProcessFacts& facts)
-        : store(facts.ProgramFolder + "/other.ini"), game(host, store, random, facts) {}
-    test::RecordingHost host;
-    SettingsStore store;
-    MersenneRandom random{1u};
-    Game game;
-};
 
 QString NameOf(Game& game) { return QFileInfo(game.WholeImageTempPath()).fileName(); }
 
 TEST(TwoCopies, NeverTouchEachOthersTemporaryBitmap) {
     GameFixture f;
-    const QString folder = f.ProgramFolder();
-    OpenPicture(*f.game, folder + "/red.bmp", Qt::red);
-    auto other = std::make_unique<OtherCopy>(f.game->facts());
-    OpenPicture(other->game, folder + "/blue.bmp", Qt::blue);
-    EXPECT_EQ(NameOf(*f.game) + " " + NameOf(other->game),
+    test::OpenPatternPicture(f, 12, 200, 150);
+    auto other = OtherCopy(f.game->facts());
+    test::OpenPatternPicture(*other, 12, 150, 200);
+    EXPECT_EQ(NameOf(*f.game) + " " + NameOf(*other->game),
               "WholeImageTemp.bmp WholeImageTemp-2.bmp");
-    const QByteArray picture = Bytes(f.game->WholeImageTempPath());
+    const QByteArray picture = ReadAll(f.game->WholeImageTempPath());
 
     // The other copy quits: its bitmap and lock go, this copy's stay and it recuts from them.
-    const QString otherBitmap = other->game.WholeImageTempPath();
-    other->game.Form_Unload();
+    const QString otherBitmap = other->game->WholeImageTempPath();
+    other->game->Form_Unload();
     other.reset();
     EXPECT_FALSE(QFile::exists(otherBitmap) || QFile::exists(otherBitmap + ".lock"));
-    EXPECT_EQ(Bytes(f.game->WholeImageTempPath()), picture);
+    EXPECT_EQ(ReadAll(f.game->WholeImageTempPath()), picture);
     f.host.playFieldSize = QSize(640, 480);
     f.game->Form_Resize();
     EXPECT_TRUE(f.game->puzzle.PuzzleLoaded && f.host.messages.isEmpty())
@@ -77,37 +55,51 @@ TEST(TwoCopies, NeverTouchEachOthersTemporaryBitmap) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     ASSERT_TRUE(QFile::exists(otherBitmap + ".lock"));
-    OtherCopy next(f.game->facts());
-    EXPECT_EQ(NameOf(next.game), "WholeImageTemp-2.bmp");
+    EXPECT_EQ(NameOf(*OtherCopy(f.game->facts())->game), "WholeImageTemp-2.bmp");
 }
 
 // At quit a loaded, unfinished game is saved quietly and offered among the recent documents;
-// a finished one is not, and one that cannot be stored changes nothing else.
-TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolder) {
-    for (const auto& [finished, blocked] :
-         {std::pair{false, false}, {true, false}, {false, true}}) {
+// a finished one is not, and one that cannot be stored changes nothing else. Then the game is
+// closed: clock stopped, puzzle reduced to its unused slot 0, temporary bitmap deleted (also a
+// leftover one with no puzzle), picture path kept.
+TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndCloses) {
+    for (const auto& [loaded, finished, blocked] : {std::tuple{true, false, false},
+                                                    {true, true, false},
+                                                    {true, false, true},
+                                                    {false, false, false}}) {
         GameFixture f;
         ProcessFacts facts = f.game->facts();
         facts.UserDataFolder = f.ProgramFolder() + "/data";
-        if (blocked) { // a file where the folder should be
-            QFile file(facts.UserDataFolder);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
+        // Blocked: a file where the folder should be.
+        ASSERT_TRUE(!blocked || QFile(facts.UserDataFolder).open(QIODevice::WriteOnly));
         f.game = std::make_unique<Game>(f.host, *f.store, f.random, facts);
-        OpenPicture(*f.game, f.ProgramFolder() + "/red.bmp", Qt::red);
+        Puzzle& puzzle = f.game->puzzle;
+        test::OpenPatternPicture(f, 12, 200, 150);
+        if (!loaded) {
+            f.game->mnuFileClose_Click();
+            ASSERT_TRUE(QFile(f.game->WholeImageTempPath()).open(QIODevice::WriteOnly));
+        }
+        f.game->mnuFileScramble_Click();
+        f.game->tmrPuzzle_Timer();
         if (finished) {
             f.game->settings.TimePuzzle = false;
             f.game->mnuFileSolve_Click();
         }
         const QString path = facts.UserDataFolder + "/unfinished.psf";
-        const QByteArray game = WriteStateFile(f.game->puzzle, path).bytes;
+        const QByteArray game = loaded ? WriteStateFile(puzzle, path).bytes : "";
+        f.host.calls.clear();
         f.game->Form_Unload();
 
-        const bool saved = !finished && !blocked;
-        EXPECT_EQ(Bytes(path), saved ? game : "(no file)");
+        const bool saved = loaded && !finished && !blocked;
+        EXPECT_EQ(ReadAll(path), saved ? game : "");
         EXPECT_EQ(f.host.calls.contains("AddRecentDocument " + path), saved);
         EXPECT_TRUE(f.host.messages.isEmpty());
-        EXPECT_FALSE(f.game->puzzle.PuzzleLoaded) << "closed as ever";
+        EXPECT_FALSE(f.host.timerEnabled || f.host.commandsEnabled || puzzle.PuzzleLoaded);
+        EXPECT_TRUE(f.host.calls.contains("ClearPlayField"));
+        EXPECT_EQ(puzzle.ElapsedSeconds, 0);
+        EXPECT_EQ(puzzle.Pieces.size() + puzzle.Groups.size(), 2u);
+        EXPECT_FALSE(QFile::exists(f.game->WholeImageTempPath()));
+        EXPECT_EQ(PicturePath(puzzle), f.ProgramFolder() + "/p.bmp");
     }
 }
 

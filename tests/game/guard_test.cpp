@@ -7,6 +7,7 @@
 #include "puzzle/invariants.h"
 
 #include <QBuffer>
+#include <QtEndian>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@ namespace tess {
 namespace {
 
 using test::GameFixture;
+using test::ReadAll;
 
 QByteArray Encoded(const QImage& image, const char* format) {
     QByteArray bytes;
@@ -28,16 +30,9 @@ QByteArray JpegDeclaring(int width, int height) {
     QByteArray bytes = Encoded(test::PatternPicture(40, 40), "JPG");
     // The baseline frame marker, then length (2 bytes), precision (1), height and width (2 each).
     const qsizetype frame = bytes.indexOf("\xFF\xC0");
-    bytes[frame + 5] = char(height >> 8);
-    bytes[frame + 6] = char(height & 0xFF);
-    bytes[frame + 7] = char(width >> 8);
-    bytes[frame + 8] = char(width & 0xFF);
+    qToBigEndian<quint16>(quint16(height), bytes.data() + frame + 5);
+    qToBigEndian<quint16>(quint16(width), bytes.data() + frame + 7);
     return bytes;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGame) {
@@ -92,11 +87,8 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         const QString picture = PicturePath(game.puzzle);
         const QString saved = f.ProgramFolder() + "/saved.psf";
         ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(game.puzzle, saved).bytes), "");
-        if (c.picture.isEmpty()) {
-            ASSERT_TRUE(QFile::remove(picture));
-        } else {
-            ASSERT_EQ(WriteFileSafely(picture, c.picture), "");
-        }
+        ASSERT_TRUE(c.picture.isEmpty() ? QFile::remove(picture)
+                                        : WriteFileSafely(picture, c.picture).isEmpty());
         const Puzzle before = game.puzzle;
         const QByteArray bitmap = ReadAll(game.WholeImageTempPath());
         f.host.messages.clear();

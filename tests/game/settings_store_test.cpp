@@ -1,5 +1,6 @@
 // Writing the settings store: the file as QSettings writes it, on the disk when a command
 // returns, and never cut off by a full disk.
+#include "persist/safe_file.h"
 #include "support/file_size_limit.h"
 #include "support/recording_host.h"
 
@@ -14,39 +15,20 @@ namespace tess {
 namespace {
 
 using test::GameFixture;
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
-}
+using test::ReadAll;
 
 TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndReadsBackEveryText) {
-    const QStringList texts{"212",
-                            "-5",
-                            "True",
-                            "/home/a, b/",
-                            "/x;y=z/",
-                            " lead",
-                            "trail ",
-                            "q\"uo\\te",
-                            "@at",
-                            "tab\tx\ny\r\a\b\f\v",
-                            QString("\x01") + "ab9g",
-                            QString(QChar(0)) + "7",
-                            "ünï€ 𝄞",
-                            "",
-                            "#x [y] 's'",
-                            "\x7f"};
+    QStringList texts{"212",    "-5",     "True",       "/home/a, b/", "/x;y=z/",
+                      " lead",  "trail ", "q\"uo\\te",  "@at",         "tab\tx\ny\r\a\b\f\v",
+                      "ünï€ 𝄞", "",       "#x [y] 's'", "\x7f"};
+    texts << QString(QChar(0)) + "7" << QChar(1) + QString("ab9g");
     GameFixture f;
     const QString ours = f.store->FileName();
     const QString theirs = f.ProgramFolder() + "/qsettings.ini";
     // Other sections and a comment, as a file edited by hand may hold them.
     const QByteArray before =
         "[General]\nTop=1\n\n[Settings]\nOld=@@x\n; note\nCaf%E9\\%U20AC = 2 \n\n[Zeta]\nA=1\n";
-    for (const QString& path : {ours, theirs}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
-    }
+    ASSERT_EQ(WriteFileSafely(ours, before) + WriteFileSafely(theirs, before), "");
     {
         QSettings qt(theirs, QSettings::IniFormat);
         for (int i = 0; i < texts.size(); ++i) {
@@ -54,7 +36,7 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndReadsBackEveryText) {
             f.store->Write(QString("Key %1").arg(i), texts[i]);
         }
     }
-    EXPECT_EQ(Bytes(ours).toStdString(), Bytes(theirs).toStdString());
+    EXPECT_EQ(ReadAll(ours).toStdString(), ReadAll(theirs).toStdString());
     const QSettings back(ours, QSettings::IniFormat);
     for (int i = 0; i < texts.size(); ++i) {
         EXPECT_EQ(back.value(QString("Settings/Key %1").arg(i)).toString(), texts[i]) << i;
@@ -62,14 +44,28 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndReadsBackEveryText) {
     EXPECT_EQ(back.value("Settings/Old").toString() + back.value("Zeta/A").toString(), "@x1");
 }
 
-// A setting changed by a command is on the disk when the command returns, even if the
-// process is killed right after.
-TEST(SettingsStore, AChangedSettingSurvivesTheProcessBeingKilled) {
+// On a full disk the old file stays as it was and the player is told once; the keys that
+// could not be written are written with the next one that can, on the disk when the command
+// that changed it returns, even if the process is killed right after.
+TEST(SettingsStore, AFailedWriteKeepsTheOldFileTellsOnceAndTheNextCommandWritesAll) {
     GameFixture f;
+    const QByteArray folder = "/" + QByteArray(200, 'p') + "/";
+    f.store->Write("InitDir", folder);
+    f.store->Write("Time Puzzle", "True");
+    const QByteArray old = ReadAll(f.store->FileName());
+    // Room for a lock file, not for the longer settings file.
+    test::WithFileSizeLimit(old.size(), [&] {
+        f.store->Write("Background Red", "0");
+        f.game->mnuViewPreview_Click();
+    });
+    EXPECT_EQ(ReadAll(f.store->FileName()), old);
+    ASSERT_EQ(f.host.messages.size(), 1);
+    EXPECT_TRUE(f.host.messages[0].startsWith("Tessellara|The settings could not be saved to \"" +
+                                              f.store->FileName() + "\": "))
+        << f.host.messages[0].toStdString();
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        f.game->mnuViewPreview_Click();
         SetPictureFileName(f.game->puzzle, "/pictures/cat.bmp");
         f.game->SaveInitDir();
         kill(getpid(), SIGKILL);
@@ -77,31 +73,8 @@ TEST(SettingsStore, AChangedSettingSurvivesTheProcessBeingKilled) {
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(Bytes(f.store->FileName()), "[Settings]\nInitDir=/pictures/\nView%20Preview=False\n");
-}
-
-// On a full disk the old file stays as it was and the player is told once; the keys that
-// could not be written are written with the next one that can.
-TEST(SettingsStore, AFailedWriteKeepsTheOldFileTellsOnceAndWritesAgainLater) {
-    GameFixture f;
-    const QByteArray folder = "/" + QByteArray(200, 'p') + "/";
-    f.store->Write("InitDir", folder);
-    f.store->Write("Time Puzzle", "True");
-    const QByteArray old = Bytes(f.store->FileName());
-    // Room for a lock file, not for the longer settings file.
-    test::WithFileSizeLimit(old.size(), [&] {
-        f.store->Write("Background Red", "0");
-        f.game->mnuViewPreview_Click();
-    });
-    EXPECT_EQ(Bytes(f.store->FileName()), old);
-    ASSERT_EQ(f.host.messages.size(), 1);
-    EXPECT_TRUE(f.host.messages[0].startsWith("Tessellara|The settings could not be saved to \"" +
-                                              f.store->FileName() + "\": "))
-        << f.host.messages[0].toStdString();
-    f.store->Write("Number of Pieces", "100");
-    EXPECT_EQ(Bytes(f.store->FileName()),
-              "[Settings]\nBackground%20Red=0\nInitDir=" + folder +
-                  "\nNumber%20of%20Pieces=100\nTime%20Puzzle=True\nView%20Preview=False\n");
+    EXPECT_EQ(ReadAll(f.store->FileName()), "[Settings]\nBackground%20Red=0\nInitDir=/pictures/"
+                                            "\nTime%20Puzzle=True\nView%20Preview=False\n");
 }
 
 } // namespace

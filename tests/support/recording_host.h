@@ -1,9 +1,11 @@
-// A GameHost for tests: records every call in order and answers dialogs from queues.
+// A GameHost for tests: records every call in order and answers dialogs from queues; a game
+// on it in a temporary program folder; reading a file.
 #pragma once
 
 #include "game/game.h"
 #include "support/qt_printers.h"
 
+#include <QFile>
 #include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -11,6 +13,22 @@
 #include <memory>
 
 namespace tess::test {
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A program whose folders are all `folder` (the program's own is `appDir` when given).
+inline ProcessFacts TestFacts(const QString& folder, const QString& appDir = {},
+                              const QString& commandLine = {}) {
+    ProcessFacts facts;
+    facts.ProgramFolder = folder;
+    facts.AppDir = appDir.isEmpty() ? folder : appDir;
+    facts.CommandLine = commandLine;
+    return facts;
+}
 
 class RecordingHost : public GameHost {
 public:
@@ -23,40 +41,80 @@ public:
     QImage lastFrame; // a copy of the last presented back buffer
     QStringList calls;
     QStringList messages;
-    // Answers of the file dialogs; a null QString() cancels.
+    // Answers of the file and input dialogs, in order; a null QString() cancels.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     std::deque<QString> inputAnswers;
-    std::deque<bool> yesNoAnswers;
     // Runs when ShowWindow is called (the real window resizes then).
     std::function<void()> onShow;
 
     QSize PlayFieldSize() const override { return playFieldSize; }
     bool IsMinimized() const override { return minimized; }
-    void ShowWindow() override;
-    void PresentPlayField(const QImage& backBuffer) override;
-    void ClearPlayField() override;
-    void SetPlayFieldPointer(int mousePointer) override;
-    void SetPuzzleCommandsEnabled(bool enabled) override;
-    void SetTimerEnabled(bool enabled) override;
-    void ShowMessage(const QString& text, const QString& title) override;
-    bool AskYesNo(const QString& text, const QString& title) override;
-    QString InputBox(const QString& prompt) override;
-    std::optional<QString> AskOpenFileName(const QString& filter, const QString& initDir) override;
-    std::optional<QString> AskSaveFileName(const QString& filter) override;
-    void RegisterFileType() override;
-    void AddRecentDocument(const QString& path) override;
+    void ShowWindow() override {
+        calls << "ShowWindow";
+        if (onShow) {
+            onShow();
+        }
+    }
+    void PresentPlayField(const QImage& backBuffer) override {
+        ++presentCount;
+        lastFrame = backBuffer.copy();
+        calls << "PresentPlayField";
+    }
+    void ClearPlayField() override { calls << "ClearPlayField"; }
+    void SetPlayFieldPointer(int mousePointer) override { pointer = mousePointer; }
+    void SetPuzzleCommandsEnabled(bool on) override { Set(commandsEnabled, on, "PuzzleCommands"); }
+    void SetTimerEnabled(bool on) override { Set(timerEnabled, on, "Timer"); }
+    void ShowMessage(const QString& text, const QString& title) override {
+        Tell(title + "|" + text, "ShowMessage");
+    }
+    bool AskYesNo(const QString& text, const QString& title) override {
+        return Tell(title + "|" + text, "AskYesNo");
+    }
+    QString InputBox(const QString& prompt) override {
+        Tell(prompt, "InputBox");
+        return Take(inputAnswers).value_or(QString());
+    }
+    std::optional<QString> AskOpenFileName(const QString& filter, const QString& dir) override {
+        calls << QString("AskOpenFileName %1 in [%2]").arg(filter, dir);
+        return Take(openAnswers);
+    }
+    std::optional<QString> AskSaveFileName(const QString& filter) override {
+        calls << "AskSaveFileName " + filter;
+        return Take(saveAnswers);
+    }
+    void RegisterFileType() override { calls << "RegisterFileType"; }
+    void AddRecentDocument(const QString& path) override { calls << "AddRecentDocument " + path; }
+
+private:
+    bool Tell(const QString& message, const QString& call) {
+        messages << message;
+        calls << call;
+        return false; // No to every question
+    }
+    void Set(bool& flag, bool on, const char* what) {
+        flag = on;
+        calls << QString("Set%1Enabled %2").arg(what).arg(on);
+    }
+    // The next answer; nothing when none is left or it is a null QString().
+    static std::optional<QString> Take(std::deque<QString>& answers) {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer.isNull() ? std::nullopt : std::optional(answer);
+    }
 };
 
 // A game on a recording host with its program folder and settings file in a temporary folder.
 struct GameFixture {
     GameFixture();
-    explicit GameFixture(std::uint32_t seed);
 
     QTemporaryDir folder;
     RecordingHost host;
     std::unique_ptr<SettingsStore> store;
-    MersenneRandom random;
+    MersenneRandom random{12345u};
     std::unique_ptr<Game> game;
 
     QString ProgramFolder() const { return folder.path(); }

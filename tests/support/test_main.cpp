@@ -4,19 +4,17 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 int main(int argc, char** argv) {
     QTemporaryDir home(QDir::tempPath() + QStringLiteral("/tessellara-test-XXXXXX"));
     const QByteArray root = home.path().toUtf8();
     qputenv("HOME", root);
-    qputenv("XDG_CONFIG_HOME", root + "/config");
-    qputenv("XDG_DATA_HOME", root + "/data");
-    qputenv("XDG_CACHE_HOME", root + "/cache");
-    qputenv("XDG_STATE_HOME", root + "/state");
+    for (const QByteArray kind : {"CONFIG", "DATA", "CACHE", "STATE"}) {
+        qputenv(("XDG_" + kind + "_HOME").constData(), root + "/" + kind.toLower());
+    }
     qputenv("XDG_RUNTIME_DIR", root + "/runtime");
-    QDir().mkpath(home.path() + QStringLiteral("/runtime"));
-    QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    mkdir((root + "/runtime").constData(), 0700);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -1,13 +1,12 @@
 // Helpers for tests of the real window: a started main window in a temporary program
-// folder, answering the modal windows that a command opens, reading a file.
+// folder, and answering the modal windows that a command opens.
 #pragma once
 
+#include "support/recording_host.h"
 #include "window/main_window.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
@@ -21,24 +20,11 @@ struct WindowFixture {
 
     // The program runs from `appDir` (the program folder when empty) with `commandLine`.
     explicit WindowFixture(const QString& appDir = {}, const QString& commandLine = {})
-        : window(store, random, Facts(folder.path(), appDir, commandLine)) {
+        : window(store, random, TestFacts(folder.path(), appDir, commandLine)) {
         window.Start();
-    }
-    static ProcessFacts Facts(const QString& folder, const QString& appDir = {},
-                              const QString& commandLine = {}) {
-        ProcessFacts facts;
-        facts.ProgramFolder = folder;
-        facts.AppDir = appDir.isEmpty() ? folder : appDir;
-        facts.CommandLine = commandLine;
-        return facts;
     }
     QString PathOf(const QString& name) const { return folder.path() + '/' + name; }
 };
-
-inline QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Runs `trigger` and hands every modal window that opens meanwhile to `act`, which closes it.
 inline void AnswerModals(const std::function<void(QWidget*)>& act,

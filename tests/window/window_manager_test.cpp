@@ -1,6 +1,7 @@
 // The real window on an X display, first without a window manager, then with openbox: the
 // client area it starts with, its minimum with the frame, and where a message about a state
 // file given on the command line opens. Run under xvfb-run (see CMakeLists.txt).
+#include "persist/safe_file.h"
 #include "support/window_test_support.h"
 
 #include <QMessageBox>
@@ -15,10 +16,7 @@ namespace {
 void StartsSmallKeepsItsMinimumAndCentresItsMessage() {
     QTemporaryDir folder;
     const QString bad = folder.path() + "/bad.psf";
-    QFile file(bad);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a saved game");
-    file.close();
+    ASSERT_EQ(WriteFileSafely(bad, "not a saved game"), "");
 
     std::optional<test::WindowFixture> f;
     QRect box;
@@ -44,9 +42,8 @@ void StartsSmallKeepsItsMinimumAndCentresItsMessage() {
         << w.frameGeometry().width() << " x " << w.frameGeometry().height();
 }
 
-TEST(UnderX11, WithoutAWindowManager) { StartsSmallKeepsItsMinimumAndCentresItsMessage(); }
-
-TEST(UnderX11, WithOpenbox) {
+TEST(UnderX11, WithoutAWindowManagerAndWithOpenbox) {
+    StartsSmallKeepsItsMinimumAndCentresItsMessage();
     QProcess openbox;
     openbox.start("openbox", {});
     if (!openbox.waitForStarted(5000)) {
