@@ -40,11 +40,9 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
             p.Pieces[p.Groups[group].Members[uniform(1, p.Groups[group].MemberCount)]];
         const bool anywhere = uniform(0, 24) == 0;
         const int button = anywhere && uniform(0, 2) == 0 ? kRightButton : kLeftButton;
-        if (anywhere) {
-            f.Down(uniform(-5, 525), uniform(-5, 405), button);
-        } else {
-            f.Down(grabbed.X + 50, grabbed.Y + 37, button);
-        }
+        const Long downX = anywhere ? uniform(-5, 525) : grabbed.X + 50;
+        const Long downY = anywhere ? uniform(-5, 405) : grabbed.Y + 37;
+        f.Down(downX, downY, button);
         previewDrags += p.PreviewDragging ? 1 : 0;
         // Near a neighbour or the home of the piece held, or anywhere.
         const PieceRecord& held = p.Pieces[std::max<Integer>(p.SelectedPiece, 1)];

@@ -31,22 +31,21 @@ void DragTo(PlayFixture& f, int piece, Long x, Long y) {
 
 TEST(Dropping, TheHomeTestComesFirstThenANeighbourLessThanFivePixelsOffFits) {
     // 7 dropped (hx, hy) off its home and (nx, ny) off where it fits under 2.
-    struct Case {
-        int hx, hy, nx, ny;
-        bool placed, joined;
-    };
-    for (const Case c : {Case{4, -4, 0, 0, true, false}, Case{-4, 4, 0, 0, true, false},
-                         Case{5, 0, 4, -4, false, true}, Case{0, 5, -4, 4, false, true},
-                         Case{-5, 0, 5, 0, false, false}, Case{4, -5, 0, -5, false, false}}) {
+    for (const auto& [hx, hy, nx, ny, placed, joined] : {std::tuple{4, -4, 0, 0, true, false},
+                                                         {-4, 4, 0, 0, true, false},
+                                                         {5, 0, 4, -4, false, true},
+                                                         {0, 5, -4, 4, false, true},
+                                                         {-5, 0, 5, 0, false, false},
+                                                         {4, -5, 0, -5, false, false}}) {
         PlayFixture f(Spread());
         Puzzle& p = f.puzzle();
-        const Long x = p.Pieces[7].HomeX + c.hx, y = p.Pieces[7].HomeY + c.hy;
-        p.Pieces[2].X = x - c.nx;
-        p.Pieces[2].Y = y - 45 - c.ny;
+        const Long x = p.Pieces[7].HomeX + hx, y = p.Pieces[7].HomeY + hy;
+        p.Pieces[2].X = x - nx;
+        p.Pieces[2].Y = y - 45 - ny;
         DragTo(f, 7, x, y);
-        EXPECT_EQ(p.PlacedPieces, c.placed ? Ints({0, 7}) : Ints({0})) << c.hx << ", " << c.hy;
-        EXPECT_EQ(p.Pieces[7].JoinedTop, ToFlag(c.joined)) << c.nx << ", " << c.ny;
-        EXPECT_EQ(p.SelectedPiece, c.placed ? 0 : 7);
+        EXPECT_EQ(p.PlacedPieces, placed ? Ints({0, 7}) : Ints({0})) << hx << ", " << hy;
+        EXPECT_EQ(p.Pieces[7].JoinedTop, ToFlag(joined)) << nx << ", " << ny;
+        EXPECT_EQ(p.SelectedPiece, placed ? 0 : 7);
         EXPECT_CONSISTENT(p);
     }
 }

@@ -59,28 +59,25 @@ TEST(SetWholeImage, CutsThe1024By768PictureAsWorkedAndRecutsForAFinerScreen) {
 
 // Every piece composed at its home position gives back the scaled picture.
 TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
-    struct Case {
-        Integer pieces;
-        int width, height;
-        QSize field;
-        int gaps;
-    };
     // The socket clamp leaves picture pixels uncovered only with tabs at least 31 pixels deep
     // and a short side; in ordinary cells (tabs of 41 and more here) the clamped shoulders
     // overlap and close the gap. Cells of 93 x 9 with 31-pixel side tabs leave one pixel per
     // left or right socket, nine in each of ten rows: 30 columns in from the cell edge, in
     // cell row 4 (the socket's inset 9 \ 5 = 1 leaves row 4 only, where the knob has ended).
-    for (const Case c : {Case{64, 640, 480, {800, 560}, 0}, Case{12, 640, 480, {800, 560}, 0},
-                         Case{6, 500, 700, {800, 560}, 0}, Case{100, 1000, 100, {1100, 300}, 90}}) {
+    for (const auto& [pieces, width, height, field, gaps] :
+         {std::tuple{64, 640, 480, QSize(800, 560), 0},
+          {12, 640, 480, QSize(800, 560), 0},
+          {6, 500, 700, QSize(800, 560), 0},
+          {100, 1000, 100, QSize(1100, 300), 90}}) {
         GameFixture f;
-        f.host.playFieldSize = c.field;
+        f.host.playFieldSize = field;
         f.game->InitDirectDraw();
-        OpenPatternPicture(f, c.pieces, c.width, c.height);
+        OpenPatternPicture(f, pieces, width, height);
         Puzzle& p = f.game->puzzle;
         ASSERT_EQ(p.PuzzleLoaded, kTrue);
         // Every piece placed, on a background of the key colour itself.
         f.game->ClearSettings();
-        for (Integer i = 1; i <= c.pieces; ++i) {
+        for (Integer i = 1; i <= pieces; ++i) {
             PlaceGroup(p, i);
         }
         p.PuzzleSolved = kTrue;
@@ -88,12 +85,12 @@ TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
         f.game->settings.BackgroundColorFill = TransparentKey;
         f.game->picPuzzle_Paint();
         const QImage& frame = f.host.lastFrame;
-        ASSERT_EQ(frame.size(), c.field);
+        ASSERT_EQ(frame.size(), field);
         Surface picture = Surface::CreateSurfaceFromFile(f.game->WholeImageTempPath(), p.ImageWidth,
                                                          p.ImageHeight);
         picture.NudgePixels(TransparentKey);
         const Long cw = p.CellWidth, ch = p.CellHeight;
-        int wrong = 0, gaps = 0;
+        int wrong = 0, shownGaps = 0;
         for (int y = 0; y < frame.height(); ++y) {
             for (int x = 0; x < frame.width(); ++x) {
                 // Outside the board border pieces have no knobs; the clamp gaps show it too.
@@ -103,16 +100,16 @@ TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
                 const PieceRecord& q =
                     p.Pieces[inside ? 1 + py / ch * p.PuzzleColumns + px / cw : 0];
                 const bool gap =
-                    inside && c.gaps > 0 && py % ch == 4 &&
+                    inside && gaps > 0 && py % ch == 4 &&
                     ((px % cw == 30 && !q.LeftOut) || (px % cw == cw - 31 && !q.RightOut));
-                gaps += gap;
+                shownGaps += gap;
                 wrong += (frame.pixel(x, y) & 0xFFFFFFu) !=
                          (inside && !gap ? picture.Image().pixel(int(px), int(py)) & 0xFFFFFFu
                                          : QRgb(TransparentKey));
             }
         }
-        EXPECT_EQ(wrong, 0) << c.pieces << " pieces";
-        EXPECT_EQ(gaps, c.gaps);
+        EXPECT_EQ(wrong, 0) << pieces << " pieces";
+        EXPECT_EQ(shownGaps, gaps);
     }
 }
 

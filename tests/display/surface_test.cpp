@@ -9,12 +9,7 @@ namespace {
 TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) {
     // A 4 x 4 source, blue with red at (2, 1) and the key at (1, 2), into a black 10 x 10
     // target: the pixels an opaque and a keyed copy change, and where red lands (y * 10 + x).
-    struct Case {
-        Long x, y;
-        Rect source;
-        int opaque, keyed, red;
-    };
-    const Case cases[] = {
+    const std::tuple<Long, Long, Rect, int, int, int> cases[] = {
         {0, 0, WholeRect, 16, 15, 12},        {8, 8, WholeRect, 4, 4, -1},
         {-2, -3, WholeRect, 2, 2, -1},        {10, 0, WholeRect, 0, 0, -1},
         {-4, 0, WholeRect, 0, 0, -1},         {-1, 1, WholeRect, 12, 11, 21},
@@ -31,17 +26,17 @@ TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) 
         if (pass == 2) {
             source.PrepareKeyedCopy();
         }
-        for (const Case& c : cases) {
+        for (const auto& [x, y, rect, opaque, keyed, red] : cases) {
             Surface target = Surface::CreateSurface(10, 10, 0);
-            target.BltFast(c.x, c.y, source, c.source,
+            target.BltFast(x, y, source, rect,
                            pass == 0 ? kBltFastNoWait : kBltFastSrcColorKeyNoWait);
-            int changed = 0, red = -1;
+            int changed = 0, redAt = -1;
             for (int i = 0; i < 100; ++i) {
                 changed += At(target, i % 10, i / 10) != 0;
-                red = At(target, i % 10, i / 10) == 0xFF0000u ? i : red;
+                redAt = At(target, i % 10, i / 10) == 0xFF0000u ? i : redAt;
             }
-            EXPECT_EQ(changed, pass == 0 ? c.opaque : c.keyed) << c.x << "," << c.y << " " << pass;
-            EXPECT_EQ(red, c.red) << c.x << "," << c.y;
+            EXPECT_EQ(changed, pass == 0 ? opaque : keyed) << x << "," << y << " " << pass;
+            EXPECT_EQ(redAt, red) << x << "," << y;
         }
     }
 }
