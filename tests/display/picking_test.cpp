@@ -28,24 +28,23 @@ TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
     // 115..160: the left knob, the cell's left edge, just inside it, the left band, the
     // centre, the right band, the cell's right edge, the right knob, beside it; the top knob,
     // its top edge, beside it, the top band, its right end, the seam below that end; the
-    // bottom band's left end, the seam above it, the bottom band, the bottom knob.
+    // bottom band's left end, the seam above it, the bottom band, the bottom knob, the seam
+    // between the cell and the bottom knob.
     const QPointF probes[] = {{110, 137}, {120, 137}, {121, 137}, {130, 137}, {150, 137},
                               {170, 137}, {180, 137}, {190, 137}, {190, 125}, {150, 105},
                               {150, 100}, {130, 105}, {150, 120}, {170, 120}, {170, 130},
-                              {130, 150}, {130, 145}, {150, 155}, {150, 170}};
+                              {130, 150}, {130, 145}, {150, 155}, {150, 170}, {150, 160}};
     // x: on the piece. Each place in the grid, with both shapes of the checkerboard inside.
     const std::pair<Integer, const char*> pieces[] = {
-        {1, "..xxxx.x....xxxx..."},  // top-left: knob right, socket bottom
-        {2, "....x.......xx.x.xx"},  // top: knob bottom, sockets left and right
-        {3, "x.xxxx.x....xxxx..."},  // top: knobs left and right, socket bottom
-        {5, "x.xxxx......xxxx..."},  // top-right: knob left, socket bottom
-        {6, "..xxx....x..xx.xxxx"},  // left: knobs top and bottom, socket right
-        {7, "x.xxxx.x.....x.x..."},  // inner: knobs left and right, sockets top and bottom
-        {8, "....x....x..xx.x.xx"},  // inner: knobs top and bottom, sockets left and right
-        {10, "....xx...x..xxxx.xx"}, // right: knobs top and bottom, socket left
-        {11, "..xxxx.x.....x.xxx."}, // bottom-left: knob right, socket top
-        {14, "....x....x..xx.x.x."}, // bottom: knob top, sockets left and right
-        {15, "x.xxxx.......x.xxx."}, // bottom-right: knob left, socket top
+        {1, "..xxxx.x....xxxx...."},  // top-left: knob right, socket bottom
+        {2, "....x.......xx.x.xx."},  // top: knob bottom, sockets left and right
+        {3, "x.xxxx.x....xxxx...."},  // top: knobs left and right, socket bottom
+        {6, "..xxx....x..xx.xxxx."},  // left: knobs top and bottom, socket right
+        {7, "x.xxxx.x.....x.x...."},  // inner: knobs left and right, sockets top and bottom
+        {8, "....x....x..xx.x.xx."},  // inner: knobs top and bottom, sockets left and right
+        {10, "....xx...x..xxxx.xx."}, // right: knobs top and bottom, socket left
+        {14, "....x....x..xx.x.x.."}, // bottom: knob top, sockets left and right
+        {15, "x.xxxx.......x.xxx.."}, // bottom-right: knob left, socket top
     };
     for (const auto& [piece, expected] : pieces) {
         Puzzle p = FiveByThree();
@@ -66,96 +65,86 @@ TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
 TEST(Picking, TheTopmostLoosePieceIsPickedAndItsGroupRaised) {
     PlayFixture f(FiveByThree());
     Puzzle& p = f.puzzle();
+    // 3 and 12 overlap, 3 later in GroupOrder; 8 lies beside 7 as in the picture and above
+    // it, so a click in 8's left socket grabs 7's knob below.
     Put(p, 3, 300, 300);
     Put(p, 12, 300, 300);
-    EXPECT_EQ(FindPieceAt(p, 350, 337), 12);
+    Put(p, 7, 100, 100);
+    Put(p, 8, 160, 100);
     p.GroupOrder = Ints({0, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15});
     const int presents = f.host.presentCount;
     f.Down(350, 337);
-    EXPECT_EQ(p.SelectedPiece, 3);
     EXPECT_EQ(p.GroupOrder, Ints({0, 12, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 3}));
-    EXPECT_EQ(p.Dragging, kTrue);
     EXPECT_EQ(f.host.presentCount, presents) << "the new stacking shows at the first move";
-    f.Up(0, 0);
-
-    // 8 lies beside 7 as in the picture and above it: a click in 8's left socket grabs
-    // 7's knob below.
-    Put(p, 7, 100, 100);
-    Put(p, 8, 160, 100);
+    f.Down(190, 137);
+    EXPECT_EQ(p.SelectedPiece, 3) << "a held drag ignores further presses";
+    f.Up(350, 337);
     f.Down(190, 137);
     EXPECT_EQ(p.SelectedPiece, 7);
-    f.Down(350, 337);
-    EXPECT_EQ(p.SelectedPiece, 7) << "a held drag ignores further presses";
     f.Up(190, 137);
-    p.PreviewDragging = kTrue;
-    f.Down(350, 337);
-    EXPECT_EQ(p.Dragging, kFalse) << "nor does a preview drag";
-    p.PreviewDragging = kFalse;
-    f.Down(350, 337, kRightButton);
-    EXPECT_EQ(p.Dragging, kFalse) << "only the left button picks";
-    // A fixed piece is not loose: nothing is picked on it.
     f.game->SetGroupInPlace(1);
     f.Down(p.Pieces[1].HomeX + 40, p.Pieces[1].HomeY + 30);
-    EXPECT_EQ(p.Dragging, kFalse);
+    EXPECT_EQ(p.Dragging, kFalse) << "a fixed piece is not loose";
 }
 
-TEST(Dragging, TheGroupFollowsCentredAndStopsAtTheFieldEdge) {
+TEST(Dragging, TheGroupAndThePreviewFollowThePointerAndStopAtTheFieldEdge) {
     PlayFixture f(FiveByThree());
     Puzzle& p = f.puzzle();
-    Regroup(p, 6, {6, 7});
-    Put(p, 6, 300, 300);
-    Put(p, 7, 360, 300);
-    f.Down(400, 337); // on 7, one column right of the group's left edge
+    // A cross of five around 7, grabbed at 7's middle: a cell of the group on every side.
+    Regroup(p, 7, {2, 6, 7, 8, 12});
+    Put(p, 7, 300, 300);
+    for (const Integer m : {2, 6, 8, 12}) {
+        LayBeside(p, m, 7);
+    }
+    f.Down(350, 337);
+    ASSERT_EQ(p.SelectedPiece, 7);
     // 7 is centred under the pointer, half its surface (50 x 37) up and left of it. A bound
-    // reached exactly (110 - 60 - 50 = 0, 37 - 37 = 0, 750 + 50 = 800, 523 + 37 = 560) stops
-    // the group on that axis; halves round to even.
+    // reached exactly (110 - 60 - 50 = 0, 82 - 45 - 37 = 0, 690 + 60 + 50 = 800, 478 + 45 +
+    // 37 = 560) stops the group on that axis; halves round to even.
     const double steps[][4] = {{200, 300, 150, 263},
-                               {110, 37, 150, 263},
-                               {110.5, 330.5, 60, 294},
-                               {750, 523, 60, 294},
-                               {749.9, 522, 700, 485}};
+                               {110, 82, 150, 263},
+                               {110.5, 82.5, 60, 46},
+                               {690, 478, 60, 46},
+                               {689.5, 477.5, 640, 440}};
     for (const auto& [x, y, x7, y7] : steps) {
         f.Move(x, y);
-        EXPECT_EQ((std::vector<Long>{p.Pieces[6].X, p.Pieces[6].Y, p.Pieces[7].X, p.Pieces[7].Y}),
-                  (std::vector<Long>{Long(x7) - 60, Long(y7), Long(x7), Long(y7)}))
-            << x << ", " << y;
+        for (const Integer m : {2, 6, 7, 8, 12}) {
+            EXPECT_EQ((std::pair{p.Pieces[m].X, p.Pieces[m].Y}),
+                      (std::pair{Long(x7) + (p.Pieces[m].Col - 1) * 60,
+                                 Long(y7) + (p.Pieces[m].Row - 1) * 45}))
+                << x << ", " << y << ": piece " << m;
+        }
     }
-}
+    f.Up(0, 0);
 
-TEST(Dragging, ThePreviewIsDraggedByItsCaptionEvenWhileHidden) {
-    PlayFixture f(FiveByThree());
+    // The preview, hidden, is dragged by its caption, whose edges are outside it.
     f.game->settings.ViewPreview = false;
     f.game->surfaces.PreviewSurface = Surface::CreateSurface(200, 150);
-    Puzzle& p = f.puzzle();
     p.PreviewWidth = 200;
     p.PreviewCaptionRect = {590, 10, 790, 27};
     p.PreviewRect = {590, 28, 790, 178};
-    f.Down(590, 20); // on the caption's left edge: outside
+    f.Down(590, 20);
     EXPECT_EQ(p.PreviewDragging, kFalse);
     f.Down(600, 20);
     EXPECT_EQ(p.PreviewDragging, kTrue);
     EXPECT_EQ(f.host.pointer, kPointerSizeAll);
     // Centred across, 8 rows below the caption's top; a bound reached exactly (100 - 100 = 0,
     // 8 - 8 = 0, 700 + 100 = 800, 401 + 9 + 150 = 560) keeps that axis.
-    const double steps[][4] = {
+    const double previewSteps[][4] = {
         {300, 100, 200, 92}, {100, 8, 200, 92}, {699.5, 400.5, 600, 392}, {700, 401, 600, 392}};
-    for (const auto& [x, y, left, top] : steps) {
+    for (const auto& [x, y, left, top] : previewSteps) {
         f.Move(x, y);
-        EXPECT_EQ(p.PreviewCaptionRect,
-                  (Rect{Long(left), Long(top), Long(left) + 200, Long(top) + 17}))
+        const auto l = Long(left), t = Long(top);
+        EXPECT_EQ((std::pair{p.PreviewCaptionRect, p.PreviewRect}),
+                  (std::pair{Rect{l, t, l + 200, t + 17}, Rect{l, t + 18, l + 200, t + 168}}))
             << x << ", " << y;
-        EXPECT_EQ(p.PreviewRect,
-                  (Rect{Long(left), Long(top) + 18, Long(left) + 200, Long(top) + 168}));
     }
     const int presents = f.host.presentCount;
-    f.Up(300, 401, kRightButton);
-    EXPECT_EQ(p.PreviewDragging, kTrue);
     f.Up(300, 401);
-    EXPECT_EQ(p.PreviewDragging, kFalse);
+    f.Move(100, 100);
+    EXPECT_EQ(p.PreviewRect.Left, 600) << "dropped: moves do nothing";
     EXPECT_EQ(f.host.pointer, kPointerDefault);
     EXPECT_EQ(f.host.presentCount, presents) << "ending a preview drag does not repaint";
-    f.Move(100, 100);
-    EXPECT_EQ(p.PreviewRect.Left, 600) << "nothing held: moves do nothing";
 }
 
 } // namespace

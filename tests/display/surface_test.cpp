@@ -1,4 +1,4 @@
-// The surface layer: clipped and keyed copies, fills and the key nudge.
+// The surface layer: clipped and keyed copies, fills, the key nudge and laying text over.
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
@@ -9,12 +9,7 @@ namespace {
 TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) {
     // A 4 x 4 source, blue with red at (2, 1) and the key at (1, 2), into a black 10 x 10
     // target: the pixels an opaque and a keyed copy change, and where red lands (y * 10 + x).
-    struct Case {
-        Long x, y;
-        Rect source;
-        int opaque, keyed, red;
-    };
-    const Case cases[] = {
+    const std::tuple<Long, Long, Rect, int, int, int> cases[] = {
         {0, 0, WholeRect, 16, 15, 12},        {8, 8, WholeRect, 4, 4, -1},
         {-2, -3, WholeRect, 2, 2, -1},        {10, 0, WholeRect, 0, 0, -1},
         {-4, 0, WholeRect, 0, 0, -1},         {-1, 1, WholeRect, 12, 11, 21},
@@ -22,45 +17,53 @@ TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) 
         {0, 0, Rect{-2, -2, 2, 2}, 4, 4, -1}, {0, 0, Rect{3, 0, 3, 4}, 0, 0, -1},
         {5, 5, Rect{2, 2, 9, 9}, 4, 4, -1},
     };
-    Surface source = Filled(4, 4, 0x0000FF);
+    Surface source = Surface::CreateSurface(4, 4, 0x0000FF);
     source.BltColorFill(Rect{2, 1, 3, 2}, 0xFF0000);
     source.BltColorFill(Rect{1, 2, 2, 3}, TransparentKey);
     source.SetColorKey(TransparentKey);
-    for (const bool prepared : {false, true}) {
-        if (prepared) {
+    // Keyed copies test each pixel until PrepareKeyedCopy records the runs of opaque ones.
+    for (const int pass : {0, 1, 2}) {
+        if (pass == 2) {
             source.PrepareKeyedCopy();
         }
-        for (const Case& c : cases) {
-            for (const int flags : {kBltFastNoWait, kBltFastSrcColorKeyNoWait}) {
-                Surface target = Filled(10, 10, 0);
-                target.BltFast(c.x, c.y, source, c.source, flags);
-                int changed = 0, red = -1;
-                for (int i = 0; i < 100; ++i) {
-                    changed += At(target, i % 10, i / 10) != 0;
-                    red = At(target, i % 10, i / 10) == 0xFF0000u ? i : red;
-                }
-                EXPECT_EQ(changed, flags == kBltFastNoWait ? c.opaque : c.keyed)
-                    << c.x << "," << c.y << " flags " << flags << " prepared " << prepared;
-                EXPECT_EQ(red, c.red) << c.x << "," << c.y;
+        for (const auto& [x, y, rect, opaque, keyed, red] : cases) {
+            Surface target = Surface::CreateSurface(10, 10, 0);
+            target.BltFast(x, y, source, rect,
+                           pass == 0 ? kBltFastNoWait : kBltFastSrcColorKeyNoWait);
+            int changed = 0, redAt = -1;
+            for (int i = 0; i < 100; ++i) {
+                changed += At(target, i % 10, i / 10) != 0;
+                redAt = At(target, i % 10, i / 10) == 0xFF0000u ? i : redAt;
             }
+            EXPECT_EQ(changed, pass == 0 ? opaque : keyed) << x << "," << y << " " << pass;
+            EXPECT_EQ(redAt, red) << x << "," << y;
         }
     }
-    // A change after PrepareKeyedCopy reaches later keyed copies.
-    source.BltColorFill(Rect{1, 2, 2, 3}, 0x123456);
-    Surface target = Filled(4, 4, 0);
-    target.BltFast(0, 0, source, WholeRect, kBltFastSrcColorKeyNoWait);
-    EXPECT_EQ(At(target, 1, 2), 0x123456u);
 }
 
-TEST(Surface, FillsClipAndTheNudgeMovesOnlyTheKey) {
-    Surface s = Filled(5, 5, 0);
-    s.BltColorFill(Rect{-3, 3, 2, 9}, TransparentKey);
+TEST(Surface, FillsClipTheNudgeMovesOnlyTheKeyAndTextIsLaidOverByItsCoverage) {
+    Surface s = Surface::CreateSurface(5, 5, 0);
+    s.BltColorFill(Rect{-3, -2, 2, 1}, TransparentKey);
+    s.BltColorFill(Rect{3, 4, 9, 9}, TransparentKey);
     s.NudgePixels(TransparentKey);
-    EXPECT_EQ(At(s, 0, 3), 0xC2B852u);
-    EXPECT_EQ(At(s, 1, 4), 0xC2B852u);
-    EXPECT_EQ(At(s, 2, 4), 0u);
-    EXPECT_EQ(At(s, 1, 2), 0u);
+    EXPECT_EQ(
+        (std::vector{At(s, 0, 0), At(s, 1, 0), At(s, 2, 0), At(s, 0, 1), At(s, 4, 4), At(s, 2, 4)}),
+        (std::vector<QRgb>{0xC2B852, 0xC2B852, 0, 0, 0xC2B852, 0}));
     EXPECT_THROW(Surface::CreateSurface(0, 4), SurfaceError);
+
+    // Premultiplied text pixels, clear, half covering grey and opaque, laid over 0x01FF80 from
+    // column 1: each channel is the text's plus the rounded share of what lies below. The row
+    // below them must not leak into the column after them.
+    QImage text(3, 2, QImage::Format_ARGB32_Premultiplied);
+    text.fill(0xFFFF0000u);
+    text.setPixel(0, 0, 0);
+    text.setPixel(1, 0, 0x80404040u);
+    text.setPixel(2, 0, 0xFF102030u);
+    Surface line = Surface::CreateSurface(5, 1, 0x01FF80);
+    SurfaceWriter(line).BlendOver(1, 0, text);
+    EXPECT_EQ((std::vector{At(line, 0, 0), At(line, 1, 0), At(line, 2, 0), At(line, 3, 0),
+                           At(line, 4, 0)}),
+              (std::vector<QRgb>{0x01FF80, 0x01FF80, 0x40BF80, 0x102030, 0x01FF80}));
 }
 
 } // namespace

@@ -13,13 +13,6 @@ namespace tess::test {
 // The pixel value at (x, y), without alpha.
 inline QRgb At(const Surface& s, int x, int y) { return s.Image().pixel(x, y) & 0xFFFFFFu; }
 
-// A width x height surface filled with the pixel value.
-inline Surface Filled(Long width, Long height, Long pixel) {
-    Surface s = Surface::CreateSurface(width, height);
-    s.BltColorFill(WholeRect, pixel);
-    return s;
-}
-
 // A width x height harbour whose grain makes neighbouring pixels differ, so a copy shifted
 // by one pixel shows, but for a 12 x 12 block at (2, 2) in the transparent key colour.
 inline QImage PatternPicture(int width, int height) {
