@@ -76,10 +76,6 @@ TEST(StateFile, StoresThePicturePathWholeOrFromTheStateFilesFolder) {
     const std::tuple<QString, QString, QByteArray, QString> cases[] = {
         {quotes, kSavedAt, "/p/\x92\x96\x97\x85\x80\x93\x94\x81.gif", ""},
         {deep + "/cat.bmp", deep + "/saves/game.psf", "../cat.bmp", ""},
-        {deep + "/cat.bmp", kSavedAt, "",
-         "the path of its picture is longer than the 128 characters a puzzle state file holds, "
-         "also from the folder the game is saved in (save it nearer to the picture, or give the "
-         "picture a shorter path)"},
         {photo + "/cat.bmp", photo + "/game.psf", "cat.bmp", ""},
         {photo + "/cat.bmp", kSavedAt, "",
          QString::fromUtf8("the path of its picture contains the character \"\xD0\xA4\", and a "
@@ -122,7 +118,6 @@ TEST(StateFile, NamesWhatIsWrongWithEveryBrokenFile) {
     const std::tuple<int, int, int, qint64, const char*> patches[] = {
         {2, 0, 2, 1025, "the number of pieces is 1025, outside 1 to 1024"},
         {2, 0, 2, 5, "a grid of 3 columns and 2 rows does not hold 5 pieces"},
-        {20, 0, 2, 7, "the number of groups in the drawing order is 7, outside 0 to 6"},
         {12, 0, 2, 1, "piece 4 is stored at column 1, row 1, but its place is column 0, row 1"},
         {12, 4, 2, 9, "piece 4 names group slot 9, outside 0 to 6"},
         {12, 4, 2, 5, "piece 4 is listed in group slot 4 but names slot 5"},
@@ -130,13 +125,11 @@ TEST(StateFile, NamesWhatIsWrongWithEveryBrokenFile) {
         {14, 14, 2, -1, "piece 5 has knobs and sockets that do not match"},
         {7, 4, 4, 8,
          "group slot 1 has a member list of 8 elements, where a puzzle of 6 pieces allows 1 to 7"},
-        {15, 4, 4, 4, "the groups up to group slot 5 hold 6 pieces, more than the 5 not placed"},
         {7, 18, 2, 3, "group slot 1 counts 3 members but its member list holds 2"},
         {15, 22, 2, 1, "the column and row bounds of group slot 5 do not match its members"},
         {18, 0, 2, 1, "piece 1 is listed 2 times among the groups and placed pieces"},
         {18, 0, 2, 4, "piece 3 is neither in a group nor placed"},
         {20, 0, 2, 2, "group slot 5 holds pieces but is missing from the drawing order"},
-        {23, 0, 2, 2, "drawing order entry 3 names group slot 2, which holds no pieces"},
         {23, 0, 2, 1, "the drawing order lists group slot 1 more than once"},
         {24, 0, 4, -5, "the elapsed time is negative (-5 seconds)"},
         // Joins: both ways between neighbours, never on a border side.
