@@ -66,15 +66,12 @@ TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
               "pieces, more than the 4 not placed)");
 }
 
-// Record 1 holds the whole path in Windows-1252 when it fits, else the path from the state
+// Record 1 holds the whole path when it fits, else the path from the state
 // file's folder, which a loader resolves again; otherwise the game is refused.
 TEST(StateFile, StoresThePicturePathWholeOrFromTheStateFilesFolder) {
     const QString deep = "/" + QString(100, 'f') + "/" + QString(40, 'g');
     const QString photo = QString::fromUtf8("/\xD0\xA4oto");
-    const QString quotes = QString::fromUtf8("/p/\xE2\x80\x99\xE2\x80\x93\xE2\x80\x94\xE2\x80\xA6"
-                                             "\xE2\x82\xAC\xE2\x80\x9C\xE2\x80\x9D\xC2\x81.gif");
     const std::tuple<QString, QString, QByteArray, QString> cases[] = {
-        {quotes, kSavedAt, "/p/\x92\x96\x97\x85\x80\x93\x94\x81.gif", ""},
         {deep + "/cat.bmp", deep + "/saves/game.psf", "../cat.bmp", ""},
         {photo + "/cat.bmp", photo + "/game.psf", "cat.bmp", ""},
         {photo + "/cat.bmp", kSavedAt, "",
@@ -120,18 +117,12 @@ TEST(StateFile, NamesWhatIsWrongWithEveryBrokenFile) {
         {2, 0, 2, 5, "a grid of 3 columns and 2 rows does not hold 5 pieces"},
         {12, 0, 2, 1, "piece 4 is stored at column 1, row 1, but its place is column 0, row 1"},
         {12, 4, 2, 9, "piece 4 names group slot 9, outside 0 to 6"},
-        {12, 4, 2, 5, "piece 4 is listed in group slot 4 but names slot 5"},
-        {10, 4, 2, 3, "placed piece 3 names group slot 3 instead of 0"},
         {14, 14, 2, -1, "piece 5 has knobs and sockets that do not match"},
         {7, 4, 4, 8,
          "group slot 1 has a member list of 8 elements, where a puzzle of 6 pieces allows 1 to 7"},
-        {7, 18, 2, 3, "group slot 1 counts 3 members but its member list holds 2"},
         {15, 22, 2, 1, "the column and row bounds of group slot 5 do not match its members"},
-        {18, 0, 2, 1, "piece 1 is listed 2 times among the groups and placed pieces"},
         {18, 0, 2, 4, "piece 3 is neither in a group nor placed"},
         {20, 0, 2, 2, "group slot 5 holds pieces but is missing from the drawing order"},
-        {23, 0, 2, 1, "the drawing order lists group slot 1 more than once"},
-        {24, 0, 4, -5, "the elapsed time is negative (-5 seconds)"},
         // Joins: both ways between neighbours, never on a border side.
         {6, 12, 2, 0, "pieces 1 and 2 disagree on whether they are joined"},
         {8, 8, 2, -1, "pieces 2 and 5 disagree on whether they are joined"},
