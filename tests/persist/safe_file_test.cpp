@@ -1,7 +1,5 @@
-// Every writer of the program on a full disk: the old file stays byte for byte and no
+// The safe writer on a full disk, flushing late and early: the old file stays byte for byte and no
 // temporary file is left beside it.
-#include "desktop/file_type_registration.h"
-#include "desktop/recent_documents.h"
 #include "persist/best_times.h"
 #include "persist/safe_file.h"
 #include "support/file_size_limit.h"
@@ -18,25 +16,14 @@ namespace {
 TEST(WriteFileSafely, AFullDiskKeepsTheOldFileOfEveryWriter) {
     QTemporaryDir dir;
     const QString folder = dir.path();
-    const QByteArray bookmarks =
-        "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\">\n" +
-        QByteArray("<bookmark href=\"file:///letter.odt\"/>\n").repeated(12) + "</xbel>\n";
     BestTimes table;
     table[0] = MakeBestTimeRecord("Ann", 100, 64, "Sunset.jpg");
-    const RecentDocument game{folder + "/game.psf", "application/x-tessellara-psf", "T", "t %f"};
     // Qt buffers 16 KB before it writes: a smaller file fails only when flushed.
     const std::tuple<QString, QByteArray, rlim_t, std::function<void()>> rows[] = {
         {"large", "old", 32 * 1024,
          [&] { EXPECT_NE(WriteFileSafely(folder + "/large", QByteArray(40000, 'n')), ""); }},
         {"besttimes.txt", "old", 64,
          [&] { EXPECT_NE(WriteBestTimesFile(folder + "/besttimes.txt", table), ""); }},
-        {"mimeapps.list", "[Default Applications]\n" + QByteArray("text/x-other=o\n").repeated(80),
-         1024,
-         [&] {
-             RegisterStateFileType("/opt/tessellara", "tessellara", {folder, folder});
-         }},
-        {"recently-used.xbel", bookmarks, rlim_t(bookmarks.size()),
-         [&] { AddRecentDocumentTo(folder + "/recently-used.xbel", game); }},
     };
     for (const auto& [name, old, limit, write] : rows) {
         SCOPED_TRACE(name.toStdString());
