@@ -1,9 +1,7 @@
 // Surface operations over QImage (Format_RGB32).
 #include "display/surface.h"
 
-#include <QFont>
 #include <QImageReader>
-#include <QPainter>
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
@@ -391,19 +389,6 @@ void SurfaceWriter::BlendOver(Long x, Long y, const QImage& picture) const {
             to[col] = kOpaque | channel(16) | channel(8) | channel(0);
         }
     }
-}
-
-void Surface::SetForeColor(Long color) { foreColor_ = color; }
-
-void Surface::DrawText(Long x, Long y, const QString& text) {
-    if (image_.isNull()) {
-        return;
-    }
-    Changed();
-    QPainter painter(&image_);
-    painter.setPen(QColor(foreColor_ & 0xFF, (foreColor_ >> 8) & 0xFF, (foreColor_ >> 16) & 0xFF));
-    const QFontMetrics metrics(painter.font());
-    painter.drawText(x, y + metrics.ascent(), text);
 }
 
 } // namespace tess

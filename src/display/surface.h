@@ -67,10 +67,6 @@ public:
     // only what lies inside both surfaces is copied. Flag 0x21 leaves out key pixels.
     void BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect, int flags);
 
-    // Text colour in the Color encoding (red in the low byte).
-    void SetForeColor(Long color);
-    void DrawText(Long x, Long y, const QString& text);
-
     const QImage& Image() const { return image_; }
 
 private:
@@ -86,7 +82,6 @@ private:
 
     QImage image_;
     Long colorKey_ = -1;
-    Long foreColor_ = 0;
     bool runsValid_ = false;
     std::vector<Run> runs_;
     // Runs of row y are runs_[rowStart_[y]] up to runs_[rowStart_[y + 1]].
