@@ -15,15 +15,13 @@ namespace tess::test {
 
 // A puzzle as a scramble leaves it, but with every piece at its home: columns x rows,
 // checkerboard shapes, one group per piece in piece order, tabs a third of the cells.
-inline Puzzle MakePuzzle(int columns, int rows, int cellWidth = 84, int cellHeight = 63,
-                         int boardLeft = 62, int boardTop = 27) {
+inline Puzzle MakePuzzle(Integer columns, Integer rows, Integer cw = 84, Integer ch = 63,
+                         Integer left = 62, Integer top = 27) {
     Puzzle p;
     p.NumberOfPieces = Integer(columns * rows);
-    p.PuzzleColumns = Integer(columns);
-    p.PuzzleRows = Integer(rows);
+    p.PuzzleColumns = columns;
+    p.PuzzleRows = rows;
     NumberPieces(p);
-    const auto cw = Integer(cellWidth), ch = Integer(cellHeight);
-    const auto left = Integer(boardLeft), top = Integer(boardTop);
     // Image size, cell, tab, board corner and board.
     ApplyCutLayout(p, {0, 0, cw, ch, Integer(cw / 3), Integer(ch / 3), left, top,
                        Rect{left, top, left + columns * cw, top + rows * ch}});
@@ -119,10 +117,8 @@ struct PlayFixture {
     }
 };
 
+// The checker's findings, one a line, in the failure message.
 #define EXPECT_CONSISTENT(puzzle)                                                                  \
-    do {                                                                                           \
-        const QStringList problems_ = ::tess::CheckModelInvariants(puzzle);                        \
-        EXPECT_TRUE(problems_.isEmpty()) << problems_.join('\n').toStdString();                    \
-    } while (false)
+    EXPECT_EQ(::tess::CheckModelInvariants(puzzle).join('\n').toStdString(), "")
 
 } // namespace tess::test
