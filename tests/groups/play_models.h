@@ -106,15 +106,9 @@ struct PlayFixture {
     }
 
     Puzzle& puzzle() { return game->puzzle; }
-    void Down(Single x, Single y, int button = kLeftButton) {
-        game->picPuzzle_MouseDown(button, 0, x, y);
-    }
-    void Move(Single x, Single y, int buttons = kLeftButton) {
-        game->picPuzzle_MouseMove(buttons, 0, x, y);
-    }
-    void Up(Single x, Single y, int button = kLeftButton) {
-        game->picPuzzle_MouseUp(button, 0, x, y);
-    }
+    void Down(Single x, Single y, int b = kLeftButton) { game->picPuzzle_MouseDown(b, 0, x, y); }
+    void Move(Single x, Single y, int b = kLeftButton) { game->picPuzzle_MouseMove(b, 0, x, y); }
+    void Up(Single x, Single y, int b = kLeftButton) { game->picPuzzle_MouseUp(b, 0, x, y); }
 };
 
 // The checker's findings, one a line, in the failure message.
