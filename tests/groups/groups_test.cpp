@@ -2,8 +2,6 @@
 // fixing groups at their true place with Hint and Solve until the puzzle is complete.
 #include "groups/play_models.h"
 
-#include <QFile>
-
 namespace tess::test {
 namespace {
 
@@ -26,8 +24,8 @@ TEST(Joining, NeighboursGroupAbsorbsTheDraggedGroupInAscendingOrder) {
     p.DraggedGroup = 4;
     SetPieceGroup(p, 3);
     EXPECT_EQ(p.Groups[3].Members, Ints({0, 3, 4, 10, 11}));
-    EXPECT_EQ(p.GroupOrder, Ints({0, 1, 2, 5, 6, 7, 8, 9, 12, 13, 14, 3}))
-        << "the merged group is raised to the top";
+    // The merged group is raised to the top.
+    EXPECT_EQ(p.GroupOrder, Ints({0, 1, 2, 5, 6, 7, 8, 9, 12, 13, 14, 3}));
     EXPECT_CONSISTENT(p);
 }
 

@@ -58,9 +58,7 @@ inline void LayBeside(Puzzle& p, Integer m, Integer ref) {
     p.Pieces[m].Y = p.Pieces[ref].Y + (p.Pieces[m].Row - p.Pieces[ref].Row) * p.CellHeight;
 }
 
-inline std::vector<Integer> Ints(std::initializer_list<int> values) {
-    return std::vector<Integer>(values.begin(), values.end());
-}
+inline std::vector<Integer> Ints(std::initializer_list<int> v) { return {v.begin(), v.end()}; }
 
 // Hands out the values it is given (0 when they run out) and counts what is asked of it.
 class ScriptedRandom : public RandomSource {
@@ -72,9 +70,7 @@ public:
     Single Next() override {
         ++draws;
         const Single v = values.empty() ? 0.0f : values.front();
-        if (!values.empty()) {
-            values.pop_front();
-        }
+        values.erase(values.begin(), values.begin() + (values.empty() ? 0 : 1));
         return v;
     }
 };
