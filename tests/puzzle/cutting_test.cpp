@@ -8,8 +8,6 @@ namespace {
 
 TEST(Grid, KeepsTheDivisorsUpToTheSquareRootAndChoosesTheWorkedGrids) {
     EXPECT_EQ(CandidateDivisors(64), Ints({0, 2, 4, 8}));
-    EXPECT_EQ(CandidateDivisors(100), Ints({0, 2, 4, 5, 10}));
-    EXPECT_EQ(CandidateDivisors(12), Ints({0, 2, 3}));
     // N, picture width and height, columns, rows; 13 has no candidate: one row for a
     // landscape picture, one column for a portrait or square one.
     const Integer grids[][5] = {{64, 640, 480, 8, 8}, {12, 640, 480, 4, 3},  {12, 480, 640, 2, 6},
@@ -23,9 +21,6 @@ TEST(Grid, KeepsTheDivisorsUpToTheSquareRootAndChoosesTheWorkedGrids) {
         EXPECT_CONSISTENT(MakePuzzle(columns, rows));
     }
     EXPECT_FALSE(ChooseGrid(0, {0}, 0, 640, 480).has_value());
-    // Piece 1 (even): knobs left and right, sockets above and below, where only the bottom
-    // is inner.
-    EXPECT_EQ(MakePuzzle(3, 3).Pieces[1].BottomOut, kFalse);
 }
 
 TEST(Cutting, FitsThePictureAndCentresTheBoard) {
@@ -99,7 +94,7 @@ TEST(Cutting, CurvesAndAnInnerKnobHaveTheWorkedShapes) {
     EXPECT_EQ(widths, (std::vector<Long>{8, 10, 10, 12, 14, 14, 14, 14, 12, 12, 10, 8, 6, 4, 0}));
 }
 
-TEST(Preview, SitsInTheTopRightCornerAtAFractionOfThePicture) {
+TEST(Preview, SitsInTheTopRightCornerAndPiecesFollowTheFieldsSize) {
     // Rows 4 to 20 and 22 to 171, 4 pixels from the right; at twice the device pixels to the
     // point, margins, bar and gap are twice as many pixels.
     const PreviewGeometry g = ComputePreviewGeometry(600, 450, 3, 800, 0);
@@ -108,9 +103,8 @@ TEST(Preview, SitsInTheTopRightCornerAtAFractionOfThePicture) {
               (std::vector<Rect>{
                   {596, 4, 796, 21}, {596, 22, 796, 172}, {592, 8, 792, 42}, {592, 44, 792, 194}}));
     EXPECT_EQ(ComputePreviewGeometry(601, 451, 4, 800, 10).PictureRect, (Rect{656, 22, 806, 134}));
-}
 
-TEST(ScalePiecesPosition, ScalesLoosePiecesAndPutsPlacedPiecesHome) {
+    // A new field size scales loose pieces and puts placed ones home.
     Puzzle p = MakePuzzle(3, 1, 50, 40); // piece 3's home is (147, 15)
     PlaceGroup(p, 3);
     p.PreviousScaleWidth = 800;
