@@ -6,7 +6,7 @@
 namespace tess::test {
 namespace {
 
-TEST(Grid, KeepsTheDivisorsUpToTheSquareRootAndChoosesTheWorkedGrids) {
+TEST(Cutting, ChoosesTheWorkedGridsFitsThePictureAndCentresTheBoard) {
     EXPECT_EQ(CandidateDivisors(64), Ints({0, 2, 4, 8}));
     // N, picture width and height, columns, rows; 13 has no candidate: one row for a
     // landscape picture, one column for a portrait or square one.
@@ -21,9 +21,7 @@ TEST(Grid, KeepsTheDivisorsUpToTheSquareRootAndChoosesTheWorkedGrids) {
         EXPECT_CONSISTENT(MakePuzzle(columns, rows));
     }
     EXPECT_FALSE(ChooseGrid(0, {0}, 0, 640, 480).has_value());
-}
 
-TEST(Cutting, FitsThePictureAndCentresTheBoard) {
     // Picture, grid (8 x 8 or 2 x 2), then ImageWidth, ImageHeight, BoardLeft and BoardTop
     // on 800 x 560. A picture smaller than the field loses the knob margin only; a height
     // above 552 but within 560 is kept; a width above 792 is fitted.

@@ -4,7 +4,7 @@
 namespace tess::test {
 namespace {
 
-TEST(Numbers, ConversionsRoundHalvesToEvenAndSaturate) {
+TEST(Model, ConversionsRoundHalvesToEvenAndSaturateAndEachBrokenInvariantIsReported) {
     // A value, then its CInt, CLng and Int.
     for (const auto& [value, cint, clng, intPart] :
          {std::tuple{9.5, 10, 10, 9}, std::tuple{12.5, 12, 12, 12}, std::tuple{-0.5, 0, 0, -1},
@@ -13,11 +13,10 @@ TEST(Numbers, ConversionsRoundHalvesToEvenAndSaturate) {
                   (std::vector<Long>{cint, clng, intPart}))
             << value;
     }
-}
 
-TEST(ModelInvariants, EachBrokenInvariantIsReportedForWhatBrokeIt) {
+    // The invariant checker: one break of each kind, each on pieces and groups of its own,
+    // each reported.
     Puzzle p = MakePuzzle(3, 3);
-    // One break of each kind, each on pieces and groups of its own, each reported.
     PlaceGroup(p, 3);
     p.Pieces[3].X += 1;
     Regroup(p, 4, {4, 5});
