@@ -1,11 +1,12 @@
-// Writes the seeds of the fuzz targets that come from the tests' own builders: state files (from
-// record 2 on, then random bytes that choose the play actions) and pictures:
+// Writes the seeds of the state-file fuzz target that come from the tests' own builders: each
+// file from record 2 on, then random bytes that choose the play actions:
 //   make_fuzz_corpus [folder]     (by default tests/fuzz/corpus; one subfolder per target)
 // The other seeds are kept as they were written or found: by hand (mimeapps.list files,
 // colour texts, a damaged Windows-1252 best-times file, a settings file), by the fuzzers
 // (too-wide-to-cut.bmp, control-character.xbel, the settings named by their hashes), by
 // earlier versions of this program (best-times tables, a settings file with every key, xbel
-// files, the scrambled 12-piece game), or with ImageMagick from the BMP, as Qt writes no GIF:
+// files, the scrambled 12-piece game, the 40 x 36 pattern pictures that
+// test::WritePatternPicture writes), or with ImageMagick from the BMP, as Qt writes no GIF:
 //   convert pattern.bmp -transparent '#C2B853' pattern.gif
 #include "display/test_pictures.h"
 #include "persist/safe_file.h"
@@ -17,13 +18,9 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString root = QString::fromLocal8Bit(argc > 1 ? argv[1] : "tests/fuzz/corpus") + "/";
-    const QString folder = root + "fuzz_state_file/";
+    const QString folder =
+        QString::fromLocal8Bit(argc > 1 ? argv[1] : "tests/fuzz/corpus") + "/fuzz_state_file/";
     QDir().mkpath(folder);
-    QDir().mkpath(root + "fuzz_picture");
-    for (const char* name : {"pattern.bmp", "pattern.jpg"}) {
-        tess::test::WritePatternPicture(root + "fuzz_picture", name, 40, 36);
-    }
     unsigned k = 0;
     for (const auto& [name, file] :
          {std::pair{"fresh-2x2", tess::test::FreshTwoByTwo("/p.bmp", 61).Bytes()},
