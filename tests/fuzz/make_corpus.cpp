@@ -12,12 +12,9 @@
 #include "persist/safe_file.h"
 #include "persist/state_file_bytes.h"
 
-#include <QGuiApplication>
 #include <random>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     const QString folder =
         QString::fromLocal8Bit(argc > 1 ? argv[1] : "tests/fuzz/corpus") + "/fuzz_state_file/";
     QDir().mkpath(folder);
