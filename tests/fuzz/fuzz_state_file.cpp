@@ -9,13 +9,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tess;
-    static const QByteArray record1 =
-        fuzz::SmallPicture().toLatin1().leftJustified(kStateRecordSize, ' ');
     fuzz::FuzzGame f;
     Game& game = f.game;
     game.InitDirectDraw();
-    game.puzzle.PuzzleStateFileName =
-        fuzz::WriteInput("fuzz.psf", record1 + fuzz::Bytes(data, size));
+    game.puzzle.PuzzleStateFileName = fuzz::WriteInput(
+        "fuzz.psf", fuzz::SmallPicture().toLatin1().leftJustified(kStateRecordSize, ' ') +
+                        fuzz::Bytes(data, size));
     game.Guard([&] { game.LoadPuzzleState(); });
     fuzz::CheckInvariants(game, "loading");
 
