@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return dom.elementsByTagName(QStringLiteral("bookmark")).count();
     };
     const QByteArray before = fuzz::Bytes(data, size);
-    const std::optional<QByteArray> once = AddRecentBookmark(before, game, now);
-    if (once) { // a malformed file is left alone
+    // A malformed file is left alone.
+    if (const std::optional<QByteArray> once = AddRecentBookmark(before, game, now)) {
         const std::optional<QByteArray> twice = AddRecentBookmark(*once, game, now.addSecs(60));
         const int count = bookmarks(*once);
         fuzz::Require(count >= bookmarks(before) && count <= bookmarks(before) + 1 && twice &&

@@ -9,13 +9,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tess;
-    static const QByteArray record1 =
-        fuzz::SmallPicture().toLatin1().leftJustified(kStateRecordSize, ' ');
     fuzz::FuzzGame f;
     Game& game = f.game;
     game.InitDirectDraw();
-    game.puzzle.PuzzleStateFileName =
-        fuzz::WriteInput("fuzz.psf", record1 + fuzz::Bytes(data, size));
+    game.puzzle.PuzzleStateFileName = fuzz::WriteInput(
+        "fuzz.psf", fuzz::SmallPicture().toLatin1().leftJustified(kStateRecordSize, ' ') +
+                        fuzz::Bytes(data, size));
     game.Guard([&] { game.LoadPuzzleState(); });
     fuzz::CheckInvariants(game, "loading");
 
@@ -25,18 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Puzzle& p = game.puzzle;
         const int n = int(p.Pieces.size()) - 1;
         const int piece = play.ConsumeIntegralInRange(1, std::max(n, 1));
-        const double dx = play.ConsumeIntegralInRange(-8, 8);
-        const double dy = play.ConsumeIntegralInRange(-8, 8);
+        const QPointF d(play.ConsumeIntegralInRange(-8, 8), play.ConsumeIntegralInRange(-8, 8));
         QPointF at(play.ConsumeIntegralInRange(-10, f.host.playFieldSize.width() + 10),
                    play.ConsumeIntegralInRange(-10, f.host.playFieldSize.height() + 10));
         const int action = play.ConsumeIntegralInRange(0, 8);
-        // From a piece's surface corner to its middle.
+        // From a piece's surface corner to its middle: a press on the piece, or a move to
+        // where the dragged piece fits it or to the dragged piece's home.
         const QPointF middle(p.TabWidth + p.CellWidth / 2.0, p.TabHeight + p.CellHeight / 2.0);
-        if (action == 0 && piece <= n) { // press on a piece
-            at = middle + QPointF(p.Pieces[piece].X, p.Pieces[piece].Y);
-        } else if ((action == 2 || action == 3) && p.Dragging && p.SelectedPiece >= 1 &&
-                   p.SelectedPiece <= n && piece <= n) { // where the dragged piece fits
-            const PieceRecord& s = p.Pieces[p.SelectedPiece];
+        if (piece <= n && (action == 0 || ((action == 2 || action == 3) && p.Dragging &&
+                                           p.SelectedPiece >= 1 && p.SelectedPiece <= n))) {
+            const PieceRecord& s = p.Pieces[action == 0 ? piece : p.SelectedPiece];
             const PieceRecord& o = p.Pieces[piece];
             at = middle + (action == 3 ? QPointF(s.HomeX, s.HomeY)
                                        : QPointF(o.X + (s.Col - o.Col) * p.CellWidth,
@@ -46,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             f.host.playFieldSize =
                 QSize(play.ConsumeIntegralInRange(1, 1600), play.ConsumeIntegralInRange(1, 1200));
         }
-        const Single x = Single(at.x() + dx), y = Single(at.y() + dy);
+        const Single x = Single(at.x() + d.x()), y = Single(at.y() + d.y());
         const std::function<void()> events[] = {
             [&] { game.picPuzzle_MouseDown(kLeftButton, 0, x, y); },
             [&] { game.picPuzzle_MouseMove(kLeftButton, 0, x, y); },

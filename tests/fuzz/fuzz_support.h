@@ -38,10 +38,8 @@ inline QByteArray Bytes(const std::uint8_t* data, std::size_t size) {
 
 // Writes the bytes to a file in Folder() and returns its path.
 inline QString WriteInput(const QString& name, const QByteArray& bytes) {
-    QFile file(Folder() + QLatin1Char('/') + name);
-    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                file.write(bytes) == bytes.size(),
-            "cannot write", file.fileName().toLocal8Bit());
+    QFile file(Folder() + QLatin1Char('/') + name); // write-only truncates
+    Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "cannot write");
     return file.fileName();
 }
 
@@ -60,11 +58,10 @@ struct FuzzGame {
     Game game;
 };
 
-// Aborts, naming the step and the broken invariants, when the model is inconsistent.
+// Aborts, naming the step after which the model broke and its broken invariants.
 inline void CheckInvariants(const Game& game, const char* step) {
-    const QStringList problems = CheckModelInvariants(game.puzzle);
-    Require(problems.isEmpty(), "model broken",
-            step + QByteArrayLiteral(":\n") + problems.join(QLatin1Char('\n')).toUtf8());
+    const QByteArray problems = CheckModelInvariants(game.puzzle).join('\n').toUtf8();
+    Require(problems.isEmpty(), step, problems);
 }
 
 } // namespace tess::fuzz
@@ -72,9 +69,8 @@ inline void CheckInvariants(const Game& game, const char* step) {
 // Once per process: temporary home and XDG folders, so nothing of the player's is touched,
 // and an offscreen application for fonts and picture plugins.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    const QByteArray root = tess::fuzz::Folder().toUtf8();
     for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
-        qputenv(name, root);
+        qputenv(name, tess::fuzz::Folder().toUtf8());
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The decoders' complaints about broken pictures would fill the log.

@@ -15,15 +15,13 @@ namespace tess::test {
 
 // A puzzle as a scramble leaves it, but with every piece at its home: columns x rows,
 // checkerboard shapes, one group per piece in piece order, tabs a third of the cells.
-inline Puzzle MakePuzzle(int columns, int rows, int cellWidth = 84, int cellHeight = 63,
-                         int boardLeft = 62, int boardTop = 27) {
+inline Puzzle MakePuzzle(Integer columns, Integer rows, Integer cw = 84, Integer ch = 63,
+                         Integer left = 62, Integer top = 27) {
     Puzzle p;
     p.NumberOfPieces = Integer(columns * rows);
-    p.PuzzleColumns = Integer(columns);
-    p.PuzzleRows = Integer(rows);
+    p.PuzzleColumns = columns;
+    p.PuzzleRows = rows;
     NumberPieces(p);
-    const auto cw = Integer(cellWidth), ch = Integer(cellHeight);
-    const auto left = Integer(boardLeft), top = Integer(boardTop);
     // Image size, cell, tab, board corner and board.
     ApplyCutLayout(p, {0, 0, cw, ch, Integer(cw / 3), Integer(ch / 3), left, top,
                        Rect{left, top, left + columns * cw, top + rows * ch}});
@@ -60,9 +58,7 @@ inline void LayBeside(Puzzle& p, Integer m, Integer ref) {
     p.Pieces[m].Y = p.Pieces[ref].Y + (p.Pieces[m].Row - p.Pieces[ref].Row) * p.CellHeight;
 }
 
-inline std::vector<Integer> Ints(std::initializer_list<int> values) {
-    return std::vector<Integer>(values.begin(), values.end());
-}
+inline std::vector<Integer> Ints(std::initializer_list<int> v) { return {v.begin(), v.end()}; }
 
 // Hands out the values it is given (0 when they run out) and counts what is asked of it.
 class ScriptedRandom : public RandomSource {
@@ -74,9 +70,7 @@ public:
     Single Next() override {
         ++draws;
         const Single v = values.empty() ? 0.0f : values.front();
-        if (!values.empty()) {
-            values.pop_front();
-        }
+        values.erase(values.begin(), values.begin() + (values.empty() ? 0 : 1));
         return v;
     }
 };
@@ -108,21 +102,13 @@ struct PlayFixture {
     }
 
     Puzzle& puzzle() { return game->puzzle; }
-    void Down(Single x, Single y, int button = kLeftButton) {
-        game->picPuzzle_MouseDown(button, 0, x, y);
-    }
-    void Move(Single x, Single y, int buttons = kLeftButton) {
-        game->picPuzzle_MouseMove(buttons, 0, x, y);
-    }
-    void Up(Single x, Single y, int button = kLeftButton) {
-        game->picPuzzle_MouseUp(button, 0, x, y);
-    }
+    void Down(Single x, Single y, int b = kLeftButton) { game->picPuzzle_MouseDown(b, 0, x, y); }
+    void Move(Single x, Single y, int b = kLeftButton) { game->picPuzzle_MouseMove(b, 0, x, y); }
+    void Up(Single x, Single y, int b = kLeftButton) { game->picPuzzle_MouseUp(b, 0, x, y); }
 };
 
+// The checker's findings, one a line, in the failure message.
 #define EXPECT_CONSISTENT(puzzle)                                                                  \
-    do {                                                                                           \
-        const QStringList problems_ = ::tess::CheckModelInvariants(puzzle);                        \
-        EXPECT_TRUE(problems_.isEmpty()) << problems_.join('\n').toStdString();                    \
-    } while (false)
+    EXPECT_EQ(::tess::CheckModelInvariants(puzzle).join('\n').toStdString(), "")
 
 } // namespace tess::test
