@@ -1,6 +1,8 @@
-// The best-times table, its file, and the game entering a finished game and writing the file.
+// The best-times table, its file, the game entering a finished game and writing the file, and
+// the safe writer underneath on a full disk.
 #include "persist/best_times.h"
 #include "persist/safe_file.h"
+#include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/recording_host.h"
 #include "support/window_test_support.h"
@@ -9,6 +11,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <utility>
 
 namespace tess {
 namespace {
@@ -147,6 +150,23 @@ TEST(NewBestTime, TwoCopiesAskForNamesAndShareTheFileWrittenAfterEveryGame) {
     ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
     game.SaveBestTimes();
     EXPECT_EQ(f.host.messages.size(), 5);
+}
+
+// The old file stays byte for byte and no temporary file is left beside it.
+TEST(WriteFileSafely, AFullDiskKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/saved";
+    // Qt buffers 16 KB before it writes: a smaller file fails only when flushed.
+    for (const auto& [size, limit] : {std::pair{40000, 32 * 1024}, std::pair{100, 64}}) {
+        SCOPED_TRACE(size);
+        ASSERT_EQ(WriteFileSafely(path, "old"), "");
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        test::WithFileSizeLimit(rlim_t(limit), [&, size = size] {
+            EXPECT_NE(WriteFileSafely(path, QByteArray(size, 'n')), "");
+        });
+        EXPECT_EQ(test::ReadAll(path), "old");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+    }
 }
 
 } // namespace
