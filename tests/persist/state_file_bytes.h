@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace tess::test {
@@ -132,13 +133,10 @@ inline HandGame MidGameThreeByTwo(const QString& picture) {
 
 // A puzzle in which pieces 1 to `joined` form group 1 and the rest lie alone.
 inline HandGame GridWithOneBigGroup(Integer columns, Integer rows, Integer joined) {
-    std::vector<Integer> slotOf, order{1};
-    for (Integer i = 1; i <= columns * rows; ++i) {
-        slotOf.push_back(i <= joined ? 1 : i);
-        if (i > joined) {
-            order.push_back(i);
-        }
-    }
+    std::vector<Integer> slotOf(columns * rows), order(columns * rows - joined + 1, 1);
+    std::iota(slotOf.begin(), slotOf.end(), Integer{1});
+    std::fill_n(slotOf.begin(), joined, Integer{1});
+    std::iota(order.begin() + 1, order.end(), static_cast<Integer>(joined + 1));
     return Build("/p/big.bmp", columns, rows, slotOf, {}, order, 0);
 }
 
