@@ -112,15 +112,17 @@ TEST(NewBestTime, TwoCopiesAskForNamesAndShareTheFileWrittenAfterEveryGame) {
 
     // A damaged file: what can be read is kept, each entry in its own position, and the file
     // is copied first. Lines may end in LF alone, numbers carry spaces, values may lack their
-    // quotes or the closing one; a number out of range leaves its entry empty.
-    const QByteArray damaged = "\"Ann\"\n 0\n3 \n7\n64\n\"cat.bmp\"\n"
-                               "\"X\"\r\n0\r\n-3\r\n7\r\n64\r\n\"x\"\r\n"
-                               "Bob\r\n0\r\n4\r\n0\r\n64\r\n\"dog.jpg\r\n\"Cy\"\r\n0\r\nfour";
+    // quotes or the closing one; a number out of range leaves its entry empty. It is in UTF-8, as
+    // earlier versions wrote it.
+    const QByteArray damaged =
+        "\"Ann\"\n 0\n3 \n7\n64\n\"cat.bmp\"\n"
+        "\"X\"\r\n0\r\n-3\r\n7\r\n64\r\n\"x\"\r\n"
+        "Zo\xC3\xAB\r\n0\r\n4\r\n0\r\n64\r\n\"dog.jpg\r\n\"Cy\"\r\n0\r\nfour";
     ASSERT_EQ(WriteFileSafely(path, damaged), "");
     game.ReadBestTimes();
     EXPECT_EQ(game.bestTimes[0], MakeBestTimeRecord("Ann", 187, 64, "cat.bmp"));
     EXPECT_EQ(game.bestTimes[1], BestTimeRecord{});
-    EXPECT_EQ(game.bestTimes[2], MakeBestTimeRecord("Bob", 240, 64, "dog.jpg"));
+    EXPECT_EQ(game.bestTimes[2], MakeBestTimeRecord("Zoë", 240, 64, "dog.jpg"));
     const QString copy = f.ProgramFolder() + "/besttimes-damaged.txt";
     EXPECT_EQ(test::ReadAll(copy), damaged);
     EXPECT_EQ(f.host.messages.value(2),
