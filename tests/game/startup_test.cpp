@@ -30,23 +30,23 @@ TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
 }
 
 TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadTexts) {
-    // Stored entries, then what is read: time, memory, outline, view, preview size, list row,
-    // pieces, InitDir, and as 0xBBGGRR the background, outline, caption and caption text colours
-    // each as Color, then Fill (the caption's also from its components; the text's only so).
+    // Stored entries, then what is read, in hex: time, memory, outline, view, preview size, list
+    // row, pieces, and as 0xBBGGRR the background, outline, caption and caption text colours each
+    // as Color, then Fill (the caption's also from its components; the text's only so); InitDir.
     const std::pair<QStringList, QString> cases[] = {
-        {{}, "1 0 1 1 3 21 64 | c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff"},
+        {{}, "1 0 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff "},
         {{"Background Red=0", "Background Green=0", "Background Blue=255", "Outline Red=1",
           "Outline Green=2", "Outline Blue=3", "Number of Pieces=1"},
-         "1 0 1 1 3 21 1 | ff0000 ff 30201 10203 0 0 0 ffffff ffffff"},
+         "1 0 1 1 3 15 1 ff0000 ff 30201 10203 0 0 0 ffffff ffffff "},
         {{"Time Puzzle=false", "System Memory=-1", "View Preview=maybe", "Background Red=256",
           "Preview Size=5", "Number of Pieces=32767", "InitDir=/home/a, b/"},
-         "0 1 1 1 3 21 64 /home/a, b/| c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff"},
+         "0 1 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff /home/a, b/"},
         {{"Outline Pieces=0", "View Preview=FALSE", "Preview Size=2", "List Index=-2",
           "Number of Pieces=1024", "Preview Caption Background Red=1",
           "Preview Caption Background Green=2", "Preview Caption Background Blue=3",
           "Preview Caption Text Red=4", "Preview Caption Text Green=5",
           "Preview Caption Text Blue=6"},
-         "1 0 0 0 2 -2 1024 | c8d0d4 d4d0c8 ffffff ffffff 0 0 30201 ffffff 60504"},
+         "1 0 0 0 2 -2 400 c8d0d4 d4d0c8 ffffff ffffff 0 0 30201 ffffff 60504 "},
     };
     for (const auto& [stored, read] : cases) {
         GameFixture f;
@@ -57,23 +57,19 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
         Integer pieces = 9;
         f.store->ReadAll(s, pieces);
         QStringList shown;
-        for (const int value :
-             {int(s.TimePuzzle), int(s.SystemMemory), int(s.OutlinePieces), int(s.ViewPreview),
-              int(s.PreviewSize), int(s.PiecesListIndex), int(pieces)}) {
-            shown << QString::number(value);
+        for (const Long value : std::initializer_list<Long>{
+                 s.TimePuzzle, s.SystemMemory, s.OutlinePieces, s.ViewPreview, s.PreviewSize,
+                 s.PiecesListIndex, pieces, s.BackgroundColor, s.BackgroundColorFill,
+                 s.OutlineColor, s.OutlineColorFill, s.PreviewCaptionBackgroundColor,
+                 s.PreviewCaptionBackgroundColorFill,
+                 ColorOf(s.PreviewCaptionBackgroundRed, s.PreviewCaptionBackgroundGreen,
+                         s.PreviewCaptionBackgroundBlue),
+                 s.PreviewCaptionTextColor,
+                 ColorOf(s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen,
+                         s.PreviewCaptionTextBlue)}) {
+            shown << QString::number(value, 16);
         }
-        shown << s.InitDir + "|";
-        for (const Long colour :
-             {s.BackgroundColor, s.BackgroundColorFill, s.OutlineColor, s.OutlineColorFill,
-              s.PreviewCaptionBackgroundColor, s.PreviewCaptionBackgroundColorFill,
-              ColorOf(s.PreviewCaptionBackgroundRed, s.PreviewCaptionBackgroundGreen,
-                      s.PreviewCaptionBackgroundBlue),
-              s.PreviewCaptionTextColor,
-              ColorOf(s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen,
-                      s.PreviewCaptionTextBlue)}) {
-            shown << QString::number(colour, 16);
-        }
-        EXPECT_EQ(shown.join(' '), read) << stored.join(';').toStdString();
+        EXPECT_EQ(shown.join(' ') + " " + s.InitDir, read) << stored.join(';').toStdString();
     }
 }
 
