@@ -4,7 +4,6 @@
 #include "support/recording_host.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -12,10 +11,6 @@ namespace tess {
 namespace {
 
 using test::GameFixture;
-
-bool Touch(const QString& path) {
-    return QDir().mkpath(QFileInfo(path).path()) && QFile(path).open(QIODevice::WriteOnly);
-}
 
 TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
     const QString user =
@@ -73,10 +68,19 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
     }
 }
 
-TEST(StartUp, RunsItsStepsInOrder) {
+// Start-up reads the settings and makes the program folder current before the window shows,
+// then registers the file type; a resize while minimized does nothing. Open offers the stored
+// folder, else the sample pictures while they hold a file.
+TEST(StartUp, RunsItsStepsInOrderAndOpenOffersTheStoredOrTheSampleFolder) {
     GameFixture f;
+    const QString root = f.ProgramFolder() + "/";
+    ASSERT_TRUE(QDir(root).mkpath("mine") && QDir(root).mkpath("empty") &&
+                QDir(root).mkpath("samples") &&
+                QFile(root + "mine/cat.bmp").open(QFile::WriteOnly));
     f.store->Write("Number of Pieces", "100");
-    Game& game = *f.game;
+    ProcessFacts facts = f.game->facts();
+    facts.SamplesFolder = root + "samples";
+    Game game(f.host, *f.store, f.random, facts);
     QDir::setCurrent(QDir::rootPath());
     QString atShow;
     f.host.onShow = [&] {
@@ -97,17 +101,7 @@ TEST(StartUp, RunsItsStepsInOrder) {
     game.Form_Resize();
     EXPECT_EQ(game.puzzle.PreviousScaleWidth * 1000 + game.puzzle.PreviousScaleHeight, 100090);
     EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Height, 90);
-}
 
-TEST(Open, OffersTheStoredFolderElseTheSamplePicturesWhileTheyHoldAFile) {
-    GameFixture f;
-    const QString root = f.ProgramFolder() + "/";
-    ASSERT_TRUE(Touch(root + "mine/cat.bmp"));
-    QDir(root).mkpath("empty");
-    QDir(root).mkpath("samples");
-    ProcessFacts facts = f.game->facts();
-    facts.SamplesFolder = root + "samples";
-    Game game(f.host, *f.store, f.random, facts);
     const auto at = [&root](const QString& name) { return name.isEmpty() ? name : root + name; };
     // The stored folder, a file put among the samples first when named, then the folder offered;
     // all relative to the program folder, empty for none.
@@ -116,7 +110,7 @@ TEST(Open, OffersTheStoredFolderElseTheSamplePicturesWhileTheyHoldAFile) {
           {"", "samples/Sunset.jpg", "samples"},
           {"mine/", "", "mine/"},
           {"empty/", "", ""}}) {
-        ASSERT_TRUE(sample.isEmpty() || Touch(root + sample));
+        ASSERT_TRUE(sample.isEmpty() || QFile(root + sample).open(QFile::WriteOnly));
         game.settings.InitDir = at(initDir);
         f.host.calls.clear();
         game.mnuFileOpen_Click(); // the host cancels
