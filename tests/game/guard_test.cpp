@@ -6,7 +6,6 @@
 #include "persist/state_file.h"
 #include "puzzle/invariants.h"
 
-#include <QBuffer>
 #include <QtEndian>
 #include <functional>
 #include <gtest/gtest.h>
@@ -17,17 +16,9 @@ namespace {
 using test::GameFixture;
 using test::ReadAll;
 
-QByteArray Encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 // A small JPEG whose frame header declares width x height pixels.
-QByteArray JpegDeclaring(int width, int height) {
-    QByteArray bytes = Encoded(test::PatternPicture(40, 40), "JPG");
+QByteArray JpegDeclaring(const QString& folder, int width, int height) {
+    QByteArray bytes = ReadAll(test::WritePatternPicture(folder, "declaring.jpg", 40, 40));
     // The baseline frame marker, then length (2 bytes), precision (1), height and width (2 each).
     const qsizetype frame = bytes.indexOf("\xFF\xC0");
     qToBigEndian<quint16>(quint16(height), bytes.data() + frame + 5);
@@ -55,9 +46,11 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
     };
     const QString cut = "Error:|The puzzle could not be cut: the picture \"<p>\" ";
     const QString small = "Error:|Image must be at least 33 x 32 pixels";
-    const QByteArray whole = Encoded(test::PatternPicture(240, 180), "BMP"),
-                     tiny = Encoded(test::PatternPicture(40, 32), "BMP"),
-                     huge = JpegDeclaring(30000, 30000), garbage = "not a picture", gone;
+    const QTemporaryDir scratch;
+    const QByteArray whole = ReadAll(test::WritePatternPicture(scratch.path(), "w.bmp", 240, 180)),
+                     tiny = ReadAll(test::WritePatternPicture(scratch.path(), "t.bmp", 40, 32)),
+                     huge = JpegDeclaring(scratch.path(), 30000, 30000), garbage = "not a picture",
+                     gone;
     // Written over the picture file (empty: the file is deleted), the entry, whether the game is
     // kept, and the start of the message (<p> stands for the picture's path, <f> its folder).
     const std::tuple<QByteArray, Act, bool, QString> cases[] = {

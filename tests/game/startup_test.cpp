@@ -30,18 +30,17 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
     // as Color, then Fill (the caption's also from its components; the text's only so); InitDir.
     const std::pair<QStringList, QString> cases[] = {
         {{}, "1 0 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff "},
-        {{"Background Red=0", "Background Green=0", "Background Blue=255", "Outline Red=1",
-          "Outline Green=2", "Outline Blue=3", "Number of Pieces=1"},
-         "1 0 1 1 3 15 1 ff0000 ff 30201 10203 0 0 0 ffffff ffffff "},
+
         {{"Time Puzzle=false", "System Memory=-1", "View Preview=maybe", "Background Red=256",
           "Preview Size=5", "Number of Pieces=32767", "InitDir=/home/a, b/"},
          "0 1 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff /home/a, b/"},
         {{"Outline Pieces=0", "View Preview=FALSE", "Preview Size=2", "List Index=-2",
-          "Number of Pieces=1024", "Preview Caption Background Red=1",
+          "Number of Pieces=1024", "Background Red=0", "Background Green=0", "Background Blue=255",
+          "Outline Red=1", "Outline Green=2", "Outline Blue=3", "Preview Caption Background Red=1",
           "Preview Caption Background Green=2", "Preview Caption Background Blue=3",
           "Preview Caption Text Red=4", "Preview Caption Text Green=5",
           "Preview Caption Text Blue=6"},
-         "1 0 0 0 2 -2 400 c8d0d4 d4d0c8 ffffff ffffff 0 0 30201 ffffff 60504 "},
+         "1 0 0 0 2 -2 400 ff0000 ff 30201 10203 0 0 30201 ffffff 60504 "},
     };
     for (const auto& [stored, read] : cases) {
         GameFixture f;
