@@ -71,14 +71,10 @@ TEST(AboutDialog, ShowsItsVersionAndLinksAndSystemInfoTriesItsSourcesInOrder) {
                 box->accept();
             },
             [&] { QTest::mouseClick(d.cmdSysInfo, Qt::LeftButton); });
-        const std::string name =
-            (c.pathValue + c.locationValue + c.present.join(',')).toStdString();
-        EXPECT_EQ(started.join(','), c.started) << name;
-        const bool failed = c.started.isEmpty() || c.fails;
-        EXPECT_EQ(shown, failed ? "Tessellara|System Information Is Unavailable At This Time" : "")
-            << name;
-        QTest::mouseClick(d.cmdOK, Qt::LeftButton);
-        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(started.join(',') + shown,
+                  c.started + (c.started.isEmpty() || c.fails
+                                   ? "Tessellara|System Information Is Unavailable At This Time"
+                                   : ""));
     }
 }
 

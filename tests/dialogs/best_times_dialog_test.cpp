@@ -1,4 +1,4 @@
-// The best-times dialog: the twenty positions of the table, Clear All and OK.
+// The best-times dialog: the twenty positions of the table and Clear All.
 #include "dialogs/best_times_dialog.h"
 #include "support/recording_host.h"
 #include "support/window_test_support.h"
@@ -44,7 +44,6 @@ TEST(BestTimesDialog, ListsTheTwentyPositionsAndClearAllAsksAndRewritesTheFile) 
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 ASSERT_NE(box, nullptr);
                 asked = box->windowTitle() + "|" + box->text();
-                EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
                 box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
             },
             [&] { QTest::mouseClick(dialog.cmdClearAll, Qt::LeftButton); });
@@ -53,9 +52,6 @@ TEST(BestTimesDialog, ListsTheTwentyPositionsAndClearAllAsksAndRewritesTheFile) 
         EXPECT_EQ(test::ReadAll(f.ProgramFolder() + "/besttimes.txt"), BestTimesToBytes(table))
             << "written on either answer";
         EXPECT_EQ(Row(list, 2), yes ? "|0:0:0|0|" : "Cy|0:3:20|12|fox.gif");
-
-        QTest::mouseClick(dialog.OKButton, Qt::LeftButton);
-        EXPECT_FALSE(dialog.isVisible());
     }
 }
 

@@ -6,7 +6,6 @@
 #include "persist/state_file.h"
 #include "puzzle/invariants.h"
 
-#include <QBuffer>
 #include <QtEndian>
 #include <functional>
 #include <gtest/gtest.h>
@@ -17,17 +16,9 @@ namespace {
 using test::GameFixture;
 using test::ReadAll;
 
-QByteArray Encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 // A small JPEG whose frame header declares width x height pixels.
-QByteArray JpegDeclaring(int width, int height) {
-    QByteArray bytes = Encoded(test::PatternPicture(40, 40), "JPG");
+QByteArray JpegDeclaring(const QString& folder, int width, int height) {
+    QByteArray bytes = ReadAll(test::WritePatternPicture(folder, "declaring.jpg", 40, 40));
     // The baseline frame marker, then length (2 bytes), precision (1), height and width (2 each).
     const qsizetype frame = bytes.indexOf("\xFF\xC0");
     qToBigEndian<quint16>(quint16(height), bytes.data() + frame + 5);
@@ -55,16 +46,14 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
     };
     const QString cut = "Error:|The puzzle could not be cut: the picture \"<p>\" ";
     const QString small = "Error:|Image must be at least 33 x 32 pixels";
-    const QByteArray whole = Encoded(test::PatternPicture(240, 180), "BMP"),
-                     tiny = Encoded(test::PatternPicture(40, 32), "BMP"),
-                     huge = JpegDeclaring(30000, 30000), garbage = "not a picture", gone;
-    struct Case {
-        QByteArray picture; // written over the picture file; empty: the file is deleted
-        Act act;
-        bool kept;
-        QString message; // its start; <p> stands for the picture's path, <f> for its folder
-    };
-    const Case cases[] = {
+    const QTemporaryDir scratch;
+    const QByteArray whole = ReadAll(test::WritePatternPicture(scratch.path(), "w.bmp", 240, 180)),
+                     tiny = ReadAll(test::WritePatternPicture(scratch.path(), "t.bmp", 40, 32)),
+                     huge = JpegDeclaring(scratch.path(), 30000, 30000), garbage = "not a picture",
+                     gone;
+    // Written over the picture file (empty: the file is deleted), the entry, whether the game is
+    // kept, and the start of the message (<p> stands for the picture's path, <f> its folder).
+    const std::tuple<QByteArray, Act, bool, QString> cases[] = {
         {garbage, open, true, cut + "cannot be read ("},
         {huge, open, true,
          cut + "is too large (30000 x 30000 pixels)\n\nThe game on the screen goes on."},
@@ -78,7 +67,7 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
          "picture \"<p>\" is too large (30000 x 30000 pixels)."},
         {whole, display, false, "Error:|The puzzle could not be cut: cannot read"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [bytes, act, kept, message] : cases) {
         GameFixture f;
         Game& game = *f.game;
         test::OpenPatternPicture(f, 64, 240, 180, "p.bmp");
@@ -87,26 +76,25 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         const QString picture = PicturePath(game.puzzle);
         const QString saved = f.ProgramFolder() + "/saved.psf";
         ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(game.puzzle, saved).bytes), "");
-        ASSERT_TRUE(c.picture.isEmpty() ? QFile::remove(picture)
-                                        : WriteFileSafely(picture, c.picture).isEmpty());
+        ASSERT_TRUE(bytes.isEmpty() ? QFile::remove(picture)
+                                    : WriteFileSafely(picture, bytes).isEmpty());
         const Puzzle before = game.puzzle;
         const QByteArray bitmap = ReadAll(game.WholeImageTempPath());
         f.host.messages.clear();
 
-        game.Guard([&] { c.act(f); });
+        game.Guard([&] { act(f); });
 
         const QString expected =
-            QString(c.message).replace("<f>", f.ProgramFolder()).replace("<p>", picture);
-        ASSERT_EQ(f.host.messages.size(), 1) << expected.toStdString();
-        EXPECT_TRUE(f.host.messages[0].startsWith(expected)) << f.host.messages[0].toStdString();
+            QString(message).replace("<f>", f.ProgramFolder()).replace("<p>", picture);
+        EXPECT_TRUE(f.host.messages.size() == 1 && f.host.messages[0].startsWith(expected))
+            << f.host.messages.join('\n').toStdString();
         EXPECT_EQ(CheckModelInvariants(game.puzzle), QStringList());
-        EXPECT_EQ(game.puzzle.PuzzleLoaded, ToFlag(c.kept));
-        EXPECT_EQ(f.host.timerEnabled, c.kept) << "the clock goes on with the game";
-        EXPECT_EQ(f.host.commandsEnabled, c.kept);
-        if (c.kept) {
-            EXPECT_EQ(game.puzzle.Pieces, before.Pieces) << expected.toStdString();
-            EXPECT_EQ(game.puzzle.Groups, before.Groups);
-            EXPECT_EQ(game.puzzle.NumberOfPieces, 64);
+        // The clock and the commands go on with the game.
+        EXPECT_TRUE(game.puzzle.PuzzleLoaded == ToFlag(kept) && f.host.timerEnabled == kept &&
+                    f.host.commandsEnabled == kept);
+        if (kept) {
+            EXPECT_TRUE(game.puzzle.Pieces == before.Pieces && game.puzzle.Groups == before.Groups)
+                << expected.toStdString();
             EXPECT_EQ(game.puzzle.ElapsedSeconds, 1) << "not scrambled: the clock goes on";
             EXPECT_EQ(f.store->Read("Number of Pieces", "64"), "64");
             EXPECT_FALSE(game.surfaces.PieceSurfaces.at(64).IsNull());

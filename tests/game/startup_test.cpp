@@ -4,7 +4,6 @@
 #include "support/recording_host.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -12,10 +11,6 @@ namespace tess {
 namespace {
 
 using test::GameFixture;
-
-bool Touch(const QString& path) {
-    return QDir().mkpath(QFileInfo(path).path()) && QFile(path).open(QIODevice::WriteOnly);
-}
 
 TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
     const QString user =
@@ -30,23 +25,22 @@ TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
 }
 
 TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadTexts) {
-    // Stored entries, then what is read: time, memory, outline, view, preview size, list row,
-    // pieces, InitDir, and as 0xBBGGRR the background, outline, caption and caption text colours
-    // each as Color, then Fill (the caption's also from its components; the text's only so).
+    // Stored entries, then what is read, in hex: time, memory, outline, view, preview size, list
+    // row, pieces, and as 0xBBGGRR the background, outline, caption and caption text colours each
+    // as Color, then Fill (the caption's also from its components; the text's only so); InitDir.
     const std::pair<QStringList, QString> cases[] = {
-        {{}, "1 0 1 1 3 21 64 | c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff"},
-        {{"Background Red=0", "Background Green=0", "Background Blue=255", "Outline Red=1",
-          "Outline Green=2", "Outline Blue=3", "Number of Pieces=1"},
-         "1 0 1 1 3 21 1 | ff0000 ff 30201 10203 0 0 0 ffffff ffffff"},
+        {{}, "1 0 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff "},
+
         {{"Time Puzzle=false", "System Memory=-1", "View Preview=maybe", "Background Red=256",
           "Preview Size=5", "Number of Pieces=32767", "InitDir=/home/a, b/"},
-         "0 1 1 1 3 21 64 /home/a, b/| c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff"},
+         "0 1 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff /home/a, b/"},
         {{"Outline Pieces=0", "View Preview=FALSE", "Preview Size=2", "List Index=-2",
-          "Number of Pieces=1024", "Preview Caption Background Red=1",
+          "Number of Pieces=1024", "Background Red=0", "Background Green=0", "Background Blue=255",
+          "Outline Red=1", "Outline Green=2", "Outline Blue=3", "Preview Caption Background Red=1",
           "Preview Caption Background Green=2", "Preview Caption Background Blue=3",
           "Preview Caption Text Red=4", "Preview Caption Text Green=5",
           "Preview Caption Text Blue=6"},
-         "1 0 0 0 2 -2 1024 | c8d0d4 d4d0c8 ffffff ffffff 0 0 30201 ffffff 60504"},
+         "1 0 0 0 2 -2 400 ff0000 ff 30201 10203 0 0 30201 ffffff 60504 "},
     };
     for (const auto& [stored, read] : cases) {
         GameFixture f;
@@ -57,30 +51,35 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
         Integer pieces = 9;
         f.store->ReadAll(s, pieces);
         QStringList shown;
-        for (const int value :
-             {int(s.TimePuzzle), int(s.SystemMemory), int(s.OutlinePieces), int(s.ViewPreview),
-              int(s.PreviewSize), int(s.PiecesListIndex), int(pieces)}) {
-            shown << QString::number(value);
+        for (const Long value : std::initializer_list<Long>{
+                 s.TimePuzzle, s.SystemMemory, s.OutlinePieces, s.ViewPreview, s.PreviewSize,
+                 s.PiecesListIndex, pieces, s.BackgroundColor, s.BackgroundColorFill,
+                 s.OutlineColor, s.OutlineColorFill, s.PreviewCaptionBackgroundColor,
+                 s.PreviewCaptionBackgroundColorFill,
+                 ColorOf(s.PreviewCaptionBackgroundRed, s.PreviewCaptionBackgroundGreen,
+                         s.PreviewCaptionBackgroundBlue),
+                 s.PreviewCaptionTextColor,
+                 ColorOf(s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen,
+                         s.PreviewCaptionTextBlue)}) {
+            shown << QString::number(value, 16);
         }
-        shown << s.InitDir + "|";
-        for (const Long colour :
-             {s.BackgroundColor, s.BackgroundColorFill, s.OutlineColor, s.OutlineColorFill,
-              s.PreviewCaptionBackgroundColor, s.PreviewCaptionBackgroundColorFill,
-              ColorOf(s.PreviewCaptionBackgroundRed, s.PreviewCaptionBackgroundGreen,
-                      s.PreviewCaptionBackgroundBlue),
-              s.PreviewCaptionTextColor,
-              ColorOf(s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen,
-                      s.PreviewCaptionTextBlue)}) {
-            shown << QString::number(colour, 16);
-        }
-        EXPECT_EQ(shown.join(' '), read) << stored.join(';').toStdString();
+        EXPECT_EQ(shown.join(' ') + " " + s.InitDir, read) << stored.join(';').toStdString();
     }
 }
 
-TEST(StartUp, RunsItsStepsInOrder) {
+// Start-up reads the settings and makes the program folder current before the window shows,
+// then registers the file type; a resize while minimized does nothing. Open offers the stored
+// folder, else the sample pictures while they hold a file.
+TEST(StartUp, RunsItsStepsInOrderAndOpenOffersTheStoredOrTheSampleFolder) {
     GameFixture f;
+    const QString root = f.ProgramFolder() + "/";
+    ASSERT_TRUE(QDir(root).mkpath("mine") && QDir(root).mkpath("empty") &&
+                QDir(root).mkpath("samples") &&
+                QFile(root + "mine/cat.bmp").open(QFile::WriteOnly));
     f.store->Write("Number of Pieces", "100");
-    Game& game = *f.game;
+    ProcessFacts facts = f.game->facts();
+    facts.SamplesFolder = root + "samples";
+    Game game(f.host, *f.store, f.random, facts);
     QDir::setCurrent(QDir::rootPath());
     QString atShow;
     f.host.onShow = [&] {
@@ -101,17 +100,7 @@ TEST(StartUp, RunsItsStepsInOrder) {
     game.Form_Resize();
     EXPECT_EQ(game.puzzle.PreviousScaleWidth * 1000 + game.puzzle.PreviousScaleHeight, 100090);
     EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Height, 90);
-}
 
-TEST(Open, OffersTheStoredFolderElseTheSamplePicturesWhileTheyHoldAFile) {
-    GameFixture f;
-    const QString root = f.ProgramFolder() + "/";
-    ASSERT_TRUE(Touch(root + "mine/cat.bmp"));
-    QDir(root).mkpath("empty");
-    QDir(root).mkpath("samples");
-    ProcessFacts facts = f.game->facts();
-    facts.SamplesFolder = root + "samples";
-    Game game(f.host, *f.store, f.random, facts);
     const auto at = [&root](const QString& name) { return name.isEmpty() ? name : root + name; };
     // The stored folder, a file put among the samples first when named, then the folder offered;
     // all relative to the program folder, empty for none.
@@ -120,7 +109,7 @@ TEST(Open, OffersTheStoredFolderElseTheSamplePicturesWhileTheyHoldAFile) {
           {"", "samples/Sunset.jpg", "samples"},
           {"mine/", "", "mine/"},
           {"empty/", "", ""}}) {
-        ASSERT_TRUE(sample.isEmpty() || Touch(root + sample));
+        ASSERT_TRUE(sample.isEmpty() || QFile(root + sample).open(QFile::WriteOnly));
         game.settings.InitDir = at(initDir);
         f.host.calls.clear();
         game.mnuFileOpen_Click(); // the host cancels

@@ -11,8 +11,7 @@ template <typename Work> void WithFileSizeLimit(rlim_t bytes, Work&& work) {
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};
     getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limit = previous;
-    limit.rlim_cur = bytes;
+    const rlimit limit{bytes, previous.rlim_max};
     setrlimit(RLIMIT_FSIZE, &limit);
     work();
     setrlimit(RLIMIT_FSIZE, &previous);

@@ -93,8 +93,7 @@ private:
         return false; // No to every question
     }
     void Set(bool& flag, bool on, const char* what) {
-        flag = on;
-        calls << QString("Set%1Enabled %2").arg(what).arg(on);
+        calls << QString("Set%1Enabled %2").arg(what).arg(flag = on);
     }
     // The next answer; nothing when none is left or it is a null QString().
     static std::optional<QString> Take(std::deque<QString>& answers) {
