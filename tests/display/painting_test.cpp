@@ -1,8 +1,13 @@
-// Composing the play field: outlines, frame, stacking order, the preview, and bands of rows.
+// Composing the play field: outlines, frame, stacking order, the preview, and bands of rows
+// shared out among the cores.
 #include "display/painting.h"
+#include "display/parallel.h"
 #include "groups/play_models.h"
 #include "puzzle/preview.h"
 #include "test_pictures.h"
+
+#include <atomic>
+#include <stdexcept>
 
 namespace tess::test {
 namespace {
@@ -59,8 +64,7 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     // 2 and 3 overlap, 3 later in GroupOrder; 1 is placed under the preview; 4 is loose on it.
     for (const auto& [i, x, y] :
          {std::tuple{1, 560, 10}, {2, 500, 400}, {3, 510, 400}, {4, 700, 100}}) {
-        p.Pieces[i].X = x;
-        p.Pieces[i].Y = y;
+        std::tie(p.Pieces[i].X, p.Pieces[i].Y) = std::pair{x, y};
     }
     p.PlacedPieces = {0, 1};
     p.PlacedCount = 1;
@@ -131,6 +135,18 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     ComposePlayField(p, settings, s);
     EXPECT_EQ(shown({{100, 50}, {409, 304}, {780, 10}, {600, 30}}),
               (std::vector<QRgb>{bg, 8, bg, 1}));
+}
+
+TEST(Parallel, RethrowsAFailureOnceAllPartsHaveEnded) {
+    std::atomic<int> ended{0};
+    auto failing = [&](int part) {
+        if (part == 1) {
+            throw std::runtime_error("no memory");
+        }
+        ++ended;
+    };
+    EXPECT_THROW(RunParts(3, failing), std::runtime_error);
+    EXPECT_EQ(ended, 2);
 }
 
 } // namespace
