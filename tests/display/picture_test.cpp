@@ -32,40 +32,16 @@ TEST(SetWholeImage, RefusesASideOf32OrLessBeforeTouchingAnything) {
     }
 }
 
-TEST(SetWholeImage, CutsThe1024By768PictureAsWorkedAndRecutsForAFinerScreen) {
-    GameFixture f;
-    OpenPatternPicture(f, 64, 1024, 768);
-    const Puzzle& p = f.game->puzzle;
-    const Surfaces& s = f.game->surfaces;
-    EXPECT_EQ(s.PieceSurfaces.at(64).Image().size(), QSize(140, 105));
-    // The preview is on by default: a third of 676 x 506, 4 pixels from the right, made from
-    // the bitmap as the View menu makes it, not from the picture scaled for cutting.
-    EXPECT_EQ(s.PreviewSurface.Image().size(), QSize(225, 168));
-    EXPECT_EQ(p.PreviewRect, (Rect{571, 22, 796, 190}));
-    const QImage cutPreview = s.PreviewSurface.Image().copy();
-    f.game->mnuViewPreview_Click();
-    f.game->mnuViewPreview_Click();
-    EXPECT_TRUE(s.PreviewSurface.Image() == cutPreview);
-    const int presents = f.host.presentCount;
-    // The same window at twice the pixel ratio: recut for the larger field, never enlarged.
-    f.host.playFieldSize = QSize(1600, 1120);
-    f.game->DisplayModeChanged();
-    EXPECT_EQ(p.CellWidth, 117);
-    EXPECT_EQ(s.PieceSurfaces[1].Image().width(), 117 + 2 * 39);
-    EXPECT_EQ(s.BackBuffer.Image().width(), 1600);
-    EXPECT_EQ(p.PreviousScaleWidth, 1600);
-    EXPECT_EQ(f.host.presentCount, presents + 1);
-}
-
-// Every piece composed at its home position gives back the scaled picture.
-TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
+// Every piece composed at its home position gives back the scaled picture, also when recut
+// for a finer screen.
+TEST(CutPieces, ComposeAtHomeToTheScaledPictureAsWorked) {
     // The socket clamp leaves picture pixels uncovered only with tabs at least 31 pixels deep
     // and a short side; in ordinary cells (tabs of 41 and more here) the clamped shoulders
     // overlap and close the gap. Cells of 93 x 9 with 31-pixel side tabs leave one pixel per
     // left or right socket, nine in each of ten rows: 30 columns in from the cell edge, in
     // cell row 4 (the socket's inset 9 \ 5 = 1 leaves row 4 only, where the knob has ended).
     for (const auto& [pieces, width, height, field, gaps] :
-         {std::tuple{64, 640, 480, QSize(800, 560), 0},
+         {std::tuple{64, 1024, 768, QSize(800, 560), 0},
           {12, 640, 480, QSize(800, 560), 0},
           {6, 500, 700, QSize(800, 560), 0},
           {100, 1000, 100, QSize(1100, 300), 90}}) {
@@ -74,7 +50,20 @@ TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
         f.game->InitDirectDraw();
         OpenPatternPicture(f, pieces, width, height);
         Puzzle& p = f.game->puzzle;
+        const Surfaces& s = f.game->surfaces;
         ASSERT_EQ(p.PuzzleLoaded, kTrue);
+        if (pieces == 64) {
+            EXPECT_EQ(s.PieceSurfaces.at(64).Image().size(), QSize(140, 105));
+            // The preview is on by default: a third of 676 x 506, 4 pixels from the right,
+            // made from the bitmap as the View menu makes it, not from the picture scaled for
+            // cutting.
+            EXPECT_EQ(s.PreviewSurface.Image().size(), QSize(225, 168));
+            EXPECT_EQ(p.PreviewRect, (Rect{571, 22, 796, 190}));
+            const QImage cutPreview = s.PreviewSurface.Image().copy();
+            f.game->mnuViewPreview_Click();
+            f.game->mnuViewPreview_Click();
+            EXPECT_TRUE(s.PreviewSurface.Image() == cutPreview);
+        }
         // Every piece placed, on a background of the key colour itself.
         f.game->ClearSettings();
         for (Integer i = 1; i <= pieces; ++i) {
@@ -83,25 +72,40 @@ TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
         p.PuzzleSolved = kTrue;
         f.game->settings.ViewPreview = false;
         f.game->settings.BackgroundColorFill = TransparentKey;
-        f.game->picPuzzle_Paint();
-        const QImage& frame = f.host.lastFrame;
-        ASSERT_EQ(frame.size(), field);
-        Surface picture = Surface::CreateSurfaceFromFile(f.game->WholeImageTempPath(), p.ImageWidth,
-                                                         p.ImageHeight);
-        picture.NudgePixels(TransparentKey);
-        // The picture on the board inside its border, where pieces have no knobs; the key
-        // elsewhere and in the clamp gaps.
-        QImage expected(field, QImage::Format_RGB32);
-        expected.fill(0xFF000000u | TransparentKey);
-        QPainter(&expected).drawImage(int(p.BoardLeft + 1), int(p.BoardTop + 1), picture.Image(), 0,
-                                      0, int(p.PuzzleColumns * p.CellWidth),
-                                      int(p.PuzzleRows * p.CellHeight));
-        int wrong = 0;
-        for (int i = 0; i < field.width() * field.height(); ++i) {
-            const int x = i % field.width(), y = i / field.width();
-            wrong += ((frame.pixel(x, y) ^ expected.pixel(x, y)) & 0xFFFFFFu) != 0;
+        auto wrongPixels = [&f, &p] {
+            f.game->picPuzzle_Paint();
+            const QImage& frame = f.host.lastFrame;
+            Surface picture = Surface::CreateSurfaceFromFile(f.game->WholeImageTempPath(),
+                                                             p.ImageWidth, p.ImageHeight);
+            picture.NudgePixels(TransparentKey);
+            // The picture on the board inside its border, where pieces have no knobs; the key
+            // elsewhere and in the clamp gaps.
+            QImage expected(frame.size(), QImage::Format_RGB32);
+            expected.fill(0xFF000000u | TransparentKey);
+            QPainter(&expected).drawImage(int(p.BoardLeft + 1), int(p.BoardTop + 1),
+                                          picture.Image(), 0, 0, int(p.PuzzleColumns * p.CellWidth),
+                                          int(p.PuzzleRows * p.CellHeight));
+            int wrong = 0;
+            for (int i = 0; i < frame.width() * frame.height(); ++i) {
+                const int x = i % frame.width(), y = i / frame.width();
+                wrong += ((frame.pixel(x, y) ^ expected.pixel(x, y)) & 0xFFFFFFu) != 0;
+            }
+            return wrong;
+        };
+        EXPECT_EQ(wrongPixels(), gaps) << pieces << " pieces";
+        EXPECT_EQ(f.host.lastFrame.size(), field);
+        if (pieces == 64) {
+            // The same window at twice the pixel ratio: recut for the larger field, never
+            // enlarged, and painted once.
+            const int presents = f.host.presentCount;
+            f.host.playFieldSize = QSize(1600, 1120);
+            f.game->DisplayModeChanged();
+            EXPECT_EQ(f.host.presentCount, presents + 1);
+            EXPECT_EQ(p.CellWidth, 117);
+            EXPECT_EQ(s.PieceSurfaces[1].Image().width(), 117 + 2 * 39);
+            EXPECT_EQ(wrongPixels(), 0);
+            EXPECT_EQ(f.host.lastFrame.size(), QSize(1600, 1120));
         }
-        EXPECT_EQ(wrong, gaps) << pieces << " pieces";
     }
 }
 
