@@ -17,24 +17,9 @@ namespace {
 using test::GameFixture;
 using test::OpenPatternPicture;
 
-// A refused picture changes nothing, not even the temporary bitmap.
-TEST(SetWholeImage, RefusesASideOf32OrLessBeforeTouchingAnything) {
-    for (const auto& [width, height, accepted] :
-         {std::tuple{33, 33, true}, std::tuple{33, 32, false}, std::tuple{32, 33, false}}) {
-        GameFixture f;
-        OpenPatternPicture(f, 4, width, height);
-        EXPECT_EQ(f.game->puzzle.PuzzleLoaded, ToFlag(accepted)) << width << "x" << height;
-        EXPECT_EQ(f.host.messages, accepted ? QStringList{}
-                                            : QStringList{"Error:|Image must be at least 33 x "
-                                                          "32 pixels"});
-        EXPECT_EQ(f.host.timerEnabled, accepted);
-        EXPECT_EQ(QFile::exists(f.game->WholeImageTempPath()), accepted);
-    }
-}
-
 // Every piece composed at its home position gives back the scaled picture, also when recut
 // for a finer screen.
-TEST(CutPieces, ComposeAtHomeToTheScaledPictureAsWorked) {
+TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePicture) {
     // The socket clamp leaves picture pixels uncovered only with tabs at least 31 pixels deep
     // and a short side; in ordinary cells (tabs of 41 and more here) the clamped shoulders
     // overlap and close the gap. Cells of 93 x 9 with 31-pixel side tabs leave one pixel per
@@ -44,14 +29,27 @@ TEST(CutPieces, ComposeAtHomeToTheScaledPictureAsWorked) {
          {std::tuple{64, 1024, 768, QSize(800, 560), 0},
           {12, 640, 480, QSize(800, 560), 0},
           {6, 500, 700, QSize(800, 560), 0},
-          {100, 1000, 100, QSize(1100, 300), 90}}) {
+          {100, 1000, 100, QSize(1100, 300), 90},
+          {4, 33, 33, QSize(800, 560), 0},
+          {4, 33, 32, QSize(800, 560), -1},
+          {4, 32, 33, QSize(800, 560), -1}}) {
         GameFixture f;
         f.host.playFieldSize = field;
         f.game->InitDirectDraw();
         OpenPatternPicture(f, pieces, width, height);
         Puzzle& p = f.game->puzzle;
         const Surfaces& s = f.game->surfaces;
-        ASSERT_EQ(p.PuzzleLoaded, kTrue);
+        // A side of 32 or less is refused before anything changes, even the temporary bitmap.
+        const bool refused = gaps < 0;
+        EXPECT_EQ(f.host.messages, refused ? QStringList{"Error:|Image must be at least 33 x 32 "
+                                                         "pixels"}
+                                           : QStringList{});
+        EXPECT_EQ(f.host.timerEnabled, !refused);
+        EXPECT_EQ(QFile::exists(f.game->WholeImageTempPath()), !refused);
+        ASSERT_EQ(p.PuzzleLoaded, ToFlag(!refused)) << width << " x " << height;
+        if (refused) {
+            continue;
+        }
         if (pieces == 64) {
             EXPECT_EQ(s.PieceSurfaces.at(64).Image().size(), QSize(140, 105));
             // The preview is on by default: a third of 676 x 506, 4 pixels from the right,
