@@ -1,13 +1,8 @@
-// Composing the play field: outlines, frame, stacking order, the preview, and bands of rows
-// shared out among the cores.
+// Composing the play field: outlines, frame, stacking order, the preview, and bands of rows.
 #include "display/painting.h"
-#include "display/parallel.h"
 #include "groups/play_models.h"
 #include "puzzle/preview.h"
 #include "test_pictures.h"
-
-#include <atomic>
-#include <stdexcept>
 
 namespace tess::test {
 namespace {
@@ -135,18 +130,6 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     ComposePlayField(p, settings, s);
     EXPECT_EQ(shown({{100, 50}, {409, 304}, {780, 10}, {600, 30}}),
               (std::vector<QRgb>{bg, 8, bg, 1}));
-}
-
-TEST(Parallel, RethrowsAFailureOnceAllPartsHaveEnded) {
-    std::atomic<int> ended{0};
-    auto failing = [&](int part) {
-        if (part == 1) {
-            throw std::runtime_error("no memory");
-        }
-        ++ended;
-    };
-    EXPECT_THROW(RunParts(3, failing), std::runtime_error);
-    EXPECT_EQ(ended, 2);
 }
 
 } // namespace

@@ -1,10 +1,8 @@
-// Opening a picture through the game: the size check, the cut pieces to the pixel, recutting
-// for a finer screen, and the temporary bitmap on a full disk.
+// Opening a picture through the game: the size check, the cut pieces to the pixel, and
+// recutting for a finer screen.
 #include "test_pictures.h"
 
-#include "display/picture_file.h"
 #include "groups/placing.h"
-#include "support/file_size_limit.h"
 #include "support/window_test_support.h"
 
 #include <QFile>
@@ -105,18 +103,6 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
             EXPECT_EQ(f.host.lastFrame.size(), QSize(1600, 1120));
         }
     }
-}
-
-TEST(ConvertPictureToBitmap, AWriteThatFailsPartWayKeepsTheOldBitmapWhole) {
-    GameFixture f;
-    const QString folder = f.ProgramFolder(), bitmap = folder + "/WholeImageTemp.bmp";
-    ConvertPictureToBitmap(test::WritePatternPicture(folder, "small.bmp", 40, 40), bitmap);
-    const QByteArray old = test::ReadAll(bitmap);
-    // The new bitmap needs 160 KB.
-    const QString large = test::WritePatternPicture(folder, "large.bmp", 200, 200);
-    test::WithFileSizeLimit(
-        64 * 1024, [&] { EXPECT_THROW(ConvertPictureToBitmap(large, bitmap), SurfaceError); });
-    EXPECT_EQ(test::ReadAll(bitmap), old);
 }
 
 } // namespace
