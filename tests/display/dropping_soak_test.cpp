@@ -32,18 +32,14 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
         const PieceRecord& grabbed =
             p.Pieces[p.Groups[group].Members[uniform(1, p.Groups[group].MemberCount)]];
         f.Down(grabbed.X + 50, grabbed.Y + 37);
-        // Near a neighbour or the home of the piece held, or anywhere.
+        // Within 6 pixels of a fit to a neighbour (nearly always) or of home.
         const PieceRecord& held = p.Pieces[std::max<Integer>(p.SelectedPiece, 1)];
-        Long tx = uniform(-50, 550), ty = uniform(-50, 420);
-        const int target = uniform(0, 9);
         const int n = p.SelectedPiece + std::array{-6, 6, -1, 1}[uniform(0, 3)];
-        if (target < 8 && n >= 1 && n <= 24) {
-            tx = p.Pieces[n].X + (held.Col - p.Pieces[n].Col) * 60 + uniform(-6, 6);
-            ty = p.Pieces[n].Y + (held.Row - p.Pieces[n].Row) * 45 + uniform(-6, 6);
-        } else if (target == 8) {
-            tx = held.HomeX + uniform(-6, 6);
-            ty = held.HomeY + uniform(-6, 6);
-        }
+        const bool near = uniform(0, 8) > 0 && n >= 1 && n <= 24;
+        const Long tx = (near ? p.Pieces[n].X + (held.Col - p.Pieces[n].Col) * 60 : held.HomeX) +
+                        uniform(-6, 6);
+        const Long ty = (near ? p.Pieces[n].Y + (held.Row - p.Pieces[n].Row) * 45 : held.HomeY) +
+                        uniform(-6, 6);
         f.Move(tx + 50, ty + 37);
         f.Up(tx + 50, ty + 37);
         const QStringList problems = CheckModelInvariants(p);
