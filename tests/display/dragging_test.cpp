@@ -114,12 +114,11 @@ TEST(Dragging, TheTopmostLoosePieceAndItsGroupAndThePreviewFollowThePointerInThe
                                {689.5, 477.5, 640, 440}};
     for (const auto& [x, y, x7, y7] : steps) {
         f.Move(x, y);
-        for (const Integer m : {2, 6, 7, 8, 12}) {
-            EXPECT_EQ((std::pair{p.Pieces[m].X, p.Pieces[m].Y}),
-                      (std::pair{Long(x7) + (p.Pieces[m].Col - 1) * 60,
-                                 Long(y7) + (p.Pieces[m].Row - 1) * 45}))
-                << x << ", " << y << ": piece " << m;
-        }
+        const auto l = Long(x7), t = Long(y7);
+        EXPECT_EQ((std::vector{p.Pieces[7].X, p.Pieces[7].Y, p.Pieces[2].Y, p.Pieces[6].X,
+                               p.Pieces[8].X, p.Pieces[12].Y}),
+                  (std::vector{l, t, t - 45, l - 60, l + 60, t + 45}))
+            << x << ", " << y;
     }
     f.Up(0, 0);
 

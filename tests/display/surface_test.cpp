@@ -1,4 +1,4 @@
-// The surface layer: clipped and keyed copies, fills, the key nudge and laying text over.
+// The surface layer: clipped and keyed copies, fills and the key nudge.
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) 
     }
 }
 
-TEST(Surface, FillsClipTheNudgeMovesOnlyTheKeyAndTextIsLaidOverByItsCoverage) {
+TEST(Surface, FillsClipAndTheNudgeMovesOnlyTheKey) {
     Surface s = Surface::CreateSurface(5, 5, 0);
     s.BltColorFill(Rect{-3, -2, 2, 1}, TransparentKey);
     s.BltColorFill(Rect{3, 4, 9, 9}, TransparentKey);
@@ -50,20 +50,6 @@ TEST(Surface, FillsClipTheNudgeMovesOnlyTheKeyAndTextIsLaidOverByItsCoverage) {
         (std::vector{At(s, 0, 0), At(s, 1, 0), At(s, 2, 0), At(s, 0, 1), At(s, 4, 4), At(s, 2, 4)}),
         (std::vector<QRgb>{0xC2B852, 0xC2B852, 0, 0, 0xC2B852, 0}));
     EXPECT_THROW(Surface::CreateSurface(0, 4), SurfaceError);
-
-    // Premultiplied text pixels, clear, half covering grey and opaque, laid over 0x01FF80 from
-    // column 1: each channel is the text's plus the rounded share of what lies below. The row
-    // below them must not leak into the column after them.
-    QImage text(3, 2, QImage::Format_ARGB32_Premultiplied);
-    text.fill(0xFFFF0000u);
-    text.setPixel(0, 0, 0);
-    text.setPixel(1, 0, 0x80404040u);
-    text.setPixel(2, 0, 0xFF102030u);
-    Surface line = Surface::CreateSurface(5, 1, 0x01FF80);
-    SurfaceWriter(line).BlendOver(1, 0, text);
-    EXPECT_EQ((std::vector{At(line, 0, 0), At(line, 1, 0), At(line, 2, 0), At(line, 3, 0),
-                           At(line, 4, 0)}),
-              (std::vector<QRgb>{0x01FF80, 0x01FF80, 0x40BF80, 0x102030, 0x01FF80}));
 }
 
 } // namespace
