@@ -168,14 +168,6 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     s.PreviewSurface = Surface::CreateSurface(20, 150, green);
     ComposePlayField(p, settings, s);
     EXPECT_GT(textPixels(796, 4), 0) << "the caption is not cut off at the bar";
-
-    // Solved, without outlines and without the preview: no frame, no caption, placed pieces
-    // below the loose groups.
-    settings.OutlinePieces = settings.ViewPreview = false;
-    p.PuzzleSolved = kTrue;
-    ComposePlayField(p, settings, s);
-    EXPECT_EQ(shown({{100, 50}, {409, 304}, {780, 10}, {600, 30}}),
-              (std::vector<QRgb>{bg, 8, bg, 1}));
 }
 
 } // namespace
