@@ -1,6 +1,5 @@
 // Picking pieces by their shape, dragging groups and the preview, and dropping a group: the
 // home test first, then the neighbours it fits.
-#include "display/dropping.h"
 #include "display/picking.h"
 #include "groups/play_models.h"
 
