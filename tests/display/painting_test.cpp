@@ -1,5 +1,5 @@
 // The surface layer (clipped and keyed copies, fills, the key nudge) and composing the play
-// field with it: outlines, frame, stacking order, the preview, and bands of rows.
+// field with it: outlines, frame, stacking order and the preview.
 #include "display/painting.h"
 #include "groups/play_models.h"
 #include "puzzle/preview.h"
@@ -153,14 +153,6 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
                                  bg, 0xFF0003, 0xFF0001, 0xFF0004, bg,   bg, 0,     0,
                                  bg, green,    green,    bg,       bg,   bg, green, 4}));
     EXPECT_GT(textPixels(596, 64), 20) << "the word Preview in the caption";
-    // Bands of rows (edges at 186 and 373 for three, through the frame, pieces, outlines and
-    // the preview) give what one pass gives; a stale frame underneath must not show through.
-    const QImage whole = s.BackBuffer.Image().copy();
-    for (const int bands : {1, 3, 4}) {
-        s.BackBuffer.BltColorFill(WholeRect, 0xABCDEF);
-        ComposePlayField(p, settings, s, 1.0, bands);
-        EXPECT_TRUE(s.BackBuffer.Image() == whole) << bands << " bands";
-    }
 
     // A bar narrower than its text: the text runs on past the bar's right end at 796.
     ApplyPreviewGeometry(p, ComputePreviewGeometry(60, 450, 3, 800, 0));
