@@ -1,14 +1,15 @@
-// Opening a picture through the game: the size check, the cut pieces to the pixel, recutting
-// for a finer screen, and the temporary bitmap on a full disk.
+// Opening a picture through the game: the size check, the cut pieces to the pixel, and
+// recutting for a finer screen; then a whole game on the real main window, every placing
+// with real mouse events, the model checked after each.
 #include "test_pictures.h"
 
-#include "display/picture_file.h"
 #include "groups/placing.h"
-#include "support/file_size_limit.h"
+#include "puzzle/invariants.h"
 #include "support/window_test_support.h"
 
-#include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace tess {
@@ -17,64 +18,51 @@ namespace {
 using test::GameFixture;
 using test::OpenPatternPicture;
 
-// A refused picture changes nothing, not even the temporary bitmap.
-TEST(SetWholeImage, RefusesASideOf32OrLessBeforeTouchingAnything) {
-    for (const auto& [width, height, accepted] :
-         {std::tuple{33, 33, true}, std::tuple{33, 32, false}, std::tuple{32, 33, false}}) {
-        GameFixture f;
-        OpenPatternPicture(f, 4, width, height);
-        EXPECT_EQ(f.game->puzzle.PuzzleLoaded, ToFlag(accepted)) << width << "x" << height;
-        EXPECT_EQ(f.host.messages, accepted ? QStringList{}
-                                            : QStringList{"Error:|Image must be at least 33 x "
-                                                          "32 pixels"});
-        EXPECT_EQ(f.host.timerEnabled, accepted);
-        EXPECT_EQ(QFile::exists(f.game->WholeImageTempPath()), accepted);
-    }
-}
-
-TEST(SetWholeImage, CutsThe1024By768PictureAsWorkedAndRecutsForAFinerScreen) {
-    GameFixture f;
-    OpenPatternPicture(f, 64, 1024, 768);
-    const Puzzle& p = f.game->puzzle;
-    const Surfaces& s = f.game->surfaces;
-    EXPECT_EQ(s.PieceSurfaces.at(64).Image().size(), QSize(140, 105));
-    // The preview is on by default: a third of 676 x 506, 4 pixels from the right, made from
-    // the bitmap as the View menu makes it, not from the picture scaled for cutting.
-    EXPECT_EQ(s.PreviewSurface.Image().size(), QSize(225, 168));
-    EXPECT_EQ(p.PreviewRect, (Rect{571, 22, 796, 190}));
-    const QImage cutPreview = s.PreviewSurface.Image().copy();
-    f.game->mnuViewPreview_Click();
-    f.game->mnuViewPreview_Click();
-    EXPECT_TRUE(s.PreviewSurface.Image() == cutPreview);
-    const int presents = f.host.presentCount;
-    // The same window at twice the pixel ratio: recut for the larger field, never enlarged.
-    f.host.playFieldSize = QSize(1600, 1120);
-    f.game->DisplayModeChanged();
-    EXPECT_EQ(p.CellWidth, 117);
-    EXPECT_EQ(s.PieceSurfaces[1].Image().width(), 117 + 2 * 39);
-    EXPECT_EQ(s.BackBuffer.Image().width(), 1600);
-    EXPECT_EQ(p.PreviousScaleWidth, 1600);
-    EXPECT_EQ(f.host.presentCount, presents + 1);
-}
-
-// Every piece composed at its home position gives back the scaled picture.
-TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
+// Every piece composed at its home position gives back the scaled picture, also when recut
+// for a finer screen.
+TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePicture) {
     // The socket clamp leaves picture pixels uncovered only with tabs at least 31 pixels deep
     // and a short side; in ordinary cells (tabs of 41 and more here) the clamped shoulders
     // overlap and close the gap. Cells of 93 x 9 with 31-pixel side tabs leave one pixel per
     // left or right socket, nine in each of ten rows: 30 columns in from the cell edge, in
     // cell row 4 (the socket's inset 9 \ 5 = 1 leaves row 4 only, where the knob has ended).
     for (const auto& [pieces, width, height, field, gaps] :
-         {std::tuple{64, 640, 480, QSize(800, 560), 0},
+         {std::tuple{64, 1024, 768, QSize(800, 560), 0},
           {12, 640, 480, QSize(800, 560), 0},
           {6, 500, 700, QSize(800, 560), 0},
-          {100, 1000, 100, QSize(1100, 300), 90}}) {
+          {100, 1000, 100, QSize(1100, 300), 90},
+          {4, 33, 33, QSize(800, 560), 0},
+          {4, 33, 32, QSize(800, 560), -1},
+          {4, 32, 33, QSize(800, 560), -1}}) {
         GameFixture f;
         f.host.playFieldSize = field;
         f.game->InitDirectDraw();
         OpenPatternPicture(f, pieces, width, height);
         Puzzle& p = f.game->puzzle;
-        ASSERT_EQ(p.PuzzleLoaded, kTrue);
+        const Surfaces& s = f.game->surfaces;
+        // A side of 32 or less is refused before anything changes, even the temporary bitmap.
+        const bool refused = gaps < 0;
+        EXPECT_EQ(f.host.messages, refused ? QStringList{"Error:|Image must be at least 33 x 32 "
+                                                         "pixels"}
+                                           : QStringList{});
+        EXPECT_EQ(f.host.timerEnabled, !refused);
+        EXPECT_EQ(QFile::exists(f.game->WholeImageTempPath()), !refused);
+        ASSERT_EQ(p.PuzzleLoaded, ToFlag(!refused)) << width << " x " << height;
+        if (refused) {
+            continue;
+        }
+        if (pieces == 64) {
+            EXPECT_EQ(s.PieceSurfaces.at(64).Image().size(), QSize(140, 105));
+            // The preview is on by default: a third of 676 x 506, 4 pixels from the right,
+            // made from the bitmap as the View menu makes it, not from the picture scaled for
+            // cutting.
+            EXPECT_EQ(s.PreviewSurface.Image().size(), QSize(225, 168));
+            EXPECT_EQ(p.PreviewRect, (Rect{571, 22, 796, 190}));
+            const QImage cutPreview = s.PreviewSurface.Image().copy();
+            f.game->mnuViewPreview_Click();
+            f.game->mnuViewPreview_Click();
+            EXPECT_TRUE(s.PreviewSurface.Image() == cutPreview);
+        }
         // Every piece placed, on a background of the key colour itself.
         f.game->ClearSettings();
         for (Integer i = 1; i <= pieces; ++i) {
@@ -83,49 +71,80 @@ TEST(CutPieces, ComposeAtHomeToTheScaledPicture) {
         p.PuzzleSolved = kTrue;
         f.game->settings.ViewPreview = false;
         f.game->settings.BackgroundColorFill = TransparentKey;
-        f.game->picPuzzle_Paint();
-        const QImage& frame = f.host.lastFrame;
-        ASSERT_EQ(frame.size(), field);
-        Surface picture = Surface::CreateSurfaceFromFile(f.game->WholeImageTempPath(), p.ImageWidth,
-                                                         p.ImageHeight);
-        picture.NudgePixels(TransparentKey);
-        const Long cw = p.CellWidth, ch = p.CellHeight;
-        int wrong = 0, shownGaps = 0;
-        for (int y = 0; y < frame.height(); ++y) {
-            for (int x = 0; x < frame.width(); ++x) {
-                // Outside the board border pieces have no knobs; the clamp gaps show it too.
-                const Long px = x - p.BoardLeft - 1, py = y - p.BoardTop - 1;
-                const bool inside =
-                    px >= 0 && px < p.PuzzleColumns * cw && py >= 0 && py < p.PuzzleRows * ch;
-                const PieceRecord& q =
-                    p.Pieces[inside ? 1 + py / ch * p.PuzzleColumns + px / cw : 0];
-                const bool gap =
-                    inside && gaps > 0 && py % ch == 4 &&
-                    ((px % cw == 30 && !q.LeftOut) || (px % cw == cw - 31 && !q.RightOut));
-                shownGaps += gap;
-                wrong += (frame.pixel(x, y) & 0xFFFFFFu) !=
-                         (inside && !gap ? picture.Image().pixel(int(px), int(py)) & 0xFFFFFFu
-                                         : QRgb(TransparentKey));
+        auto wrongPixels = [&f, &p] {
+            f.game->picPuzzle_Paint();
+            const QImage& frame = f.host.lastFrame;
+            Surface picture = Surface::CreateSurfaceFromFile(f.game->WholeImageTempPath(),
+                                                             p.ImageWidth, p.ImageHeight);
+            picture.NudgePixels(TransparentKey);
+            // The picture on the board inside its border, where pieces have no knobs; the key
+            // elsewhere and in the clamp gaps.
+            QImage expected(frame.size(), QImage::Format_RGB32);
+            expected.fill(0xFF000000u | TransparentKey);
+            QPainter(&expected).drawImage(int(p.BoardLeft + 1), int(p.BoardTop + 1),
+                                          picture.Image(), 0, 0, int(p.PuzzleColumns * p.CellWidth),
+                                          int(p.PuzzleRows * p.CellHeight));
+            int wrong = 0;
+            for (int i = 0; i < frame.width() * frame.height(); ++i) {
+                const int x = i % frame.width(), y = i / frame.width();
+                wrong += ((frame.pixel(x, y) ^ expected.pixel(x, y)) & 0xFFFFFFu) != 0;
             }
+            return wrong;
+        };
+        EXPECT_EQ(wrongPixels(), gaps) << pieces << " pieces";
+        EXPECT_EQ(f.host.lastFrame.size(), field);
+        if (pieces == 64) {
+            // The same window at twice the pixel ratio: recut for the larger field, never
+            // enlarged, and painted once.
+            const int presents = f.host.presentCount;
+            f.host.playFieldSize = QSize(1600, 1120);
+            f.game->DisplayModeChanged();
+            EXPECT_EQ(f.host.presentCount, presents + 1);
+            EXPECT_EQ(p.CellWidth, 117);
+            EXPECT_EQ(s.PieceSurfaces[1].Image().width(), 117 + 2 * 39);
+            EXPECT_EQ(wrongPixels(), 0);
+            EXPECT_EQ(f.host.lastFrame.size(), QSize(1600, 1120));
         }
-        EXPECT_EQ(wrong, 0) << pieces << " pieces";
-        EXPECT_EQ(shownGaps, gaps);
     }
 }
 
-TEST(ConvertPictureToBitmap, AWriteThatFailsPartWayKeepsTheOldBitmapWhole) {
-    GameFixture f;
-    const QDir folder(f.ProgramFolder());
-    const QString bitmap = folder.filePath("WholeImageTemp.bmp");
-    ConvertPictureToBitmap(test::WritePatternPicture(folder.path(), "small.bmp", 40, 40), bitmap);
-    const QByteArray old = test::ReadAll(bitmap);
-    const QString large = test::WritePatternPicture(folder.path(), "large.bmp", 200, 200);
-    const QStringList before = folder.entryList(QDir::Files);
-    // The new bitmap needs 160 KB.
-    test::WithFileSizeLimit(
-        64 * 1024, [&] { EXPECT_THROW(ConvertPictureToBitmap(large, bitmap), SurfaceError); });
-    EXPECT_EQ(test::ReadAll(bitmap), old);
-    EXPECT_EQ(folder.entryList(QDir::Files), before) << "no partial file is left behind";
+TEST(PlayThrough, APictureIsPlacedWithTheMouse) {
+    test::WindowFixture w;
+    MainWindow& window = w.window;
+    window.resize(1000, 760);
+    QApplication::processEvents();
+    Game& game = window.game();
+    Puzzle& p = game.puzzle;
+    PlayField* field = window.picPuzzle;
+    // 12 pieces of 4 x 3, untimed, so that no name is asked for at the end.
+    game.settings.TimePuzzle = false;
+    p.NumberOfPieces = 12;
+    SetPictureFileName(p, test::WritePatternPicture(w.folder.path(), "sea.bmp", 480, 360));
+    ASSERT_TRUE(game.SetWholeImage());
+    game.mnuFileScramble_Click();
+
+    // The topmost loose piece, grabbed at its cell's middle, home 4 pixels off on each axis
+    // either way, moving halfway first, until none is left; the model must hold after every
+    // drop.
+    const Long sw = 2 * p.TabWidth + p.CellWidth, sh = 2 * p.TabHeight + p.CellHeight;
+    const QString shot = qEnvironmentVariable("TESSELLARA_PLAY_SCREENSHOT");
+    for (int side = 1; p.GroupOrderCount > 0; side = -side) {
+        const PieceRecord& m = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
+        const QPoint grab(m.X + sw / 2, m.Y + sh / 2);
+        const QPoint drop(m.HomeX + 4 * side + sw / 2, m.HomeY - 4 * side + sh / 2);
+        QTest::mousePress(field, Qt::LeftButton, {}, grab);
+        ASSERT_EQ(&p.Pieces[p.SelectedPiece], &m);
+        QTest::mouseMove(field, (grab + drop) / 2);
+        QTest::mouseMove(field, drop);
+        QTest::mouseRelease(field, Qt::LeftButton, {}, drop);
+        const QStringList problems = CheckModelInvariants(p);
+        ASSERT_TRUE(problems.isEmpty() && !p.Dragging) << problems.join('\n').toStdString();
+        if (p.PlacedCount == 6 && !shot.isEmpty()) {
+            // A game in progress, for the documentation.
+            window.grab().save(shot);
+        }
+    }
+    EXPECT_TRUE(p.PlacedCount == 12 && p.PuzzleSolved && !window.tmrPuzzle->isActive());
 }
 
 } // namespace

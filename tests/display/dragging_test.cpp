@@ -1,4 +1,5 @@
-// Picking pieces by their shape, and dragging groups and the preview.
+// Picking pieces by their shape, dragging groups and the preview, and dropping a group: the
+// home test first, then the neighbours it fits.
 #include "display/picking.h"
 #include "groups/play_models.h"
 
@@ -8,12 +9,13 @@
 namespace tess::test {
 namespace {
 
-// Cells 60 x 45, tabs 20 x 15, on an 800 x 560 field; every piece out of the way right of
-// the field until a test puts it somewhere.
-Puzzle FiveByThree() {
+// Five columns, three rows, cells 60 x 45 and tabs 20 x 15 (half a surface is 50 x 37) on an
+// 800 x 560 field, every piece far from its neighbours and its home, below row 300.
+Puzzle Spread() {
     Puzzle p = MakePuzzle(5, 3, 60, 45, 100, 60);
-    for (auto& piece : p.Pieces) {
-        piece.X = 1000;
+    for (int i = 1; i <= 15; ++i) {
+        p.Pieces[i].X = 20 + ((i - 1) % 5) * 150;
+        p.Pieces[i].Y = 300 + ((i - 1) / 5) * 80;
     }
     return p;
 }
@@ -21,6 +23,15 @@ Puzzle FiveByThree() {
 void Put(Puzzle& p, int piece, Long x, Long y) {
     p.Pieces[piece].X = x;
     p.Pieces[piece].Y = y;
+}
+
+// Grabs the piece at its cell's middle and drops it with its surface at (x, y).
+void DragTo(PlayFixture& f, int piece, Long x, Long y) {
+    const PieceRecord& p = f.puzzle().Pieces[piece];
+    f.Down(p.X + 50, p.Y + 37);
+    ASSERT_EQ(f.puzzle().SelectedPiece, piece);
+    f.Move(x + 50, y + 37);
+    f.Up(x + 50, y + 37);
 }
 
 TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
@@ -46,8 +57,8 @@ TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
         {14, "....x....x..xx.x.x.."}, // bottom: knob top, sockets left and right
         {15, "x.xxxx.......x.xxx.."}, // bottom-right: knob left, socket top
     };
+    Puzzle p = Spread();
     for (const auto& [piece, expected] : pieces) {
-        Puzzle p = FiveByThree();
         Put(p, piece, 100, 100);
         std::string hits;
         for (const QPointF& q : probes) {
@@ -56,47 +67,33 @@ TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
         EXPECT_EQ(hits, expected) << "piece " << piece;
     }
     // An inner piece with neither LeftOut nor TopOut fits no shape and is never picked.
-    Puzzle p = FiveByThree();
-    Put(p, 7, 100, 100);
     p.Pieces[7].LeftOut = kFalse;
     EXPECT_FALSE(IsPointOnPiece(p, 7, 150, 137));
 }
 
-TEST(Picking, TheTopmostLoosePieceIsPickedAndItsGroupRaised) {
-    PlayFixture f(FiveByThree());
+TEST(Dragging, TheTopmostLoosePieceAndItsGroupAndThePreviewFollowThePointerInTheField) {
+    PlayFixture f(Spread());
     Puzzle& p = f.puzzle();
-    // 3 and 12 overlap, 3 later in GroupOrder; 8 lies beside 7 as in the picture and above
-    // it, so a click in 8's left socket grabs 7's knob below.
+    // 3 and 12 overlap, 3 later in GroupOrder.
     Put(p, 3, 300, 300);
     Put(p, 12, 300, 300);
-    Put(p, 7, 100, 100);
-    Put(p, 8, 160, 100);
     p.GroupOrder = Ints({0, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15});
-    const int presents = f.host.presentCount;
     f.Down(350, 337);
     EXPECT_EQ(p.GroupOrder, Ints({0, 12, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 3}));
-    EXPECT_EQ(f.host.presentCount, presents) << "the new stacking shows at the first move";
-    f.Down(190, 137);
+    f.Down(70, 337);
     EXPECT_EQ(p.SelectedPiece, 3) << "a held drag ignores further presses";
     f.Up(350, 337);
-    f.Down(190, 137);
-    EXPECT_EQ(p.SelectedPiece, 7);
-    f.Up(190, 137);
     f.game->SetGroupInPlace(1);
     f.Down(p.Pieces[1].HomeX + 40, p.Pieces[1].HomeY + 30);
     EXPECT_EQ(p.Dragging, kFalse) << "a fixed piece is not loose";
-}
 
-TEST(Dragging, TheGroupAndThePreviewFollowThePointerAndStopAtTheFieldEdge) {
-    PlayFixture f(FiveByThree());
-    Puzzle& p = f.puzzle();
     // A cross of five around 7, grabbed at 7's middle: a cell of the group on every side.
     Regroup(p, 7, {2, 6, 7, 8, 12});
-    Put(p, 7, 300, 300);
+    Put(p, 7, 300, 200);
     for (const Integer m : {2, 6, 8, 12}) {
         LayBeside(p, m, 7);
     }
-    f.Down(350, 337);
+    f.Down(350, 237);
     ASSERT_EQ(p.SelectedPiece, 7);
     // 7 is centred under the pointer, half its surface (50 x 37) up and left of it. A bound
     // reached exactly (110 - 60 - 50 = 0, 82 - 45 - 37 = 0, 690 + 60 + 50 = 800, 478 + 45 +
@@ -108,25 +105,21 @@ TEST(Dragging, TheGroupAndThePreviewFollowThePointerAndStopAtTheFieldEdge) {
                                {689.5, 477.5, 640, 440}};
     for (const auto& [x, y, x7, y7] : steps) {
         f.Move(x, y);
-        for (const Integer m : {2, 6, 7, 8, 12}) {
-            EXPECT_EQ((std::pair{p.Pieces[m].X, p.Pieces[m].Y}),
-                      (std::pair{Long(x7) + (p.Pieces[m].Col - 1) * 60,
-                                 Long(y7) + (p.Pieces[m].Row - 1) * 45}))
-                << x << ", " << y << ": piece " << m;
-        }
+        const auto l = Long(x7), t = Long(y7);
+        EXPECT_EQ((std::vector{p.Pieces[7].X, p.Pieces[7].Y, p.Pieces[2].Y, p.Pieces[6].X,
+                               p.Pieces[8].X, p.Pieces[12].Y}),
+                  (std::vector{l, t, t - 45, l - 60, l + 60, t + 45}))
+            << x << ", " << y;
     }
     f.Up(0, 0);
 
-    // The preview, hidden, is dragged by its caption, whose edges are outside it.
+    // The preview, hidden, is dragged by its caption.
     f.game->settings.ViewPreview = false;
     f.game->surfaces.PreviewSurface = Surface::CreateSurface(200, 150);
     p.PreviewWidth = 200;
     p.PreviewCaptionRect = {590, 10, 790, 27};
     p.PreviewRect = {590, 28, 790, 178};
-    f.Down(590, 20);
-    EXPECT_EQ(p.PreviewDragging, kFalse);
     f.Down(600, 20);
-    EXPECT_EQ(p.PreviewDragging, kTrue);
     EXPECT_EQ(f.host.pointer, kPointerSizeAll);
     // Centred across, 8 rows below the caption's top; a bound reached exactly (100 - 100 = 0,
     // 8 - 8 = 0, 700 + 100 = 800, 401 + 9 + 150 = 560) keeps that axis.
@@ -139,12 +132,75 @@ TEST(Dragging, TheGroupAndThePreviewFollowThePointerAndStopAtTheFieldEdge) {
                   (std::pair{Rect{l, t, l + 200, t + 17}, Rect{l, t + 18, l + 200, t + 168}}))
             << x << ", " << y;
     }
-    const int presents = f.host.presentCount;
     f.Up(300, 401);
-    f.Move(100, 100);
-    EXPECT_EQ(p.PreviewRect.Left, 600) << "dropped: moves do nothing";
     EXPECT_EQ(f.host.pointer, kPointerDefault);
-    EXPECT_EQ(f.host.presentCount, presents) << "ending a preview drag does not repaint";
+}
+
+TEST(Dropping, TheHomeTestComesFirstThenANeighbourLessThanFivePixelsOffFits) {
+    // 7 dropped (hx, hy) off its home and (nx, ny) off where it fits under 2.
+    for (const auto& [hx, hy, nx, ny, placed, joined] : {std::tuple{4, -4, 0, 0, true, false},
+                                                         {-4, 4, 0, 0, true, false},
+                                                         {5, 0, 4, -4, false, true},
+                                                         {0, 5, -4, 4, false, true},
+                                                         {-5, 0, 5, 0, false, false},
+                                                         {4, -5, 0, -5, false, false}}) {
+        PlayFixture f(Spread());
+        Puzzle& p = f.puzzle();
+        const Long x = p.Pieces[7].HomeX + hx, y = p.Pieces[7].HomeY + hy;
+        Put(p, 2, x - nx, y - 45 - ny);
+        DragTo(f, 7, x, y);
+        EXPECT_EQ(p.PlacedPieces, placed ? Ints({0, 7}) : Ints({0})) << hx << ", " << hy;
+        EXPECT_EQ(p.Pieces[7].JoinedTop, ToFlag(joined)) << nx << ", " << ny;
+        EXPECT_EQ(p.SelectedPiece, placed ? 0 : 7);
+        EXPECT_CONSISTENT(p);
+    }
+}
+
+TEST(Dropping, SnapsMergesAndSetsFlagsAsTheNeighboursFit) {
+    PlayFixture f(Spread());
+    Puzzle& p = f.puzzle();
+    // 7, dropped 3 left of and 2 below where it fits under 2, joins it; then the merged group
+    // joins 6 left of 7, the last fitted, around 2, the group's reference, which stays.
+    const Long x2 = p.Pieces[2].X, y2 = p.Pieces[2].Y;
+    Put(p, 6, x2 - 60 + 2, y2 + 45 + 3);
+    DragTo(f, 7, x2 - 3, y2 + 45 + 2);
+    EXPECT_EQ(p.Groups[6].Members, Ints({0, 2, 6, 7}));
+    EXPECT_EQ((std::vector<Long>{p.DraggedGroup, p.SelectedPiece, p.Pieces[6].X, p.Pieces[6].Y,
+                                 p.Pieces[7].X, p.Pieces[7].Y, p.Pieces[2].X, p.Pieces[2].Y}),
+              (std::vector<Long>{6, 7, x2 - 60, y2 + 45, x2, y2 + 45, x2, y2}));
+    EXPECT_TRUE(p.Pieces[7].JoinedTop && p.Pieces[7].JoinedLeft && p.Pieces[2].JoinedBottom);
+    // 10 ends a row and 11 starts one: side by side they fit nothing.
+    Put(p, 11, 400, 150);
+    DragTo(f, 10, 340, 150);
+    DragTo(f, 11, 400, 150);
+    EXPECT_EQ(p.GroupOrderCount, 13);
+    // 14 is fixed; 8 lies 3 below its home. 13, dropped 6 below its own home, misses it but
+    // fits under 8, which brings it within 3 pixels of the fixed 14 right of it.
+    f.game->SetGroupInPlace(14);
+    Put(p, 8, p.Pieces[8].HomeX, p.Pieces[8].HomeY + 3);
+    DragTo(f, 13, p.Pieces[13].HomeX, p.Pieces[13].HomeY + 6);
+    EXPECT_EQ(p.Groups[8].Members, Ints({0, 8, 13}));
+    EXPECT_FALSE(p.Pieces[13].JoinedRight || p.Pieces[14].JoinedLeft);
+    EXPECT_EQ(p.PlacedPieces, Ints({0, 14}));
+    // Members lying side by side get their flags without a merge.
+    Regroup(p, 11, {11, 12});
+    LayBeside(p, 12, 11);
+    const int groups = p.GroupOrderCount;
+    f.Down(p.Pieces[12].X + 50, p.Pieces[12].Y + 37);
+    f.Move(450, 150);
+    f.Up(450, 150);
+    EXPECT_EQ((std::vector<Long>{p.Pieces[12].X, p.Pieces[12].Y, p.GroupOrderCount}),
+              (std::vector<Long>{400, 113, groups}));
+    EXPECT_TRUE(p.Pieces[11].JoinedRight && p.Pieces[12].JoinedLeft);
+    // A drag whose piece is placed meanwhile (by Solve) ends without effect.
+    f.Down(p.Pieces[15].X + 50, p.Pieces[15].Y + 37);
+    f.scripted.values = {0.99f};
+    f.game->mnuFileSolve_Click();
+    f.Move(450, 150);
+    f.Up(450, 150);
+    EXPECT_EQ(p.Dragging, kFalse);
+    EXPECT_EQ(p.PlacedCount, 15);
+    EXPECT_CONSISTENT(p);
 }
 
 } // namespace
