@@ -169,11 +169,16 @@ TEST(Dropping, SnapsMergesAndSetsFlagsAsTheNeighboursFit) {
                                  p.Pieces[7].X, p.Pieces[7].Y, p.Pieces[2].X, p.Pieces[2].Y}),
               (std::vector<Long>{6, 7, x2 - 60, y2 + 45, x2, y2 + 45, x2, y2}));
     EXPECT_TRUE(p.Pieces[7].JoinedTop && p.Pieces[7].JoinedLeft && p.Pieces[2].JoinedBottom);
+    // 9, dropped 3 right of and 2 above where it fits left of 10, snaps to 10, which stays.
+    const Long x10 = p.Pieces[10].X, y10 = p.Pieces[10].Y;
+    DragTo(f, 9, x10 - 60 + 3, y10 - 2);
+    EXPECT_EQ((std::vector{p.Pieces[9].X, p.Pieces[9].Y, p.Pieces[10].X, p.Pieces[10].Y}),
+              (std::vector{x10 - 60, y10, x10, y10}));
     // 10 ends a row and 11 starts one: side by side they fit nothing.
     Put(p, 11, 400, 150);
     DragTo(f, 10, 340, 150);
     DragTo(f, 11, 400, 150);
-    EXPECT_EQ(p.GroupOrderCount, 13);
+    EXPECT_EQ(p.GroupOrderCount, 12);
     // 14 is fixed; 8 lies 3 below its home. 13, dropped 6 below its own home, misses it but
     // fits under 8, which brings it within 3 pixels of the fixed 14 right of it.
     f.game->SetGroupInPlace(14);

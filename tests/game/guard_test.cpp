@@ -50,7 +50,8 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
     const QByteArray whole = ReadAll(test::WritePatternPicture(scratch.path(), "w.bmp", 240, 180)),
                      tiny = ReadAll(test::WritePatternPicture(scratch.path(), "t.bmp", 40, 32)),
                      huge = JpegDeclaring(scratch.path(), 30000, 30000), garbage = "not a picture",
-                     gone;
+                     gone,
+                     justTooBig = JpegDeclaring(scratch.path(), 16384, 8193); // 512 MB + 64 KB
     // Written over the picture file (empty: the file is deleted), the entry, whether the game is
     // kept, and the start of the message (<p> stands for the picture's path, <f> its folder).
     const std::tuple<QByteArray, Act, bool, QString> cases[] = {
@@ -62,9 +63,9 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         {tiny, count(100), true, small},
         {whole, count(1021), true,
          "Error:|The puzzle could not be cut: 1021 pieces (1021 x 1) do not fit"},
-        {huge, load, true,
+        {justTooBig, load, true,
          "Load Puzzle State|The puzzle state file \"<f>/saved.psf\" cannot be loaded: its "
-         "picture \"<p>\" is too large (30000 x 30000 pixels)."},
+         "picture \"<p>\" is too large (16384 x 8193 pixels)."},
         {whole, display, false, "Error:|The puzzle could not be cut: cannot read"},
     };
     for (const auto& [bytes, act, kept, message] : cases) {
