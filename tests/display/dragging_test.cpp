@@ -83,6 +83,10 @@ TEST(Dragging, TheTopmostLoosePieceAndItsGroupAndThePreviewFollowThePointerInThe
     f.Down(70, 337);
     EXPECT_EQ(p.SelectedPiece, 3) << "a held drag ignores further presses";
     f.Up(350, 337);
+    Put(p, 3, 600, 100); // 12, now at the bottom of the order, is raised too
+    f.Down(350, 337);
+    EXPECT_EQ(p.GroupOrder, Ints({0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 3, 12}));
+    f.Up(350, 337);
     f.game->SetGroupInPlace(1);
     f.Down(p.Pieces[1].HomeX + 40, p.Pieces[1].HomeY + 30);
     EXPECT_EQ(p.Dragging, kFalse) << "a fixed piece is not loose";
