@@ -176,6 +176,7 @@ TEST(Dropping, SnapsMergesAndSetsFlagsAsTheNeighboursFit) {
     // 9, dropped 3 right of and 2 above where it fits left of 10, snaps to 10, which stays.
     const Long x10 = p.Pieces[10].X, y10 = p.Pieces[10].Y;
     DragTo(f, 9, x10 - 60 + 3, y10 - 2);
+    EXPECT_EQ(p.Groups[10].Members, Ints({0, 9, 10}));
     EXPECT_EQ((std::vector{p.Pieces[9].X, p.Pieces[9].Y, p.Pieces[10].X, p.Pieces[10].Y}),
               (std::vector{x10 - 60, y10, x10, y10}));
     // 10 ends a row and 11 starts one: side by side they fit nothing.
