@@ -66,6 +66,7 @@ TEST(BestTimes, QualifiesFindsItsPositionAndShiftsTheEntriesBelow) {
     BestTimes table = full;
     InsertBestTime(table, 5, fresh);
     EXPECT_TRUE(table[4] == fresh && table[5].PlayerName == "5" && table[19].PlayerName == "19");
+    EXPECT_EQ(BestTimesFromBytes(BestTimesToBytes(table)).table, table) << "the whole table";
 }
 
 // Finishes a timed game as the placing of its last group does.
