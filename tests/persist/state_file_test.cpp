@@ -116,6 +116,7 @@ TEST(StateFile, NamesWhatIsWrongWithEveryBrokenFile) {
         {7, 4, 4, 8,
          "group slot 1 has a member list of 8 elements, where a puzzle of 6 pieces allows 1 to 7"},
         {7, 8, 4, 1, "group slot 1 has a member list starting at index 1 instead of 0"},
+        {7, 16, 2, 1, "the members of group slot 1 are not in ascending order"}, // 1, 1
         {15, 22, 2, 1, "the column and row bounds of group slot 5 do not match its members"},
         {18, 0, 2, 4, "piece 3 is neither in a group nor placed"},
         {20, 0, 2, 2, "group slot 5 holds pieces but is missing from the drawing order"},
