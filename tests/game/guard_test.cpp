@@ -83,7 +83,7 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         const QByteArray bitmap = ReadAll(game.WholeImageTempPath());
         f.host.messages.clear();
 
-        game.Guard([&] { act(f); });
+        game.Guard([&f, &act = act] { act(f); });
 
         const QString expected =
             QString(message).replace("<f>", f.ProgramFolder()).replace("<p>", picture);
