@@ -18,8 +18,8 @@ using test::GameFixture;
 using test::ReadAll;
 
 TEST(SettingsStore, WritesTheFileAsQSettingsDoes) {
-    QStringList texts{"/home/a, b/",   "/x;y=z/", " lead", "q\"uo\\te",  "@at",
-                      "tab\tx\ny\r\a", "ünï€ 𝄞",  "",      "#x [y] 's'", "\x7f"};
+    QStringList texts{"/home/a, b/",    "/x;y=z/", " lead", "q\"uo\\te",  "@at",
+                      "\a\b\t\n\r\f\v", "ünï€ 𝄞",  "",      "#x [y] 's'", "\x7f"};
     texts << QString(QChar(0)) + "7" << QChar(1) + QString("ab9g");
     GameFixture f;
     const QString ours = f.store->FileName();
