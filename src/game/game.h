@@ -6,6 +6,7 @@
 #pragma once
 
 #include "display/surface.h"
+#include "game/game_changes.h"
 #include "game/game_host.h"
 #include "game/process_facts.h"
 #include "game/settings_store.h"
@@ -45,6 +46,23 @@ public:
     bool bestTimesSaveFailed = false;
 
     GameHost& host() { return host_; }
+    // The additions' listener (none by default); the announcements below reach it.
+    void SetChangeListener(GameChangeListener* listener) { listener_ = listener; }
+    void AnnounceChanging(const QString& what) {
+        if (listener_ != nullptr) {
+            listener_->GameChanging(what);
+        }
+    }
+    void AnnounceChanged() {
+        if (listener_ != nullptr) {
+            listener_->GameChanged();
+        }
+    }
+    void AnnounceReplaced() {
+        if (listener_ != nullptr) {
+            listener_->GameReplaced();
+        }
+    }
     SettingsStore& store() { return store_; }
     const ProcessFacts& facts() const { return facts_; }
     // This copy's temporary bitmap in the program's folder: "WholeImageTemp.bmp", or
@@ -143,6 +161,7 @@ private:
     void TakeBestTimesFromFile();
 
     GameHost& host_;
+    GameChangeListener* listener_ = nullptr;
     SettingsStore& store_;
     RandomSource& random_;
     ProcessFacts facts_;

@@ -100,6 +100,8 @@ void MainWindow::BuildMenus() {
     separator(mnuView, "Hyphen5");
     mnuViewBestTimes = item(mnuView, "mnuViewBestTimes", QStringLiteral("Best Times..."), true);
 
+    BuildGameMenu();
+
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("About..."), true);

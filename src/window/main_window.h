@@ -41,6 +41,8 @@ public:
     QMenu* mnuView = nullptr;
     QAction* mnuViewPreview = nullptr;
     QAction* mnuViewBestTimes = nullptr;
+    // The additions beyond the classic game, between View and Help.
+    QMenu* mnuGame = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
@@ -94,6 +96,7 @@ private:
     // A slot that runs the handling inside the game's guard.
     std::function<void()> Guarded(std::function<void()> handling);
     void BuildMenus();
+    void BuildGameMenu();
     void BuildClientArea();
     void ApplyMinimumSize();
     // Lets the window system show the window before start-up goes on.

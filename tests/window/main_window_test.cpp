@@ -99,7 +99,7 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
                                 (window.ToolbarButton2->isEnabled() ? "" : " (off)")})
             .join('\n');
     };
-    const QString start = "Tessellara\n&File|View|&Help\n&Open...|Close (off)|-|Load Puzzle "
+    const QString start = "Tessellara\n&File|View|&Game|&Help\n&Open...|Close (off)|-|Load Puzzle "
                           "State|Save Puzzle State (off)|-|Scramble|Hint|Solve|-|Options...|-|"
                           "E&xit\nPreview|-|Best Times...\nAbout...\nOpen\nSave Puzzle State (off)";
     EXPECT_EQ(window.tmrPuzzle->interval(), 1000);
