@@ -33,8 +33,9 @@ void Game::ReadBestTimes() {
     if (reading.damaged) {
         // The next placing rewrites the file with what could be read; keep the original.
         const QString copy = facts_.ProgramFolder + QLatin1Char('/') + kDamagedBestTimesFileName;
-        QFile::remove(copy);
-        const bool copied = QFile::copy(path, copy);
+        QByteArray original;
+        const bool copied =
+            ReadRegularFile(path, original).isEmpty() && WriteFileSafely(copy, original).isEmpty();
         host_.ShowMessage(
             QStringLiteral("Some of the best times in \"%1\" could not be read. The entries that "
                            "could be read are kept%2.")

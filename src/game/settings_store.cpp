@@ -4,9 +4,9 @@
 #include "persist/persist.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <QStringList>
 #include <limits>
 
@@ -20,15 +20,26 @@ constexpr int kLockWaitMs = 2000;
 
 QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
+// The file QSettings is to read: a copy of the store's file as it can be read without
+// waiting. A file that cannot be read, or is not a regular file, gives an empty store, and
+// so does a copy that cannot be written.
+QString ReadableCopy(const QString& path, QTemporaryFile& copy) {
+    QByteArray bytes;
+    ReadRegularFile(path, bytes);
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
+        return QString();
+    }
+    return copy.fileName();
+}
+
 } // namespace
 
 SettingsStore::SettingsStore()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessellara"),
-                QStringLiteral("Tessellara")),
-      path_(settings_.fileName()) {}
+    : SettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                    QStringLiteral("/Tessellara/Tessellara.ini")) {}
 
 SettingsStore::SettingsStore(const QString& iniPath)
-    : settings_(iniPath, QSettings::IniFormat), path_(settings_.fileName()) {}
+    : path_(iniPath), settings_(ReadableCopy(iniPath, copy_), QSettings::IniFormat) {}
 
 QString SettingsStore::Read(const QString& key, const QString& defaultText) const {
     if (const auto written = written_.find(key); written != written_.end()) {
@@ -78,13 +89,9 @@ QString SettingsStore::WritePending() {
     QLockFile lock(path_ + QStringLiteral(".lock"));
     lock.tryLock(kLockWaitMs);
     QByteArray current;
-    if (QFile file(path_); file.exists()) {
-        if (!file.open(QIODevice::ReadOnly)) {
-            return file.errorString();
-        }
-        current = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            return file.errorString();
+    if (QFileInfo::exists(path_)) {
+        if (const QString error = ReadRegularFile(path_, current); !error.isEmpty()) {
+            return error;
         }
     }
     return WriteFileSafely(path_, IniWithValues(current, kSection, pending_));
