@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tess {
 namespace {
@@ -135,6 +137,65 @@ TEST(RecentDocuments, AddsTheBookmarkOnceKeepsTheOthersAndLeavesABrokenFileAlone
         AddRecentDocumentTo(path, kGame);
         EXPECT_EQ(test::ReadAll(path) == file, file != others) << file.toStdString();
     }
+}
+
+// Three copies of the program quitting at once each add their game, ten times in a row; a
+// bookmark another program writes after ours is made and before the file is replaced is kept.
+TEST(RecentDocuments, CopiesQuittingAtOnceAndAnotherProgramMeanwhileLoseNoBookmark) {
+    QTemporaryDir folder;
+    const QString path = folder.path() + "/recently-used.xbel";
+    auto game = [](int n) {
+        RecentDocument document = kGame;
+        document.Path = QString("/home/p/game-%1.psf").arg(n);
+        return document;
+    };
+    auto games = [&](int count) {
+        QStringList found, expected;
+        for (const QString& bookmark : Bookmarks(test::ReadAll(path))) {
+            found << bookmark.section('|', 0, 0);
+        }
+        for (int n = 1; n <= count; ++n) {
+            expected << QUrl::fromLocalFile(game(n).Path).toString();
+        }
+        found.sort();
+        EXPECT_EQ(found, expected);
+    };
+    for (int round = 0; round < 10; ++round) {
+        SCOPED_TRACE(round);
+        QFile::remove(path);
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        std::vector<pid_t> copies;
+        for (int n = 1; n <= 3; ++n) {
+            const pid_t child = fork();
+            if (child == 0) {
+                // All three go when the test closes the pipe.
+                char go = 0;
+                ::close(start[1]);
+                [[maybe_unused]] const ssize_t got = ::read(start[0], &go, 1);
+                AddRecentDocumentTo(path, game(n));
+                _exit(0);
+            }
+            copies.push_back(child);
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        for (const pid_t child : copies) {
+            int status = 0;
+            EXPECT_EQ(waitpid(child, &status, 0), child);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        games(3);
+    }
+    int writes = 0;
+    AddRecentDocumentTo(path, game(4), [&] {
+        if (writes++ == 0) {
+            const auto xbel = AddRecentBookmark(test::ReadAll(path), game(5), QDateTime());
+            ASSERT_EQ(WriteFileSafely(path, *xbel), "");
+        }
+    });
+    games(5);
+    EXPECT_EQ(writes, 2) << "made again on the file the other program wrote";
 }
 
 } // namespace
