@@ -144,7 +144,7 @@ void AddRecentDocumentTo(const QString& xbelPath, const RecentDocument& document
     // it: the file is read again just before it is replaced, and a bookmark written in the
     // meantime is merged in rather than lost.
     QLockFile lock(xbelPath + QStringLiteral(".lock"));
-    lock.tryLock(kLockWaitMs);
+    TryLockFile(lock, kLockWaitMs);
     QByteArray existing;
     if (!ReadBookmarkFile(xbelPath, existing)) {
         return;

@@ -65,7 +65,7 @@ void Game::SaveBestTimes() {
     const QString path = BestTimesPath();
     // A lock that cannot be had in time (a stuck copy, a read-only folder) does not stop the save.
     QLockFile lock(path + QStringLiteral(".lock"));
-    lock.tryLock(kLockWaitMs);
+    TryLockFile(lock, kLockWaitMs);
     TakeBestTimesFromFile();
     const QString error = WriteBestTimesFile(path, bestTimes);
     if (error.isEmpty()) {

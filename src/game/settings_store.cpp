@@ -87,7 +87,7 @@ QString SettingsStore::WritePending() {
     // under the lock, so neither copy loses the other's. A lock that cannot be had in time
     // does not stop the write.
     QLockFile lock(path_ + QStringLiteral(".lock"));
-    lock.tryLock(kLockWaitMs);
+    TryLockFile(lock, kLockWaitMs);
     QByteArray current;
     if (QFileInfo::exists(path_)) {
         if (const QString error = ReadRegularFile(path_, current); !error.isEmpty()) {

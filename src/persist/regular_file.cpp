@@ -1,6 +1,7 @@
 // Opening a file for reading without ever blocking.
 #include "persist/regular_file.h"
 
+#include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,6 +29,13 @@ QString OpenRegularFile(QFile& file, const QString& path) {
         return file.errorString();
     }
     return QString();
+}
+
+bool TryLockFile(QLockFile& lock, int timeoutMs) {
+    if (const QFileInfo file(lock.fileName()); file.exists() && !file.isFile()) {
+        return false;
+    }
+    return lock.tryLock(timeoutMs);
 }
 
 QString ReadRegularFile(const QString& path, QByteArray& bytes, qint64 maxSize) {

@@ -55,6 +55,7 @@ TEST(NamedPipe, InThePlaceOfEveryFileIsRefusedAndTheGameGoesOn) {
              f.game->SaveBestTimes();
          },
          "Tessellara|The best times could not be read from \"%1\": Not a regular file."},
+        {"besttimes.txt.lock", [](GameFixture& f, const QString&) { f.game->SaveBestTimes(); }, ""},
         {"WholeImageTemp.bmp",
          [](GameFixture& f, const QString&) {
              f.host.openAnswers.push_back(f.ProgramFolder() + "/p.bmp");
