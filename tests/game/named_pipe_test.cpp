@@ -53,8 +53,10 @@ TEST(NamedPipe, InThePlaceOfEveryFileIsRefusedAndTheGameGoesOn) {
              cut + "cannot write %1: Not a regular file"},
             {"settings.ini",
              [](GameFixture& f, const QString& pipe) {
+                 const ProcessFacts facts = f.game->facts();
+                 f.game.reset(); // before the store it uses
                  f.store = std::make_unique<SettingsStore>(pipe);
-                 f.game = std::make_unique<Game>(f.host, *f.store, f.random, f.game->facts());
+                 f.game = std::make_unique<Game>(f.host, *f.store, f.random, facts);
                  Integer pieces = 0;
                  f.store->ReadAll(f.game->settings, pieces);
                  EXPECT_EQ(pieces, 64) << "a clean start";
