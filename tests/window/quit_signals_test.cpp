@@ -64,9 +64,10 @@ TEST(QuitSignals, EndTheRealProgramWithinASecondAndKeepTheGame) {
                                "kill 'TERM', $$; exec @ARGV"};
         QProcess killed, program;
         const bool loads = when != BeforeTheLoop && file != bad;
+        const QString stateFile = file; // a lambda may not name a structured binding (clang)
         auto start = [&](QProcess& process, QStringList command) {
             process.setProcessEnvironment(environment);
-            process.start(command.takeFirst(), command << TESSELLARA_PROGRAM << file);
+            process.start(command.takeFirst(), command << TESSELLARA_PROGRAM << stateFile);
             return process.waitForStarted(5000) &&
                    (!loads ||
                     QTest::qWaitFor([&] { return QFile::exists(folder + "/WholeImageTemp.bmp"); },
