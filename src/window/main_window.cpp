@@ -349,6 +349,9 @@ std::optional<QString> MainWindow::AskFileName(const QString& filter, const QStr
     dialog.setObjectName(QStringLiteral("dlgCommon"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // The filter list shows the names alone ("Supported Graphic Files"), as the filter text has
+    // them; the patterns still choose the files.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilter(QtNameFilters(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
