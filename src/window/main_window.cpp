@@ -279,6 +279,9 @@ double MainWindow::PlayFieldPixelRatio() const { return picPuzzle->devicePixelRa
 void MainWindow::ShowWindow() {
     show();
     WaitUntilExposed();
+    // Framed now: where the frame is narrower than the start size allows for, the minimum,
+    // frame included, wins from the start.
+    ApplyMinimumSize();
     // The first resize handling runs as the window is shown.
     Form_Resize();
     shown_ = true;

@@ -107,7 +107,7 @@ private:
     Game game_;
     QWidget* client_ = nullptr;
     bool unloaded_ = false;
-    // The minimum holds from the first resize after the window was first shown.
+    // The minimum holds from the moment the window is first shown.
     bool shown_ = false;
     bool minimumHolds_ = false;
 };
