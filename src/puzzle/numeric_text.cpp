@@ -29,6 +29,9 @@ int HexDigitValue(QChar c) {
 
 // Digits in base 8 or 16 after "&O" or "&H", read as the bits of an Integer or a Long.
 std::optional<double> RadixNumber(QStringView digits, int base) {
+    if (digits.isEmpty()) {
+        return std::nullopt;
+    }
     std::uint64_t value = 0;
     for (const QChar c : digits) {
         const int digit = HexDigitValue(c);
@@ -39,9 +42,6 @@ std::optional<double> RadixNumber(QStringView digits, int base) {
         if (value > 0xFFFFFFFFu) {
             return std::nullopt;
         }
-    }
-    if (digits.isEmpty()) {
-        return std::nullopt;
     }
     return value <= 0xFFFFu ? double(std::int16_t(std::uint16_t(value)))
                             : double(std::int32_t(std::uint32_t(value)));

@@ -7,7 +7,7 @@
 
 namespace tess {
 
-// The number a whole text converts to, as the original's conversion of a stored text reads it:
+// The number a whole stored text converts to, as Basic's conversion of a text reads it:
 // blanks around it; a sign, decimal digits with a fraction and an exponent (E or D); or &H
 // hexadecimal or &O octal digits, which stand for a 16-bit Integer when they fit 16 bits and
 // for a 32-bit Long when they fit 32 (so "&HFFFF" is -1). No number when anything else is left.
