@@ -14,7 +14,8 @@ namespace tess {
 std::optional<double> ConvertedNumber(QStringView text);
 
 // The leading number of a text: blanks before it, a sign, digits and one decimal point; the
-// reading stops at anything else ("12x" is 12, "1 2" and "1e2" are 1). No number reads as 0.
+// reading stops at anything else ("12x" is 12, "1 2" and "1e2" are 1). No number reads as 0,
+// one too large for a double as infinity.
 double LeadingNumber(QStringView text);
 
 } // namespace tess
