@@ -2,12 +2,14 @@
 #include "game/settings_store.h"
 #include "game/settings_ini.h"
 #include "persist/persist.h"
+#include "puzzle/numeric_text.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
+#include <cmath>
 #include <limits>
 
 namespace tess {
@@ -113,21 +115,20 @@ bool SettingsStore::ReadBoolean(const QString& key, bool defaultValue) const {
     if (text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) {
         return false;
     }
-    bool ok = false;
-    const double number = text.toDouble(&ok);
-    return ok ? number != 0 : defaultValue;
+    const std::optional<double> number = ConvertedNumber(text);
+    return number ? *number != 0 : defaultValue;
 }
 
-// A decimal number within the variable's range; anything else keeps the default.
+// A number rounded as the variable's type rounds (halves to even) and within its range;
+// anything else keeps the default.
 long long SettingsStore::ReadNumber(const QString& key, long long defaultValue, long long min,
                                     long long max) const {
-    const QString text = Read(key, QString::number(defaultValue)).trimmed();
-    bool ok = false;
-    const long long number = text.toLongLong(&ok);
-    if (!ok || number < min || number > max) {
+    const std::optional<double> number = ConvertedNumber(Read(key, QString::number(defaultValue)));
+    const double rounded = number ? std::nearbyint(*number) : 0;
+    if (!number || !(rounded >= double(min) && rounded <= double(max))) {
         return defaultValue;
     }
-    return number;
+    return static_cast<long long>(rounded);
 }
 
 void SettingsStore::ReadAll(Settings& s, Integer& numberOfPieces) const {

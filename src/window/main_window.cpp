@@ -305,6 +305,9 @@ double MainWindow::PlayFieldPixelRatio() const { return picPuzzle->devicePixelRa
 void MainWindow::ShowWindow() {
     show();
     WaitUntilExposed();
+    // Framed now: where the frame is narrower than the start size allows for, the minimum,
+    // frame included, wins from the start.
+    ApplyMinimumSize();
     // The first resize handling runs as the window is shown.
     Form_Resize();
     shown_ = true;
@@ -375,6 +378,9 @@ std::optional<QString> MainWindow::AskFileName(const QString& filter, const QStr
     dialog.setObjectName(QStringLiteral("dlgCommon"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // The filter list shows the names alone ("Supported Graphic Files"), as the filter text has
+    // them; the patterns still choose the files.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilter(QtNameFilters(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

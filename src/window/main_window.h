@@ -111,7 +111,7 @@ private:
     bool unloaded_ = false;
     // Start() is running: the main event loop has not begun.
     bool starting_ = false;
-    // The minimum holds from the first resize after the window was first shown.
+    // The minimum holds from the moment the window is first shown.
     bool shown_ = false;
     bool minimumHolds_ = false;
 };
