@@ -1,8 +1,9 @@
 // Saves pictures of the Game menu's help for the documentation (run it in a virtual X display):
 //   tessellara_assist_shots OUTPUT_FOLDER
 // A 324-piece game scrambled, arranged, then gathered (game-scrambled.png, game-arranged.png,
-// game-gathered.png) in a 1200 x 800 window; a 64-piece game with some pieces placed, the
-// progress text (game-progress.png), then the faint picture (game-faint-picture.png).
+// game-gathered.png) in a 1200 x 800 window; in an 800 x 560 one, a 64-piece game of a smaller
+// picture with some pieces placed and the others arranged around the board: the progress text
+// (game-progress.png), then the faint picture (game-faint-picture.png).
 #include "shot_picture.h"
 #include "window/main_window.h"
 
@@ -40,15 +41,15 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     const QString picture = folder.path() + QStringLiteral("/landscape.jpg");
-    tess::bench::Landscape(900, 600).save(picture);
     tess::Game& game = window.game();
-    auto open = [&](tess::Integer pieces) {
+    auto open = [&](tess::Integer pieces, QSize size) {
+        tess::bench::Landscape(size.width(), size.height()).save(picture);
         game.puzzle.NumberOfPieces = pieces;
         tess::SetPictureFileName(game.puzzle, picture);
         game.SetWholeImage();
         game.mnuFileScramble_Click();
     };
-    open(324);
+    open(324, {900, 600});
     bool saved = Shot(window, out + QStringLiteral("game-scrambled.png"));
     window.mnuGameArrangePieces->trigger();
     saved = Shot(window, out + QStringLiteral("game-arranged.png")) && saved;
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
 
     window.resize(800, 560);
     QApplication::processEvents();
-    open(64);
+    open(64, {510, 340});
     for (int i = 0; i < 12; ++i) {
         game.mnuFileHint_Click();
     }
