@@ -116,12 +116,6 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
         QString told;       // part of what the message boxes and file dialog filters say
     };
     auto menu = [](QAction* action) { return [action] { action->trigger(); }; };
-    const auto gameToggles = [&] {
-        for (QAction* toggle : {window.mnuGameShowProgress, window.mnuGamePreviewAbovePieces,
-                                window.mnuGameFaintPicture}) {
-            toggle->trigger();
-        }
-    };
     const auto twice = [&] { window.mnuViewPreview->trigger(), window.mnuViewPreview->trigger(); };
     const auto drag = [&] {
         const Puzzle& p = game.puzzle;
@@ -150,7 +144,9 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
         {"Solve", menu(window.mnuFileSolve), {}, {}, true, {}},
         {"Arrange", menu(window.mnuGameArrangePieces), {}, {}, true, {}},
         {"Gather", menu(window.mnuGameGatherEdgePieces), {}, {}, true, {}},
-        {"Game toggles on", gameToggles, {}, {}, true, {}},
+        {"Show Progress", menu(window.mnuGameShowProgress), {}, {}, true, {}},
+        {"Preview Above Pieces", menu(window.mnuGamePreviewAbovePieces), {}, {}, true, {}},
+        {"Faint Picture", menu(window.mnuGameFaintPicture), {}, {}, true, {}},
         {"Options OK", menu(window.mnuFileOptions), {}, {"cmdOK"}, true, {}},
         {"Options Large", menu(window.mnuFileOptions), {}, large, true, preview},
         {"Options colour", menu(window.mnuFileOptions), {}, pickColour, true, {}},
