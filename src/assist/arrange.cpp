@@ -260,7 +260,7 @@ void ArrangeLooseGroups(Puzzle& puzzle, const ArrangeField& field) {
         }
     }
     for (const Item* item : waiting) {
-        const int place = *layer.BestPlace(*item, true);
+        const int place = layer.BestPlace(*item, true).value();
         layer.Take(*item, place);
         laid.emplace_back(item, place);
     }

@@ -91,6 +91,10 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
                 << i;
             const QPointF at = Middle(p, piece);
             EXPECT_EQ(FindPieceAt(p, at.x(), at.y()), i);
+            for (int k = 1; k <= p.PlacedCount; ++k) {
+                const PieceRecord& placed = p.Pieces[p.PlacedPieces[k]];
+                EXPECT_FALSE(piece.X == placed.X && piece.Y == placed.Y) << i << " covers " << k;
+            }
             const int side = piece.Row == 0 ? 0 : piece.Row == 17 ? 1 : piece.Col == 0 ? 2 : 3;
             if ((piece.Row % 17 == 0) != (piece.Col % 17 == 0) &&
                 p.Groups[piece.Group].MemberCount == 1) {
@@ -117,14 +121,26 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
 // A small picture leaves room around the board: nothing lands on it or on the preview. Groups
 // that cannot all lie apart still stay inside the field.
 TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) {
-    Puzzle p = ScrambledFor({1920, 1080}, false, 6, 4, {600, 400});
-    const Rect preview{1400, 4, 1916, 400};
-    ArrangeLooseGroups(p, {1920, 1080, preview, false});
-    for (Integer i = 1; i <= 24; ++i) {
-        const Rect box = BoxOf(p, p.Pieces[i]);
-        EXPECT_TRUE(box.Right <= preview.Left || box.Top >= preview.Bottom) << i;
-        const QPointF middle = Middle(p, p.Pieces[i]);
-        EXPECT_FALSE(IsInsideOpenRect(p.BoardRect, middle.x(), middle.y())) << i;
+    Puzzle p = ScrambledFor({1000, 700}, false, 6, 4, {600, 400});
+    const Puzzle before = p;
+    const Rect preview{818, 4, 996, 137};
+    ArrangeLooseGroups(p, {1000, 700, preview, false});
+    std::vector<Integer> order{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                               13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
+    std::sort(order.begin(), order.end(), [&](Integer a, Integer b) {
+        return std::pair(before.Pieces[a].Y, before.Pieces[a].X) <
+               std::pair(before.Pieces[b].Y, before.Pieces[b].X);
+    });
+    EXPECT_LT(std::min(p.Pieces[order[0]].X, p.Pieces[order[0]].Y), p.CellHeight)
+        << "the first place";
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const PieceRecord& piece = p.Pieces[order[k]];
+        const Rect box = BoxOf(p, piece);
+        EXPECT_TRUE(box.Right <= preview.Left || box.Top >= preview.Bottom) << k;
+        const QPointF middle = Middle(p, piece);
+        EXPECT_FALSE(IsInsideOpenRect(p.BoardRect, middle.x(), middle.y())) << k;
+        const PieceRecord& next = p.Pieces[order[std::min(k + 1, order.size() - 1)]];
+        EXPECT_LE(std::pair(piece.Y, piece.X), std::pair(next.Y, next.X)) << "reading order " << k;
     }
 
     // On a field just larger than the board, a 3 x 5 block first, then an L around it.
@@ -140,6 +156,10 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     for (const PieceRecord& piece : tight.Pieces) {
         EXPECT_TRUE(piece.X >= 0 && piece.X + tight.CellWidth + 2 * tight.TabWidth <= 620);
     }
+    // On a narrower field both are wider than the grid: they stay as they are.
+    const Puzzle arranged = tight;
+    ArrangeLooseGroups(tight, {400, 420, {}, false});
+    EXPECT_TRUE(tight.Pieces == arranged.Pieces && tight.GroupOrder == arranged.GroupOrder);
 }
 
 struct Announcements : GameChangeListener {
