@@ -131,7 +131,7 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
         return std::pair(before.Pieces[a].Y, before.Pieces[a].X) <
                std::pair(before.Pieces[b].Y, before.Pieces[b].X);
     });
-    EXPECT_LT(std::min(p.Pieces[order[0]].X, p.Pieces[order[0]].Y), p.CellHeight)
+    EXPECT_TRUE(p.Pieces[order[0]].X < p.CellWidth && p.Pieces[order[0]].Y < p.CellHeight)
         << "the first place";
     for (std::size_t k = 0; k < order.size(); ++k) {
         const PieceRecord& piece = p.Pieces[order[k]];
