@@ -3,43 +3,12 @@
 // The window is WIDTH x HEIGHT (1000 x 700 unless given) in points: with QT_SCALE_FACTOR the
 // picture has that many more device pixels.
 // Some pieces lie in place, the others loose and outlined around the board.
+#include "shot_picture.h"
 #include "window/main_window.h"
 
 #include <QApplication>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QRadialGradient>
 #include <QTemporaryDir>
 #include <QThread>
-
-namespace {
-
-QImage Landscape(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient sky(0, 0, 0, height);
-    sky.setColorAt(0, QColor(40, 90, 170));
-    sky.setColorAt(0.55, QColor(250, 190, 120));
-    sky.setColorAt(1, QColor(60, 110, 60));
-    painter.fillRect(image.rect(), sky);
-    QRadialGradient sun(width * 0.7, height * 0.45, height * 0.18);
-    sun.setColorAt(0, QColor(255, 250, 210));
-    sun.setColorAt(1, QColor(255, 170, 80, 0));
-    painter.setBrush(sun);
-    painter.setPen(Qt::NoPen);
-    painter.drawEllipse(QPointF(width * 0.7, height * 0.45), height * 0.18, height * 0.18);
-    painter.setBrush(QColor(30, 70, 40));
-    QPolygonF hills;
-    hills << QPointF(0, height);
-    for (int x = 0; x <= width; x += 20) {
-        hills << QPointF(x, height * 0.7 - 40 * std::sin(x / 90.0) - 25 * std::sin(x / 37.0));
-    }
-    hills << QPointF(width, height);
-    painter.drawPolygon(hills);
-    return image;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -59,7 +28,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     const QString picture = folder.path() + QStringLiteral("/landscape.jpg");
-    Landscape(900, 600).save(picture);
+    tess::bench::Landscape(900, 600).save(picture);
     tess::Game& game = window.game();
     game.puzzle.NumberOfPieces = 48;
     tess::SetPictureFileName(game.puzzle, picture);

@@ -8,7 +8,8 @@ faults the suite catches. A fault that does not build is not counted. The faults
 chosen deterministically from the sources and the seed, so two runs on the same sources
 try the same faults: run it before and after changing the tests to compare.
 
-    scripts/mutate.py                     160 faults over puzzle/, groups/, display/, persist/
+    scripts/mutate.py                     160 faults over puzzle/, groups/, display/, persist/,
+                                          assist/
     scripts/mutate.py --count 40 --folders persist
     scripts/mutate.py --list              only show the faults that would be tried
     scripts/mutate.py --rerun mutation-results.tsv --folders display
@@ -148,7 +149,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--count", type=int, default=160)
     parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--folders", nargs="+", default=["puzzle", "groups", "display", "persist"])
+    parser.add_argument("--folders", nargs="+", default=["puzzle", "groups", "display", "persist",
+                                                         "assist"])
     parser.add_argument("--build", default="build-mutate")
     parser.add_argument("--out", default="mutation-results.tsv")
     parser.add_argument("--list", action="store_true")

@@ -108,11 +108,34 @@ const QImage& PreviewCaptionGlyphs(const Settings& settings, Surfaces& surfaces,
 
 namespace {
 
+// The background colour; with a faint picture, that picture on the board's cells and the
+// colour around it.
+void DrawBackground(const Puzzle& puzzle, const Settings& settings, const PaintOptions& options,
+                    const SurfaceDesc& field, const SurfaceWriter& back) {
+    const Surface* faint = options.FaintPicture;
+    if (faint == nullptr || faint->IsNull()) {
+        back.BltColorFill(WholeRect, settings.BackgroundColorFill);
+        return;
+    }
+    const Long left = puzzle.BoardRect.Left + 1, top = puzzle.BoardRect.Top + 1;
+    const Long right = left + faint->GetSurfaceDesc().Width;
+    const Long bottom = top + faint->GetSurfaceDesc().Height;
+    for (const Rect& around :
+         {Rect{0, 0, field.Width, top}, Rect{0, bottom, field.Width, field.Height},
+          Rect{0, top, left, bottom}, Rect{right, top, field.Width, bottom}}) {
+        // An empty rectangle must not become WholeRect.
+        if (around.Right > around.Left && around.Bottom > around.Top) {
+            back.BltColorFill(around, settings.BackgroundColorFill);
+        }
+    }
+    back.BltFast(left, top, *faint, WholeRect, kBltFastNoWait);
+}
+
 // Everything of one frame that falls within the writer's band of rows.
 void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces& surfaces,
                  const QImage* caption, const PreviewSpacing& spacing, Long captionMargin,
-                 const SurfaceWriter& back) {
-    back.BltColorFill(WholeRect, settings.BackgroundColorFill);
+                 const PaintOptions& options, const SurfaceWriter& back) {
+    DrawBackground(puzzle, settings, options, surfaces.BackBuffer.GetSurfaceDesc(), back);
 
     if (!puzzle.PuzzleSolved) {
         const Rect& board = puzzle.BoardRect;
@@ -140,7 +163,10 @@ void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces&
                      kBltFastSrcColorKeyNoWait);
     }
 
-    if (settings.ViewPreview) {
+    const auto drawPreview = [&] {
+        if (!settings.ViewPreview) {
+            return;
+        }
         back.BltFast(puzzle.PreviewRect.Left, puzzle.PreviewRect.Top, surfaces.PreviewSurface,
                      WholeRect, kBltFastNoWait);
         const Rect& bar = puzzle.PreviewCaptionRect;
@@ -150,6 +176,9 @@ void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces&
             back.BlendOver(bar.Left + spacing.TextOffset - captionMargin,
                            bar.Top + spacing.TextOffset - captionMargin, *caption);
         }
+    };
+    if (!options.PreviewAbove) {
+        drawPreview();
     }
 
     OutlineCopy outline[8];
@@ -178,12 +207,15 @@ void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces&
             }
         }
     }
+    if (options.PreviewAbove) {
+        drawPreview();
+    }
 }
 
 } // namespace
 
 void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces,
-                      double pixelRatio, int bands) {
+                      double pixelRatio, int bands, const PaintOptions& options) {
     if (!puzzle.PuzzleLoaded || surfaces.BackBuffer.IsNull()) {
         return;
     }
@@ -197,7 +229,7 @@ void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& 
     // Each band draws the whole frame in the same order, keeping to its own rows: the result
     // is the same as drawing it once.
     RunParts(bands, [&](int band) {
-        ComposeBand(puzzle, settings, surfaces, caption, spacing, captionMargin,
+        ComposeBand(puzzle, settings, surfaces, caption, spacing, captionMargin, options,
                     back.Rows(height * band / bands, height * (band + 1) / bands));
     });
 }

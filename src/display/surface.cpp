@@ -116,6 +116,14 @@ Surface Surface::CreateStretchedSurface(const Surface& source, Long width, Long 
     return Surface(Stretch(source.image_, width, height));
 }
 
+Surface Surface::CreateSurfaceFromImage(const QImage& image) {
+    QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    if (pixels.isNull()) {
+        throw SurfaceError("out of memory for a surface");
+    }
+    return Surface(std::move(pixels));
+}
+
 SurfaceDesc Surface::GetSurfaceDesc() const { return SurfaceDesc{image_.width(), image_.height()}; }
 
 void Surface::Release() {

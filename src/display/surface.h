@@ -46,6 +46,8 @@ public:
     // Another surface stretched to width x height: one decoded bitmap can feed several
     // surfaces of different sizes.
     static Surface CreateStretchedSurface(const Surface& source, Long width, Long height);
+    // A picture made elsewhere, as it is.
+    static Surface CreateSurfaceFromImage(const QImage& image);
 
     bool IsNull() const { return image_.isNull(); }
     SurfaceDesc GetSurfaceDesc() const;

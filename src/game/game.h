@@ -6,6 +6,7 @@
 #pragma once
 
 #include "display/surface.h"
+#include "game/game_additions.h"
 #include "game/game_changes.h"
 #include "game/game_host.h"
 #include "game/process_facts.h"
@@ -63,6 +64,8 @@ public:
             listener_->GameReplaced();
         }
     }
+    // The Game menu's additions to painting and pressing (none by default).
+    void SetAdditions(GameAdditions* additions) { additions_ = additions; }
     SettingsStore& store() { return store_; }
     const ProcessFacts& facts() const { return facts_; }
     // This copy's temporary bitmap in the program's folder: "WholeImageTemp.bmp", or
@@ -162,6 +165,7 @@ private:
 
     GameHost& host_;
     GameChangeListener* listener_ = nullptr;
+    GameAdditions* additions_ = nullptr;
     SettingsStore& store_;
     RandomSource& random_;
     ProcessFacts facts_;

@@ -291,7 +291,8 @@ void Game::picPuzzle_Paint() {
         Form_Resize();
         return;
     }
-    ComposePlayField(puzzle, settings, surfaces, host_.PlayFieldPixelRatio());
+    ComposePlayField(puzzle, settings, surfaces, host_.PlayFieldPixelRatio(), PartsForThisMachine(),
+                     additions_ != nullptr ? additions_->FrameOptions() : PaintOptions{});
     host_.PresentPlayField(surfaces.BackBuffer.Image());
 }
 

@@ -96,6 +96,9 @@ void Game::picPuzzle_MouseDown(int Button, int, Single X, Single Y) {
         puzzle.PreviewDragging) {
         return;
     }
+    if (additions_ != nullptr && additions_->TakesPress(X, Y)) {
+        return;
+    }
     const Integer picked = FindPieceAt(puzzle, X, Y);
     if (picked != 0) {
         puzzle.SelectedPiece = picked;

@@ -17,6 +17,7 @@ namespace tess {
 namespace {
 
 const QString kSection = QStringLiteral("Settings");
+const QString kGameSection = QStringLiteral("Game");
 // How long a write waits for another copy of the program that is writing the same file.
 constexpr int kLockWaitMs = 2000;
 
@@ -44,10 +45,16 @@ SettingsStore::SettingsStore(const QString& iniPath)
     : path_(iniPath), settings_(ReadableCopy(iniPath, copy_), QSettings::IniFormat) {}
 
 QString SettingsStore::Read(const QString& key, const QString& defaultText) const {
-    if (const auto written = written_.find(key); written != written_.end()) {
-        return written.value();
+    return ReadIn(kSection, key, defaultText);
+}
+
+QString SettingsStore::ReadIn(const QString& section, const QString& key,
+                              const QString& defaultText) const {
+    const QMap<QString, QString> written = written_.value(section);
+    if (const auto text = written.find(key); text != written.end()) {
+        return text.value();
     }
-    const QVariant value = settings_.value(kSection + QLatin1Char('/') + key);
+    const QVariant value = settings_.value(section + QLatin1Char('/') + key);
     if (!value.isValid()) {
         return defaultText;
     }
@@ -58,9 +65,11 @@ QString SettingsStore::Read(const QString& key, const QString& defaultText) cons
     return value.toString();
 }
 
-void SettingsStore::Write(const QString& key, const QString& text) {
-    written_[key] = text;
-    pending_[key] = text;
+void SettingsStore::Write(const QString& key, const QString& text) { WriteIn(kSection, key, text); }
+
+void SettingsStore::WriteIn(const QString& section, const QString& key, const QString& text) {
+    written_[section][key] = text;
+    pending_[section][key] = text;
     const QString reason = WritePending();
     if (reason.isEmpty()) {
         pending_.clear();
@@ -96,7 +105,10 @@ QString SettingsStore::WritePending() {
             return error;
         }
     }
-    return WriteFileSafely(path_, IniWithValues(current, kSection, pending_));
+    for (auto section = pending_.cbegin(); section != pending_.cend(); ++section) {
+        current = IniWithValues(current, section.key(), section.value());
+    }
+    return WriteFileSafely(path_, current);
 }
 
 void SettingsStore::WriteBoolean(const QString& key, bool value) { Write(key, BooleanText(value)); }
@@ -108,7 +120,12 @@ void SettingsStore::WriteNumber(const QString& key, long long value) {
 // Accepts what a boolean conversion accepts: "True"/"False" in any case, or a number
 // (zero is false). Anything else keeps the default.
 bool SettingsStore::ReadBoolean(const QString& key, bool defaultValue) const {
-    const QString text = Read(key, BooleanText(defaultValue)).trimmed();
+    return ReadBooleanIn(kSection, key, defaultValue);
+}
+
+bool SettingsStore::ReadBooleanIn(const QString& section, const QString& key,
+                                  bool defaultValue) const {
+    const QString text = ReadIn(section, key, BooleanText(defaultValue)).trimmed();
     if (text.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) {
         return true;
     }
@@ -117,6 +134,14 @@ bool SettingsStore::ReadBoolean(const QString& key, bool defaultValue) const {
     }
     const std::optional<double> number = ConvertedNumber(text);
     return number ? *number != 0 : defaultValue;
+}
+
+bool SettingsStore::ReadGameBoolean(const QString& key) const {
+    return ReadBooleanIn(kGameSection, key, false);
+}
+
+void SettingsStore::WriteGameBoolean(const QString& key, bool value) {
+    WriteIn(kGameSection, key, BooleanText(value));
 }
 
 // A number rounded as the variable's type rounds (halves to even) and within its range;

@@ -1,4 +1,5 @@
-// The per-user settings store: application "Tessellara", section "Settings".
+// The per-user settings store: application "Tessellara", section "Settings", and the Game
+// menu's own keys in the section "Game" of the same file.
 #pragma once
 
 #include "puzzle/numbers.h"
@@ -33,6 +34,11 @@ public:
     void WriteBoolean(const QString& key, bool value);
     void WriteNumber(const QString& key, long long value);
 
+    // A key of the Game menu's section "Game", read with the same leniency as the booleans of
+    // "Settings" (false unless set), and written the same way.
+    bool ReadGameBoolean(const QString& key) const;
+    void WriteGameBoolean(const QString& key, bool value);
+
     // Every key in table order into the variables; the piece count goes to the model.
     void ReadAll(Settings& settings, Integer& numberOfPieces) const;
 
@@ -50,6 +56,9 @@ public:
     void RemoveWriteFailureHandler(const void* owner);
 
 private:
+    QString ReadIn(const QString& section, const QString& key, const QString& defaultText) const;
+    void WriteIn(const QString& section, const QString& key, const QString& text);
+    bool ReadBooleanIn(const QString& section, const QString& key, bool defaultValue) const;
     bool ReadBoolean(const QString& key, bool defaultValue) const;
     long long ReadNumber(const QString& key, long long defaultValue, long long min,
                          long long max) const;
@@ -65,8 +74,9 @@ private:
     QTemporaryFile copy_;
     // Reads only: QSettings' own writer can leave a cut-off file on a full disk.
     mutable QSettings settings_;
-    QMap<QString, QString> written_;
-    QMap<QString, QString> pending_;
+    // By section, then key.
+    QMap<QString, QMap<QString, QString>> written_;
+    QMap<QString, QMap<QString, QString>> pending_;
     const void* failureOwner_ = nullptr;
     WriteFailureHandler onWriteFailure_;
     bool failureReported_ = false;

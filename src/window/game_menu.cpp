@@ -10,6 +10,69 @@ namespace tess {
 void MainWindow::BuildGameMenu() {
     mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    AddHelpForBigGames();
+}
+
+// Arrange Pieces, Gather Edge Pieces and the three toggles of big games.
+void MainWindow::AddHelpForBigGames() {
+    auto item = [this](const char* name, const QString& caption) {
+        QAction* action = mnuGame->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    auto toggle = [&](const char* name, const QString& caption, bool on,
+                      void (Assist::*set)(bool)) {
+        QAction* action = item(name, caption);
+        action->setCheckable(true);
+        action->setChecked(on);
+        connect(action, &QAction::triggered, this, Guarded([this, action, set] {
+                    (assist_.*set)(action->isChecked());
+                    ShowProgressText();
+                }));
+        return action;
+    };
+    mnuGame->addSeparator();
+    mnuGameArrangePieces = item("mnuGameArrangePieces", QStringLiteral("Arrange Pieces"));
+    mnuGameArrangePieces->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    connect(mnuGameArrangePieces, &QAction::triggered, this,
+            Guarded([this] { assist_.ArrangePieces(); }));
+    mnuGameGatherEdgePieces = item("mnuGameGatherEdgePieces", QStringLiteral("Gather Edge Pieces"));
+    mnuGameGatherEdgePieces->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    connect(mnuGameGatherEdgePieces, &QAction::triggered, this,
+            Guarded([this] { assist_.GatherEdgePieces(); }));
+    mnuGame->addSeparator();
+    mnuGameShowProgress = toggle("mnuGameShowProgress", QStringLiteral("Show Progress"),
+                                 assist_.ShowProgress(), &Assist::SetShowProgress);
+    mnuGamePreviewAbovePieces =
+        toggle("mnuGamePreviewAbovePieces", QStringLiteral("Preview Above Pieces"),
+               assist_.PreviewAbovePieces(), &Assist::SetPreviewAbovePieces);
+    mnuGameFaintPicture = toggle("mnuGameFaintPicture", QStringLiteral("Faint Picture on Board"),
+                                 assist_.FaintPicture(), &Assist::SetFaintPicture);
+}
+
+// The label lies at the right end of the toolbar row in the toolbar's font; while Show
+// Progress is off, it and the space before it are hidden and the toolbar is as it was.
+void MainWindow::BuildProgressText() {
+    auto* spacer = new QWidget(Toolbar1);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    progressSpacer_ = Toolbar1->addWidget(spacer);
+    lblProgress = new QLabel(Toolbar1);
+    lblProgress->setObjectName(QStringLiteral("lblProgress"));
+    lblProgress->setContentsMargins(0, 0, 4, 0);
+    progressAction_ = Toolbar1->addWidget(lblProgress);
+    connect(tmrPuzzle, &QTimer::timeout, this, Guarded([this] { ShowProgressText(); }));
+    ShowProgressText();
+}
+
+void MainWindow::ShowProgressText() {
+    if (lblProgress == nullptr) {
+        return;
+    }
+    const QString text = assist_.ProgressNow();
+    const bool shown = assist_.ShowProgress() && !text.isEmpty();
+    lblProgress->setText(text);
+    progressSpacer_->setVisible(shown);
+    progressAction_->setVisible(shown);
 }
 
 } // namespace tess

@@ -43,6 +43,7 @@ MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts 
     // The session is ending: the program may be ended without a close.
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { game_.Guard([this] { game_.SaveUnfinishedGame(); }); });
+    BuildProgressText();
 
     resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height());
 }
@@ -325,9 +326,15 @@ void MainWindow::WaitUntilExposed() {
     QCoreApplication::processEvents();
 }
 
-void MainWindow::PresentPlayField(const QImage& backBuffer) { picPuzzle->Present(&backBuffer); }
+void MainWindow::PresentPlayField(const QImage& backBuffer) {
+    picPuzzle->Present(&backBuffer);
+    ShowProgressText();
+}
 
-void MainWindow::ClearPlayField() { picPuzzle->Present(nullptr); }
+void MainWindow::ClearPlayField() {
+    picPuzzle->Present(nullptr);
+    ShowProgressText();
+}
 
 void MainWindow::SetPlayFieldPointer(int mousePointer) {
     if (mousePointer == kPointerSizeAll) {

@@ -3,10 +3,12 @@
 // window events into the game's handlers.
 #pragma once
 
+#include "assist/assist.h"
 #include "game/game.h"
 #include "window/play_field.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
@@ -23,6 +25,7 @@ public:
     ~MainWindow() override;
 
     Game& game() { return game_; }
+    Assist& assist() { return assist_; }
 
     // Runs the start-up sequence; the window shows itself during it.
     void Start();
@@ -45,6 +48,11 @@ public:
     QAction* mnuViewBestTimes = nullptr;
     // The additions beyond the classic game, between View and Help.
     QMenu* mnuGame = nullptr;
+    QAction* mnuGameArrangePieces = nullptr;
+    QAction* mnuGameGatherEdgePieces = nullptr;
+    QAction* mnuGameShowProgress = nullptr;
+    QAction* mnuGamePreviewAbovePieces = nullptr;
+    QAction* mnuGameFaintPicture = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
@@ -55,6 +63,8 @@ public:
     QWidget* Line2 = nullptr;
     PlayField* picPuzzle = nullptr;
     QTimer* tmrPuzzle = nullptr;
+    // The progress text at the right end of the toolbar row (Show Progress).
+    QLabel* lblProgress = nullptr;
 
     // Client-area geometry, in pixels; the minimum is of the whole window, frame included.
     static constexpr int kInitialClientWidth = 460;
@@ -99,6 +109,10 @@ private:
     std::function<void()> Guarded(std::function<void()> handling);
     void BuildMenus();
     void BuildGameMenu();
+    void AddHelpForBigGames();
+    void BuildProgressText();
+    // Shows the progress text now, or hides it when Show Progress is off.
+    void ShowProgressText();
     void BuildClientArea();
     void ApplyMinimumSize();
     // Lets the window system show the window before start-up goes on.
@@ -107,6 +121,7 @@ private:
     std::optional<QString> AskFileName(const QString& filter, const QString& initDir, bool save);
 
     Game game_;
+    Assist assist_{game_};
     QWidget* client_ = nullptr;
     bool unloaded_ = false;
     // Start() is running: the main event loop has not begun.
@@ -114,6 +129,8 @@ private:
     // The minimum holds from the moment the window is first shown.
     bool shown_ = false;
     bool minimumHolds_ = false;
+    QAction* progressAction_ = nullptr;
+    QAction* progressSpacer_ = nullptr;
 };
 
 } // namespace tess

@@ -1,5 +1,7 @@
-// Start-up reading the settings store from any INI file, then File > Open of a small picture
-// cut, scrambled and painted with those settings, and the preview toggled twice.
+// Start-up reading the settings store from any INI file, the Game menu's section included,
+// then File > Open of a small picture cut, scrambled and painted with those settings, the
+// preview toggled twice, and the pieces arranged and gathered.
+#include "assist/assist.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -10,11 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString current = QDir::currentPath(); // start-up moves to the program folder
     {
         tess::fuzz::FuzzGame f(ini);
+        tess::Assist assist(f.game);
         f.host.openAnswers = {tess::fuzz::SmallPicture()};
         f.game.Guard([&] { f.game.Form_Load(); });
         f.game.Guard([&] { f.game.mnuFileOpen_Click(); });
         f.game.Guard([&] { f.game.mnuViewPreview_Click(); });
         f.game.Guard([&] { f.game.mnuViewPreview_Click(); });
+        f.game.Guard([&] { assist.ArrangePieces(); });
+        f.game.Guard([&] { assist.GatherEdgePieces(); });
         tess::fuzz::CheckInvariants(f.game, "opening a picture");
     }
     QFile::remove(ini);

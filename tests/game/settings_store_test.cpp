@@ -71,5 +71,25 @@ TEST(SettingsStore, AFailedWriteKeepsTheOldFileTellsOnceAndTheNextCommandWritesA
                                             "\nTime%20Puzzle=True\nView%20Preview=False\n");
 }
 
+// The Game menu's keys have their own section, read as leniently as the classic ones.
+TEST(SettingsStore, GameKeysLiveInTheirOwnSection) {
+    GameFixture f;
+    const QString path = f.ProgramFolder() + "/game.ini";
+    ASSERT_EQ(WriteFileSafely(path, "[Game]\nShow%20Progress= true\nPreview%20Above%20Pieces=2\n"
+                                    "Faint%20Picture=maybe\nView%20Preview=True\n"),
+              "");
+    SettingsStore store(path);
+    EXPECT_EQ(QList<bool>({store.ReadGameBoolean("Show Progress"),
+                           store.ReadGameBoolean("Preview Above Pieces"),
+                           store.ReadGameBoolean("Faint Picture"),
+                           store.Read("View Preview", "").isEmpty()}),
+              QList<bool>({true, true, false, true}));
+    store.WriteGameBoolean("Faint Picture", true);
+    store.WriteBoolean("View Preview", false);
+    EXPECT_EQ(ReadAll(path),
+              "[Game]\nFaint%20Picture=True\nPreview%20Above%20Pieces=2\nShow%20Progress="
+              "true\nView%20Preview=True\n\n[Settings]\nView%20Preview=False\n");
+}
+
 } // namespace
 } // namespace tess

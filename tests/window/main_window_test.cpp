@@ -143,6 +143,11 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
         {"Scramble", menu(window.mnuFileScramble), {}, {}, true, {}},
         {"Hint", menu(window.mnuFileHint), {}, {}, true, {}},
         {"Solve", menu(window.mnuFileSolve), {}, {}, true, {}},
+        {"Arrange", menu(window.mnuGameArrangePieces), {}, {}, true, {}},
+        {"Gather", menu(window.mnuGameGatherEdgePieces), {}, {}, true, {}},
+        {"Show Progress", menu(window.mnuGameShowProgress), {}, {}, true, {}},
+        {"Preview Above Pieces", menu(window.mnuGamePreviewAbovePieces), {}, {}, true, {}},
+        {"Faint Picture", menu(window.mnuGameFaintPicture), {}, {}, true, {}},
         {"Options OK", menu(window.mnuFileOptions), {}, {"cmdOK"}, true, {}},
         {"Options Large", menu(window.mnuFileOptions), {}, large, true, preview},
         {"Options colour", menu(window.mnuFileOptions), {}, pickColour, true, {}},
@@ -208,6 +213,32 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
         EXPECT_EQ(bool(game.puzzle.PuzzleLoaded), a.kept) << a.name;
         EXPECT_EQ(captions(), a.kept ? QString(start).remove(" (off)") : start) << a.name;
     }
+}
+
+// The Game menu's items, and the progress text at the right end of the toolbar row, where the
+// play field stays as it was.
+TEST(MainWindow, GameMenuHelpsBigGamesAndShowsTheProgressInTheToolbarRow) {
+    test::WindowFixture w;
+    MainWindow& window = w.window;
+    EXPECT_EQ(Describe(window.mnuGame), "-|Arrange Pieces|Gather Edge Pieces|-|Show Progress|"
+                                        "Preview Above Pieces|Faint Picture on Board");
+    EXPECT_EQ(window.mnuGameArrangePieces->shortcut(), QKeySequence("Ctrl+R"));
+    EXPECT_EQ(window.mnuGameGatherEdgePieces->shortcut(), QKeySequence("Ctrl+E"));
+    const QRect field = window.picPuzzle->geometry();
+    Game& game = window.game();
+    SetPictureFileName(game.puzzle, test::WritePatternPicture(w.folder.path(), "p.bmp", 240, 180));
+    game.SetWholeImage();
+    game.mnuFileScramble_Click();
+    EXPECT_FALSE(window.lblProgress->isVisible());
+    window.mnuGameShowProgress->trigger();
+    game.puzzle.ElapsedSeconds = 61;
+    game.mnuFileHint_Click();
+    QApplication::processEvents();
+    EXPECT_TRUE(window.lblProgress->isVisible());
+    EXPECT_EQ(window.lblProgress->text(),
+              QString("%1 of 64 placed \u00B7 0:01:01").arg(game.puzzle.PlacedCount));
+    EXPECT_GT(window.lblProgress->geometry().right(), window.Toolbar1->width() - 12);
+    EXPECT_EQ(window.picPuzzle->geometry(), field);
 }
 
 } // namespace

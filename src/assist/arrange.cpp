@@ -1,0 +1,287 @@
+// Laying the loose groups out on a grid of whole cells.
+#include "assist/arrange.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <limits>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+namespace tess {
+
+namespace {
+
+// How welcome a piece is in a cell: outside the board, on an empty board cell, or over what
+// is covered only when nothing else is left.
+enum Welcome : int { kOutside = 0, kEmptyBoard = 1, kCovering = 2 };
+
+// The straight sides of the picture a group holds.
+enum Side : int { kTop = 1, kBottom = 2, kLeft = 4, kRight = 8 };
+
+Long FloorDiv(Long a, Long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// The board's cells continued over the field, as far as a piece surface stays inside it.
+struct Grid {
+    Long Left = 0; // the cell corner of column 0, row 0
+    Long Top = 0;
+    int Columns = 0;
+    int Rows = 0;
+    std::vector<int> Welcome;
+    // Loose pieces laid with their middle in the cell.
+    std::vector<int> Middles;
+};
+
+Grid MakeGrid(const Puzzle& puzzle, const ArrangeField& field) {
+    const Long cw = puzzle.CellWidth, ch = puzzle.CellHeight;
+    const Long tw = puzzle.TabWidth, th = puzzle.TabHeight;
+    const Long boardLeft = puzzle.BoardRect.Left + 1, boardTop = puzzle.BoardRect.Top + 1;
+    // The first column whose piece's left knob margin is still inside the field.
+    const Long firstColumn = -FloorDiv(boardLeft - tw, cw);
+    const Long firstRow = -FloorDiv(boardTop - th, ch);
+    Grid grid;
+    grid.Left = boardLeft + firstColumn * cw;
+    grid.Top = boardTop + firstRow * ch;
+    grid.Columns = int(std::max<Long>(FloorDiv(field.Width - tw - grid.Left, cw), 0));
+    grid.Rows = int(std::max<Long>(FloorDiv(field.Height - th - grid.Top, ch), 0));
+    std::vector<bool> placed(std::size_t(puzzle.PuzzleColumns) * std::size_t(puzzle.PuzzleRows));
+    for (int i = 1; i <= puzzle.PlacedCount; ++i) {
+        const PieceRecord& piece = puzzle.Pieces[puzzle.PlacedPieces[i]];
+        placed[std::size_t(piece.Row) * std::size_t(puzzle.PuzzleColumns) +
+               std::size_t(piece.Col)] = true;
+    }
+    const Rect& keep = field.Keep;
+    const bool keeps = keep.Right > keep.Left && keep.Bottom > keep.Top;
+    grid.Welcome.resize(std::size_t(grid.Columns) * std::size_t(grid.Rows));
+    grid.Middles.assign(grid.Welcome.size(), 0);
+    for (int r = 0; r < grid.Rows; ++r) {
+        for (int c = 0; c < grid.Columns; ++c) {
+            const Long x = grid.Left + c * cw, y = grid.Top + r * ch;
+            const Long col = firstColumn + c, row = firstRow + r;
+            const bool onBoard =
+                col >= 0 && col < puzzle.PuzzleColumns && row >= 0 && row < puzzle.PuzzleRows;
+            const bool covers =
+                (onBoard && placed[std::size_t(row * puzzle.PuzzleColumns + col)]) ||
+                (keeps && x - tw < keep.Right && keep.Left < x + cw + tw && y - th < keep.Bottom &&
+                 keep.Top < y + ch + th);
+            grid.Welcome[std::size_t(r * grid.Columns + c)] =
+                covers ? kCovering : (onBoard ? kEmptyBoard : kOutside);
+        }
+    }
+    return grid;
+}
+
+// One loose group to lay: its cells from the top-left of its bounds.
+struct Item {
+    Integer Group = 0;
+    int Sides = 0;
+    int Columns = 0;
+    int Rows = 0;
+    std::vector<std::pair<int, int>> Cells;
+    // Where it lies now, for the reading order.
+    Long X = 0;
+    Long Y = 0;
+};
+
+Item ItemOf(const Puzzle& puzzle, Integer g, bool edges) {
+    const GroupRecord& group = puzzle.Groups[g];
+    Item item;
+    item.Group = g;
+    item.Columns = group.MaxCol - group.MinCol + 1;
+    item.Rows = group.MaxRow - group.MinRow + 1;
+    for (int k = 1; k <= group.MemberCount; ++k) {
+        const PieceRecord& piece = puzzle.Pieces[group.Members[k]];
+        item.Cells.emplace_back(piece.Col - group.MinCol, piece.Row - group.MinRow);
+    }
+    const PieceRecord& first = puzzle.Pieces[group.Members[1]];
+    item.X = first.X - Long{first.Col - group.MinCol} * puzzle.CellWidth;
+    item.Y = first.Y - Long{first.Row - group.MinRow} * puzzle.CellHeight;
+    if (edges) {
+        item.Sides = (group.MinRow == 0 ? kTop : 0) |
+                     (group.MaxRow == puzzle.PuzzleRows - 1 ? kBottom : 0) |
+                     (group.MinCol == 0 ? kLeft : 0) |
+                     (group.MaxCol == puzzle.PuzzleColumns - 1 ? kRight : 0);
+    }
+    return item;
+}
+
+// Smaller is better: middles covered, welcome, nearness to the group's sides of the field,
+// then reading order of the place.
+using Cost = std::tuple<int, int, int, int, int>;
+
+class Layer {
+public:
+    explicit Layer(Grid& grid) : grid_(grid) {}
+
+    // The best place of the item among those where it covers nobody's middle (or among all,
+    // when `covering`); none when it does not fit the grid at all.
+    std::optional<int> BestPlace(const Item& item, bool covering) {
+        if (item.Cells.size() == 1 && !covering) {
+            return FirstFreeCell(item.Sides);
+        }
+        std::optional<int> best;
+        Cost bestCost;
+        for (int r = 0; r + item.Rows <= grid_.Rows; ++r) {
+            for (int c = 0; c + item.Columns <= grid_.Columns; ++c) {
+                const std::optional<Cost> cost = CostAt(item, c, r, covering);
+                if (cost && (!best || *cost < bestCost)) {
+                    best = r * grid_.Columns + c;
+                    bestCost = *cost;
+                }
+            }
+        }
+        return best;
+    }
+
+    void Take(const Item& item, int place) {
+        for (const auto& [dc, dr] : item.Cells) {
+            ++grid_.Middles[std::size_t(place + dr * grid_.Columns + dc)];
+        }
+    }
+
+private:
+    std::optional<Cost> CostAt(const Item& item, int c, int r, bool covering) const {
+        int covered = 0, welcome = kOutside;
+        for (const auto& [dc, dr] : item.Cells) {
+            const std::size_t cell = std::size_t((r + dr) * grid_.Columns + c + dc);
+            if (grid_.Middles[cell] > 0 && !covering) {
+                return std::nullopt;
+            }
+            covered += grid_.Middles[cell];
+            welcome = std::max(welcome, WelcomeFor(item.Sides, grid_.Welcome[cell]));
+        }
+        const auto [nearest, total] = Distances(item.Sides, c, r, item.Columns, item.Rows);
+        return Cost{covered, welcome, nearest, total, r * grid_.Columns + c};
+    }
+
+    // Edge pieces make for their side of the field, over the board's empty cells too.
+    static int WelcomeFor(int sides, int welcome) {
+        return sides != 0 && welcome == kEmptyBoard ? kOutside : welcome;
+    }
+
+    // The distance in cells to the nearest of the group's sides of the field, and to all.
+    std::pair<int, int> Distances(int sides, int c, int r, int columns, int rows) const {
+        int nearest = sides == 0 ? 0 : std::numeric_limits<int>::max(), total = 0;
+        const std::array<std::pair<int, int>, 4> away{{{kTop, r},
+                                                       {kBottom, grid_.Rows - r - rows},
+                                                       {kLeft, c},
+                                                       {kRight, grid_.Columns - c - columns}}};
+        for (const auto& [side, distance] : away) {
+            if ((sides & side) != 0) {
+                nearest = std::min(nearest, distance);
+                total += distance;
+            }
+        }
+        return {nearest, total};
+    }
+
+    // Single pieces take the cells in one order per set of sides; a cell once taken stays
+    // taken, so each order is walked only once.
+    std::optional<int> FirstFreeCell(int sides) {
+        Order& order = orders_[std::size_t(sides)];
+        if (!order.made) {
+            order.made = true;
+            std::vector<std::pair<Cost, int>> keyed;
+            keyed.reserve(grid_.Welcome.size());
+            for (int r = 0; r < grid_.Rows; ++r) {
+                for (int c = 0; c < grid_.Columns; ++c) {
+                    const int cell = r * grid_.Columns + c;
+                    const auto [nearest, total] = Distances(sides, c, r, 1, 1);
+                    keyed.emplace_back(Cost{0, WelcomeFor(sides, grid_.Welcome[std::size_t(cell)]),
+                                            nearest, total, cell},
+                                       cell);
+                }
+            }
+            std::sort(keyed.begin(), keyed.end());
+            for (const auto& entry : keyed) {
+                order.cells.push_back(entry.second);
+            }
+        }
+        while (order.next < order.cells.size() &&
+               grid_.Middles[std::size_t(order.cells[order.next])] > 0) {
+            ++order.next;
+        }
+        if (order.next == order.cells.size()) {
+            return std::nullopt;
+        }
+        return order.cells[order.next];
+    }
+
+    struct Order {
+        bool made = false;
+        std::vector<int> cells;
+        std::size_t next = 0;
+    };
+    Grid& grid_;
+    std::array<Order, 16> orders_;
+};
+
+} // namespace
+
+void ArrangeLooseGroups(Puzzle& puzzle, const ArrangeField& field) {
+    if (!puzzle.PuzzleLoaded || puzzle.CellWidth <= 0 || puzzle.CellHeight <= 0) {
+        return;
+    }
+    Grid grid = MakeGrid(puzzle, field);
+    std::vector<Integer> unmoved;
+    std::vector<Item> items;
+    for (int gi = 1; gi <= puzzle.GroupOrderCount; ++gi) {
+        const Integer g = puzzle.GroupOrder[gi];
+        const GroupRecord& group = puzzle.Groups[g];
+        if (group.InPlace || group.MemberCount < 1) {
+            unmoved.push_back(g);
+            continue;
+        }
+        Item item = ItemOf(puzzle, g, field.EdgesFirst);
+        if (item.Columns > grid.Columns || item.Rows > grid.Rows) {
+            unmoved.push_back(g);
+        } else {
+            items.push_back(std::move(item));
+        }
+    }
+    // Edge groups first (Gather), big groups before small, corners before sides, then the
+    // reading order of where they lie.
+    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+        return std::tuple((a.Sides == 0), -int(a.Cells.size()), -std::popcount(unsigned(a.Sides)),
+                          a.Y, a.X) < std::tuple((b.Sides == 0), -int(b.Cells.size()),
+                                                 -std::popcount(unsigned(b.Sides)), b.Y, b.X);
+    });
+
+    Layer layer(grid);
+    std::vector<std::pair<const Item*, int>> laid;
+    std::vector<const Item*> waiting;
+    for (const Item& item : items) {
+        if (const std::optional<int> place = layer.BestPlace(item, false)) {
+            layer.Take(item, *place);
+            laid.emplace_back(&item, *place);
+        } else {
+            waiting.push_back(&item);
+        }
+    }
+    for (const Item* item : waiting) {
+        const int place = layer.BestPlace(*item, true).value();
+        layer.Take(*item, place);
+        laid.emplace_back(item, place);
+    }
+    // Gather draws the edge groups above the others.
+    std::stable_partition(laid.begin(), laid.end(),
+                          [](const auto& entry) { return entry.first->Sides == 0; });
+
+    std::vector<Integer>& order = puzzle.GroupOrder;
+    std::copy(unmoved.begin(), unmoved.end(), order.begin() + 1);
+    auto next = order.begin() + 1 + std::ptrdiff_t(unmoved.size());
+    for (const auto& [item, place] : laid) {
+        const GroupRecord& group = puzzle.Groups[item->Group];
+        const Long left = grid.Left + Long{place % grid.Columns} * puzzle.CellWidth;
+        const Long top = grid.Top + Long{place / grid.Columns} * puzzle.CellHeight;
+        for (int k = 1; k <= group.MemberCount; ++k) {
+            PieceRecord& piece = puzzle.Pieces[group.Members[k]];
+            piece.X = left + Long{piece.Col - group.MinCol} * puzzle.CellWidth - puzzle.TabWidth;
+            piece.Y = top + Long{piece.Row - group.MinRow} * puzzle.CellHeight - puzzle.TabHeight;
+        }
+        *next++ = item->Group;
+    }
+}
+
+} // namespace tess

@@ -1,0 +1,124 @@
+// The assistant: the Game menu's commands and toggles on the game.
+#include "assist/assist.h"
+
+#include "display/picking.h"
+
+namespace tess {
+
+Assist::Assist(Game& game) : game_(game) {
+    const SettingsStore& store = game_.store();
+    showProgress_ = store.ReadGameBoolean(kShowProgressKey);
+    previewAbove_ = store.ReadGameBoolean(kPreviewAboveKey);
+    faintPicture_ = store.ReadGameBoolean(kFaintPictureKey);
+    game_.SetAdditions(this);
+}
+
+Assist::~Assist() { game_.SetAdditions(nullptr); }
+
+void Assist::ArrangePieces() { Lay(QStringLiteral("Arrange Pieces"), false); }
+
+void Assist::GatherEdgePieces() { Lay(QStringLiteral("Gather Edge Pieces"), true); }
+
+void Assist::Lay(const QString& what, bool edgesFirst) {
+    Puzzle& puzzle = game_.puzzle;
+    if (!puzzle.PuzzleLoaded || puzzle.Dragging || puzzle.PreviewDragging ||
+        puzzle.GroupOrderCount == 0) {
+        return;
+    }
+    game_.AnnounceChanging(what);
+    const QSize field = game_.host().PlayFieldSize();
+    ArrangeLooseGroups(puzzle,
+                       ArrangeField{field.width(), field.height(), PreviewArea(), edgesFirst});
+    game_.picPuzzle_Paint();
+    game_.AnnounceChanged();
+}
+
+Rect Assist::PreviewArea() const {
+    const Puzzle& puzzle = game_.puzzle;
+    if (!game_.settings.ViewPreview) {
+        return {};
+    }
+    const Rect& bar = puzzle.PreviewCaptionRect;
+    const Rect& picture = puzzle.PreviewRect;
+    return Rect{std::min(bar.Left, picture.Left), bar.Top, std::max(bar.Right, picture.Right),
+                picture.Bottom};
+}
+
+void Assist::Repaint() {
+    if (game_.puzzle.PuzzleLoaded) {
+        game_.picPuzzle_Paint();
+    }
+}
+
+void Assist::SetShowProgress(bool on) {
+    showProgress_ = on;
+    game_.store().WriteGameBoolean(kShowProgressKey, on);
+}
+
+void Assist::SetPreviewAbovePieces(bool on) {
+    previewAbove_ = on;
+    game_.store().WriteGameBoolean(kPreviewAboveKey, on);
+    Repaint();
+}
+
+void Assist::SetFaintPicture(bool on) {
+    faintPicture_ = on;
+    if (!on) {
+        faint_.Release();
+        faintCut_ = 0;
+    }
+    game_.store().WriteGameBoolean(kFaintPictureKey, on);
+    Repaint();
+}
+
+QString Assist::ProgressNow() {
+    const Puzzle& puzzle = game_.puzzle;
+    const QString game =
+        PicturePath(puzzle) + QLatin1Char('|') + QString::number(puzzle.NumberOfPieces);
+    if (!puzzle.PuzzleSolved) {
+        clockSeconds_ = puzzle.ElapsedSeconds;
+        clockGame_ = game;
+    }
+    const bool seenUnfinished = puzzle.PuzzleSolved && clockGame_ == game;
+    return ProgressText(puzzle, seenUnfinished ? clockSeconds_ : puzzle.ElapsedSeconds);
+}
+
+PaintOptions Assist::FrameOptions() {
+    PaintOptions options;
+    options.PreviewAbove = previewAbove_;
+    const std::vector<Surface>& pieces = game_.surfaces.PieceSurfaces;
+    if (!faintPicture_ || pieces.size() < 2 || pieces[1].IsNull()) {
+        return options;
+    }
+    const qint64 cut = pieces[1].Image().cacheKey();
+    const Long background = game_.settings.BackgroundColorFill;
+    if (cut != faintCut_ || background != faintBackground_) {
+        faintCut_ = cut;
+        faintBackground_ = background;
+        try {
+            faint_ = MakeFaintPicture(game_.puzzle, game_.surfaces, background);
+        } catch (const SurfaceError&) {
+            // No memory for it: the board stays plain rather than every paint failing.
+            faint_.Release();
+        }
+    }
+    options.FaintPicture = faint_.IsNull() ? nullptr : &faint_;
+    return options;
+}
+
+bool Assist::TakesPress(double x, double y) {
+    Puzzle& puzzle = game_.puzzle;
+    if (!previewAbove_ || !game_.settings.ViewPreview) {
+        return false;
+    }
+    if (IsInsideOpenRect(puzzle.PreviewCaptionRect, x, y)) {
+        // The caption lies above the pieces: it is what the press grabs.
+        puzzle.PreviewDragging = kTrue;
+        game_.host().SetPlayFieldPointer(kPointerSizeAll);
+        return true;
+    }
+    const Rect area = PreviewArea();
+    return area.Left <= x && x < area.Right && area.Top <= y && y < area.Bottom;
+}
+
+} // namespace tess

@@ -1,0 +1,42 @@
+// Making the faint picture, once per cut and background colour.
+#include "assist/faint_picture.h"
+
+namespace tess {
+
+Long FaintPixel(Long pixel, Long background) {
+    Long faint = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const Long from = (background >> shift) & 0xFF;
+        const Long to = (pixel >> shift) & 0xFF;
+        faint |= (from + (to - from) / 5) << shift;
+    }
+    return faint;
+}
+
+Surface MakeFaintPicture(const Puzzle& puzzle, const Surfaces& surfaces, Long background) {
+    const Long width = Long{puzzle.PuzzleColumns} * puzzle.CellWidth;
+    const Long height = Long{puzzle.PuzzleRows} * puzzle.CellHeight;
+    const std::size_t pieces = puzzle.Pieces.size();
+    if (!puzzle.PuzzleLoaded || width <= 0 || height <= 0 ||
+        surfaces.PieceSurfaces.size() < pieces) {
+        return {};
+    }
+    Surface board = Surface::CreateSurface(width, height, background);
+    for (std::size_t p = 1; p < pieces; ++p) {
+        const PieceRecord& piece = puzzle.Pieces[p];
+        board.BltFast(piece.HomeX - puzzle.BoardRect.Left - 1,
+                      piece.HomeY - puzzle.BoardRect.Top - 1, surfaces.PieceSurfaces[p], WholeRect,
+                      kBltFastSrcColorKeyNoWait);
+    }
+    QImage picture = board.Image();
+    board.Release();
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            line[x] = 0xFF000000u | QRgb(FaintPixel(Long(line[x] & 0xFFFFFFu), background));
+        }
+    }
+    return Surface::CreateSurfaceFromImage(picture);
+}
+
+} // namespace tess

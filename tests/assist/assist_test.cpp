@@ -1,0 +1,248 @@
+// Arrange Pieces and Gather Edge Pieces over the field sizes of a big game; the assistant's
+// commands, progress text and toggles on a game, and what the toggles change in a frame.
+#include "assist/assist.h"
+#include "display/picking.h"
+#include "display/test_pictures.h"
+#include "groups/play_models.h"
+
+#include <gtest/gtest.h>
+
+namespace tess {
+namespace {
+
+// A picture cut into columns x rows for the field and scrambled. With `groups`, 40 groups of 2
+// to 9 pieces in six shapes laid in tiles of 3 x 3 cells, and the first (pieces 1, 2) placed.
+Puzzle ScrambledFor(QSize field, bool groups, Integer columns = 18, Integer rows = 18,
+                    QSize picture = {2400, 1600}) {
+    Puzzle p;
+    p.NumberOfPieces = Integer(columns * rows);
+    p.PuzzleColumns = columns;
+    p.PuzzleRows = rows;
+    NumberPieces(p);
+    ApplyCutLayout(p, ComputeCutLayout(CInt(picture.width()), CInt(picture.height()), columns, rows,
+                                       field.width(), field.height()));
+    ClearSettings(p);
+    p.PuzzleLoaded = kTrue;
+    MersenneRandom random(5u);
+    const ScrambleRange range = ScrambleRangeOf(p, Single(field.width()), Single(field.height()));
+    for (std::size_t i = 1; i < p.Pieces.size(); ++i) {
+        ScatterPiece(p.Pieces[i], range, random);
+    }
+    // The cells of a tile as bits, row by row: domino, L, square, T, bar, block; a bar of 3 below
+    // the dominoes.
+    const int shapes[] = {0x003, 0x019, 0x01B, 0x017, 0x049, 0x1FF};
+    for (int t = 0; groups && t < 34; ++t) {
+        for (const int shape : {shapes[t % 6], t % 6 == 0 ? 0x1C0 : 0}) {
+            std::vector<Integer> members;
+            for (int bit = 0; bit < 9; ++bit) {
+                if ((shape >> bit & 1) != 0) {
+                    members.push_back(
+                        Integer((t / 6 * 3 + bit / 3) * columns + t % 6 * 3 + bit % 3 + 1));
+                }
+            }
+            if (shape != 0) {
+                test::Regroup(p, members[0], members);
+            }
+            for (Integer m : members) {
+                test::LayBeside(p, m, members[0]);
+            }
+        }
+    }
+    AlignAllGroups(p, Single(field.width()), Single(field.height()));
+    if (groups) {
+        PlaceGroup(p, 1);
+    }
+    return p;
+}
+
+QPointF Middle(const Puzzle& p, const PieceRecord& piece) {
+    return {piece.X + p.TabWidth + p.CellWidth / 2.0, piece.Y + p.TabHeight + p.CellHeight / 2.0};
+}
+
+Rect BoxOf(const Puzzle& p, const PieceRecord& piece) {
+    return {piece.X, piece.Y, piece.X + p.CellWidth + 2 * p.TabWidth,
+            piece.Y + p.CellHeight + 2 * p.TabHeight};
+}
+
+TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesTheFrame) {
+    const QSize fields[] = {{460, 276},   {800, 560},   {1024, 740}, {1600, 972},
+                            {1920, 1080}, {2560, 1412}, {3840, 2132}};
+    for (int run = 0; run < 28; ++run) {
+        const QSize field = fields[run / 4];
+        const bool groups = run % 4 >= 2, edges = run % 2 == 1;
+        SCOPED_TRACE(testing::Message() << field.width() << " x " << field.height() << " groups "
+                                        << groups << " gathered " << edges);
+        Puzzle p = ScrambledFor(field, groups);
+        ArrangeLooseGroups(p, {field.width(), field.height(), {}, edges});
+        EXPECT_CONSISTENT(p);
+        double mean[4] = {}; // Y of top and bottom sides, X of left and right sides
+        int count[4] = {};
+        for (Integer i = 1; i < Integer(p.Pieces.size()); ++i) {
+            const PieceRecord& piece = p.Pieces[i];
+            if (piece.Group == 0) {
+                continue; // placed: the checker holds it at its home
+            }
+            const PieceRecord& first = p.Pieces[p.Groups[piece.Group].Members[1]];
+            EXPECT_EQ(piece.X - first.X, (piece.Col - first.Col) * p.CellWidth) << i;
+            EXPECT_EQ(piece.Y - first.Y, (piece.Row - first.Row) * p.CellHeight) << i;
+            const Rect box = BoxOf(p, piece);
+            EXPECT_TRUE(box.Left >= 0 && box.Top >= 0 && box.Right <= field.width() &&
+                        box.Bottom <= field.height())
+                << i;
+            const QPointF at = Middle(p, piece);
+            EXPECT_EQ(FindPieceAt(p, at.x(), at.y()), i);
+            for (int k = 1; k <= p.PlacedCount; ++k) {
+                const PieceRecord& placed = p.Pieces[p.PlacedPieces[k]];
+                EXPECT_FALSE(piece.X == placed.X && piece.Y == placed.Y) << i << " covers " << k;
+            }
+            const int side = piece.Row == 0 ? 0 : piece.Row == 17 ? 1 : piece.Col == 0 ? 2 : 3;
+            if ((piece.Row % 17 == 0) != (piece.Col % 17 == 0) &&
+                p.Groups[piece.Group].MemberCount == 1) {
+                mean[side] += side < 2 ? at.y() : at.x();
+                ++count[side];
+            }
+        }
+        if (edges) {
+            EXPECT_LT(mean[0] / count[0], mean[1] / count[1]);
+            EXPECT_LT(mean[2] / count[2], mean[3] / count[3]);
+            // Every group with a straight side is drawn above every other.
+            bool edgeSeen = false;
+            for (int gi = 1; gi <= p.GroupOrderCount; ++gi) {
+                const GroupRecord& g = p.Groups[p.GroupOrder[gi]];
+                const bool edge =
+                    g.MinRow == 0 || g.MinCol == 0 || g.MaxRow == 17 || g.MaxCol == 17;
+                EXPECT_TRUE(edge || !edgeSeen) << gi;
+                edgeSeen = edgeSeen || edge;
+            }
+        }
+    }
+}
+
+// A small picture leaves room around the board: nothing lands on it or on the preview. Groups
+// that cannot all lie apart still stay inside the field.
+TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) {
+    Puzzle p = ScrambledFor({1000, 700}, false, 6, 4, {600, 400});
+    const Puzzle before = p;
+    const Rect preview{818, 4, 996, 137};
+    ArrangeLooseGroups(p, {1000, 700, preview, false});
+    std::vector<Integer> order{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                               13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
+    std::sort(order.begin(), order.end(), [&](Integer a, Integer b) {
+        return std::pair(before.Pieces[a].Y, before.Pieces[a].X) <
+               std::pair(before.Pieces[b].Y, before.Pieces[b].X);
+    });
+    EXPECT_TRUE(p.Pieces[order[0]].X < p.CellWidth && p.Pieces[order[0]].Y < p.CellHeight)
+        << "the first place";
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const PieceRecord& piece = p.Pieces[order[k]];
+        const Rect box = BoxOf(p, piece);
+        EXPECT_TRUE(box.Right <= preview.Left || box.Top >= preview.Bottom) << k;
+        const QPointF middle = Middle(p, piece);
+        EXPECT_FALSE(IsInsideOpenRect(p.BoardRect, middle.x(), middle.y())) << k;
+        const PieceRecord& next = p.Pieces[order[std::min(k + 1, order.size() - 1)]];
+        EXPECT_LE(std::pair(piece.Y, piece.X), std::pair(next.Y, next.X)) << "reading order " << k;
+    }
+
+    // On a field just larger than the board, a 3 x 5 block first, then an L around it.
+    Puzzle tight = ScrambledFor({620, 420}, false, 6, 4);
+    test::Regroup(tight, 8, test::Ints({8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 20, 21, 22, 23, 24}));
+    test::Regroup(tight, 1, test::Ints({1, 2, 3, 4, 5, 6, 7, 13, 19}));
+    for (Integer i = 1; i <= 24; ++i) {
+        test::LayBeside(tight, i, i < 8 || i % 6 == 1 ? 1 : 8);
+    }
+    ArrangeLooseGroups(tight, {620, 420, {}, false});
+    EXPECT_CONSISTENT(tight);
+    EXPECT_EQ(tight.GroupOrder[2], 1) << "the L waited, and lies above";
+    for (const PieceRecord& piece : tight.Pieces) {
+        EXPECT_TRUE(piece.X >= 0 && piece.X + tight.CellWidth + 2 * tight.TabWidth <= 620);
+    }
+    // On a narrower field both are wider than the grid: they stay as they are.
+    const Puzzle arranged = tight;
+    ArrangeLooseGroups(tight, {400, 420, {}, false});
+    EXPECT_TRUE(tight.Pieces == arranged.Pieces && tight.GroupOrder == arranged.GroupOrder);
+}
+
+struct Announcements : GameChangeListener {
+    QStringList heard;
+    void GameChanging(const QString& what) override { heard << what; }
+    void GameChanged() override { heard << "changed"; }
+    void GameReplaced() override { heard << "replaced"; }
+};
+
+// Each command is one step; the progress keeps the finishing time. The faint picture shows on
+// the board wherever the classic frame shows the background; the preview above the pieces
+// takes the press on its picture, and its caption grabs it.
+TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
+    test::GameFixture f;
+    f.game->InitDirectDraw();
+    test::OpenPatternPicture(f, 48, 320, 240);
+    Game& game = *f.game;
+    Puzzle& p = game.puzzle;
+    Assist assist(game);
+    game.mnuFileScramble_Click();
+    Announcements listener;
+    game.SetChangeListener(&listener);
+    assist.ArrangePieces();
+    assist.GatherEdgePieces();
+    p.Dragging = kTrue; // a piece held meanwhile
+    assist.ArrangePieces();
+    p.Dragging = kFalse;
+    EXPECT_EQ(listener.heard,
+              QStringList({"Arrange Pieces", "changed", "Gather Edge Pieces", "changed"}));
+    EXPECT_CONSISTENT(p);
+    EXPECT_EQ(assist.ProgressNow(), "0 of 48 placed \u00B7 0:00:00");
+    p.ElapsedSeconds = 3725;
+    game.mnuFileHint_Click();
+    EXPECT_EQ(assist.ProgressNow(), QString("%1 of 48 placed \u00B7 1:02:05").arg(p.PlacedCount));
+    game.mnuFileSolve_Click();
+    EXPECT_EQ(p.ElapsedSeconds, 0);
+    EXPECT_EQ(assist.ProgressNow(), "Complete \u00B7 1:02:05");
+    EXPECT_EQ(ClockText(36000 + 59), "10:00:59");
+
+    const QImage solved = f.host.lastFrame;
+    game.mnuFileScramble_Click();
+    const QImage classic = f.host.lastFrame;
+    ASSERT_EQ(classic.size(), QSize(800, 560));
+    assist.SetFaintPicture(true);
+    EXPECT_TRUE(f.store->ReadGameBoolean(kFaintPictureKey));
+    const Long background = game.settings.BackgroundColorFill;
+    for (int y = 0; y < classic.height(); ++y) {
+        for (int x = 0; x < classic.width(); ++x) {
+            const Long was = Long(classic.pixel(x, y) & 0xFFFFFFu);
+            const bool emptyCell = x > p.BoardRect.Left && x <= p.BoardRect.Right &&
+                                   y > p.BoardRect.Top && y <= p.BoardRect.Bottom &&
+                                   was == background;
+            ASSERT_EQ(Long(f.host.lastFrame.pixel(x, y) & 0xFFFFFFu),
+                      emptyCell ? FaintPixel(Long(solved.pixel(x, y) & 0xFFFFFFu), background)
+                                : was)
+                << x << ", " << y;
+        }
+    }
+
+    game.settings.ViewPreview = true;
+    game.InitPreview();
+    PieceRecord& top = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
+    top.X = p.PreviewRect.Left - p.TabWidth;
+    top.Y = p.PreviewRect.Top + 4 - p.TabHeight - p.CellHeight / 2;
+    const QPointF middle = Middle(p, top); // on the preview's picture
+    const QPointF caption(p.PreviewRect.Left + p.TabWidth / 2.0, p.PreviewCaptionRect.Bottom - 3);
+    ASSERT_EQ(FindPieceAt(p, caption.x(), caption.y()), FindPieceAt(p, middle.x(), middle.y()));
+    assist.SetPreviewAbovePieces(true);
+    const QPoint inPreview =
+        middle.toPoint() - QPoint(int(p.PreviewRect.Left), int(p.PreviewRect.Top));
+    EXPECT_EQ(f.host.lastFrame.pixel(middle.toPoint()),
+              game.surfaces.PreviewSurface.Image().pixel(inPreview));
+    game.picPuzzle_MouseDown(kLeftButton, 0, Single(middle.x()), Single(middle.y()));
+    EXPECT_FALSE(p.Dragging || p.PreviewDragging);
+    game.picPuzzle_MouseDown(kLeftButton, 0, Single(caption.x()), Single(caption.y()));
+    EXPECT_TRUE(p.PreviewDragging && !p.Dragging);
+    game.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
+    assist.SetPreviewAbovePieces(false);
+    game.picPuzzle_MouseDown(kLeftButton, 0, Single(middle.x()), Single(middle.y()));
+    EXPECT_TRUE(p.Dragging);
+    game.mnuFileClose_Click();
+    EXPECT_EQ(assist.ProgressNow(), "");
+}
+
+} // namespace
+} // namespace tess
