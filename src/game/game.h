@@ -82,8 +82,9 @@ public:
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
-    // Quietly saves a loaded, unfinished game to UnfinishedGamePath() and adds it to the
-    // recent documents; a game that cannot be stored is left unsaved, without a word.
+    // Quietly keeps a loaded, unfinished game and adds its file to the recent documents: in
+    // the listener's file for the game when there is a listener, else in UnfinishedGamePath().
+    // A game that cannot be stored is left unsaved, without a word.
     void SaveUnfinishedGame();
     void mnuFileOpen_Click();
     void mnuFileClose_Click();
