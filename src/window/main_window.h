@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "history/history.h"
 #include "window/play_field.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@ public:
     ~MainWindow() override;
 
     Game& game() { return game_; }
+    GameHistory& history() { return history_; }
 
     // Runs the start-up sequence; the window shows itself during it.
     void Start();
@@ -43,6 +45,10 @@ public:
     QAction* mnuViewBestTimes = nullptr;
     // The additions beyond the classic game, between View and Help.
     QMenu* mnuGame = nullptr;
+    QAction* mnuGameUndo = nullptr;
+    QAction* mnuGameRedo = nullptr;
+    QAction* mnuGameContinueLastGame = nullptr;
+    QMenu* mnuGameKeptGames = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
@@ -97,6 +103,10 @@ private:
     std::function<void()> Guarded(std::function<void()> handling);
     void BuildMenus();
     void BuildGameMenu();
+    // Undo's and Redo's captions and states; Continue Last Game's and the Kept Games' state.
+    void ShowSteps();
+    void ShowKeptGames();
+    void mnuGameKeptGames_AboutToShow();
     void BuildClientArea();
     void ApplyMinimumSize();
     // Lets the window system show the window before start-up goes on.
@@ -105,6 +115,7 @@ private:
     std::optional<QString> AskFileName(const QString& filter, const QString& initDir, bool save);
 
     Game game_;
+    GameHistory history_{game_};
     QWidget* client_ = nullptr;
     bool unloaded_ = false;
     // The minimum holds from the first resize after the window was first shown.
