@@ -12,7 +12,7 @@ namespace tess {
 GameHistory::GameHistory(Game& game) : game_(game), folder_(game.facts().UserDataFolder) {
     saveTimer_.setSingleShot(true);
     saveTimer_.setInterval(kSaveDelayMs);
-    saveTimer_.callOnTimeout([this] { game_.Guard([this] { SaveNow(); }); });
+    saveTimer_.callOnTimeout([this] { game_.Guard([this] { HandOver(); }); });
     game_.SetChangeListener(this);
 }
 
@@ -91,6 +91,7 @@ void GameHistory::FinishGame() {
     steps_.Clear();
     waiting_.reset();
     saveTimer_.stop();
+    writer_.Finish();
     if (kept_) {
         QFile::remove(kept_->Path());
         kept_.reset();
@@ -165,25 +166,36 @@ bool GameHistory::Serialize(bool quiet) {
 
 void GameHistory::SaveNow() { WriteWaiting(false); }
 
+void GameHistory::HandOver() {
+    if (waiting_ && kept_) {
+        writer_.Write(kept_->Path(), *waiting_);
+        waiting_.reset();
+    }
+}
+
 bool GameHistory::WriteWaiting(bool quiet) {
     saveTimer_.stop();
+    writer_.Finish();
     if (!waiting_ || !kept_) {
         return false;
     }
     const QByteArray bytes = std::move(*waiting_);
     waiting_.reset();
-    const bool isNew = !QFileInfo::exists(kept_->Path());
-    if (const QString reason = WriteFileSafely(kept_->Path(), bytes); !reason.isEmpty()) {
-        if (!quiet) {
-            TellFailure(kept_->Path(), reason);
-        }
-        return false;
+    const bool made = !QFileInfo::exists(kept_->Path());
+    const QString reason = WriteFileSafely(kept_->Path(), bytes);
+    Written(kept_->Path(), made, reason, quiet);
+    return reason.isEmpty();
+}
+
+void GameHistory::Written(const QString& path, bool made, const QString& reason, bool quiet) {
+    // A write of a game replaced since then is not told.
+    if (!reason.isEmpty() && !quiet && path == KeptPath()) {
+        TellFailure(path, reason);
     }
-    if (isNew) {
-        RemoveOldKeptGames(folder_, kKeptGames, kept_->Path());
+    if (made && reason.isEmpty()) {
+        RemoveOldKeptGames(folder_, kKeptGames, KeptPath());
         Notify(onKeptGamesChanged);
     }
-    return true;
 }
 
 void GameHistory::TellFailure(const QString& path, const QString& reason) {

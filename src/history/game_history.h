@@ -5,6 +5,7 @@
 
 #include "game/game.h"
 #include "history/kept_games.h"
+#include "history/kept_writer.h"
 #include "history/undo_stack.h"
 
 #include <QTimer>
@@ -47,7 +48,7 @@ public:
     // The file the game on the screen is kept in; empty until it is first kept.
     QString KeptPath() const { return kept_ ? kept_->Path() : QString(); }
 
-    // Writes a save that is waiting now, as the timer would.
+    // Writes a save that is waiting now, on this thread, once the writer thread is done.
     void SaveNow();
     bool SaveWaiting() const { return waiting_.has_value(); }
 
@@ -64,7 +65,11 @@ private:
     // The game as it is now, to be written at the latest kSaveDelayMs from now.
     void ScheduleSave();
     bool Serialize(bool quiet);
+    // The timer ran out: the writer thread writes the game.
+    void HandOver();
     bool WriteWaiting(bool quiet);
+    // After each write: a failure is told, and a new file may push the oldest out.
+    void Written(const QString& path, bool made, const QString& reason, bool quiet);
     // A finished game leaves nothing to keep and nothing to undo.
     void FinishGame();
     bool HasPiecesOnField() const;
@@ -80,6 +85,10 @@ private:
     std::unique_ptr<KeptFile> kept_;
     std::optional<QByteArray> waiting_;
     QTimer saveTimer_;
+    KeptGameWriter writer_{&saveTimer_,
+                           [this](const QString& path, bool made, const QString& reason) {
+                               Written(path, made, reason, false);
+                           }};
     // A failed save has been told for this game (or waits for the drag to end to be told).
     bool failureTold_ = false;
     QString failureToTell_;

@@ -8,5 +8,6 @@
 
 #include "history/game_history.h"
 #include "history/kept_games.h"
+#include "history/kept_writer.h"
 #include "history/play_snapshot.h"
 #include "history/undo_stack.h"

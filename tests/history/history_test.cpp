@@ -101,6 +101,7 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
     ASSERT_TRUE(history.SaveWaiting());
     QTest::qWait(GameHistory::kSaveDelayMs + 200);
     EXPECT_FALSE(history.SaveWaiting());
+    history.SaveNow(); // the writer thread's write is done
     const QString a = history.KeptPath();
     const QByteArray gameA = ReadAll(a);
     EXPECT_EQ(gameA, WriteStateFile(f.game->puzzle, a).bytes);
