@@ -68,8 +68,8 @@ public:
     // This copy's temporary bitmap in the program's folder: "WholeImageTemp.bmp", or
     // "WholeImageTemp-<n>.bmp" while other running copies hold the names before it.
     QString WholeImageTempPath();
-    // Where an unfinished game is kept at quit, named like the temporary bitmap:
-    // "unfinished.psf" or "unfinished-<n>.psf" in the per-user data folder.
+    // Where an unfinished game is kept at quit when no listener keeps it, named like the
+    // temporary bitmap: "unfinished.psf" or "unfinished-<n>.psf" in the per-user data folder.
     QString UnfinishedGamePath();
 
     // Every event of the window reaches the game through this guard: a failure inside the
