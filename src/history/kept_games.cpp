@@ -25,13 +25,10 @@ void PrepareLock(QLockFile& lock) {
 }
 
 bool HeldElsewhere(const QString& path) {
+    // Taken for a moment only: the lock goes with the object.
     QLockFile lock(path + QStringLiteral(".lock"));
     PrepareLock(lock);
-    if (lock.tryLock(0)) {
-        lock.unlock();
-        return false;
-    }
-    return lock.error() == QLockFile::LockFailedError;
+    return !lock.tryLock(0) && lock.error() == QLockFile::LockFailedError;
 }
 
 // The folder's kept games, newest first.

@@ -40,7 +40,6 @@ void RestoreSnapshot(Game& game, const PlaySnapshot& snapshot, Long elapsedSecon
     puzzle.PlacedCount = snapshot.PlacedCount;
     puzzle.PuzzleSolved = puzzle.PlacedCount >= puzzle.NumberOfPieces ? kTrue : kFalse;
     puzzle.ElapsedSeconds = elapsedSeconds;
-    puzzle.SelectedPiece = 0;
     puzzle.Dragging = kFalse;
     game.host().SetPlayFieldPointer(kPointerDefault);
 

@@ -18,7 +18,11 @@ using test::ReadAll;
 TEST(Undo, PutsBackEachStepAndRedoDoesItAgainWhileTheClockRunsOn) {
     using Step = std::function<void(HistoryFixture&)>;
     for (const auto& [what, caption, step] : std::vector<std::tuple<QString, QString, Step>>{
-             {"Move", "Undo Move", [](HistoryFixture& f) { f.Drag(5, 37, 23); }},
+             {"Move", "Undo Move",
+              [](HistoryFixture& f) { // to the left of piece 6, which it joins
+                  const std::vector<PieceRecord>& p = f.game->puzzle.Pieces;
+                  f.Drag(5, p[6].X - f.game->puzzle.CellWidth - p[5].X, p[6].Y - p[5].Y);
+              }},
              {"Hint", "Undo Hint", [](HistoryFixture& f) { f.game->mnuFileHint_Click(); }},
              {"Scramble", "Undo Scramble",
               [](HistoryFixture& f) {
@@ -50,6 +54,7 @@ TEST(Undo, PutsBackEachStepAndRedoDoesItAgainWhileTheClockRunsOn) {
             continue;
         }
         EXPECT_TRUE(SamePlay(before, puzzle, f.host.playFieldSize));
+        EXPECT_TRUE(f.history->SaveWaiting());
         EXPECT_EQ(puzzle.ElapsedSeconds, 5 + 3);
         EXPECT_EQ(f.history->Steps().RedoCaption(), "Redo " + what);
         tick(2);
@@ -108,20 +113,20 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
 
     f.Open("b.bmp");
     f.Drag(2, 30, 30);
-    history.SaveNow();
     EXPECT_EQ(ReadAll(a), gameA);
-    const std::vector<KeptGame> kept = history.KeptGames();
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_TRUE(KeptGameCaption(kept[0]).startsWith("a.bmp - 0 of 12 placed - "));
-
     const QString b = history.KeptPath();
-    f.game->mnuFileClose_Click();
+    const QByteArray gameB = WriteStateFile(f.game->puzzle, b).bytes;
+    f.game->mnuFileClose_Click(); // the save still waiting is written as the game goes
+    EXPECT_EQ(ReadAll(b), gameB);
+    const std::vector<KeptGame> kept = history.KeptGames();
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(KeptGameCaption(kept[1]).startsWith("a.bmp - 0 of 12 placed - "));
     ASSERT_TRUE(history.ContinueLastGame());
     EXPECT_EQ(history.KeptPath(), b);
     const QDir data(f.game->facts().UserDataFolder);
     EXPECT_EQ(data.entryList({"*.psf"}).size(), 2);
     f.game->mnuFileSolve_Click();
-    EXPECT_FALSE(QFile::exists(b));
+    EXPECT_FALSE(QFile::exists(b) || history.KeptPath() == b);
 
     HistoryFixture other(data.path());
     other.Open("o.bmp");
@@ -141,6 +146,18 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
     // Quit keeps the game in its file and offers that among the recent documents.
     f.game->SaveUnfinishedGame();
     EXPECT_TRUE(f.host.calls.contains("AddRecentDocument " + history.KeptPath()));
+    EXPECT_TRUE(f.host.messages.isEmpty());
+
+    // The newest kMostSteps steps are kept.
+    UndoStack steps;
+    for (std::size_t i = 0; i <= UndoStack::kMostSteps; ++i) {
+        steps.Push(UndoStep{QString::number(i), {}, 0});
+    }
+    QString oldest;
+    while (const std::optional<UndoStep> step = steps.TakeUndo()) {
+        oldest = step->What;
+    }
+    EXPECT_EQ(oldest, "1");
 }
 
 // A kept game that cannot be written is told once per game, and play goes on.
