@@ -47,6 +47,7 @@ TEST(Undo, PutsBackEachStepAndRedoDoesItAgainWhileTheClockRunsOn) {
         const PlaySnapshot after = TakeSnapshot(puzzle, f.host.playFieldSize);
         EXPECT_EQ(f.history->Steps().UndoCaption(), caption);
         tick(3);
+        f.history->SaveNow();
         f.history->Undo();
         if (caption == "Undo") {
             EXPECT_TRUE(SamePlay(after, puzzle, f.host.playFieldSize));
