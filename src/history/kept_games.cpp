@@ -18,10 +18,14 @@ const QStringList kKeptNames{QStringLiteral("game-*.psf"), QStringLiteral("unfin
 // More games started in one second than this are not expected.
 constexpr int kMostNamesPerSecond = 100;
 
+// A lock file left by a copy killed while making it names no process; past this age it is
+// taken over. A live copy keeps its lock whatever its age: it holds the file locked (flock).
+constexpr int kStaleLockMs = 30000;
+
 void PrepareLock(QLockFile& lock) {
-    // Held for as long as the game is played, so never stale by age; the lock of a copy
-    // that has ended without letting it go is taken over, as its process is gone.
-    lock.setStaleLockTime(0);
+    // The lock of a copy that has ended without letting it go is taken over at once, as its
+    // process is gone.
+    lock.setStaleLockTime(kStaleLockMs);
 }
 
 bool HeldElsewhere(const QString& path) {
