@@ -1,7 +1,7 @@
 // Finding, naming, holding and removing the kept games.
 #include "history/kept_games.h"
 
-#include "persist/state_file.h"
+#include "persist/persist.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,7 +32,7 @@ bool HeldElsewhere(const QString& path) {
     // Taken for a moment only: the lock goes with the object.
     QLockFile lock(path + QStringLiteral(".lock"));
     PrepareLock(lock);
-    return !lock.tryLock(0) && lock.error() == QLockFile::LockFailedError;
+    return !TryLockFile(lock, 0) && lock.error() == QLockFile::LockFailedError;
 }
 
 // The folder's kept games, newest first.
@@ -63,11 +63,11 @@ std::vector<KeptGame> ListKeptGames(const QString& folder, const QString& own) {
         if (IsOwn(file, own) || HeldElsewhere(file.absoluteFilePath())) {
             continue;
         }
-        QFile in(file.absoluteFilePath());
-        if (!in.open(QIODevice::ReadOnly)) {
+        QByteArray bytes;
+        if (!ReadRegularFile(file.absoluteFilePath(), bytes, StateFileMaxSize()).isEmpty()) {
             continue;
         }
-        const StateFileReadResult read = ReadStateFile(in.read(StateFileMaxSize()));
+        const StateFileReadResult read = ReadStateFile(bytes);
         if (read.game) {
             games.push_back(
                 KeptGame{file.absoluteFilePath(), QFileInfo(read.game->PicturePath).fileName(),
@@ -103,7 +103,7 @@ std::unique_ptr<KeptFile> KeptFile::ClaimNew(const QString& folder) {
         if (QFileInfo::exists(file->path_)) {
             continue;
         }
-        if (file->lock_.tryLock(0)) {
+        if (TryLockFile(file->lock_, 0)) {
             // Another copy may have made and left the file while this one looked.
             if (!QFileInfo::exists(file->path_)) {
                 return file;
@@ -122,7 +122,7 @@ std::unique_ptr<KeptFile> KeptFile::Claim(const QString& folder, const QString& 
         return nullptr;
     }
     auto kept = std::make_unique<KeptFile>(file.absoluteFilePath());
-    return kept->lock_.tryLock(0) ? std::move(kept) : nullptr;
+    return TryLockFile(kept->lock_, 0) ? std::move(kept) : nullptr;
 }
 
 } // namespace tess
