@@ -28,6 +28,7 @@ BenchGame::BenchGame(QSize field, Integer pieces) {
     ProcessFacts facts;
     facts.ProgramFolder = folder.path();
     facts.AppDir = folder.path();
+    facts.UserDataFolder = folder.path() + QStringLiteral("/data");
     game = std::make_unique<Game>(host, *store, random, facts);
     const QString path = folder.path() + QStringLiteral("/picture.bmp");
     Picture(2400, 1600).save(path);

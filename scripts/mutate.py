@@ -11,6 +11,10 @@ try the same faults: run it before and after changing the tests to compare.
     scripts/mutate.py                     160 faults over puzzle/, groups/, display/, persist/,
                                           assist/
     scripts/mutate.py --count 40 --folders persist
+    scripts/mutate.py --count 30 --folders history --targets tessellara_history_tests \
+                      --tests "^(Undo|KeptGames)[.]"
+                                          30 faults over history/, each judged by the history
+                                          tests alone (one test program built and run per fault)
     scripts/mutate.py --list              only show the faults that would be tried
     scripts/mutate.py --rerun mutation-results.tsv --folders display
                                           the faults of an earlier run again (those in display/),
@@ -28,6 +32,8 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+# The folders of the core library that faults can be put into.
+CORE = ["puzzle", "groups", "display", "persist", "game", "history", "assist"]
 # The model invariant checker is the tests' own oracle (the program never calls it).
 SKIP = {"invariants.cpp"}
 
@@ -149,8 +155,10 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--count", type=int, default=160)
     parser.add_argument("--seed", type=int, default=1)
-    parser.add_argument("--folders", nargs="+", default=["puzzle", "groups", "display", "persist",
-                                                         "assist"])
+    parser.add_argument("--folders", nargs="+", choices=CORE,
+                        default=["puzzle", "groups", "display", "persist", "assist"])
+    parser.add_argument("--targets", nargs="+", help="build only these targets for each fault")
+    parser.add_argument("--tests", help="run only the tests whose names match (ctest -R)")
     parser.add_argument("--build", default="build-mutate")
     parser.add_argument("--out", default="mutation-results.tsv")
     parser.add_argument("--list", action="store_true")
@@ -173,9 +181,10 @@ def main():
         subprocess.run(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja",
                         "-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_CXX_FLAGS_RELEASE=-O1",
                         "-DTESSELLARA_BENCHMARKS=OFF"], check=True, stdout=subprocess.DEVNULL)
-    compile_ = ["cmake", "--build", build, "-j2"]
+    compile_ = ["cmake", "--build", build, "-j2"] + (["--target"] + args.targets
+                                                      if args.targets else [])
     test = env_test + ["ctest", "--test-dir", build, "-LE", "soak", "-j2", "--timeout", "120",
-                       "--stop-on-failure"]
+                       "--stop-on-failure"] + (["-R", args.tests] if args.tests else [])
     if run(compile_, None) != 0 or run(test, 1200) != 0:
         print("the unchanged sources do not build or pass their tests", file=sys.stderr)
         return 1

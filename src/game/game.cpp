@@ -80,6 +80,7 @@ void Game::Form_Resize() {
     picPuzzle_Paint();
     puzzle.PreviousScaleHeight = field.height();
     puzzle.PreviousScaleWidth = field.width();
+    AnnounceChanged();
 }
 
 void Game::Form_Unload() {
@@ -104,6 +105,7 @@ void Game::mnuFileClose_Click() {
     }
     host_.ClearPlayField();
     host_.SetPuzzleCommandsEnabled(false);
+    AnnounceReplaced();
 }
 
 void Game::EnableCommands() { host_.SetPuzzleCommandsEnabled(true); }

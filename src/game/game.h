@@ -71,8 +71,8 @@ public:
     // This copy's temporary bitmap in the program's folder: "WholeImageTemp.bmp", or
     // "WholeImageTemp-<n>.bmp" while other running copies hold the names before it.
     QString WholeImageTempPath();
-    // Where an unfinished game is kept at quit, named like the temporary bitmap:
-    // "unfinished.psf" or "unfinished-<n>.psf" in the per-user data folder.
+    // Where an unfinished game is kept at quit when no listener keeps it, named like the
+    // temporary bitmap: "unfinished.psf" or "unfinished-<n>.psf" in the per-user data folder.
     QString UnfinishedGamePath();
 
     // Every event of the window reaches the game through this guard: a failure inside the
@@ -85,8 +85,9 @@ public:
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
-    // Quietly saves a loaded, unfinished game to UnfinishedGamePath() and adds it to the
-    // recent documents; a game that cannot be stored is left unsaved, without a word.
+    // Quietly keeps a loaded, unfinished game and adds its file to the recent documents: in
+    // the listener's file for the game when there is a listener, else in UnfinishedGamePath().
+    // A game that cannot be stored is left unsaved, without a word.
     void SaveUnfinishedGame();
     void mnuFileOpen_Click();
     void mnuFileClose_Click();

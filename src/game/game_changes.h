@@ -1,7 +1,7 @@
 // What the additions of the Game menu hear of the game: a change the player makes is
 // announced before it happens (so it can be undone), every change of the game on the screen
 // after it (so it can be kept), and a game replaced by another (Open, Close, Load Puzzle
-// State, a changed piece count).
+// State, a changed piece count). The listener also keeps the game when the program ends.
 #pragma once
 
 #include <QString>
@@ -18,6 +18,9 @@ public:
     virtual void GameChanged() = 0;
     // Another game (or none) is on the screen now.
     virtual void GameReplaced() = 0;
+    // Keeps the game on the screen now, without a word (quit, a signal, the session's end):
+    // the file it is kept in, or empty when there is nothing to keep or it cannot be written.
+    virtual QString KeepGameNow() { return {}; }
 };
 
 } // namespace tess

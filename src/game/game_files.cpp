@@ -53,6 +53,12 @@ QString Game::UnfinishedGamePath() {
 }
 
 void Game::SaveUnfinishedGame() {
+    if (listener_ != nullptr) {
+        if (const QString kept = listener_->KeepGameNow(); !kept.isEmpty()) {
+            host_.AddRecentDocument(kept);
+        }
+        return;
+    }
     if (!puzzle.PuzzleLoaded || puzzle.PlacedCount >= puzzle.NumberOfPieces ||
         facts_.UserDataFolder.isEmpty()) {
         return;

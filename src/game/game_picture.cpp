@@ -110,6 +110,7 @@ bool Game::SetWholeImage() {
     puzzle.PuzzleLoaded = kTrue;
     EnableCommands();
     SetTimer(true);
+    AnnounceReplaced();
     return true;
 }
 
@@ -224,6 +225,7 @@ void Game::ClosePuzzleAfterFailure() {
     SetTimer(false);
     host_.SetPuzzleCommandsEnabled(false);
     host_.ClearPlayField();
+    AnnounceReplaced();
 }
 
 void Game::ScalePiecesPosition() {

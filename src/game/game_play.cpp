@@ -25,6 +25,7 @@ void Game::mnuFileScramble_Click() {
     if (!puzzle.PuzzleLoaded) {
         return;
     }
+    AnnounceChanging(QStringLiteral("Scramble"));
     ClearSettings();
     const QSize field = host_.PlayFieldSize();
     const ScrambleRange range = ScrambleRangeOf(puzzle, static_cast<Single>(field.width()),
@@ -38,23 +39,27 @@ void Game::mnuFileScramble_Click() {
         AlignGroup(slot);
     }
     picPuzzle_Paint();
+    AnnounceChanged();
 }
 
 void Game::mnuFileHint_Click() {
     if (!puzzle.PuzzleLoaded || puzzle.GroupOrderCount == 0) {
         return;
     }
+    AnnounceChanging(QStringLiteral("Hint"));
     const Integer group = DrawHintGroup(puzzle, random_);
     if (group != 0) {
         SetGroupInPlace(group);
         picPuzzle_Paint();
     }
+    AnnounceChanged();
 }
 
 void Game::mnuFileSolve_Click() {
     if (!puzzle.PuzzleLoaded) {
         return;
     }
+    AnnounceChanging(QStringLiteral("Solve"));
     // Each placing takes an entry out of GroupOrder itself, so walk a copy.
     const std::vector<Integer> groups(puzzle.GroupOrder.begin() + 1,
                                       puzzle.GroupOrder.begin() + 1 + puzzle.GroupOrderCount);
@@ -62,6 +67,7 @@ void Game::mnuFileSolve_Click() {
         SetGroupInPlace(group);
     }
     picPuzzle_Paint();
+    AnnounceChanged();
 }
 
 void Game::SetGroupInPlace(Integer intGroup) {
@@ -101,6 +107,8 @@ void Game::picPuzzle_MouseDown(int Button, int, Single X, Single Y) {
     }
     const Integer picked = FindPieceAt(puzzle, X, Y);
     if (picked != 0) {
+        // A press and release that move nothing are no step: the listener compares.
+        AnnounceChanging(QStringLiteral("Move"));
         puzzle.SelectedPiece = picked;
         ReOrderGroups(puzzle);
         puzzle.Dragging = kTrue;
@@ -152,6 +160,7 @@ void Game::picPuzzle_MouseUp(int Button, int, Single, Single) {
     }
     puzzle.Dragging = kFalse;
     picPuzzle_Paint();
+    AnnounceChanged();
 }
 
 } // namespace tess

@@ -151,6 +151,7 @@ bool Game::LoadPuzzleState() {
         picPuzzle_Paint();
         // A finished game has nothing left to time.
         SetTimer(!puzzle.PuzzleSolved);
+        AnnounceReplaced();
         return true;
     } catch (const std::exception& failure) {
         puzzle = previousPuzzle;

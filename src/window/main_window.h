@@ -5,6 +5,7 @@
 
 #include "assist/assist.h"
 #include "game/game.h"
+#include "history/history.h"
 #include "window/play_field.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@ public:
 
     Game& game() { return game_; }
     Assist& assist() { return assist_; }
+    GameHistory& history() { return history_; }
 
     // Runs the start-up sequence; the window shows itself during it.
     void Start();
@@ -53,6 +55,10 @@ public:
     QAction* mnuGameShowProgress = nullptr;
     QAction* mnuGamePreviewAbovePieces = nullptr;
     QAction* mnuGameFaintPicture = nullptr;
+    QAction* mnuGameUndo = nullptr;
+    QAction* mnuGameRedo = nullptr;
+    QAction* mnuGameContinueLastGame = nullptr;
+    QMenu* mnuGameKeptGames = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QToolBar* Toolbar1 = nullptr;
@@ -113,6 +119,10 @@ private:
     void BuildProgressText();
     // Shows the progress text now, or hides it when Show Progress is off.
     void ShowProgressText();
+    // Undo's and Redo's captions and states; Continue Last Game's and the Kept Games' state.
+    void ShowSteps();
+    void ShowKeptGames();
+    void mnuGameKeptGames_AboutToShow();
     void BuildClientArea();
     void ApplyMinimumSize();
     // Lets the window system show the window before start-up goes on.
@@ -122,6 +132,7 @@ private:
 
     Game game_;
     Assist assist_{game_};
+    GameHistory history_{game_};
     QWidget* client_ = nullptr;
     bool unloaded_ = false;
     // Start() is running: the main event loop has not begun.

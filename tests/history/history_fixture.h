@@ -1,0 +1,35 @@
+// A game with its history, keeping its games in `data` (the fixture's "data" folder when
+// none is given), and a drag of a piece.
+#pragma once
+
+#include "display/test_pictures.h"
+#include "history/history.h"
+
+namespace tess::test {
+
+struct HistoryFixture : GameFixture {
+    std::unique_ptr<GameHistory> history;
+
+    explicit HistoryFixture(const QString& data = {}) {
+        ProcessFacts facts = TestFacts(ProgramFolder());
+        facts.UserDataFolder = data.isEmpty() ? ProgramFolder() + "/data" : data;
+        game = std::make_unique<Game>(host, *store, random, facts);
+        history = std::make_unique<GameHistory>(*game);
+    }
+    // Opens the picture as File > Open does: cut, then scrambled.
+    void Open(const QString& name, Integer pieces = 12) {
+        OpenPatternPicture(*this, pieces, 200, 150, name);
+        game->mnuFileScramble_Click();
+    }
+    // Picks piece p up by its middle and drops it (dx, dy) further.
+    void Drag(Integer p, int dx, int dy) {
+        const Puzzle& z = game->puzzle;
+        const Single x = Single(z.Pieces[p].X + z.TabWidth + z.CellWidth / 2);
+        const Single y = Single(z.Pieces[p].Y + z.TabHeight + z.CellHeight / 2);
+        game->picPuzzle_MouseDown(kLeftButton, 0, x, y);
+        game->picPuzzle_MouseMove(kLeftButton, 0, x + Single(dx), y + Single(dy));
+        game->picPuzzle_MouseUp(kLeftButton, 0, x + Single(dx), y + Single(dy));
+    }
+};
+
+} // namespace tess::test

@@ -1,0 +1,179 @@
+// Undo and Redo of the player's steps, and the kept games.
+#include "history/history_fixture.h"
+#include "persist/state_file.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tess {
+namespace {
+
+using test::HistoryFixture;
+using test::ReadAll;
+
+// Each step of the player is undone to the play before it and redone to the play after it,
+// positions, groups, order, placed pieces and all; the clock goes on counting through both.
+// A game just opened has nothing to undo, a press without a move is no step, and a finished
+// game cannot be undone.
+TEST(Undo, PutsBackEachStepAndRedoDoesItAgainWhileTheClockRunsOn) {
+    using Step = std::function<void(HistoryFixture&)>;
+    for (const auto& [what, caption, step] : std::vector<std::tuple<QString, QString, Step>>{
+             {"Move", "Undo Move",
+              [](HistoryFixture& f) { // to the left of piece 6, which it joins
+                  const std::vector<PieceRecord>& p = f.game->puzzle.Pieces;
+                  f.Drag(5, p[6].X - f.game->puzzle.CellWidth - p[5].X, p[6].Y - p[5].Y);
+              }},
+             {"Hint", "Undo Hint", [](HistoryFixture& f) { f.game->mnuFileHint_Click(); }},
+             {"Scramble", "Undo Scramble",
+              [](HistoryFixture& f) {
+                  f.random = MersenneRandom(99u);
+                  f.game->mnuFileScramble_Click();
+              }},
+             {"Press", "Undo", [](HistoryFixture& f) { f.Drag(5, 0, 0); }},
+             {"Solve", "Undo", [](HistoryFixture& f) { f.game->mnuFileSolve_Click(); }}}) {
+        SCOPED_TRACE(what.toStdString());
+        HistoryFixture f;
+        f.Open("p.bmp");
+        EXPECT_EQ(f.history->Steps().UndoCaption(), "Undo");
+        const Puzzle& puzzle = f.game->puzzle;
+        auto tick = [&f](int seconds) {
+            for (int i = 0; i < seconds; ++i) {
+                f.game->tmrPuzzle_Timer();
+            }
+        };
+        tick(5);
+        const PlaySnapshot before = TakeSnapshot(puzzle, f.host.playFieldSize);
+        step(f);
+        const PlaySnapshot after = TakeSnapshot(puzzle, f.host.playFieldSize);
+        EXPECT_EQ(f.history->Steps().UndoCaption(), caption);
+        tick(3);
+        f.history->SaveNow();
+        f.history->Undo();
+        if (caption == "Undo") {
+            EXPECT_TRUE(SamePlay(after, puzzle, f.host.playFieldSize));
+            continue;
+        }
+        EXPECT_TRUE(SamePlay(before, puzzle, f.host.playFieldSize));
+        EXPECT_TRUE(f.history->SaveWaiting());
+        EXPECT_EQ(puzzle.ElapsedSeconds, 5 + 3);
+        EXPECT_EQ(f.history->Steps().RedoCaption(), "Redo " + what);
+        tick(2);
+        f.history->Redo();
+        EXPECT_TRUE(SamePlay(after, puzzle, f.host.playFieldSize));
+        EXPECT_EQ(puzzle.ElapsedSeconds, after.ElapsedSeconds + 3 + 2);
+    }
+}
+
+// Undo after a resize puts the play back scaled as the resize scaled the game; a changed
+// piece count, Close and Load clear the steps.
+TEST(Undo, SurvivesAResizeAndEndsWithTheGame) {
+    HistoryFixture f, unscrambled;
+    for (HistoryFixture* g : {&f, &unscrambled}) {
+        g->Open("p.bmp");
+        g->game->Form_Resize();
+    }
+    Game& game = *f.game;
+    f.random = MersenneRandom(99u);
+    game.mnuFileScramble_Click();
+    for (HistoryFixture* g : {&f, &unscrambled}) {
+        g->host.playFieldSize = QSize(640, 480);
+        g->game->Form_Resize();
+    }
+    f.history->Undo();
+    EXPECT_EQ(game.puzzle.Pieces, unscrambled.game->puzzle.Pieces);
+
+    const QString saved = f.ProgramFolder() + "/saved.psf";
+    ASSERT_TRUE(WriteFileSafely(saved, WriteStateFile(game.puzzle, saved).bytes).isEmpty());
+    for (const auto& replace : std::vector<std::function<void()>>{
+             [&] { game.ApplyNumberOfPieces(20); }, [&] { f.history->LoadKeptGame(saved); },
+             [&] { game.mnuFileClose_Click(); }}) {
+        f.Drag(3, 30, 30);
+        replace();
+        EXPECT_FALSE(f.history->Steps().CanUndo());
+    }
+}
+
+// Every change is in the game's own kept file within half a second; opening another picture
+// keeps the first game's file as it was and offers it; Continue Last Game goes on in the
+// newest file; a finished game's file goes; five games are kept, and never another running
+// copy's game is offered or removed.
+TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
+    HistoryFixture f;
+    GameHistory& history = *f.history;
+    f.Open("a.bmp");
+    f.Drag(5, 37, 23);
+    ASSERT_TRUE(history.SaveWaiting());
+    QTest::qWait(GameHistory::kSaveDelayMs + 200);
+    EXPECT_FALSE(history.SaveWaiting());
+    history.SaveNow(); // the writer thread's write is done
+    const QString a = history.KeptPath();
+    const QByteArray gameA = ReadAll(a);
+    EXPECT_EQ(gameA, WriteStateFile(f.game->puzzle, a).bytes);
+
+    f.Open("b.bmp");
+    f.Drag(2, 30, 30);
+    EXPECT_EQ(ReadAll(a), gameA);
+    const QString b = history.KeptPath();
+    const QByteArray gameB = WriteStateFile(f.game->puzzle, b).bytes;
+    f.game->mnuFileClose_Click(); // the save still waiting is written as the game goes
+    EXPECT_EQ(ReadAll(b), gameB);
+    const std::vector<KeptGame> kept = history.KeptGames();
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(KeptGameCaption(kept[1]).startsWith("a.bmp - 0 of 12 placed - "));
+    ASSERT_TRUE(history.ContinueLastGame());
+    EXPECT_EQ(history.KeptPath(), b);
+    const QDir data(f.game->facts().UserDataFolder);
+    EXPECT_EQ(data.entryList({"*.psf"}).size(), 2);
+    f.game->mnuFileSolve_Click();
+    EXPECT_FALSE(QFile::exists(b) || history.KeptPath() == b);
+
+    HistoryFixture other(data.path());
+    other.Open("o.bmp");
+    other.history->SaveNow();
+    for (int i = 0; i < 6; ++i) {
+        f.Open(QString("n%1.bmp").arg(i));
+        history.SaveNow();
+        QTest::qWait(10);
+    }
+    EXPECT_EQ(data.entryList({"*.psf"}).size(), GameHistory::kKeptGames + 1);
+    EXPECT_TRUE(QFile::exists(other.history->KeptPath()));
+    EXPECT_FALSE(QFile::exists(a));
+    for (const KeptGame& game : history.KeptGames()) {
+        EXPECT_NE(game.Path, other.history->KeptPath());
+    }
+
+    // Quit keeps the game in its file and offers that among the recent documents.
+    f.game->SaveUnfinishedGame();
+    EXPECT_TRUE(f.host.calls.contains("AddRecentDocument " + history.KeptPath()));
+    EXPECT_TRUE(f.host.messages.isEmpty());
+
+    // The newest kMostSteps steps are kept.
+    UndoStack steps;
+    for (std::size_t i = 0; i <= UndoStack::kMostSteps; ++i) {
+        steps.Push(UndoStep{QString::number(i), {}, 0});
+    }
+    QString oldest;
+    while (const std::optional<UndoStep> step = steps.TakeUndo()) {
+        oldest = step->What;
+    }
+    EXPECT_EQ(oldest, "1");
+}
+
+// A kept game that cannot be written is told once per game, and play goes on.
+TEST(KeptGames, AFailedSaveIsToldOncePerGame) {
+    QTemporaryDir blocked;
+    const QString data = blocked.path() + "/data";
+    ASSERT_TRUE(QFile(data).open(QIODevice::WriteOnly));
+    HistoryFixture f(data);
+    for (const QString picture : {"a.bmp", "b.bmp"}) {
+        f.Open(picture);
+        f.Drag(5, 37, 23);
+        f.game->mnuFileHint_Click();
+    }
+    ASSERT_EQ(f.host.messages.size(), 2);
+    EXPECT_TRUE(f.host.messages[0].startsWith("Tessellara|The game could not be kept in"));
+    EXPECT_EQ(f.game->puzzle.PlacedCount, 1);
+}
+
+} // namespace
+} // namespace tess
