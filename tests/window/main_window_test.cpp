@@ -220,8 +220,10 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
 TEST(MainWindow, GameMenuHelpsBigGamesAndShowsTheProgressInTheToolbarRow) {
     test::WindowFixture w;
     MainWindow& window = w.window;
-    EXPECT_EQ(Describe(window.mnuGame), "-|Arrange Pieces|Gather Edge Pieces|-|Show Progress|"
-                                        "Preview Above Pieces|Faint Picture on Board");
+    EXPECT_EQ(Describe(window.mnuGame),
+              "Undo (off)|Redo (off)|-|Continue Last Game (off)|Kept Games (off)|"
+              "-|Arrange Pieces|Gather Edge Pieces|-|Show Progress|"
+              "Preview Above Pieces|Faint Picture on Board");
     EXPECT_EQ(window.mnuGameArrangePieces->shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_EQ(window.mnuGameGatherEdgePieces->shortcut(), QKeySequence("Ctrl+E"));
     const QRect field = window.picPuzzle->geometry();
