@@ -298,6 +298,10 @@ void MainWindow::WaitUntilExposed() {
 
 void MainWindow::PresentPlayField(const QImage& backBuffer) { picPuzzle->Present(&backBuffer); }
 
+void MainWindow::PresentPlayFieldPart(const QImage& backBuffer, const QRegion& changed) {
+    picPuzzle->Present(&backBuffer, changed);
+}
+
 void MainWindow::ClearPlayField() { picPuzzle->Present(nullptr); }
 
 void MainWindow::SetPlayFieldPointer(int mousePointer) {
