@@ -22,7 +22,6 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
-#include <X11/keysym.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -236,8 +235,8 @@ std::optional<QPoint> FindPiece(const QImage& image) {
     for (int y = image.height() / 2; y < image.height() - 8; y += 3) {
         for (int px = 8; px < image.width() / 2; px += 3) {
             bool on = true;
-            for (int dy = -4; dy <= 4 && on; ++dy) {
-                for (int dx = -4; dx <= 4 && on; ++dx) {
+            for (int dy = -3; dy <= 3 && on; ++dy) {
+                for (int dx = -3; dx <= 3 && on; ++dx) {
                     on = !table(px + dx, y + dy);
                 }
             }
@@ -260,6 +259,7 @@ struct Started {
 };
 
 std::optional<Started> StartTessellara(X11& x, QProcess& process, QSize size) {
+    process.setStandardErrorFile(QProcess::nullDevice());
     process.start(QCoreApplication::applicationFilePath(),
                   {"--window", QString::number(size.width()), QString::number(size.height())});
     if (!process.waitForStarted(10000) || !process.waitForReadyRead(120000)) {
@@ -299,15 +299,17 @@ QString PalapeliPuzzle(const QString& program, const QString& home,
     rc.close();
     QProcess cutting;
     cutting.setProcessEnvironment(env);
+    // Unread output would fill the pipe and stop it.
+    cutting.setStandardOutputFile(QProcess::nullDevice());
+    cutting.setStandardErrorFile(QProcess::nullDevice());
     cutting.start(program, {});
     const QString puzzle = collection + "castle-300.puzzle";
+    // Written when its size has stayed the same for three seconds.
     qint64 size = -1;
-    for (int i = 0; i < 240; ++i) {
+    for (int i = 0, still = 0; i < 240 && still < 6; ++i) {
         QThread::msleep(500);
         const qint64 now = QFileInfo(puzzle).size();
-        if (now > 0 && now == size) {
-            break;
-        }
+        still = now > 0 && now == size ? still + 1 : 0;
         size = now;
     }
     cutting.kill();
@@ -331,9 +333,12 @@ std::optional<Started> StartPalapeli(X11& x, QProcess& process, QSize size, cons
     env.remove("QT_QPA_PLATFORM");
     const QString puzzle = PalapeliPuzzle(program, home, env);
     if (puzzle.isEmpty()) {
+        std::fprintf(stderr, "Palapeli cut no puzzle\n");
         return std::nullopt;
     }
     process.setProcessEnvironment(env);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, {puzzle});
     if (!process.waitForStarted(10000)) {
         return std::nullopt;
@@ -344,32 +349,45 @@ std::optional<Started> StartPalapeli(X11& x, QProcess& process, QSize size, cons
         window = WindowOf(x, process.processId());
     }
     if (window == 0) {
+        std::fprintf(stderr, "Palapeli showed no window\n");
         return std::nullopt;
     }
-    XMoveResizeWindow(x.display, window, 0, 0, unsigned(size.width()), unsigned(size.height()));
-    XSync(x.display, False);
-    // Until the pieces lie still on the table; the notice about saving is answered.
+    // Until the pieces lie still on the table, at the size (resizing while the puzzle loads
+    // stops the loading).
     QImage before;
-    for (int i = 0; i < 120; ++i) {
+    for (int i = 0; i < 240; ++i) {
         QThread::msleep(500);
         if (const Window notice = WindowOf(x, process.processId(), window)) {
-            XSetInputFocus(x.display, notice, RevertToParent, CurrentTime);
-            const KeyCode enter = XKeysymToKeycode(x.display, XK_Return);
-            XTestFakeKeyEvent(x.display, enter, True, 0);
-            XTestFakeKeyEvent(x.display, enter, False, 0);
+            // The notice about saving, closed as a window manager closes a window.
+            XEvent close{};
+            close.xclient.type = ClientMessage;
+            close.xclient.window = notice;
+            close.xclient.message_type = XInternAtom(x.display, "WM_PROTOCOLS", False);
+            close.xclient.format = 32;
+            close.xclient.data.l[0] = long(XInternAtom(x.display, "WM_DELETE_WINDOW", False));
+            close.xclient.data.l[1] = CurrentTime;
+            XSendEvent(x.display, notice, False, NoEventMask, &close);
             XSync(x.display, False);
             continue;
         }
         const QImage now = WindowImage(x, window);
-        if (now.size() == size && now == before && FindPiece(now)) {
+        const std::optional<QPoint> piece = FindPiece(now);
+        const bool table = !now.isNull() && (now.pixel(now.width() / 2, now.height() / 2) &
+                                             0xFFFFFFu) == kTableColour;
+        if ((table || piece) && now.size() != size) {
+            XMoveResizeWindow(x.display, window, 0, 0, unsigned(size.width()),
+                              unsigned(size.height()));
+            XSync(x.display, False);
+        } else if (piece && now == before) {
             int dx = 0, dy = 0;
             Window child = 0;
             XTranslateCoordinates(x.display, window, DefaultRootWindow(x.display), 0, 0, &dx, &dy,
                                   &child);
-            return Started{window, *FindPiece(now) + QPoint(dx, dy)};
+            return Started{window, *piece + QPoint(dx, dy)};
         }
         before = now;
     }
+    std::fprintf(stderr, "Palapeli's table did not settle with a piece on it\n");
     return std::nullopt;
 }
 
@@ -383,11 +401,13 @@ void Report(const char* who, QSize size, const Result& r) {
     auto at = [&l](double q) {
         return l[std::min(l.size() - 1, std::size_t(q * double(l.size())))];
     };
+    // The highest rate up to which every rate kept (at most one motion in a hundred merged).
     int kept = 0;
     for (const auto& [rate, frames] : r.rates) {
-        if (frames >= 0.99) {
-            kept = rate;
+        if (frames < 0.99) {
+            break;
         }
+        kept = rate;
     }
     std::printf("%-10s %4d x %4d  median %6.2f ms  p95 %6.2f ms  max %6.2f ms  (%zu motions, %d "
                 "missed)  one frame per motion up to %d/s  [",
