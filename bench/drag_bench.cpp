@@ -80,6 +80,9 @@ Game& ScrambledAt(int width, int height, int side) {
         }
     }
     game.AlignGroup(p.Pieces[1].Group);
+    p.SelectedPiece = 1;
+    ReOrderGroups(p);
+    p.SelectedPiece = 0;
     game.picPuzzle_Paint();
     return game;
 }
