@@ -1,13 +1,15 @@
 // Writing the state file type's entries as freedesktop files: shared-mime-info package,
 // desktop entry, mimeapps.list default, and the desktop's caches.
 #include "desktop/file_type_registration.h"
-#include "persist/safe_file.h"
+#include "persist/persist.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QXmlStreamWriter>
+#include <set>
 
 namespace tess {
 
@@ -29,13 +31,16 @@ QString XdgFolder(const char* variable, const QString& fallbackUnderHome) {
     return QDir::homePath() + QLatin1Char('/') + fallbackUnderHome;
 }
 
-// True when the file held something else before.
-bool WriteFileIgnoringFailure(const QString& path, const QByteArray& content) {
-    QFile previous(path);
-    const bool changed = !previous.open(QIODevice::ReadOnly) || previous.readAll() != content;
+enum class Written { Unchanged, Changed, Failed };
+
+// A failure is not reported: the program starts as ever, unregistered.
+Written WriteFileIgnoringFailure(const QString& path, const QByteArray& content) {
+    QByteArray previous;
+    if (ReadRegularFile(path, previous).isEmpty() && previous == content) {
+        return Written::Unchanged;
+    }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    WriteFileSafely(path, content);
-    return changed;
+    return WriteFileSafely(path, content).isEmpty() ? Written::Changed : Written::Failed;
 }
 
 void RunToolIfPresent(const QString& tool, const QStringList& arguments) {
@@ -272,25 +277,23 @@ QByteArray FileTypeRegistry::DesktopEntry(const QString& extension) const {
 }
 
 void FileTypeRegistry::Commit() {
-    bool packagesChanged = false;
-    bool entriesChanged = false;
+    // A file of ours that could not be written (a named pipe in its place, which would hold
+    // a tool up until its time-out) keeps its folder's tool from running.
+    std::set<Written> packages;
+    std::set<Written> entries;
     for (const QString& extension : Extensions()) {
         const QString typeName = Value(extension);
-        packagesChanged |=
-            WriteFileIgnoringFailure(MimePackagePath(typeName), MimePackage(extension));
+        packages.insert(
+            WriteFileIgnoringFailure(MimePackagePath(typeName), MimePackage(extension)));
         const QByteArray desktopEntry = DesktopEntry(extension);
         if (desktopEntry.isEmpty()) {
             continue;
         }
-        entriesChanged |= WriteFileIgnoringFailure(DesktopEntryPath(typeName), desktopEntry);
-        QFile list(MimeAppsListPath());
+        entries.insert(WriteFileIgnoringFailure(DesktopEntryPath(typeName), desktopEntry));
         QByteArray existing;
-        if (list.exists()) {
-            if (!list.open(QIODevice::ReadOnly)) {
-                continue;
-            }
-            existing = list.readAll();
-            list.close();
+        if (QFileInfo::exists(MimeAppsListPath()) &&
+            !ReadRegularFile(MimeAppsListPath(), existing).isEmpty()) {
+            continue;
         }
         const QByteArray updated = SetDefaultApplication(existing, MimeTypeNameFor(typeName),
                                                          DesktopEntryNameFor(typeName));
@@ -300,14 +303,17 @@ void FileTypeRegistry::Commit() {
     }
     // The caches are rebuilt when what they index changed or when they are missing; the
     // tools take a noticeable part of a second.
-    const QString mime = folders_.DataHome + QStringLiteral("/mime");
-    if (packagesChanged || !QFile::exists(mime + QStringLiteral("/mime.cache"))) {
-        RunToolIfPresent(QStringLiteral("update-mime-database"), {mime});
-    }
-    const QString applications = folders_.DataHome + QStringLiteral("/applications");
-    if (entriesChanged || !QFile::exists(applications + QStringLiteral("/mimeinfo.cache"))) {
-        RunToolIfPresent(QStringLiteral("update-desktop-database"), {applications});
-    }
+    auto refresh = [](const std::set<Written>& files, const QString& cache, const QString& tool,
+                      const QString& folder) {
+        if (!files.contains(Written::Failed) &&
+            (files.contains(Written::Changed) || !QFile::exists(folder + cache))) {
+            RunToolIfPresent(tool, {folder});
+        }
+    };
+    refresh(packages, QStringLiteral("/mime.cache"), QStringLiteral("update-mime-database"),
+            folders_.DataHome + QStringLiteral("/mime"));
+    refresh(entries, QStringLiteral("/mimeinfo.cache"), QStringLiteral("update-desktop-database"),
+            folders_.DataHome + QStringLiteral("/applications"));
 }
 
 void RegisterStateFileType(const QString& appDir, const QString& programFileName,

@@ -2,12 +2,12 @@
 #include "desktop/recent_documents.h"
 
 #include "desktop/file_type_registration.h"
-#include "persist/safe_file.h"
+#include "persist/persist.h"
 
 #include <QDir>
 #include <QDomDocument>
-#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QUrl>
 
 namespace tess {
@@ -33,6 +33,17 @@ QDomElement ChildOrNew(QDomDocument& document, QDomElement parent, const QString
         parent.appendChild(child);
     }
     return child;
+}
+
+// How long the bookmarks wait for another copy of the program that is writing them.
+constexpr int kLockWaitMs = 2000;
+// How often another program may change the file under us before the bookmark is given up.
+constexpr int kMergeAttempts = 5;
+
+// The file's bytes, empty when there is none; false when it is there but cannot be read.
+bool ReadBookmarkFile(const QString& path, QByteArray& bytes) {
+    bytes.clear();
+    return !QFileInfo::exists(path) || ReadRegularFile(path, bytes).isEmpty();
 }
 
 } // namespace
@@ -126,23 +137,37 @@ std::optional<QByteArray> AddRecentBookmark(const QByteArray& xbel, const Recent
     return written;
 }
 
-void AddRecentDocumentTo(const QString& xbelPath, const RecentDocument& document) {
+void AddRecentDocumentTo(const QString& xbelPath, const RecentDocument& document,
+                         const std::function<void()>& beforeReplace) {
+    QDir().mkpath(QFileInfo(xbelPath).absolutePath());
+    // Running copies of this program take turns under the lock. Other programs do not take
+    // it: the file is read again just before it is replaced, and a bookmark written in the
+    // meantime is merged in rather than lost.
+    QLockFile lock(xbelPath + QStringLiteral(".lock"));
+    TryLockFile(lock, kLockWaitMs);
     QByteArray existing;
-    QFile file(xbelPath);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly)) {
-            return;
-        }
-        existing = file.readAll();
-        file.close();
-    }
-    const std::optional<QByteArray> updated =
-        AddRecentBookmark(existing, document, QDateTime::currentDateTimeUtc());
-    if (!updated) {
+    if (!ReadBookmarkFile(xbelPath, existing)) {
         return;
     }
-    QDir().mkpath(QFileInfo(xbelPath).absolutePath());
-    WriteFileSafely(xbelPath, *updated);
+    for (int attempt = 0; attempt < kMergeAttempts; ++attempt) {
+        const std::optional<QByteArray> updated =
+            AddRecentBookmark(existing, document, QDateTime::currentDateTimeUtc());
+        if (!updated) {
+            return;
+        }
+        if (beforeReplace) {
+            beforeReplace();
+        }
+        QByteArray current;
+        if (!ReadBookmarkFile(xbelPath, current)) {
+            return;
+        }
+        if (current == existing) {
+            WriteFileSafely(xbelPath, *updated);
+            return;
+        }
+        existing = current;
+    }
 }
 
 } // namespace tess

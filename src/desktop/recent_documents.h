@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace tess {
@@ -24,8 +25,11 @@ QString RecentlyUsedPath();
 std::optional<QByteArray> AddRecentBookmark(const QByteArray& xbel, const RecentDocument& document,
                                             const QDateTime& now);
 
-// Adds the document to the file at xbelPath, atomically; a malformed or unreadable file is
-// left exactly as it was, and every failure is ignored.
-void AddRecentDocumentTo(const QString& xbelPath, const RecentDocument& document);
+// Adds the document to the file at xbelPath, atomically, under the file's lock; a bookmark
+// another program writes meanwhile is kept. A malformed or unreadable file is left exactly as
+// it was, and every failure is ignored. `beforeReplace` runs just before the file is read
+// again to be replaced (tests write another program's bookmark there).
+void AddRecentDocumentTo(const QString& xbelPath, const RecentDocument& document,
+                         const std::function<void()>& beforeReplace = {});
 
 } // namespace tess

@@ -1,13 +1,13 @@
-// The colour picker: palette, component boxes with lenient reading, live preview.
+// The colour picker: palette, component boxes with their leading numbers, live preview.
 #include "dialogs/color_picker.h"
 
+#include "puzzle/numeric_text.h"
 #include "puzzle/settings.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 namespace tess {
 
@@ -20,55 +20,11 @@ const std::array<Byte, ColorPicker::kSwatchCount> ColorPicker::PaletteGreen = {
 const std::array<Byte, ColorPicker::kSwatchCount> ColorPicker::PaletteBlue = {
     125, 125, 200, 225, 255, 255, 0, 250, 183, 179, 113, 0, 113, 0};
 
-double NumericValue(const QString& text) {
-    QString s;
-    for (const QChar c : text) {
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n')) {
-            s += c;
-        }
-    }
-    qsizetype i = 0;
-    auto digits = [&] {
-        while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
-            ++i;
-        }
-    };
-    if (i < s.size() && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+'))) {
-        ++i;
-    }
-    const qsizetype mantissaStart = i;
-    digits();
-    if (i < s.size() && s[i] == QLatin1Char('.')) {
-        ++i;
-        digits();
-    }
-    // Only a sign or a lone point: no number.
-    const QString mantissa = s.mid(mantissaStart, i - mantissaStart);
-    if (mantissa.isEmpty() || mantissa == QLatin1String(".")) {
-        return 0;
-    }
-    qsizetype end = i;
-    if (i < s.size() && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
-        qsizetype j = i + 1;
-        if (j < s.size() && (s[j] == QLatin1Char('-') || s[j] == QLatin1Char('+'))) {
-            ++j;
-        }
-        if (j < s.size() && s[j].isDigit() && s[j].unicode() < 128) {
-            i = j;
-            digits();
-            end = i;
-        }
-    }
-    bool ok = false;
-    const double value = s.left(end).toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0;
-}
-
 namespace {
 
 // A component from a box's numeric value: halves to even; a negative entry reads as 0.
 Byte ComponentOf(const QLineEdit* box) {
-    const double value = NumericValue(box->text());
+    const double value = LeadingNumber(box->text());
     return static_cast<Byte>(std::clamp<int>(CInt(std::clamp(value, -1.0, 256.0)), 0, 255));
 }
 
@@ -173,7 +129,7 @@ void ColorPicker::Form_Load() {
 }
 
 void ColorPicker::ComponentChanged(QLineEdit* box, Byte& component) {
-    if (NumericValue(box->text()) > 255) {
+    if (LeadingNumber(box->text()) > 255) {
         // Runs this handling again with 255.
         box->setText(QStringLiteral("255"));
         return;

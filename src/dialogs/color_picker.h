@@ -24,10 +24,6 @@ struct ColorPickerExchange {
 // Program-wide, like the settings variables.
 extern ColorPickerExchange Picker;
 
-// The leading number of a text read leniently: blanks are skipped, a sign, digits, a
-// decimal point and an exponent are taken, the rest is ignored; no number reads as 0.
-double NumericValue(const QString& text);
-
 class ColorPicker : public QDialog {
     Q_OBJECT
 public:

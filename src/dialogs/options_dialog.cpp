@@ -3,6 +3,7 @@
 
 #include "dialogs/color_picker.h"
 #include "game/game.h"
+#include "puzzle/numeric_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -250,7 +251,7 @@ void OptionsDialog::cmbPieces_Click() {
     if (row < 0) {
         return;
     }
-    ChosenPieceCount = CInt(NumericValue(cmbPieces->itemText(row)));
+    ChosenPieceCount = CInt(LeadingNumber(cmbPieces->itemText(row)));
     game_.settings.PiecesListIndex = static_cast<Integer>(row);
 }
 

@@ -31,8 +31,8 @@ void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
     puzzle.DraggedMembers.assign(dragged.Members.begin(),
                                  dragged.Members.begin() + dragged.MemberCount + 1);
 
-    const int n = puzzle.NumberOfPieces;
     const int columns = puzzle.PuzzleColumns;
+    const int rows = puzzle.PuzzleRows;
     const Long CW = puzzle.CellWidth;
     const Long CH = puzzle.CellHeight;
     // After a snap: merge when the neighbour lies in another group, then lay the group out.
@@ -44,13 +44,15 @@ void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
         AlignGroup(puzzle, puzzle.DraggedGroup, fieldWidth, fieldHeight);
     };
 
-    // The walk uses the copy: pieces that join during it are not tested themselves.
+    // The walk uses the copy: pieces that join during it are not tested themselves. A
+    // neighbour exists where the piece's column or row is not the first or last: on one
+    // column, p - 1 is the piece above, not a left neighbour.
     for (int i = 1; i <= puzzle.DraggedMemberCount; ++i) {
         const Integer p = puzzle.DraggedMembers[i];
         PieceRecord& piece = puzzle.Pieces[p];
 
         const int above = p - columns;
-        if (above > 0 && piece.JoinedTop == kFalse) {
+        if (piece.Row > 0 && piece.JoinedTop == kFalse) {
             PieceRecord& other = puzzle.Pieces[above];
             if (IsLoose(other) && Near(piece.X, other.X) && Near(piece.Y, other.Y + CH)) {
                 other.JoinedBottom = piece.JoinedTop = kTrue;
@@ -60,7 +62,7 @@ void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
             }
         }
         const int below = p + columns;
-        if (below <= n && piece.JoinedBottom == kFalse) {
+        if (piece.Row < rows - 1 && piece.JoinedBottom == kFalse) {
             PieceRecord& other = puzzle.Pieces[below];
             if (IsLoose(other) && Near(piece.X, other.X) && Near(piece.Y + CH, other.Y)) {
                 other.JoinedTop = piece.JoinedBottom = kTrue;
@@ -70,7 +72,7 @@ void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
             }
         }
         const int left = p - 1;
-        if (p % columns != 1 && left >= 1 && piece.JoinedLeft == kFalse) {
+        if (piece.Col > 0 && piece.JoinedLeft == kFalse) {
             PieceRecord& other = puzzle.Pieces[left];
             if (IsLoose(other) && Near(piece.X, other.X + CW) && Near(piece.Y, other.Y)) {
                 other.JoinedRight = piece.JoinedLeft = kTrue;
@@ -80,7 +82,7 @@ void FitDroppedGroup(Puzzle& puzzle, Single fieldWidth, Single fieldHeight) {
             }
         }
         const int right = p + 1;
-        if (p % columns != 0 && right <= n && piece.JoinedRight == kFalse) {
+        if (piece.Col < columns - 1 && piece.JoinedRight == kFalse) {
             PieceRecord& other = puzzle.Pieces[right];
             if (IsLoose(other) && Near(piece.X + CW, other.X) && Near(piece.Y, other.Y)) {
                 other.JoinedLeft = piece.JoinedRight = kTrue;

@@ -48,7 +48,10 @@ bool ChooseShape(const Puzzle& puzzle, Integer p, Shape& shape) {
         bool second;
     } test{};
     if (p == 1) {
-        shape = ShapeOf(true, false, true, false, true);
+        // Knob right and socket bottom on every grid of two rows and columns or more; on one
+        // row or one column a border there, as its flags say.
+        shape = Shape{SideOf(top, topOut), SideOf(bottom, bottomOut), SideOf(left, leftOut),
+                      SideOf(right, rightOut)};
         return true;
     } else if (!top && !bottom && !left && !right) {
         test = {leftOut, true, topOut};

@@ -35,7 +35,11 @@ PictureError::PictureError(const QString& path, const QString& problem)
       problem_(problem) {}
 
 QImage ReadPicture(const QString& picturePath) {
-    QImageReader reader(picturePath);
+    QFile file;
+    if (const QString reason = OpenRegularFile(file, picturePath); !reason.isEmpty()) {
+        throw PictureError(picturePath, QStringLiteral("cannot be read (%1)").arg(reason));
+    }
+    QImageReader reader(&file);
     reader.setAllocationLimit(kAllocationLimitMegabytes);
     // The header alone gives the size: a picture too large is refused without decoding it.
     if (const QSize size = reader.size(); IsTooLarge(size)) {

@@ -1,6 +1,8 @@
 // Surface operations over QImage (Format_RGB32).
 #include "display/surface.h"
 
+#include "persist/persist.h"
+
 #include <QImageReader>
 #include <algorithm>
 #include <bit>
@@ -24,7 +26,11 @@ constexpr QRgb kRgbMask = 0x00FFFFFFu;
 constexpr int kAllocationLimitMegabytes = 512;
 
 QImage ReadBitmap(const QString& path) {
-    QImageReader reader(path);
+    QFile file;
+    if (const QString reason = OpenRegularFile(file, path); !reason.isEmpty()) {
+        throw SurfaceError(QStringLiteral("cannot read %1: %2").arg(path, reason).toStdString());
+    }
+    QImageReader reader(&file);
     reader.setAllocationLimit(kAllocationLimitMegabytes);
     QImage image = reader.read();
     if (image.isNull()) {

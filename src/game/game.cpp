@@ -144,9 +144,24 @@ void Game::mnuFileOpen_Click() {
             return;
         }
     } else {
+        // A refused picture ends Open and leaves the game on the screen naming its own
+        // picture, so that saving or recutting it reads that one.
+        const QString previousName = puzzle.PictureFileName;
+        const QString previousPath = puzzle.PictureFullPath;
+        auto keepPrevious = [&] {
+            puzzle.PictureFileName = previousName;
+            puzzle.PictureFullPath = previousPath;
+        };
         SetPictureFileName(puzzle, *chosen);
-        // A picture refused for its size ends Open: the game on the screen goes on.
-        if (!SetWholeImage()) {
+        bool cut = false;
+        try {
+            cut = SetWholeImage();
+        } catch (...) {
+            keepPrevious();
+            throw;
+        }
+        if (!cut) {
+            keepPrevious();
             return;
         }
         mnuFileScramble_Click();

@@ -33,8 +33,9 @@ void Game::ReadBestTimes() {
     if (reading.damaged) {
         // The next placing rewrites the file with what could be read; keep the original.
         const QString copy = facts_.ProgramFolder + QLatin1Char('/') + kDamagedBestTimesFileName;
-        QFile::remove(copy);
-        const bool copied = QFile::copy(path, copy);
+        QByteArray original;
+        const bool copied =
+            ReadRegularFile(path, original).isEmpty() && WriteFileSafely(copy, original).isEmpty();
         host_.ShowMessage(
             QStringLiteral("Some of the best times in \"%1\" could not be read. The entries that "
                            "could be read are kept%2.")
@@ -64,7 +65,7 @@ void Game::SaveBestTimes() {
     const QString path = BestTimesPath();
     // A lock that cannot be had in time (a stuck copy, a read-only folder) does not stop the save.
     QLockFile lock(path + QStringLiteral(".lock"));
-    lock.tryLock(kLockWaitMs);
+    TryLockFile(lock, kLockWaitMs);
     TakeBestTimesFromFile();
     const QString error = WriteBestTimesFile(path, bestTimes);
     if (error.isEmpty()) {

@@ -30,7 +30,7 @@ int Game::CopyNumber() {
         // Held for the life of the copy, so never stale by age; the lock of a copy that has
         // crashed is taken over, as its process is gone.
         lock->setStaleLockTime(0);
-        if (lock->tryLock(0)) {
+        if (TryLockFile(*lock, 0)) {
             copyNumber_ = copy;
             copyLock_ = std::move(lock);
         } else if (lock->error() != QLockFile::LockFailedError) {

@@ -250,6 +250,13 @@ void Game::InitPreviewFrom(const Surface& picture) {
     const PreviewGeometry geometry =
         ComputePreviewGeometry(puzzle.ImageWidth, puzzle.ImageHeight, settings.PreviewSize,
                                field.width(), 0, host_.PlayFieldPixelRatio());
+    if (geometry.Width < 1 || geometry.Height < 1) {
+        // A very wide or tall picture on a small field: no preview is drawn, and the game
+        // goes on.
+        surfaces.PreviewSurface.Release();
+        ApplyPreviewGeometry(puzzle, PreviewGeometry{});
+        return;
+    }
     surfaces.PreviewSurface =
         Surface::CreateStretchedSurface(picture, geometry.Width, geometry.Height);
     surfaces.PreviewSurface.NudgePixels(TransparentKey);

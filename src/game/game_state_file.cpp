@@ -37,9 +37,9 @@ QString PictureProblem(const QString& path) {
 
 // The file's bytes, or why they cannot be had. The file is closed on return.
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("it cannot be opened (%1)").arg(file.errorString());
+    QFile file;
+    if (const QString reason = OpenRegularFile(file, path); !reason.isEmpty()) {
+        error = QStringLiteral("it cannot be opened (%1)").arg(reason);
         return std::nullopt;
     }
     QByteArray bytes = file.read(StateFileMaxSize());
@@ -122,8 +122,8 @@ bool Game::LoadPuzzleState() {
     const Surfaces previousSurfaces = surfaces;
     const bool previousTimer = TimerEnabled();
     std::optional<QByteArray> previousBitmap;
-    if (QFile bitmap(WholeImageTempPath()); bitmap.open(QIODevice::ReadOnly)) {
-        previousBitmap = bitmap.readAll();
+    if (QByteArray bitmap; ReadRegularFile(WholeImageTempPath(), bitmap).isEmpty()) {
+        previousBitmap = bitmap;
     }
 
     try {

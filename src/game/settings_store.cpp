@@ -2,12 +2,14 @@
 #include "game/settings_store.h"
 #include "game/settings_ini.h"
 #include "persist/persist.h"
+#include "puzzle/numeric_text.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <QStringList>
+#include <cmath>
 #include <limits>
 
 namespace tess {
@@ -20,15 +22,26 @@ constexpr int kLockWaitMs = 2000;
 
 QString BooleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
+// The file QSettings is to read: a copy of the store's file as it can be read without
+// waiting. A file that cannot be read, or is not a regular file, gives an empty store, and
+// so does a copy that cannot be written.
+QString ReadableCopy(const QString& path, QTemporaryFile& copy) {
+    QByteArray bytes;
+    ReadRegularFile(path, bytes);
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush()) {
+        return QString();
+    }
+    return copy.fileName();
+}
+
 } // namespace
 
 SettingsStore::SettingsStore()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessellara"),
-                QStringLiteral("Tessellara")),
-      path_(settings_.fileName()) {}
+    : SettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                    QStringLiteral("/Tessellara/Tessellara.ini")) {}
 
 SettingsStore::SettingsStore(const QString& iniPath)
-    : settings_(iniPath, QSettings::IniFormat), path_(settings_.fileName()) {}
+    : path_(iniPath), settings_(ReadableCopy(iniPath, copy_), QSettings::IniFormat) {}
 
 QString SettingsStore::Read(const QString& key, const QString& defaultText) const {
     if (const auto written = written_.find(key); written != written_.end()) {
@@ -76,15 +89,11 @@ QString SettingsStore::WritePending() {
     // under the lock, so neither copy loses the other's. A lock that cannot be had in time
     // does not stop the write.
     QLockFile lock(path_ + QStringLiteral(".lock"));
-    lock.tryLock(kLockWaitMs);
+    TryLockFile(lock, kLockWaitMs);
     QByteArray current;
-    if (QFile file(path_); file.exists()) {
-        if (!file.open(QIODevice::ReadOnly)) {
-            return file.errorString();
-        }
-        current = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            return file.errorString();
+    if (QFileInfo::exists(path_)) {
+        if (const QString error = ReadRegularFile(path_, current); !error.isEmpty()) {
+            return error;
         }
     }
     return WriteFileSafely(path_, IniWithValues(current, kSection, pending_));
@@ -106,21 +115,20 @@ bool SettingsStore::ReadBoolean(const QString& key, bool defaultValue) const {
     if (text.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) {
         return false;
     }
-    bool ok = false;
-    const double number = text.toDouble(&ok);
-    return ok ? number != 0 : defaultValue;
+    const std::optional<double> number = ConvertedNumber(text);
+    return number ? *number != 0 : defaultValue;
 }
 
-// A decimal number within the variable's range; anything else keeps the default.
+// A number rounded as the variable's type rounds (halves to even) and within its range;
+// anything else keeps the default.
 long long SettingsStore::ReadNumber(const QString& key, long long defaultValue, long long min,
                                     long long max) const {
-    const QString text = Read(key, QString::number(defaultValue)).trimmed();
-    bool ok = false;
-    const long long number = text.toLongLong(&ok);
-    if (!ok || number < min || number > max) {
+    const std::optional<double> number = ConvertedNumber(Read(key, QString::number(defaultValue)));
+    const double rounded = number ? std::nearbyint(*number) : 0;
+    if (!number || !(rounded >= double(min) && rounded <= double(max))) {
         return defaultValue;
     }
-    return number;
+    return static_cast<long long>(rounded);
 }
 
 void SettingsStore::ReadAll(Settings& s, Integer& numberOfPieces) const {

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QSettings>
 #include <QString>
+#include <QTemporaryFile>
 #include <functional>
 
 namespace tess {
@@ -58,9 +59,12 @@ private:
     // Writes every pending key; the reason when that fails.
     QString WritePending();
 
+    QString path_;
+    // QSettings opens the file by its name, and a named pipe in its place would stop it for
+    // good: it reads a copy of what this store read without waiting.
+    QTemporaryFile copy_;
     // Reads only: QSettings' own writer can leave a cut-off file on a full disk.
     mutable QSettings settings_;
-    QString path_;
     QMap<QString, QString> written_;
     QMap<QString, QString> pending_;
     const void* failureOwner_ = nullptr;

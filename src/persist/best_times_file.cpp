@@ -1,9 +1,9 @@
 // The best-times file "besttimes.txt": six CR LF lines per entry, read leniently.
 #include "persist/best_times.h"
+#include "persist/regular_file.h"
 #include "persist/safe_file.h"
 #include "persist/windows_1252.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QStringList>
 #include <limits>
@@ -118,13 +118,9 @@ BestTimesReading BestTimesFromBytes(const QByteArray& bytes) {
 }
 
 QString ReadBestTimesFile(const QString& path, BestTimesReading& reading) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return file.errorString();
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return file.errorString();
+    QByteArray bytes;
+    if (QString error = ReadRegularFile(path, bytes); !error.isEmpty()) {
+        return error;
     }
     reading = BestTimesFromBytes(bytes);
     return QString();

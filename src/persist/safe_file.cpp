@@ -1,11 +1,18 @@
 // Writing a file whole or not at all.
 #include "persist/safe_file.h"
+#include "persist/regular_file.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tess {
 
 QString WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    // A named pipe or a device where a file belongs was put there by someone on purpose:
+    // it stays.
+    if (const QFileInfo target(path); target.exists() && !target.isFile()) {
+        return kNotRegularFile;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();

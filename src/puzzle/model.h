@@ -1,9 +1,9 @@
 // puzzle/: the bottom layer, which every other folder builds on. This chief header is the
 // data model (pieces, groups, drawing order, placed pieces and the sizes every other
-// subsystem reads and writes by these names); beside it live the numbers and their
-// rounding, the settings values, the random source, grid choice and side shapes, the cut
-// layout, scaling and the preview, and the scramble. Part of tessellara_core; no Qt
-// beyond QtCore.
+// subsystem reads and writes by these names); beside it live the numbers, their rounding
+// and their reading from text, the settings values, the random source, grid choice and side
+// shapes, the cut layout, scaling and the preview, and the scramble. Part of tessellara_core;
+// no Qt beyond QtCore.
 #pragma once
 
 #include "puzzle/numbers.h"

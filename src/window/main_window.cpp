@@ -22,6 +22,7 @@
 #include <QThread>
 #include <QWindow>
 #include <algorithm>
+#include <unistd.h>
 
 namespace tess {
 
@@ -53,11 +54,36 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Start() {
+    starting_ = true;
     game_.Guard([this] { game_.Form_Load(); });
     // A start-up that failed before the window showed still leaves a window to play in.
     if (!isVisible()) {
         ShowWindow();
     }
+    starting_ = false;
+}
+
+void MainWindow::EndOnQuitSignal() {
+    // In the main loop with nothing modal open the window closes as Exit closes it.
+    if (!starting_ && QThread::currentThread()->loopLevel() <= 1) {
+        close();
+        QCoreApplication::quit();
+        return;
+    }
+    // A modal dialog or message, or start-up, is waiting further down the stack, and
+    // returning to it would run on after the game was closed: the game is kept and closed
+    // here, and the process ends without going back. Nothing may wait for the player now,
+    // not even a message about a failure.
+    if (!unloaded_) {
+        unloaded_ = true;
+        try {
+            game_.Form_Unload();
+        } catch (...) {
+        }
+    }
+    // The lock of the temporary bitmap goes as it goes at every end of the program.
+    QFile::remove(game_.WholeImageTempPath() + QStringLiteral(".lock"));
+    ::_exit(0);
 }
 
 std::function<void()> MainWindow::Guarded(std::function<void()> handling) {
@@ -279,6 +305,9 @@ double MainWindow::PlayFieldPixelRatio() const { return picPuzzle->devicePixelRa
 void MainWindow::ShowWindow() {
     show();
     WaitUntilExposed();
+    // Framed now: where the frame is narrower than the start size allows for, the minimum,
+    // frame included, wins from the start.
+    ApplyMinimumSize();
     // The first resize handling runs as the window is shown.
     Form_Resize();
     shown_ = true;
@@ -353,6 +382,9 @@ std::optional<QString> MainWindow::AskFileName(const QString& filter, const QStr
     dialog.setObjectName(QStringLiteral("dlgCommon"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // The filter list shows the names alone ("Supported Graphic Files"), as the filter text has
+    // them; the patterns still choose the files.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilter(QtNameFilters(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

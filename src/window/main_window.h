@@ -26,6 +26,8 @@ public:
 
     // Runs the start-up sequence; the window shows itself during it.
     void Start();
+    // A quit signal (SIGTERM, SIGHUP, SIGINT) came: the game is kept and the program ends.
+    void EndOnQuitSignal();
 
     // Menu items and controls, named as the game knows them.
     QMenu* mnuFile = nullptr;
@@ -108,7 +110,9 @@ private:
     Game game_;
     QWidget* client_ = nullptr;
     bool unloaded_ = false;
-    // The minimum holds from the first resize after the window was first shown.
+    // Start() is running: the main event loop has not begun.
+    bool starting_ = false;
+    // The minimum holds from the moment the window is first shown.
     bool shown_ = false;
     bool minimumHolds_ = false;
 };

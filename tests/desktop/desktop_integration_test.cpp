@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tess {
 namespace {
@@ -135,6 +137,50 @@ TEST(RecentDocuments, AddsTheBookmarkOnceKeepsTheOthersAndLeavesABrokenFileAlone
         AddRecentDocumentTo(path, kGame);
         EXPECT_EQ(test::ReadAll(path) == file, file != others) << file.toStdString();
     }
+}
+
+// Three copies of the program quitting at once each add their game, ten times in a row; a
+// bookmark another program writes after ours is made and before the file is replaced is kept.
+TEST(RecentDocuments, CopiesQuittingAtOnceAndAnotherProgramMeanwhileLoseNoBookmark) {
+    QTemporaryDir folder;
+    const QString path = folder.path() + "/recently-used.xbel";
+    auto game = [](int n) { return RecentDocument{QString("/g/%1.psf").arg(n), "", "", ""}; };
+    auto games = [&] {
+        QStringList found;
+        for (const QString& bookmark : Bookmarks(test::ReadAll(path))) {
+            found << bookmark.section('|', 0, 0).remove("file:///g/");
+        }
+        found.sort();
+        return found.join(' ');
+    };
+    for (int round = 0; round < 10; ++round) {
+        QFile::remove(path);
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        for (int n = 1; n <= 3; ++n) {
+            if (fork() == 0) {
+                char go = 0; // all three go when the test closes the pipe
+                ::close(start[1]);
+                [[maybe_unused]] const ssize_t got = ::read(start[0], &go, 1);
+                AddRecentDocumentTo(path, game(n));
+                _exit(0);
+            }
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        while (wait(nullptr) > 0) {
+        }
+        EXPECT_EQ(games(), "1.psf 2.psf 3.psf") << "round " << round;
+    }
+    int made = 0;
+    AddRecentDocumentTo(path, game(4), [&] {
+        if (made++ == 0) {
+            ASSERT_EQ(WriteFileSafely(path, *AddRecentBookmark(test::ReadAll(path), game(5), {})),
+                      "");
+        }
+    });
+    EXPECT_EQ(games(), "1.psf 2.psf 3.psf 4.psf 5.psf");
+    EXPECT_EQ(made, 2) << "made again on the file the other program wrote";
 }
 
 } // namespace

@@ -132,7 +132,7 @@ TEST(ColorPicker, ShowsItsPaletteAndReadsATypedComponentLeniently) {
     const std::tuple<QString, QString, Long> cases[] = {
         {"300", "255", 0xC8D0FF}, {"", "", 0xC8D000},        {"12x", "12x", 0xC8D00C},
         {"2.5", "2.5", 0xC8D002}, {"3.5", "3.5", 0xC8D004},  {"-5", "-5", 0xC8D000},
-        {"1e2", "1e2", 0xC8D064}, {"1234", "123", 0xC8D07B},
+        {"1e2", "1e2", 0xC8D001}, {"1234", "123", 0xC8D07B},
     };
     for (const auto& [typed, shown, colour] : cases) {
         picker.txtRed->clear();

@@ -45,28 +45,32 @@ TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
                               {170, 137}, {180, 137}, {190, 137}, {190, 125}, {150, 105},
                               {150, 100}, {130, 105}, {150, 120}, {170, 120}, {170, 130},
                               {130, 150}, {130, 145}, {150, 155}, {150, 170}, {150, 160}};
-    // x: on the piece. Each place in the grid, with both shapes of the checkerboard inside.
-    const std::pair<Integer, const char*> pieces[] = {
-        {1, "..xxxx.x....xxxx...."},  // top-left: knob right, socket bottom
-        {2, "....x.......xx.x.xx."},  // top: knob bottom, sockets left and right
-        {3, "x.xxxx.x....xxxx...."},  // top: knobs left and right, socket bottom
-        {6, "..xxx....x..xx.xxxx."},  // left: knobs top and bottom, socket right
-        {7, "x.xxxx.x.....x.x...."},  // inner: knobs left and right, sockets top and bottom
-        {8, "....x....x..xx.x.xx."},  // inner: knobs top and bottom, sockets left and right
-        {10, "....xx...x..xxxx.xx."}, // right: knobs top and bottom, socket left
-        {14, "....x....x..xx.x.x.."}, // bottom: knob top, sockets left and right
-        {15, "x.xxxx.......x.xxx.."}, // bottom-right: knob left, socket top
+    // x: on the piece. Each place in the grid of 5 x 3, with both shapes of the checkerboard
+    // inside; then piece 1 of one row (its bottom a border) and of one column (its right one).
+    const std::tuple<Integer, Integer, const char*> pieces[] = {
+        {5, 1, "..xxxx.x....xxxx...."},  // top-left: knob right, socket bottom
+        {5, 2, "....x.......xx.x.xx."},  // top: knob bottom, sockets left and right
+        {5, 3, "x.xxxx.x....xxxx...."},  // top: knobs left and right, socket bottom
+        {5, 6, "..xxx....x..xx.xxxx."},  // left: knobs top and bottom, socket right
+        {5, 7, "x.xxxx.x.....x.x...."},  // inner: knobs left and right, sockets top and bottom
+        {5, 8, "....x....x..xx.x.xx."},  // inner: knobs top and bottom, sockets left and right
+        {5, 10, "....xx...x..xxxx.xx."}, // right: knobs top and bottom, socket left
+        {5, 14, "....x....x..xx.x.x.."}, // bottom: knob top, sockets left and right
+        {5, 15, "x.xxxx.......x.xxx.."}, // bottom-right: knob left, socket top
+        {15, 1, "..xxxx.x....xxxxxx.."}, // one row: knob right
+        {1, 1, "..xxxx......xxxx...."},  // one column: socket bottom
     };
-    Puzzle p = Spread();
-    for (const auto& [piece, expected] : pieces) {
+    for (const auto& [columns, piece, expected] : pieces) {
+        Puzzle p = MakePuzzle(columns, Integer(15 / columns), 60, 45, 100, 60);
         Put(p, piece, 100, 100);
         std::string hits;
         for (const QPointF& q : probes) {
             hits += IsPointOnPiece(p, piece, q.x(), q.y()) ? 'x' : '.';
         }
-        EXPECT_EQ(hits, expected) << "piece " << piece;
+        EXPECT_EQ(hits, expected) << "piece " << piece << " of " << columns << " columns";
     }
     // An inner piece with neither LeftOut nor TopOut fits no shape and is never picked.
+    Puzzle p = Spread();
     p.Pieces[7].LeftOut = kFalse;
     EXPECT_FALSE(IsPointOnPiece(p, 7, 150, 137));
 }
@@ -156,6 +160,19 @@ TEST(Dropping, TheHomeTestComesFirstThenANeighbourLessThanFivePixelsOffFits) {
         EXPECT_EQ(p.PlacedPieces, placed ? Ints({0, 7}) : Ints({0})) << hx << ", " << hy;
         EXPECT_EQ(p.Pieces[7].JoinedTop, ToFlag(joined)) << nx << ", " << ny;
         EXPECT_EQ(p.SelectedPiece, placed ? 0 : 7);
+        EXPECT_CONSISTENT(p);
+    }
+}
+
+TEST(Dropping, OnOneColumnOrOneRowOnlyNeighboursInThePictureFit) {
+    // Piece 2 dropped right of piece 1, or under it: it fits only where it lies in the picture.
+    for (const auto& [columns, dx, dy, fits] :
+         {std::tuple{1, 60, 0, false}, {1, 0, 45, true}, {3, 60, 0, true}, {3, 0, 45, false}}) {
+        PlayFixture f(MakePuzzle(Integer(columns), Integer(3 / columns), 60, 45, 100, 60));
+        Puzzle& p = f.puzzle();
+        Put(p, 1, 300, 300);
+        DragTo(f, 2, 300 + dx, 300 + dy);
+        EXPECT_EQ(p.Pieces[1].Group == p.Pieces[2].Group, fits) << columns << ", " << dx;
         EXPECT_CONSISTENT(p);
     }
 }

@@ -108,6 +108,20 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
     }
 }
 
+// A picture 130 times wider than high, cut on a wide field: on a narrower one its preview would
+// be 0 pixels high, and is left out while the game goes on.
+TEST(SetWholeImage, APreviewOfNoPixelsIsLeftOutAndTheGameGoesOn) {
+    GameFixture f;
+    f.host.playFieldSize = QSize(4400, 300);
+    f.game->InitDirectDraw();
+    OpenPatternPicture(f, 2, 4290, 33);
+    ASSERT_FALSE(f.game->surfaces.PreviewSurface.IsNull());
+    f.host.playFieldSize = QSize(800, 300);
+    f.game->Guard([&f] { f.game->Form_Resize(); });
+    EXPECT_TRUE(f.game->puzzle.PuzzleLoaded && f.host.messages.isEmpty() &&
+                f.game->surfaces.PreviewSurface.IsNull());
+}
+
 TEST(PlayThrough, APictureIsPlacedWithTheMouse) {
     test::WindowFixture w;
     MainWindow& window = w.window;

@@ -3,9 +3,9 @@
 //   make_fuzz_corpus [folder]     (by default tests/fuzz/corpus; one subfolder per target)
 // The other seeds are kept as they were written or found: by hand (mimeapps.list files,
 // colour texts, a damaged Windows-1252 best-times file, a settings file), by the fuzzers
-// (too-wide-to-cut.bmp, control-character.xbel, the settings named by their hashes), by
-// earlier versions of this program (best-times tables, a settings file with every key, xbel
-// files, the scrambled 12-piece game, the 40 x 36 pattern pictures that
+// (too-wide-to-cut.bmp, control-character.xbel, huge-number, the settings named by their
+// hashes), by earlier versions of this program (best-times tables, a settings file with every
+// key, xbel files, the scrambled 12-piece game, the 40 x 36 pattern pictures that
 // test::WritePatternPicture writes), or with ImageMagick from the BMP, as Qt writes no GIF:
 //   convert pattern.bmp -transparent '#C2B853' pattern.gif
 #include "display/test_pictures.h"

@@ -28,8 +28,10 @@ QByteArray JpegDeclaring(const QString& folder, int width, int height) {
 
 TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGame) {
     using Act = std::function<void(GameFixture&)>;
+    // Open chooses the picture under another name, which a refusal must not leave in the game.
     const Act open = [](GameFixture& f) {
-        f.host.openAnswers = {PicturePath(f.game->puzzle)};
+        QFile::link(PicturePath(f.game->puzzle), f.ProgramFolder() + "/other.bmp");
+        f.host.openAnswers = {f.ProgramFolder() + "/other.bmp"};
         f.game->mnuFileOpen_Click();
     };
     const Act load = [](GameFixture& f) {
@@ -44,7 +46,8 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         f.host.playFieldSize = QSize(1600, 1120);
         f.game->DisplayModeChanged();
     };
-    const QString cut = "Error:|The puzzle could not be cut: the picture \"<p>\" ";
+    const QString cut = "Error:|The puzzle could not be cut: the picture \"<p>\" ",
+                  opened = QString(cut).replace("<p>", "<f>/other.bmp");
     const QString small = "Error:|Image must be at least 33 x 32 pixels";
     const QTemporaryDir scratch;
     const QByteArray whole = ReadAll(test::WritePatternPicture(scratch.path(), "w.bmp", 240, 180)),
@@ -53,11 +56,11 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
                      gone,
                      justTooBig = JpegDeclaring(scratch.path(), 16384, 8193); // 512 MB + 64 KB
     // Written over the picture file (empty: the file is deleted), the entry, whether the game is
-    // kept, and the start of the message (<p> stands for the picture's path, <f> its folder).
+    // kept, and the start of the message (<p> stands for the picture's path, <f> the folder).
     const std::tuple<QByteArray, Act, bool, QString> cases[] = {
-        {garbage, open, true, cut + "cannot be read ("},
+        {garbage, open, true, opened + "cannot be read ("},
         {huge, open, true,
-         cut + "is too large (30000 x 30000 pixels)\n\nThe game on the screen goes on."},
+         opened + "is too large (30000 x 30000 pixels)\n\nThe game on the screen goes on."},
         {tiny, open, true, small},
         {gone, count(100), true, cut + "cannot be read ("},
         {tiny, count(100), true, small},
@@ -94,7 +97,10 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         EXPECT_TRUE(game.puzzle.PuzzleLoaded == ToFlag(kept) && f.host.timerEnabled == kept &&
                     f.host.commandsEnabled == kept);
         if (kept) {
-            EXPECT_TRUE(game.puzzle.Pieces == before.Pieces && game.puzzle.Groups == before.Groups)
+            EXPECT_TRUE(game.puzzle.Pieces == before.Pieces &&
+                        game.puzzle.Groups == before.Groups &&
+                        game.puzzle.PictureFileName == before.PictureFileName &&
+                        PicturePath(game.puzzle) == picture)
                 << expected.toStdString();
             EXPECT_EQ(game.puzzle.ElapsedSeconds, 1) << "not scrambled: the clock goes on";
             EXPECT_EQ(f.store->Read("Number of Pieces", "64"), "64");

@@ -41,6 +41,11 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
           "Preview Caption Text Red=4", "Preview Caption Text Green=5",
           "Preview Caption Text Blue=6"},
          "1 0 0 0 2 -2 400 ff0000 ff 30201 10203 0 0 30201 ffffff 60504 "},
+        // Converted as the original converts a stored text, rounded halves to even.
+        {{"Background Red=100.4", "Background Green= 100.5 ", "Background Blue=255.5",
+          "Outline Red=&HFE", "List Index=1e1", "Number of Pieces=100.0", "System Memory=1D0",
+          "Preview Size=2.4"},
+         "1 1 1 1 2 a 64 c86464 6464c8 fffffe feffff 0 0 0 ffffff ffffff "},
     };
     for (const auto& [stored, read] : cases) {
         GameFixture f;
