@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev libxdamage-dev
   xvfb xauth x11-utils imagemagick openbox xdotool appstream
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin librsvg2-bin debootstrap
   fakeroot dpkg-dev file

@@ -1,6 +1,7 @@
 // Composing the play field frame.
 #include "display/painting.h"
 
+#include "display/frame_record.h"
 #include "display/parallel.h"
 #include "puzzle/preview.h"
 
@@ -104,10 +105,6 @@ const QImage& PreviewCaptionGlyphs(const Settings& settings, Surfaces& surfaces,
     return glyphs;
 }
 
-} // namespace
-
-namespace {
-
 // The background colour; with a faint picture, that picture on the board's cells and the
 // colour around it.
 void DrawBackground(const Puzzle& puzzle, const Settings& settings, const PaintOptions& options,
@@ -131,8 +128,8 @@ void DrawBackground(const Puzzle& puzzle, const Settings& settings, const PaintO
     back.BltFast(left, top, *faint, WholeRect, kBltFastNoWait);
 }
 
-// Everything of one frame that falls within the writer's band of rows.
-void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces& surfaces,
+// Everything of one frame that falls within the writer's area.
+void ComposeArea(const Puzzle& puzzle, const Settings& settings, const Surfaces& surfaces,
                  const QImage* caption, const PreviewSpacing& spacing, Long captionMargin,
                  const PaintOptions& options, const SurfaceWriter& back) {
     DrawBackground(puzzle, settings, options, surfaces.BackBuffer.GetSurfaceDesc(), back);
@@ -145,23 +142,11 @@ void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces&
         back.BltFast(board.Right + 1, board.Top, surfaces.FrameLineV, WholeRect, kBltFastNoWait);
     }
 
-    // Indices are checked so that a model caught half-way through a rebuild paints what it
-    // can instead of reading past its arrays.
-    const auto isPiece = [&](int p) {
-        return p > 0 && std::size_t(p) < puzzle.Pieces.size() &&
-               std::size_t(p) < surfaces.PieceSurfaces.size();
-    };
-
-    const int placed = std::min<int>(puzzle.PlacedCount, int(puzzle.PlacedPieces.size()) - 1);
-    for (int i = 1; i <= placed; ++i) {
-        const Integer p = puzzle.PlacedPieces[i];
-        if (!isPiece(p)) {
-            continue;
-        }
+    ForEachPlacedPiece(puzzle, surfaces, [&](Integer p) {
         const PieceRecord& piece = puzzle.Pieces[p];
         back.BltFast(piece.X, piece.Y, surfaces.PieceSurfaces[p], WholeRect,
                      kBltFastSrcColorKeyNoWait);
-    }
+    });
 
     const auto drawPreview = [&] {
         if (!settings.ViewPreview) {
@@ -182,56 +167,94 @@ void ComposeBand(const Puzzle& puzzle, const Settings& settings, const Surfaces&
     }
 
     OutlineCopy outline[8];
-    const int order = std::min<int>(puzzle.GroupOrderCount, int(puzzle.GroupOrder.size()) - 1);
-    for (int gi = 1; gi <= order; ++gi) {
-        const Integer g = puzzle.GroupOrder[gi];
-        if (g <= 0 || std::size_t(g) >= puzzle.Groups.size() || puzzle.Groups[g].InPlace) {
-            continue;
-        }
-        const GroupRecord& group = puzzle.Groups[g];
-        const int members = std::min<int>(group.MemberCount, int(group.Members.size()) - 1);
-        for (int k = 1; k <= members; ++k) {
-            const Integer p = group.Members[k];
-            if (!isPiece(p)) {
-                continue;
-            }
-            const PieceRecord& piece = puzzle.Pieces[p];
-            back.BltFast(piece.X, piece.Y, surfaces.PieceSurfaces[p], WholeRect,
-                         kBltFastSrcColorKeyNoWait);
-            if (settings.OutlinePieces) {
-                const int n = PieceOutline(puzzle, piece, outline);
-                for (int c = 0; c < n; ++c) {
-                    back.BltFast(outline[c].X, outline[c].Y, LineSurface(surfaces, outline[c].Line),
-                                 WholeRect, kBltFastNoWait);
-                }
+    ForEachLoosePiece(puzzle, surfaces, [&](Integer p) {
+        const PieceRecord& piece = puzzle.Pieces[p];
+        back.BltFast(piece.X, piece.Y, surfaces.PieceSurfaces[p], WholeRect,
+                     kBltFastSrcColorKeyNoWait);
+        if (settings.OutlinePieces) {
+            const int n = PieceOutline(puzzle, piece, outline);
+            for (int c = 0; c < n; ++c) {
+                back.BltFast(outline[c].X, outline[c].Y, LineSurface(surfaces, outline[c].Line),
+                             WholeRect, kBltFastNoWait);
             }
         }
-    }
+    });
     if (options.PreviewAbove) {
         drawPreview();
     }
 }
 
+// Composes each area in bands of rows, one per core: each band draws the whole frame in the
+// same order, keeping to its own part, so the result is the same as drawing it once.
+void ComposeAreas(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces,
+                  double pixelRatio, int bands, const PaintOptions& options,
+                  const std::vector<Rect>& areas) {
+    const QImage* caption =
+        settings.ViewPreview ? &PreviewCaptionGlyphs(settings, surfaces, pixelRatio) : nullptr;
+    const PreviewSpacing spacing = PreviewSpacingFor(pixelRatio);
+    const Long captionMargin = CaptionGlyphsMargin(pixelRatio);
+    const SurfaceWriter back(surfaces.BackBuffer);
+    for (const Rect& area : areas) {
+        const Long height = area.Bottom - area.Top;
+        const int parts = std::clamp<Long>(bands, 1, std::max<Long>(height / kRowsPerBand, 1));
+        RunParts(parts, [&](int band) {
+            ComposeArea(puzzle, settings, surfaces, caption, spacing, captionMargin, options,
+                        back.Within(Rect{area.Left, area.Top + height * band / parts, area.Right,
+                                         area.Top + height * (band + 1) / parts}));
+        });
+    }
+}
+
+Rect WholeFrame(const Surfaces& surfaces) {
+    const SurfaceDesc size = surfaces.BackBuffer.GetSurfaceDesc();
+    return Rect{0, 0, size.Width, size.Height};
+}
+
 } // namespace
+
+Rect PreviewBounds(const Puzzle& puzzle, const Surfaces& surfaces, double pixelRatio) {
+    const SurfaceDesc picture = surfaces.PreviewSurface.GetSurfaceDesc();
+    const Rect& bar = puzzle.PreviewCaptionRect;
+    Rect bounds{std::min(bar.Left, puzzle.PreviewRect.Left),
+                std::min(bar.Top, puzzle.PreviewRect.Top),
+                std::max(bar.Right, puzzle.PreviewRect.Left + picture.Width),
+                std::max(bar.Bottom, puzzle.PreviewRect.Top + picture.Height)};
+    const QImage& glyphs = surfaces.PreviewCaptionGlyphs;
+    if (!glyphs.isNull()) {
+        const Long at = PreviewSpacingFor(pixelRatio).TextOffset - CaptionGlyphsMargin(pixelRatio);
+        bounds.Left = std::min(bounds.Left, bar.Left + at);
+        bounds.Top = std::min(bounds.Top, bar.Top + at);
+        bounds.Right = std::max<Long>(bounds.Right, bar.Left + at + glyphs.width());
+        bounds.Bottom = std::max<Long>(bounds.Bottom, bar.Top + at + glyphs.height());
+    }
+    return bounds;
+}
 
 void ComposePlayField(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces,
                       double pixelRatio, int bands, const PaintOptions& options) {
     if (!puzzle.PuzzleLoaded || surfaces.BackBuffer.IsNull()) {
         return;
     }
-    const QImage* caption =
-        settings.ViewPreview ? &PreviewCaptionGlyphs(settings, surfaces, pixelRatio) : nullptr;
-    const PreviewSpacing spacing = PreviewSpacingFor(pixelRatio);
-    const Long captionMargin = CaptionGlyphsMargin(pixelRatio);
-    const SurfaceWriter back(surfaces.BackBuffer);
-    const Long height = surfaces.BackBuffer.GetSurfaceDesc().Height;
-    bands = std::clamp<Long>(bands, 1, std::max<Long>(height / kRowsPerBand, 1));
-    // Each band draws the whole frame in the same order, keeping to its own rows: the result
-    // is the same as drawing it once.
-    RunParts(bands, [&](int band) {
-        ComposeBand(puzzle, settings, surfaces, caption, spacing, captionMargin, options,
-                    back.Rows(height * band / bands, height * (band + 1) / bands));
-    });
+    ComposeAreas(puzzle, settings, surfaces, pixelRatio, bands, options, {WholeFrame(surfaces)});
+    RecordFrame(puzzle, settings, surfaces, pixelRatio, options, surfaces.Shown);
+}
+
+std::vector<Rect> ComposePlayFieldChanges(const Puzzle& puzzle, const Settings& settings,
+                                          Surfaces& surfaces, double pixelRatio, int bands,
+                                          const PaintOptions& options) {
+    if (!puzzle.PuzzleLoaded || surfaces.BackBuffer.IsNull()) {
+        return {};
+    }
+    RecordFrame(puzzle, settings, surfaces, pixelRatio, options, surfaces.Next);
+    const std::optional<std::vector<Rect>> changed =
+        ChangedAreas(surfaces.Shown, surfaces.Next, puzzle, surfaces);
+    if (!changed) {
+        ComposePlayField(puzzle, settings, surfaces, pixelRatio, bands, options);
+        return {WholeFrame(surfaces)};
+    }
+    ComposeAreas(puzzle, settings, surfaces, pixelRatio, bands, options, *changed);
+    std::swap(surfaces.Shown, surfaces.Next);
+    return *changed;
 }
 
 } // namespace tess

@@ -274,11 +274,10 @@ SurfaceWriter::SurfaceWriter(Surface& target) {
     bounds_ = Rect{0, 0, target.image_.width(), target.image_.height()};
 }
 
-SurfaceWriter SurfaceWriter::Rows(Long top, Long bottom) const {
-    SurfaceWriter band = *this;
-    band.bounds_.Top = std::max(bounds_.Top, top);
-    band.bounds_.Bottom = std::min(bounds_.Bottom, bottom);
-    return band;
+SurfaceWriter SurfaceWriter::Within(const Rect& area) const {
+    SurfaceWriter part = *this;
+    part.bounds_ = ClipTo(area, bounds_);
+    return part;
 }
 
 void SurfaceWriter::BltColorFill(const Rect& rect, Long pixel) const {

@@ -5,6 +5,7 @@
 // puzzle/, groups/ and persist/, never a widget.
 #pragma once
 
+#include "display/frame_record.h"
 #include "puzzle/model.h"
 #include "puzzle/numbers.h"
 
@@ -90,21 +91,22 @@ private:
     std::vector<Long> rowStart_;
 };
 
-// Fills and copies into one surface, limited to a band of its rows. Several threads may write
-// into the same surface at once through writers with bands that do not overlap; the surface
+// Fills and copies into one surface, limited to an area of it. Several threads may write
+// into the same surface at once through writers with areas that do not overlap; the surface
 // itself must not be used otherwise meanwhile, and must outlive its writers.
 class SurfaceWriter {
 public:
     explicit SurfaceWriter(Surface& target);
 
-    // The same writer limited to rows top up to bottom (exclusive).
-    SurfaceWriter Rows(Long top, Long bottom) const;
+    // The same writer limited to the part of its area within the rectangle (right and bottom
+    // exclusive).
+    SurfaceWriter Within(const Rect& area) const;
 
-    // As Surface::BltColorFill and Surface::BltFast, within the band.
+    // As Surface::BltColorFill and Surface::BltFast, within its area.
     void BltColorFill(const Rect& rect, Long pixel) const;
     void BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect, int flags) const;
     // Lays a picture with coverage (premultiplied ARGB, such as drawn text) over the surface
-    // with its top-left at (x, y), within the band.
+    // with its top-left at (x, y), within its area.
     void BlendOver(Long x, Long y, const QImage& picture) const;
 
 private:
@@ -129,6 +131,9 @@ struct Surfaces {
     QImage PreviewCaptionGlyphs;
     Long PreviewCaptionGlyphsColor = -1;
     double PreviewCaptionGlyphsRatio = 0;
+    // What the back buffer shows, and the next frame's record while it is being compared.
+    FrameRecord Shown;
+    FrameRecord Next;
 };
 
 } // namespace tess

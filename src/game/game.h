@@ -113,6 +113,9 @@ public:
     void InitPreview();
     void ResetOutlineColors();
     void picPuzzle_Paint();
+    // The paint after a change of a few pieces or of the preview's place (a drag step, a
+    // drop, Hint): composes and shows only what changed since the last frame.
+    void RepaintChanges();
     // The screen or its pixel ratio changed: the next paint rebuilds and recuts.
     void DisplayModeChanged();
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -27,6 +28,11 @@ public:
 
     // Puts the composed back buffer on the screen, stretched to the play field.
     virtual void PresentPlayField(const QImage& backBuffer) = 0;
+    // The same when only the rectangles of `changed` (device pixels) differ from what the
+    // field shows: the window system need be handed only those.
+    virtual void PresentPlayFieldPart(const QImage& backBuffer, const QRegion& /*changed*/) {
+        PresentPlayField(backBuffer);
+    }
     // Clears the play field to its background.
     virtual void ClearPlayField() = 0;
     virtual void SetPlayFieldPointer(int mousePointer) = 0;

@@ -298,4 +298,20 @@ void Game::picPuzzle_Paint() {
     host_.PresentPlayField(surfaces.BackBuffer.Image());
 }
 
+void Game::RepaintChanges() {
+    if (host_.IsMinimized() || !puzzle.PuzzleLoaded || displayModeChanged_) {
+        picPuzzle_Paint();
+        return;
+    }
+    QRegion changed;
+    for (const Rect& r : ComposePlayFieldChanges(
+             puzzle, settings, surfaces, host_.PlayFieldPixelRatio(), PartsForThisMachine(),
+             additions_ != nullptr ? additions_->FrameOptions() : PaintOptions{})) {
+        changed += QRect(int(r.Left), int(r.Top), int(r.Right - r.Left), int(r.Bottom - r.Top));
+    }
+    if (!changed.isEmpty()) {
+        host_.PresentPlayFieldPart(surfaces.BackBuffer.Image(), changed);
+    }
+}
+
 } // namespace tess

@@ -50,7 +50,7 @@ void Game::mnuFileHint_Click() {
     const Integer group = DrawHintGroup(puzzle, random_);
     if (group != 0) {
         SetGroupInPlace(group);
-        picPuzzle_Paint();
+        RepaintChanges();
     }
     AnnounceChanged();
 }
@@ -128,10 +128,10 @@ void Game::picPuzzle_MouseMove(int, int, Single X, Single Y) {
     if (puzzle.PreviewDragging) {
         MovePreviewTo(puzzle, X, Y, surfaces.PreviewSurface.GetSurfaceDesc().Height, field.width(),
                       field.height(), host_.PlayFieldPixelRatio());
-        picPuzzle_Paint();
+        RepaintChanges();
     } else if (puzzle.Dragging && HoldsLoosePiece(puzzle)) {
         MoveSelectedGroupTo(puzzle, X, Y, field.width(), field.height());
-        picPuzzle_Paint();
+        RepaintChanges();
     }
 }
 
@@ -159,7 +159,7 @@ void Game::picPuzzle_MouseUp(int Button, int, Single, Single) {
         }
     }
     puzzle.Dragging = kFalse;
-    picPuzzle_Paint();
+    RepaintChanges();
     AnnounceChanged();
 }
 

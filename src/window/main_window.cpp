@@ -331,6 +331,11 @@ void MainWindow::PresentPlayField(const QImage& backBuffer) {
     ShowProgressText();
 }
 
+void MainWindow::PresentPlayFieldPart(const QImage& backBuffer, const QRegion& changed) {
+    picPuzzle->Present(&backBuffer, changed);
+    ShowProgressText();
+}
+
 void MainWindow::ClearPlayField() {
     picPuzzle->Present(nullptr);
     ShowProgressText();

@@ -85,6 +85,7 @@ public:
     double PlayFieldPixelRatio() const override;
     void ShowWindow() override;
     void PresentPlayField(const QImage& backBuffer) override;
+    void PresentPlayFieldPart(const QImage& backBuffer, const QRegion& changed) override;
     void ClearPlayField() override;
     void SetPlayFieldPointer(int mousePointer) override;
     void SetPuzzleCommandsEnabled(bool enabled) override;

@@ -2,9 +2,11 @@
 #include "window/play_field.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace tess {
@@ -21,14 +23,26 @@ QSize PlayField::ScaleSize() const {
                  static_cast<int>(std::lround(height() * ratio)));
 }
 
-void PlayField::Present(const QImage* frame) {
+void PlayField::Present(const QImage* frame, const QRegion& changed) {
+    const bool whole = changed.isEmpty() || frame != frame_;
     frame_ = frame;
     if (painting_) {
         // Composed for a paint event under way, which shows it next.
         return;
     }
     const QScopedValueRollback<bool> presenting(presenting_, true);
-    repaint();
+    if (whole) {
+        repaint();
+        return;
+    }
+    // The rectangles in the field's own units, rounded outward on a high-DPI screen.
+    const qreal ratio = devicePixelRatioF();
+    QRegion part;
+    for (const QRect& r : changed) {
+        part += QRectF(r.x() / ratio, r.y() / ratio, r.width() / ratio, r.height() / ratio)
+                    .toAlignedRect();
+    }
+    repaint(part);
 }
 
 bool PlayField::event(QEvent* event) {
@@ -55,7 +69,7 @@ void PlayField::NoticePixelRatio() {
     }
 }
 
-void PlayField::paintEvent(QPaintEvent*) {
+void PlayField::paintEvent(QPaintEvent* event) {
     NoticePixelRatio();
     if (!presenting_ && !painting_ && onPaint) {
         // The window system asks for the field: compose it afresh, so it shows the current
@@ -68,8 +82,13 @@ void PlayField::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), palette().window());
         return;
     }
-    // One copy of the whole back buffer, stretched to the field.
-    painter.drawImage(QRectF(rect()), *frame_);
+    // The back buffer stretched to the field, copied only where the field is painted.
+    const qreal sx = frame_->width() / qreal(std::max(width(), 1));
+    const qreal sy = frame_->height() / qreal(std::max(height(), 1));
+    for (const QRect& r : event->region()) {
+        painter.drawImage(QRectF(r), *frame_,
+                          QRectF(r.x() * sx, r.y() * sy, r.width() * sx, r.height() * sy));
+    }
 }
 
 int ButtonNumber(Qt::MouseButton button) {

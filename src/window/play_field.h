@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 
@@ -16,8 +17,10 @@ public:
     // Inner size in device pixels.
     QSize ScaleSize() const;
 
-    // Shows this image (kept by reference) at once; null clears the field.
-    void Present(const QImage* frame);
+    // Shows this image (kept by reference) at once; null clears the field. With a region (in
+    // the image's pixels), only that part changed: only it is painted and handed to the
+    // window system.
+    void Present(const QImage* frame, const QRegion& changed = QRegion());
 
     // The paint procedure: runs on the field's own paint events (the window system uncovered
     // part of it), and presents the frame it composes. Presenting repaints without it.

@@ -5,6 +5,9 @@
 #include "puzzle/preview.h"
 #include "test_pictures.h"
 
+#include <array>
+#include <random>
+
 namespace tess::test {
 namespace {
 TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) {
@@ -160,6 +163,73 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     s.PreviewSurface = Surface::CreateSurface(20, 150, green);
     ComposePlayField(p, settings, s);
     EXPECT_GT(textPixels(796, 4), 0) << "the caption is not cut off at the bar";
+}
+
+TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {
+    // 324 pieces; random drags of pieces and groups (most dropped where they fit a neighbour),
+    // Hint, and drags of the preview. After every step the back buffer is compared with the
+    // frame composed whole.
+    GameFixture f;
+    f.host.playFieldSize = QSize(1000, 700);
+    f.game->InitDirectDraw();
+    OpenPatternPicture(f, 324, 960, 640);
+    Game& g = *f.game;
+    g.settings.TimePuzzle = false;
+    g.mnuFileScramble_Click();
+    Puzzle& p = g.puzzle;
+    const Long hw = (2 * p.TabWidth + p.CellWidth) / 2, hh = (2 * p.TabHeight + p.CellHeight) / 2;
+    std::mt19937 rng(23u);
+    auto uniform = [&rng](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(rng);
+    };
+    int partial = 0;
+    auto check = [&](int step) {
+        partial += !f.host.lastChanged.isEmpty();
+        const QImage shown = g.surfaces.BackBuffer.Image().copy();
+        ComposePlayField(p, g.settings, g.surfaces);
+        ASSERT_TRUE(shown == g.surfaces.BackBuffer.Image()) << "step " << step;
+    };
+    for (int step = 0; step < 400 && !HasFailure(); ++step) {
+        const int what = uniform(0, 19);
+        if (what == 0) {
+            g.mnuFileHint_Click();
+            check(step);
+            continue;
+        }
+        if (what == 1) {
+            const Rect bar = p.PreviewCaptionRect;
+            g.picPuzzle_MouseDown(kLeftButton, 0, Single(bar.Left + 30), Single(bar.Top + 8));
+            for (int i = 0; i < 3; ++i) {
+                g.picPuzzle_MouseMove(kLeftButton, 0, Single(uniform(0, 999)),
+                                      Single(uniform(0, 699)));
+                check(step);
+            }
+            g.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
+            continue;
+        }
+        const Integer group = p.GroupOrder[uniform(1, p.GroupOrderCount)];
+        const PieceRecord& held =
+            p.Pieces[p.Groups[group].Members[uniform(1, p.Groups[group].MemberCount)]];
+        g.picPuzzle_MouseDown(kLeftButton, 0, Single(held.X + hw), Single(held.Y + hh));
+        for (int i = uniform(0, 3); i > 0; --i) {
+            g.picPuzzle_MouseMove(kLeftButton, 0, Single(held.X + hw + uniform(-40, 40)),
+                                  Single(held.Y + hh + uniform(-40, 40)));
+            check(step);
+        }
+        // Near where it fits a piece beside it in the picture.
+        const int n = p.SelectedPiece + std::array{-18, 18, -1, 1}[uniform(0, 3)];
+        if (n >= 1 && n <= 324 && p.Pieces[n].Group != 0) {
+            const Long x = p.Pieces[n].X + (held.Col - p.Pieces[n].Col) * p.CellWidth;
+            const Long y = p.Pieces[n].Y + (held.Row - p.Pieces[n].Row) * p.CellHeight;
+            g.picPuzzle_MouseMove(kLeftButton, 0, Single(x + hw + uniform(-3, 3)),
+                                  Single(y + hh + uniform(-3, 3)));
+            check(step);
+        }
+        g.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
+        check(step);
+    }
+    EXPECT_LT(p.GroupOrderCount, 250) << "pieces joined and were placed";
+    EXPECT_GT(partial, 500) << "frames composed in part";
 }
 
 } // namespace

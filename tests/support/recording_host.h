@@ -38,7 +38,8 @@ public:
     bool timerEnabled = false;
     int pointer = kPointerDefault;
     int presentCount = 0;
-    QImage lastFrame; // a copy of the last presented back buffer
+    QImage lastFrame;    // a copy of the last presented back buffer
+    QRegion lastChanged; // the part presented as changed; empty when the whole was
     QStringList calls;
     QStringList messages;
     // Answers of the file and input dialogs, in order; a null QString() cancels.
@@ -59,7 +60,12 @@ public:
     void PresentPlayField(const QImage& backBuffer) override {
         ++presentCount;
         lastFrame = backBuffer.copy();
+        lastChanged = QRegion();
         calls << "PresentPlayField";
+    }
+    void PresentPlayFieldPart(const QImage& backBuffer, const QRegion& changed) override {
+        PresentPlayField(backBuffer);
+        lastChanged = changed;
     }
     void ClearPlayField() override { calls << "ClearPlayField"; }
     void SetPlayFieldPointer(int mousePointer) override { pointer = mousePointer; }
