@@ -237,6 +237,18 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     game.picPuzzle_MouseDown(kLeftButton, 0, Single(caption.x()), Single(caption.y()));
     EXPECT_TRUE(p.PreviewDragging && !p.Dragging);
     game.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
+    // A drag composes only what changed, with the faint picture and the preview above too.
+    const QPointF held =
+        Middle(p, p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount - 1]].Members[1]]);
+    game.picPuzzle_MouseDown(kLeftButton, 0, Single(held.x()), Single(held.y()));
+    ASSERT_TRUE(p.Dragging);
+    for (const QPointF to : {middle, caption, QPointF(30, 30)}) {
+        game.picPuzzle_MouseMove(kLeftButton, 0, Single(to.x()), Single(to.y()));
+        const QImage shown = game.surfaces.BackBuffer.Image().copy();
+        ComposePlayField(p, game.settings, game.surfaces, 1.0, 1, assist.FrameOptions());
+        ASSERT_TRUE(shown == game.surfaces.BackBuffer.Image()) << to.x() << ", " << to.y();
+    }
+    game.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
     assist.SetPreviewAbovePieces(false);
     game.picPuzzle_MouseDown(kLeftButton, 0, Single(middle.x()), Single(middle.y()));
     EXPECT_TRUE(p.Dragging);
