@@ -106,14 +106,12 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
             EXPECT_LT(mean[0] / count[0], mean[1] / count[1]);
             EXPECT_LT(mean[2] / count[2], mean[3] / count[3]);
             // Every group with a straight side is drawn above every other.
-            bool edgeSeen = false;
-            for (int gi = 1; gi <= p.GroupOrderCount; ++gi) {
-                const GroupRecord& g = p.Groups[p.GroupOrder[gi]];
-                const bool edge =
-                    g.MinRow == 0 || g.MinCol == 0 || g.MaxRow == 17 || g.MaxCol == 17;
-                EXPECT_TRUE(edge || !edgeSeen) << gi;
-                edgeSeen = edgeSeen || edge;
-            }
+            EXPECT_TRUE(std::is_partitioned(
+                p.GroupOrder.begin() + 1, p.GroupOrder.begin() + 1 + p.GroupOrderCount,
+                [&p](Integer g) {
+                    const GroupRecord& r = p.Groups[g];
+                    return !(r.MinRow == 0 || r.MinCol == 0 || r.MaxRow == 17 || r.MaxCol == 17);
+                }));
         }
     }
 }
@@ -228,10 +226,9 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     const QPointF caption(p.PreviewRect.Left + p.TabWidth / 2.0, p.PreviewCaptionRect.Bottom - 3);
     ASSERT_EQ(FindPieceAt(p, caption.x(), caption.y()), FindPieceAt(p, middle.x(), middle.y()));
     assist.SetPreviewAbovePieces(true);
-    const QPoint inPreview =
-        middle.toPoint() - QPoint(int(p.PreviewRect.Left), int(p.PreviewRect.Top));
     EXPECT_EQ(f.host.lastFrame.pixel(middle.toPoint()),
-              game.surfaces.PreviewSurface.Image().pixel(inPreview));
+              game.surfaces.PreviewSurface.Image().pixel(
+                  middle.toPoint() - QPoint(int(p.PreviewRect.Left), int(p.PreviewRect.Top))));
     game.picPuzzle_MouseDown(kLeftButton, 0, Single(middle.x()), Single(middle.y()));
     EXPECT_FALSE(p.Dragging || p.PreviewDragging);
     game.picPuzzle_MouseDown(kLeftButton, 0, Single(caption.x()), Single(caption.y()));
