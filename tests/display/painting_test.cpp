@@ -193,10 +193,7 @@ TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {
         const int what = uniform(0, 19);
         if (what == 0) {
             g.mnuFileHint_Click();
-            check(step);
-            continue;
-        }
-        if (what == 1) {
+        } else if (what == 1) {
             const Rect bar = p.PreviewCaptionRect;
             g.picPuzzle_MouseDown(kLeftButton, 0, Single(bar.Left + 30), Single(bar.Top + 8));
             for (int i = 0; i < 3; ++i) {
@@ -205,27 +202,27 @@ TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {
                 check(step);
             }
             g.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
-            continue;
+        } else {
+            const Integer group = p.GroupOrder[uniform(1, p.GroupOrderCount)];
+            const PieceRecord& held =
+                p.Pieces[p.Groups[group].Members[uniform(1, p.Groups[group].MemberCount)]];
+            g.picPuzzle_MouseDown(kLeftButton, 0, Single(held.X + hw), Single(held.Y + hh));
+            for (int i = uniform(0, 3); i > 0; --i) {
+                g.picPuzzle_MouseMove(kLeftButton, 0, Single(held.X + hw + uniform(-40, 40)),
+                                      Single(held.Y + hh + uniform(-40, 40)));
+                check(step);
+            }
+            // Near where it fits a piece beside it in the picture.
+            const int n = p.SelectedPiece + std::array{-18, 18, -1, 1}[uniform(0, 3)];
+            if (n >= 1 && n <= 324 && p.Pieces[n].Group != 0) {
+                const Long x = p.Pieces[n].X + (held.Col - p.Pieces[n].Col) * p.CellWidth;
+                const Long y = p.Pieces[n].Y + (held.Row - p.Pieces[n].Row) * p.CellHeight;
+                g.picPuzzle_MouseMove(kLeftButton, 0, Single(x + hw + uniform(-3, 3)),
+                                      Single(y + hh + uniform(-3, 3)));
+                check(step);
+            }
+            g.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
         }
-        const Integer group = p.GroupOrder[uniform(1, p.GroupOrderCount)];
-        const PieceRecord& held =
-            p.Pieces[p.Groups[group].Members[uniform(1, p.Groups[group].MemberCount)]];
-        g.picPuzzle_MouseDown(kLeftButton, 0, Single(held.X + hw), Single(held.Y + hh));
-        for (int i = uniform(0, 3); i > 0; --i) {
-            g.picPuzzle_MouseMove(kLeftButton, 0, Single(held.X + hw + uniform(-40, 40)),
-                                  Single(held.Y + hh + uniform(-40, 40)));
-            check(step);
-        }
-        // Near where it fits a piece beside it in the picture.
-        const int n = p.SelectedPiece + std::array{-18, 18, -1, 1}[uniform(0, 3)];
-        if (n >= 1 && n <= 324 && p.Pieces[n].Group != 0) {
-            const Long x = p.Pieces[n].X + (held.Col - p.Pieces[n].Col) * p.CellWidth;
-            const Long y = p.Pieces[n].Y + (held.Row - p.Pieces[n].Row) * p.CellHeight;
-            g.picPuzzle_MouseMove(kLeftButton, 0, Single(x + hw + uniform(-3, 3)),
-                                  Single(y + hh + uniform(-3, 3)));
-            check(step);
-        }
-        g.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
         check(step);
     }
     EXPECT_LT(p.GroupOrderCount, 250) << "pieces joined and were placed";
