@@ -24,8 +24,8 @@ bool IsPipe(const QString& path) {
 }
 
 TEST(NamedPipe, InThePlaceOfEveryFileIsRefusedAndTheGameGoesOn) {
-    const QString cut = "Error:|The puzzle could not be cut: ";
-    const QString load = "Load Puzzle State|The puzzle state file \"%2\" cannot be loaded: ";
+    const QString cut = "Error:|The puzzle could not be cut: ",
+                  load = "Load Puzzle State|The puzzle state file \"%2\" cannot be loaded: ";
     auto open = [](GameFixture& f, const QString& path) {
         f.host.openAnswers.push_back(path);
         f.game->Guard([&] { f.game->mnuFileOpen_Click(); });
@@ -87,7 +87,6 @@ TEST(NamedPipe, InThePlaceOfEveryFileIsRefusedAndTheGameGoesOn) {
         const QString pipe = f.ProgramFolder() + '/' + file;
         QFile::remove(pipe);
         ASSERT_TRUE(MakePipe(pipe));
-        f.host.messages.clear();
         act(f, pipe);
 
         EXPECT_TRUE(IsPipe(pipe)) << "left where it was";
