@@ -42,8 +42,7 @@ struct Shared {
     auto note = [&shared](int k, const QString& path, const QByteArray& file) {
         std::copy(file.begin(), file.end(), shared.files[k % 2].begin());
         shared.sizes[k % 2] = file.size();
-        const QByteArray name = path.toUtf8();
-        std::copy(name.begin(), name.end() + 1, shared.paths[k % 2].begin());
+        qstrncpy(shared.paths[k % 2].data(), path.toUtf8().constData(), shared.paths[0].size());
     };
     auto change = [&](const std::function<void()>& making) {
         shared.changing = true;
@@ -111,7 +110,6 @@ TEST(HistorySoak, KilledAtRandomMomentsEveryKeptGameLoadsWholeAtMostOneChangeBeh
         // A child killed while making a lock file leaves one that names no process, and the
         // next child may start a game of its own beside that one: the child's game is the
         // file it last noted.
-        const QStringList kept = QDir(data).entryList({"*.psf"}, QDir::Files);
         auto holds = [&](int k) {
             const QByteArray found = ReadAll(QString::fromUtf8(shared->paths[k % 2].data()));
             return found == QByteArray(shared->files[k % 2].data(), shared->sizes[k % 2]);
@@ -122,7 +120,7 @@ TEST(HistorySoak, KilledAtRandomMomentsEveryKeptGameLoadsWholeAtMostOneChangeBeh
             c == 0 || holds(c) || holds(c + 1) ||
             (shared->changing && !QFile::exists(QString::fromUtf8(shared->paths[c % 2].data()))))
             << "kill " << kills << " after change " << c;
-        for (const QString& name : kept) {
+        for (const QString& name : QDir(data).entryList({"*.psf"}, QDir::Files)) {
             GameFixture check;
             check.game->puzzle.PuzzleStateFileName = data + '/' + name;
             ASSERT_TRUE(check.game->LoadPuzzleState())
