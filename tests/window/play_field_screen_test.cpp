@@ -52,7 +52,6 @@ TEST(UnderX11, ALongDragLeavesTheScreenAsAWholeRepaintWould) {
     const QImage dragged = screen();
     field->repaint();
     const QImage whole = screen();
-    ASSERT_FALSE(whole.isNull());
     EXPECT_NE(dragged, before) << "the drag showed";
     EXPECT_EQ(dragged, whole) << "no stale pixels";
 }
