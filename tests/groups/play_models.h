@@ -64,8 +64,7 @@ inline std::vector<Integer> Ints(std::initializer_list<int> v) { return {v.begin
 class ScriptedRandom : public RandomSource {
 public:
     std::deque<Single> values;
-    int reseeds = 0;
-    int draws = 0;
+    int reseeds = 0, draws = 0;
     void Reseed() override { ++reseeds; }
     Single Next() override {
         ++draws;
