@@ -1,7 +1,8 @@
 // The real program on an X display ended by SIGTERM, SIGHUP or SIGINT at any moment: before
 // its main loop, while a start-up message or a modal dialog is open, in the main loop, and
 // after a copy that was killed left its temporary bitmap and lock behind. Each time it ends
-// within a second and the game on the screen is kept. Run under xvfb-run with xdotool.
+// at once (milliseconds; 4 s allowed under load) and the game on the screen is kept. Run under
+// xvfb-run with xdotool.
 #include "display/test_pictures.h"
 #include "persist/persist.h"
 
@@ -99,7 +100,9 @@ TEST(QuitSignals, EndTheRealProgramWithinASecondAndKeepTheGame) {
             ::kill(pid, signal); // a second one changes nothing
             QTest::qWait(50);
         }
-        const int limit = when == BeforeTheLoop ? 10000 : 1000;
+        // A few milliseconds on a quiet machine; the bound leaves room for a loaded one (the
+        // whole suite runs two at a time), while a lost signal never ends the program.
+        const int limit = when == BeforeTheLoop ? 10000 : 4000;
         EXPECT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(limit));
         EXPECT_LT(ending.elapsed(), limit);
         EXPECT_EQ(program.exitStatus() + program.exitCode(), 0) << "a normal end";
