@@ -15,8 +15,9 @@ namespace {
 // Earlier versions kept the game at quit as "unfinished.psf" ("unfinished-<n>.psf").
 const QStringList kKeptNames{QStringLiteral("game-*.psf"), QStringLiteral("unfinished*.psf")};
 
-// More games started in one second than this are not expected.
-constexpr int kMostNamesPerSecond = 100;
+// More games started in one millisecond than this are not expected. The milliseconds keep a
+// name from being taken again soon after its game was removed as one of the oldest.
+constexpr int kMostNamesAtOnce = 100;
 
 // A lock file left by a copy killed while making it names no process; past this age it is
 // taken over. A live copy keeps its lock whatever its age: it holds the file locked (flock).
@@ -95,8 +96,9 @@ std::unique_ptr<KeptFile> KeptFile::ClaimNew(const QString& folder) {
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         return nullptr;
     }
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int n = 1; n <= kMostNamesPerSecond; ++n) {
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    for (int n = 1; n <= kMostNamesAtOnce; ++n) {
         const QString name = n == 1 ? QStringLiteral("game-%1.psf").arg(stamp)
                                     : QStringLiteral("game-%1-%2.psf").arg(stamp).arg(n);
         auto file = std::make_unique<KeptFile>(QDir(folder).absoluteFilePath(name));
