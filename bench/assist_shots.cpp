@@ -29,14 +29,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
-    QTemporaryDir folder;
-    tess::SettingsStore store(folder.path() + QStringLiteral("/settings.ini"));
-    tess::MersenneRandom random(11u);
-    tess::ProcessFacts facts;
-    facts.ProgramFolder = folder.path();
-    facts.AppDir = folder.path();
-    tess::MainWindow window(store, random, facts);
-    window.Start();
+    tess::bench::ShotWindow started;
+    const QTemporaryDir& folder = started.folder;
+    tess::MainWindow& window = started.window;
     window.resize(1200, 800);
     QApplication::processEvents();
 

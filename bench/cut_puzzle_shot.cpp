@@ -15,14 +15,10 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         return 2;
     }
-    QTemporaryDir folder;
-    tess::SettingsStore store(folder.path() + QStringLiteral("/settings.ini"));
-    tess::MersenneRandom random(11u);
-    tess::ProcessFacts facts;
-    facts.ProgramFolder = folder.path();
-    facts.AppDir = folder.path();
-    tess::MainWindow window(store, random, facts);
-    window.Start();
+    tess::bench::ShotWindow started;
+    const QTemporaryDir& folder = started.folder;
+    tess::MersenneRandom& random = started.random;
+    tess::MainWindow& window = started.window;
     window.resize(argc >= 4 ? QString::fromLocal8Bit(argv[2]).toInt() : 1000,
                   argc >= 4 ? QString::fromLocal8Bit(argv[3]).toInt() : 700);
     QApplication::processEvents();

@@ -1,10 +1,14 @@
-// The picture of the screenshot programs: a landscape with sky, sun and hills.
+// What the screenshot programs share: a landscape with sky, sun and hills, and the real main
+// window over a temporary folder.
 #pragma once
+
+#include "window/main_window.h"
 
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QTemporaryDir>
 #include <cmath>
 
 namespace tess::bench {
@@ -33,5 +37,21 @@ inline QImage Landscape(int width, int height) {
     painter.drawPolygon(hills);
     return image;
 }
+
+// The main window with its settings, bitmap and program folder in a temporary folder, and a
+// fixed random source; started.
+struct ShotWindow {
+    QTemporaryDir folder;
+    SettingsStore store{folder.path() + QStringLiteral("/settings.ini")};
+    MersenneRandom random{11u};
+    MainWindow window{store, random, Facts()};
+    ShotWindow() { window.Start(); }
+    ProcessFacts Facts() const {
+        ProcessFacts facts;
+        facts.ProgramFolder = folder.path();
+        facts.AppDir = folder.path();
+        return facts;
+    }
+};
 
 } // namespace tess::bench
