@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -391,7 +392,21 @@ std::optional<Started> StartPalapeli(X11& x, QProcess& process, QSize size, cons
     return std::nullopt;
 }
 
-void Report(const char* who, QSize size, const Result& r) {
+// The process's peak resident memory (VmHWM) in MiB, 0 when it cannot be read.
+double PeakMemoryMiB(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+        }
+    }
+    return 0;
+}
+
+void Report(const char* who, QSize size, const Result& r, double peakMiB) {
     std::vector<double> l = r.latencies;
     std::sort(l.begin(), l.end());
     if (l.empty()) {
@@ -410,9 +425,9 @@ void Report(const char* who, QSize size, const Result& r) {
         kept = rate;
     }
     std::printf("%-10s %4d x %4d  median %6.2f ms  p95 %6.2f ms  max %6.2f ms  (%zu motions, %d "
-                "missed)  one frame per motion up to %d/s  [",
+                "missed)  one frame per motion up to %d/s  peak memory %.1f MiB  [",
                 who, size.width(), size.height(), at(0.5), at(0.95), l.back(), l.size(), r.missed,
-                kept);
+                kept, peakMiB);
     for (const auto& [rate, frames] : r.rates) {
         std::printf(" %d:%.2f", rate, frames);
     }
@@ -445,7 +460,8 @@ int main(int argc, char** argv) {
         {
             QProcess process;
             if (const std::optional<Started> s = StartTessellara(x, process, size)) {
-                Report("Tessellara", size, Measure(x, s->window, s->grab, motions));
+                const Result r = Measure(x, s->window, s->grab, motions);
+                Report("Tessellara", size, r, PeakMemoryMiB(process.processId()));
             } else {
                 std::printf("Tessellara did not start at %d x %d\n", size.width(), size.height());
             }
@@ -457,7 +473,8 @@ int main(int argc, char** argv) {
             QProcess process;
             if (const std::optional<Started> s =
                     StartPalapeli(x, process, size, palapeli, home.path())) {
-                Report("Palapeli", size, Measure(x, s->window, s->grab, motions));
+                const Result r = Measure(x, s->window, s->grab, motions);
+                Report("Palapeli", size, r, PeakMemoryMiB(process.processId()));
             } else {
                 std::printf("Palapeli did not open its puzzle at %d x %d\n", size.width(),
                             size.height());
