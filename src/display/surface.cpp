@@ -124,10 +124,12 @@ Surface Surface::CreateSurfaceFromImage(const QImage& image) {
     return Surface(std::move(pixels));
 }
 
-SurfaceDesc Surface::GetSurfaceDesc() const { return SurfaceDesc{image_.width(), image_.height()}; }
+SurfaceDesc Surface::GetSurfaceDesc() const { return SurfaceDesc{width_, height_}; }
 
 void Surface::Release() {
     image_ = QImage();
+    width_ = 0;
+    height_ = 0;
     colorKey_ = -1;
     runs_ = {};
     rowStart_ = {};
@@ -297,13 +299,12 @@ void SurfaceWriter::BltColorFill(const Rect& rect, Long pixel) const {
 
 void SurfaceWriter::BltFast(Long x, Long y, const Surface& source, const Rect& sourceRect,
                             int flags) const {
-    const QImage& image = source.image_;
-    if (bits_ == nullptr || image.isNull()) {
+    if (bits_ == nullptr || source.width_ <= 0) {
         return;
     }
-    Rect src = sourceRect == WholeRect ? Rect{0, 0, image.width(), image.height()} : sourceRect;
+    Rect src = sourceRect == WholeRect ? Rect{0, 0, source.width_, source.height_} : sourceRect;
     // Clip against the source, moving the destination with it.
-    const Rect clippedSrc = Clip(src, image.width(), image.height());
+    const Rect clippedSrc = Clip(src, source.width_, source.height_);
     x += clippedSrc.Left - src.Left;
     y += clippedSrc.Top - src.Top;
     src = clippedSrc;
@@ -323,6 +324,7 @@ void SurfaceWriter::BltFast(Long x, Long y, const Surface& source, const Rect& s
         return;
     }
     const bool keyed = (flags & 0x01) != 0 && source.colorKey_ >= 0;
+    const QImage& image = source.image_;
     const uchar* fromBits = image.constBits();
     const qsizetype fromStride = image.bytesPerLine();
     auto toRow = [&](Long row) {
@@ -337,7 +339,7 @@ void SurfaceWriter::BltFast(Long x, Long y, const Surface& source, const Rect& s
         }
         return;
     }
-    if (source.runsValid_ && src.Left == 0 && src.Right == image.width()) {
+    if (source.runsValid_ && src.Left == 0 && src.Right == source.width_) {
         // The common case of a piece wholly inside the field: no run needs clipping.
         for (Long row = src.Top; row < src.Bottom; ++row) {
             const QRgb* from = fromRow(row);

@@ -74,7 +74,8 @@ public:
 
 private:
     friend class SurfaceWriter;
-    explicit Surface(QImage image) : image_(std::move(image)) {}
+    explicit Surface(QImage image)
+        : image_(std::move(image)), width_(image_.width()), height_(image_.height()) {}
     void Changed() { runsValid_ = false; }
 
     // An opaque run of one row: x and length.
@@ -84,6 +85,10 @@ private:
     };
 
     QImage image_;
+    // The image's size, kept beside it: a frame asks it of every piece, and QImage's own
+    // accessors are calls into the library.
+    Long width_ = 0;
+    Long height_ = 0;
     Long colorKey_ = -1;
     bool runsValid_ = false;
     std::vector<Run> runs_;
