@@ -5,7 +5,8 @@
 # "all" runs them together). FUZZ_SEED fixes libFuzzer's random seed, so that a run repeats
 # the first steps of any longer run with the same seed and corpus.
 # New inputs collect in build-sanitize/fuzz/<target>/ and are used again by the next run; a
-# finding (crash, sanitizer report, broken model, hang, memory above the limit) is written to
+# finding (crash, sanitizer report, a message or a broken model after a step, a result that
+# does not hold, hang, memory above the limit) is written to
 # build-sanitize/fuzz/findings/ and fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,7 +50,7 @@ report() {
     echo "$target: ${runs:-?} runs, ${rate:-?} exec/s, corpus ${corpus:-?}, no finding"
   else
     echo "$target: FINDING after ${runs:-?} runs (exit $status), see $log"
-    grep -E 'ERROR|SUMMARY|model broken|did not survive|reads as|Test unit written' "$log" | head -20
+    grep -E -A2 'ERROR|SUMMARY|FINDING|did not survive|Test unit written' "$log" | head -20
   fi
 }
 
