@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                      "Tessellara", "/opt/t/tessellara %f"};
     static const QDateTime now(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
     // The bookmarks in a file, and ours as a reader finds it: its time and the count of our
-    // application entry.
+    // application entry in the freedesktop.org metadata.
     const auto read = [](const QByteArray& xbel, QString& ours) {
         QDomDocument dom;
         dom.setContent(xbel, false);
@@ -23,7 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             ours.isNull() && i < apps.count();
                  ++i) {
                 const QDomElement app = apps.item(i).toElement();
-                if (app.attribute("name") == "Tessellara" &&
+                if (app.parentNode().parentNode().toElement().attribute("owner") ==
+                        "http://freedesktop.org" &&
+                    app.attribute("name") == "Tessellara" &&
                     app.attribute("exec") == "'/opt/t/tessellara %f'") {
                     ours = b.attribute("modified") + ' ' + app.attribute("count");
                 }

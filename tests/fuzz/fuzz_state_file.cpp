@@ -1,12 +1,12 @@
 // Loading a puzzle state file as the game does (the whole-file check, the picture, the model)
-// and then playing it with the actions the input's last bytes choose; the model must stay
+// and then playing it with actions drawn from the input; the model must stay
 // consistent after every step, and the game on the screen must write a file that reads back
 // as that game. Record 1 is part of the input: the seeds name a picture beside the file,
 // "picture.bmp" or "Bild ä.bmp" (in Windows-1252, as the file holds it).
 #include "fuzz_support.h"
 #include "persist/state_file.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
+#include <random>
 
 namespace {
 
@@ -54,30 +54,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         RequireWrittenAgain(p, "writing the loaded game again");
     }
 
-    // The reader ignores bytes after the file's last value, so they can steer the play.
-    FuzzedDataProvider play(data, size);
-    for (int step = 0; step < 16 && play.remaining_bytes() > 0; ++step) {
+    // The play is drawn from a random source seeded by the whole input, so that a change
+    // anywhere in the file is played differently too.
+    std::mt19937 random(qHash(fuzz::Bytes(data, size)));
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution(low, high)(random);
+    };
+    for (int step = 0; step < 24; ++step) {
         const Puzzle& p = game.puzzle;
         const int n = int(p.Pieces.size()) - 1;
-        const int piece = play.ConsumeIntegralInRange(1, std::max(n, 1));
-        const QPointF d(play.ConsumeIntegralInRange(-8, 8), play.ConsumeIntegralInRange(-8, 8));
-        QPointF at(play.ConsumeIntegralInRange(-10, f.host.playFieldSize.width() + 10),
-                   play.ConsumeIntegralInRange(-10, f.host.playFieldSize.height() + 10));
-        const int action = play.ConsumeIntegralInRange(0, 8);
-        // From a piece's surface corner to its middle: a press on the piece, or a move to
-        // where the dragged piece fits it or to the dragged piece's home.
+        const int piece = pick(1, std::max(n, 1));
+        const QPointF d(pick(-8, 8), pick(-8, 8));
+        QPointF at(pick(-10, f.host.playFieldSize.width() + 10),
+                   pick(-10, f.host.playFieldSize.height() + 10));
+        // 0-3 press (0-1 on the piece), 4-7 move (4-5 to where the dragged piece fits the
+        // piece, 6 to its home), 8-11 release, then Hint, Solve, Scramble and a new field size.
+        const int action = pick(0, 15);
+        // From a piece's surface corner to its middle.
         const QPointF middle(p.TabWidth + p.CellWidth / 2.0, p.TabHeight + p.CellHeight / 2.0);
-        if (piece <= n && (action == 0 || ((action == 2 || action == 3) && p.Dragging &&
+        if (piece <= n && (action <= 1 || (action >= 4 && action <= 6 && p.Dragging &&
                                            p.SelectedPiece >= 1 && p.SelectedPiece <= n))) {
-            const PieceRecord& s = p.Pieces[action == 0 ? piece : p.SelectedPiece];
+            const PieceRecord& s = p.Pieces[action <= 1 ? piece : p.SelectedPiece];
             const PieceRecord& o = p.Pieces[piece];
-            at = middle + (action == 3 ? QPointF(s.HomeX, s.HomeY)
+            at = middle + (action == 6 ? QPointF(s.HomeX, s.HomeY)
                                        : QPointF(o.X + (s.Col - o.Col) * p.CellWidth,
                                                  o.Y + (s.Row - o.Row) * p.CellHeight));
         }
-        if (action == 8) {
-            f.host.playFieldSize =
-                QSize(play.ConsumeIntegralInRange(1, 1600), play.ConsumeIntegralInRange(1, 1200));
+        if (action == 15) {
+            f.host.playFieldSize = QSize(pick(1, 1600), pick(1, 1200));
         }
         const Single x = Single(at.x() + d.x()), y = Single(at.y() + d.y());
         const std::function<void()> events[] = {
@@ -88,8 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             [&] { game.mnuFileSolve_Click(); },
             [&] { game.mnuFileScramble_Click(); },
             [&] { game.Form_Resize(); }};
-        // 0-1 press, 2-3 move
-        fuzz::Step(f, "a play step", events[action < 4 ? action / 2 : action - 2], kRefusal);
+        fuzz::Step(f, "a play step", events[action < 12 ? action / 4 : action - 9], kRefusal);
         if (p.PuzzleLoaded) {
             RequireWrittenAgain(p, "writing the game again");
         }
