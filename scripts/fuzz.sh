@@ -45,7 +45,8 @@ report() {
   local runs rate corpus
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
-  corpus=$(grep -o 'corp: [0-9]*/[0-9]*[a-zA-Z]*' "$log" | tail -1 | cut -d' ' -f2)
+  # A finding among the seeds comes before any corpus line.
+  corpus=$(grep -o 'corp: [0-9]*/[0-9]*[a-zA-Z]*' "$log" | tail -1 | cut -d' ' -f2 || true)
   if [ "$status" -eq 0 ]; then
     echo "$target: ${runs:-?} runs, ${rate:-?} exec/s, corpus ${corpus:-?}, no finding"
   else

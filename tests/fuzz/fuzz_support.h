@@ -22,7 +22,8 @@ inline QString Folder() {
 // A finding: what was broken and the text that shows it, then an abort.
 inline void Require(bool holds, const char* what, const QByteArray& detail = {}) {
     if (!holds) {
-        qFatal("FINDING: %s:\n%s", what, detail.constData());
+        // The detail may be the input itself, which has no terminating zero.
+        qFatal("FINDING: %s:\n%.*s", what, int(detail.size()), detail.constData());
     }
 }
 
