@@ -5,7 +5,8 @@
 # "all" runs them together). FUZZ_SEED fixes libFuzzer's random seed, so that a run repeats
 # the first steps of any longer run with the same seed and corpus.
 # New inputs collect in build-sanitize/fuzz/<target>/ and are used again by the next run; a
-# finding (crash, sanitizer report, broken model, hang, memory above the limit) is written to
+# finding (crash, sanitizer report, a message or a broken model after a step, a result that
+# does not hold, hang, memory above the limit) is written to
 # build-sanitize/fuzz/findings/ and fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -44,12 +45,13 @@ report() {
   local runs rate corpus
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
-  corpus=$(grep -o 'corp: [0-9]*/[0-9]*[a-zA-Z]*' "$log" | tail -1 | cut -d' ' -f2)
+  # A finding among the seeds comes before any corpus line.
+  corpus=$(grep -o 'corp: [0-9]*/[0-9]*[a-zA-Z]*' "$log" | tail -1 | cut -d' ' -f2 || true)
   if [ "$status" -eq 0 ]; then
     echo "$target: ${runs:-?} runs, ${rate:-?} exec/s, corpus ${corpus:-?}, no finding"
   else
     echo "$target: FINDING after ${runs:-?} runs (exit $status), see $log"
-    grep -E 'ERROR|SUMMARY|model broken|did not survive|reads as|Test unit written' "$log" | head -20
+    grep -E -A2 'ERROR|SUMMARY|FINDING|did not survive|Test unit written' "$log" | head -20
   fi
 }
 

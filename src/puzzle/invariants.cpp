@@ -8,10 +8,16 @@ namespace tess {
 QStringList CheckModelInvariants(const Puzzle& puzzle) {
     QStringList problems;
     const int n = static_cast<int>(puzzle.Pieces.size()) - 1;
+    auto fail = [&problems](const QString& text) { problems << text; };
     if (n <= 0) {
+        // No puzzle: slot 0 alone everywhere and nothing counted, so that nothing walks past it.
+        if (n < 0 || puzzle.PuzzleLoaded != kFalse || puzzle.Groups.size() != 1 ||
+            puzzle.PlacedPieces.size() != 1 || puzzle.GroupOrder.size() != 1 ||
+            puzzle.PlacedCount != 0 || puzzle.GroupOrderCount != 0 || puzzle.GroupSlotCount != 0) {
+            fail(QStringLiteral("no pieces, but the puzzle is loaded or has more than slot 0"));
+        }
         return problems;
     }
-    auto fail = [&problems](const QString& text) { problems << text; };
 
     if (puzzle.NumberOfPieces != n) {
         fail(QStringLiteral("NumberOfPieces %1 but %2 piece records")

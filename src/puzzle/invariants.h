@@ -9,7 +9,8 @@
 namespace tess {
 
 // Every broken invariant as one line of text; empty when the model is consistent.
-// A model without a puzzle (slot 0 only) is consistent.
+// A model without pieces is consistent when it is not loaded and holds slot 0 alone, with
+// nothing counted.
 QStringList CheckModelInvariants(const Puzzle& puzzle);
 
 } // namespace tess

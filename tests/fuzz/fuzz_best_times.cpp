@@ -9,8 +9,6 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tess;
@@ -26,11 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     utf8.decode(written);
     const bool ambiguous = !utf8.hasError() && std::any_of(written.begin(), written.end(),
                                                            [](char c) { return c & 0x80; });
-    if (again.damaged ||
-        (!ambiguous && (again.table != expected || BestTimesToBytes(again.table) != written))) {
-        std::fprintf(stderr, "the table did not survive writing; written:\n%s\n",
-                     written.constData());
-        std::abort();
-    }
+    fuzz::Require(!again.damaged && (ambiguous || (again.table == expected &&
+                                                   BestTimesToBytes(again.table) == written)),
+                  "the table did not survive writing; written", written);
     return 0;
 }

@@ -1,5 +1,6 @@
-// Making the game the default for its file type in any mimeapps.list: every line of the
-// other programs is kept, in order, and doing it again changes nothing.
+// Making the game the default for its file type in any mimeapps.list: the desktop then finds
+// the game as that default, every line of the other programs is kept, in order, and doing it
+// again changes nothing.
 #include "desktop/file_type_registration.h"
 #include "fuzz_support.h"
 
@@ -18,5 +19,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::Require(SetDefaultApplication(after, kStateFileMimeType, kStateFileDesktopEntry) == after,
                   "a second time changed", after);
+    // What the desktop reads: the first line for our type in the first [Default Applications]
+    // section names our entry.
+    QByteArray value;
+    int section = 0; // before, in, after that section
+    for (const QByteArray& line : kept) {
+        const QByteArray text = line.trimmed();
+        const qsizetype equals = text.indexOf('=');
+        if (text.startsWith('[')) {
+            section = section > 0 ? 2 : int(text == "[Default Applications]");
+        } else if (section == 1 && equals > 0 && value.isNull() &&
+                   text.left(equals).trimmed() == "application/x-tessellara-psf") {
+            value = text.mid(equals + 1).trimmed();
+        }
+    }
+    fuzz::Require(value == "tessellara-psffile.desktop", "our default is not written", after);
     return 0;
 }

@@ -1,8 +1,10 @@
 // Start-up reading the settings store from any INI file, the Game menu's section included,
 // then File > Open of a small picture cut, scrambled and painted with those settings, the
-// preview toggled twice, and the pieces arranged and gathered.
+// preview toggled twice, and the pieces arranged and gathered. Every value read is within its
+// range.
 #include "assist/assist.h"
 #include "fuzz_support.h"
+#include "persist/state_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // A new name for every input: the settings layer caches a file it has read by name.
@@ -11,16 +13,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                tess::fuzz::Bytes(data, size));
     const QString current = QDir::currentPath(); // start-up moves to the program folder
     {
+        using tess::fuzz::Step;
         tess::fuzz::FuzzGame f(ini);
         tess::Assist assist(f.game);
         f.host.openAnswers = {tess::fuzz::SmallPicture()};
-        f.game.Guard([&] { f.game.Form_Load(); });
-        f.game.Guard([&] { f.game.mnuFileOpen_Click(); });
-        f.game.Guard([&] { f.game.mnuViewPreview_Click(); });
-        f.game.Guard([&] { f.game.mnuViewPreview_Click(); });
-        f.game.Guard([&] { assist.ArrangePieces(); });
-        f.game.Guard([&] { assist.GatherEdgePieces(); });
-        tess::fuzz::CheckInvariants(f.game, "opening a picture");
+        Step(f, "starting", [&] { f.game.Form_Load(); });
+        // The other numbers may take any value of their types.
+        tess::fuzz::Require(f.game.settings.PreviewSize >= 2 && f.game.settings.PreviewSize <= 4 &&
+                                f.game.puzzle.NumberOfPieces >= 1 &&
+                                f.game.puzzle.NumberOfPieces <= tess::kStateMaxPieces,
+                            "a setting read outside its range");
+        // More pieces than the small picture gives room for are refused.
+        Step(
+            f, "opening a picture", [&] { f.game.mnuFileOpen_Click(); },
+            "Error:\\|The puzzle could not be cut: \\d+ pieces \\(\\d+ x \\d+\\) do not fit");
+        Step(f, "toggling the preview", [&] { f.game.mnuViewPreview_Click(); });
+        Step(f, "toggling the preview", [&] { f.game.mnuViewPreview_Click(); });
+        Step(f, "arranging", [&] { assist.ArrangePieces(); });
+        Step(f, "gathering", [&] { assist.GatherEdgePieces(); });
     }
     QFile::remove(ini);
     QDir::setCurrent(current);

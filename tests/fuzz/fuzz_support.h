@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QRegularExpression>
 
 namespace tess::fuzz {
 
@@ -21,7 +22,8 @@ inline QString Folder() {
 // A finding: what was broken and the text that shows it, then an abort.
 inline void Require(bool holds, const char* what, const QByteArray& detail = {}) {
     if (!holds) {
-        qFatal("%s:\n%s", what, detail.constData());
+        // The detail may be the input itself, which has no terminating zero.
+        qFatal("FINDING: %s:\n%.*s", what, int(detail.size()), detail.constData());
     }
 }
 
@@ -44,9 +46,7 @@ inline QString WriteInput(const QString& name, const QByteArray& bytes) {
 }
 
 // A fresh game for each input, so no input depends on the one before; a small play field
-// keeps cutting and painting quick. Every event runs inside the game's guard, as the main
-// window runs it: a failure is reported to the recorder, and a model the guard leaves
-// broken is a finding.
+// keeps cutting and painting quick. Step runs its events.
 struct FuzzGame {
     explicit FuzzGame(const QString& iniPath = Folder() + QStringLiteral("/settings.ini"))
         : store(iniPath), game(host, store, random, {.ProgramFolder = Folder()}) {
@@ -58,9 +58,20 @@ struct FuzzGame {
     Game game;
 };
 
-// Aborts, naming the step after which the model broke and its broken invariants.
-inline void CheckInvariants(const Game& game, const char* step) {
-    const QByteArray problems = CheckModelInvariants(game.puzzle).join('\n').toUtf8();
+// Runs one event inside the game's guard, as the window runs it. Every message it gives is a
+// finding, above all the guard's report of a failure, unless `refusal` matches it: what the
+// target names as a right answer to its input. The model must hold together after every step,
+// with or without a puzzle.
+inline void Step(FuzzGame& f, const char* step, const std::function<void()>& event,
+                 const char* refusal = "(?!)") {
+    const qsizetype before = f.host.messages.size();
+    f.game.Guard(event);
+    const QRegularExpression refused(QStringLiteral("^(%1)").arg(QLatin1String(refusal)),
+                                     QRegularExpression::DotMatchesEverythingOption);
+    for (qsizetype i = before; i < f.host.messages.size(); ++i) {
+        Require(refused.match(f.host.messages[i]).hasMatch(), step, f.host.messages[i].toUtf8());
+    }
+    const QByteArray problems = CheckModelInvariants(f.game.puzzle).join('\n').toUtf8();
     Require(problems.isEmpty(), step, problems);
 }
 

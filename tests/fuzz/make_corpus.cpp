@@ -1,5 +1,5 @@
 // Writes the seeds of the state-file fuzz target that come from the tests' own builders: each
-// file from record 2 on, then random bytes that choose the play actions:
+// file naming a picture beside it, then random bytes that choose the play actions:
 //   make_fuzz_corpus [folder]     (by default tests/fuzz/corpus; one subfolder per target)
 // The other seeds are kept as they were written or found: by hand (mimeapps.list files,
 // colour texts, a damaged Windows-1252 best-times file, a settings file), by the fuzzers
@@ -20,14 +20,13 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder);
     unsigned k = 0;
     for (const auto& [name, file] :
-         {std::pair{"fresh-2x2", tess::test::FreshTwoByTwo("/p.bmp", 61).Bytes()},
-          std::pair{"finished-2x2", tess::test::FinishedTwoByTwo("/p.bmp").Bytes(true)},
-          std::pair{"mid-game-3x2", tess::test::MidGameThreeByTwo("/p.bmp").Bytes()}}) {
+         {std::pair{"fresh-2x2", tess::test::FreshTwoByTwo("picture.bmp", 61).Bytes()},
+          std::pair{"finished-2x2", tess::test::FinishedTwoByTwo("picture.bmp").Bytes(true)},
+          std::pair{"mid-game-3x2", tess::test::MidGameThreeByTwo("Bild \u00e4.bmp").Bytes()}}) {
         std::mt19937 random(++k);
         QByteArray play(96, '\0');
         std::generate(play.begin(), play.end(), [&random] { return char(random()); });
-        if (!tess::WriteFileSafely(folder + name, file.mid(tess::kStateRecordSize) + play)
-                 .isEmpty()) {
+        if (!tess::WriteFileSafely(folder + name, file + play).isEmpty()) {
             qFatal("cannot write %s", name);
         }
     }
