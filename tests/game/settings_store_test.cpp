@@ -25,8 +25,8 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoes) {
     const QString ours = f.store->FileName();
     const QString theirs = f.ProgramFolder() + "/qsettings.ini";
     // Other sections and a comment, as a file edited by hand may hold them.
-    const QByteArray before =
-        "[General]\nTop=1\n\n[Settings]\nOld=@@x\n; note\nCaf%E9\\%U20AC = 2 \n\n[Zeta]\nA=1\n";
+    const QByteArray before = "[General]\nTop=1\n\n[Settings]\nOld=@@x\n; note\nCaf%E9\\%U20AC = 2 "
+                              "\nList=/home/a, b/\n\n[Zeta]\nA=1\n";
     ASSERT_EQ(WriteFileSafely(ours, before) + WriteFileSafely(theirs, before), "");
     {
         QSettings qt(theirs, QSettings::IniFormat);
@@ -36,6 +36,16 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoes) {
         }
     }
     EXPECT_EQ(ReadAll(ours).toStdString(), ReadAll(theirs).toStdString());
+    // Read back from the file by a new store, as the next start reads it, and by QSettings; an
+    // unquoted text with commas (written by hand) comes back whole.
+    const SettingsStore next(ours);
+    const QSettings qt(ours, QSettings::IniFormat);
+    texts << "/home/a, b/";
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString key = i + 1 < texts.size() ? QString("Key %1").arg(i) : "List";
+        EXPECT_EQ(next.Read(key, "none"), texts[i]) << i;
+        EXPECT_EQ(qt.value("Settings/" + key).toStringList().join(", "), texts[i]) << i;
+    }
 }
 
 // On a full disk the old file stays as it was and the player is told once; the keys that
