@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QSessionManager>
 #include <QTest>
 #include <QUrl>
