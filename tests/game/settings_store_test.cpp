@@ -1,5 +1,6 @@
-// Writing the settings store: the file as QSettings writes it, on the disk when a command
-// returns, and never cut off by a full disk.
+// Writing the settings store: the file as QSettings writes it, read back by a new store and by
+// QSettings (the Game menu's section too), on the disk when a command returns, and never cut
+// off by a full disk.
 #include "persist/safe_file.h"
 #include "support/file_size_limit.h"
 #include "support/recording_host.h"
@@ -17,16 +18,19 @@ namespace {
 using test::GameFixture;
 using test::ReadAll;
 
-TEST(SettingsStore, WritesTheFileAsQSettingsDoes) {
+TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndANewStoreReadsItBackAsQSettingsDoes) {
     QStringList texts{"/home/a, b/",    "/x;y=z/", " lead", "q\"uo\\te",  "@at",
                       "\a\b\t\n\r\f\v", "ünï€ 𝄞",  "",      "#x [y] 's'", "\x7f"};
     texts << QString(QChar(0)) + "7" << QChar(1) + QString("ab9g");
     GameFixture f;
     const QString ours = f.store->FileName();
     const QString theirs = f.ProgramFolder() + "/qsettings.ini";
-    // Other sections and a comment, as a file edited by hand may hold them.
+    // Other sections and a comment, as a file edited by hand may hold them; the Game menu's
+    // section with texts its booleans read leniently, and a classic key that is not read there.
     const QByteArray before =
-        "[General]\nTop=1\n\n[Settings]\nOld=@@x\n; note\nCaf%E9\\%U20AC = 2 \n\n[Zeta]\nA=1\n";
+        "[General]\nTop=1\n\n[Game]\nShow%20Progress= true\nPreview%20Above%20"
+        "Pieces=2\nMaybe=maybe\nView%20Preview=True\n\n[Settings]\nOld=@@x\n; "
+        "note\nCaf%E9\\%U20AC = 2 \nList=/home/a, b/\n\n[Zeta]\nA=1\n";
     ASSERT_EQ(WriteFileSafely(ours, before) + WriteFileSafely(theirs, before), "");
     {
         QSettings qt(theirs, QSettings::IniFormat);
@@ -34,8 +38,25 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoes) {
             qt.setValue(QString("Settings/Key %1").arg(i), texts[i]);
             f.store->Write(QString("Key %1").arg(i), texts[i]);
         }
+        qt.setValue("Game/Faint Picture", "True");
+        f.store->WriteGameBoolean("Faint Picture", true);
     }
     EXPECT_EQ(ReadAll(ours).toStdString(), ReadAll(theirs).toStdString());
+    // Read back from the file by a new store, as the next start reads it, and by QSettings; an
+    // unquoted text with commas (written by hand) comes back whole.
+    const SettingsStore next(ours);
+    const QSettings qt(ours, QSettings::IniFormat);
+    texts << "/home/a, b/";
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString key = i + 1 < texts.size() ? QString("Key %1").arg(i) : "List";
+        EXPECT_EQ(next.Read(key, "none"), texts[i]) << i;
+        EXPECT_EQ(qt.value("Settings/" + key).toStringList().join(", "), texts[i]) << i;
+    }
+    EXPECT_EQ(QList<bool>({next.ReadGameBoolean("Show Progress"),
+                           next.ReadGameBoolean("Preview Above Pieces"),
+                           next.ReadGameBoolean("Faint Picture"), next.ReadGameBoolean("Maybe"),
+                           next.Read("View Preview", "").isEmpty()}),
+              QList<bool>({true, true, true, false, true}));
 }
 
 // On a full disk the old file stays as it was and the player is told once; the keys that
@@ -69,26 +90,6 @@ TEST(SettingsStore, AFailedWriteKeepsTheOldFileTellsOnceAndTheNextCommandWritesA
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(ReadAll(f.store->FileName()), "[Settings]\nBackground%20Red=0\nInitDir=/pictures/"
                                             "\nTime%20Puzzle=True\nView%20Preview=False\n");
-}
-
-// The Game menu's keys have their own section, read as leniently as the classic ones.
-TEST(SettingsStore, GameKeysLiveInTheirOwnSection) {
-    GameFixture f;
-    const QString path = f.ProgramFolder() + "/game.ini";
-    ASSERT_EQ(WriteFileSafely(path, "[Game]\nShow%20Progress= true\nPreview%20Above%20Pieces=2\n"
-                                    "Faint%20Picture=maybe\nView%20Preview=True\n"),
-              "");
-    SettingsStore store(path);
-    EXPECT_EQ(QList<bool>({store.ReadGameBoolean("Show Progress"),
-                           store.ReadGameBoolean("Preview Above Pieces"),
-                           store.ReadGameBoolean("Faint Picture"),
-                           store.Read("View Preview", "").isEmpty()}),
-              QList<bool>({true, true, false, true}));
-    store.WriteGameBoolean("Faint Picture", true);
-    store.WriteBoolean("View Preview", false);
-    EXPECT_EQ(ReadAll(path),
-              "[Game]\nFaint%20Picture=True\nPreview%20Above%20Pieces=2\nShow%20Progress="
-              "true\nView%20Preview=True\n\n[Settings]\nView%20Preview=False\n");
 }
 
 } // namespace

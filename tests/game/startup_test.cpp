@@ -46,6 +46,10 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
           "Outline Red=&HFE", "List Index=1e1", "Number of Pieces=100.0", "System Memory=1D0",
           "Preview Size=2.4"},
          "1 1 1 1 2 a 64 c86464 6464c8 fffffe feffff 0 0 0 ffffff ffffff "},
+        {{"Background Color=1", "Background Color Fill=2", "Outline Color=3",
+          "Outline Color Fill=4", "Preview Caption Background Color=5",
+          "Preview Caption Background Color Fill=6", "Preview Caption Text Color=7"},
+         "1 0 1 1 3 15 40 1 2 3 4 5 6 0 7 ffffff "},
     };
     for (const auto& [stored, read] : cases) {
         GameFixture f;
@@ -54,7 +58,8 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
         }
         Settings s;
         Integer pieces = 9;
-        f.store->ReadAll(s, pieces);
+        // Read back from the file by a new store, as the next start reads it.
+        SettingsStore(f.store->FileName()).ReadAll(s, pieces);
         QStringList shown;
         for (const Long value : std::initializer_list<Long>{
                  s.TimePuzzle, s.SystemMemory, s.OutlinePieces, s.ViewPreview, s.PreviewSize,

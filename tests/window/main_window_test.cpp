@@ -1,7 +1,9 @@
-// The real main window: layout, one cut per resize, the field's own paint, a saved game from the
-// command line; its menus and every command, button and the mouse going on with the picture
-// deleted.
+// The real main window: layout, one cut per resize and per move to a screen of other pixels, the
+// field's own paint, a saved game from the command line; its menus and every command, button and
+// the mouse going on with the picture deleted; every way out keeping the game, and a start after a
+// quit showing every setting changed.
 #include "desktop/recent_documents.h"
+#include "dialogs/dialogs.h"
 #include "display/test_pictures.h"
 #include "persist/safe_file.h"
 #include "persist/state_file.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -66,6 +69,12 @@ TEST(MainWindow, LaysOutTheFieldCutsOncePerResizePaintsAfreshAndOpensTheCommandL
     w.showNormal();
     QApplication::processEvents();
     EXPECT_EQ(cuts.seen.size(), 3u);
+    // Moved to a screen of twice the pixels (ctest starts two offscreen screens): cut once more,
+    // for the field's new size in pixels.
+    ASSERT_EQ(QGuiApplication::screens().size(), 2) << "QT_QPA_PLATFORM as tests/window sets it";
+    w.windowHandle()->setScreen(QGuiApplication::screens()[1]);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cuts.seen.size() == 4u; }));
+    EXPECT_EQ(game.surfaces.BackBuffer.GetSurfaceDesc().Width, 2 * w.picPuzzle->width());
 
     // The field's own paint event composes the frame: a background picked meanwhile shows.
     game.settings.BackgroundColorFill = 0x123456;
@@ -241,6 +250,99 @@ TEST(MainWindow, GameMenuHelpsBigGamesAndShowsTheProgressInTheToolbarRow) {
               QString("%1 of 64 placed \u00B7 0:01:01").arg(game.puzzle.PlacedCount));
     EXPECT_GT(window.lblProgress->geometry().right(), window.Toolbar1->width() - 12);
     EXPECT_EQ(window.picPuzzle->geometry(), field);
+}
+
+// Every setting as a window shows it, in the order of the settings file's keys, then the piece
+// count and the Game menu's toggles.
+auto SettingsShown(MainWindow& w) {
+    const Settings& s = w.game().settings;
+    w.mnuView_Click(); // View's check mark is the Preview setting
+    return std::tuple(s.SystemMemory, s.TimePuzzle, s.InitDir, s.PiecesListIndex, s.BackgroundRed,
+                      s.BackgroundGreen, s.BackgroundBlue, s.BackgroundColor, s.BackgroundColorFill,
+                      s.OutlineRed, s.OutlineGreen, s.OutlineBlue, s.OutlineColor,
+                      s.OutlineColorFill, s.PreviewCaptionBackgroundRed,
+                      s.PreviewCaptionBackgroundGreen, s.PreviewCaptionBackgroundBlue,
+                      s.PreviewCaptionBackgroundColor, s.PreviewCaptionBackgroundColorFill,
+                      s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen, s.PreviewCaptionTextBlue,
+                      s.PreviewCaptionTextColor, s.OutlinePieces, w.mnuViewPreview->isChecked(),
+                      s.PreviewSize, w.game().puzzle.NumberOfPieces,
+                      w.mnuGameShowProgress->isChecked(), w.mnuGamePreviewAbovePieces->isChecked(),
+                      w.mnuGameFaintPicture->isChecked());
+}
+
+// The player changes every setting through the game, plays, and quits; the next start over the
+// same per-user settings file shows each setting as changed, and Continue Last Game the game as
+// it was at the quit. On the way every way out keeps the game: the clock runs on the window's
+// timer, the session manager's save request keeps the game as it is and it goes on, and a close
+// from the window system (a window manager's close button) keeps it and closes it.
+TEST(MainWindow, AStartAfterAQuitShowsEveryChangedSettingAndTheGameAsKept) {
+    QTemporaryDir folder;
+    ProcessFacts facts = test::TestFacts(folder.path());
+    facts.UserDataFolder = folder.path(); // where the games are kept
+    MersenneRandom random{7u};
+    QFile::remove(SettingsStore().FileName());
+    // The player's own settings file, as the program finds it.
+    auto store = std::make_unique<SettingsStore>();
+    auto w = std::make_unique<MainWindow>(*store, random, facts);
+    w->Start();
+    Game& game = w->game();
+    const auto defaults = SettingsShown(*w);
+    OptionsDialog options(game);
+    options.show();
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             options.chkTimePuzzle, options.chkSystemMemory, options.chkOutlinePieces,
+             options.optPreviewSizeSmall}) {
+        button->click();
+    }
+    options.cmbPieces->setCurrentIndex(3);
+    for (QPushButton* pick :
+         {options.cmdPickBackColor, options.cmdPickOutlineColor,
+          options.cmdPickPreviewCaptionBackColor, options.cmdPickPreviewCaptionTextColor}) {
+        test::AnswerModals(
+            [](QWidget* picker) {
+                static_cast<ColorPicker*>(picker)->lblColor_Click(7);
+                static_cast<ColorPicker*>(picker)->OKButton->click();
+            },
+            [pick] { pick->click(); });
+    }
+    options.cmdOK->click();
+    for (QAction* toggle : {w->mnuViewPreview, w->mnuGameShowProgress, w->mnuGamePreviewAbovePieces,
+                            w->mnuGameFaintPicture}) {
+        toggle->trigger();
+    }
+    const QString picture = test::WritePatternPicture(folder.path(), "p.bmp", 240, 180);
+    test::AnswerModals(
+        [&](QWidget* files) { test::ChooseFile(static_cast<QFileDialog*>(files), picture); },
+        [&] { w->mnuFileOpen->trigger(); });
+    const auto changed = SettingsShown(*w);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.puzzle.ElapsedSeconds >= 2; }, 10000));
+    auto* session = qApp->findChild<QSessionManager*>(); // the application's own
+    ASSERT_NE(session, nullptr);
+    emit qApp->commitDataRequest(*session);
+    EXPECT_EQ(ReadStateFile(test::ReadAll(w->history().KeptPath())).game.value().ElapsedSeconds,
+              game.puzzle.ElapsedSeconds)
+        << "kept at the save request";
+    const Long clock = game.puzzle.ElapsedSeconds + 1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.puzzle.ElapsedSeconds == clock; }, 5000))
+        << "the game goes on";
+    w->windowHandle()->close(); // as the window system delivers a window manager's close
+    EXPECT_FALSE(w->isVisible() || game.puzzle.PuzzleLoaded);
+
+    w.reset();
+    store = std::make_unique<SettingsStore>();
+    w = std::make_unique<MainWindow>(*store, random, facts);
+    w->Start();
+    EXPECT_EQ(SettingsShown(*w), changed);
+    // Each setting was changed from its default.
+    const auto differ = [](const auto& a, const auto& b) { EXPECT_NE(a, b); };
+    std::apply(
+        [&](const auto&... c) {
+            std::apply([&](const auto&... d) { (differ(c, d), ...); }, defaults);
+        },
+        changed);
+    w->mnuGameContinueLastGame->trigger();
+    EXPECT_EQ(w->game().puzzle.ElapsedSeconds, clock) << "the game as it was kept at the close";
 }
 
 } // namespace

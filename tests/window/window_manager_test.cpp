@@ -1,6 +1,7 @@
 // The real window on an X display, first without a window manager, then with openbox: the
-// client area it starts with, its minimum with the frame from the start, and where a message
-// about a state file given on the command line opens. Run under xvfb-run (see CMakeLists.txt).
+// client area it starts with, its minimum with the frame from the start, where a message
+// about a state file given on the command line opens, and openbox closing it. Run under xvfb-run
+// (see CMakeLists.txt).
 #include "persist/safe_file.h"
 #include "support/window_test_support.h"
 
@@ -13,7 +14,7 @@
 namespace tess {
 namespace {
 
-void StartsSmallKeepsItsMinimumAndCentresItsMessage() {
+void StartsSmallKeepsItsMinimumAndCentresItsMessage(bool managed) {
     QTemporaryDir folder;
     const QString bad = folder.path() + "/bad.psf";
     ASSERT_EQ(WriteFileSafely(bad, "not a saved game"), "");
@@ -47,17 +48,25 @@ void StartsSmallKeepsItsMinimumAndCentresItsMessage() {
     w.windowHandle()->resize(100, 100);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.frameGeometry().size() == QSize(468, 350); }))
         << w.frameGeometry().width() << " x " << w.frameGeometry().height();
+    if (managed) {
+        // Alt+F4 through the X server's keyboard: openbox asks the window to close
+        // (WM_DELETE_WINDOW), and the game is unloaded as at Exit.
+        QProcess::execute("xdotool",
+                          {"windowfocus", "--sync", QString::number(w.winId()), "key", "alt+F4"});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); })) << "closed by openbox";
+        EXPECT_TRUE(w.game().surfaces.BackBuffer.IsNull()) << "the game unloaded";
+    }
 }
 
 TEST(UnderX11, WithoutAWindowManagerAndWithOpenbox) {
-    StartsSmallKeepsItsMinimumAndCentresItsMessage();
+    StartsSmallKeepsItsMinimumAndCentresItsMessage(false);
     QProcess openbox;
     openbox.start("openbox", {});
     if (!openbox.waitForStarted(5000)) {
         GTEST_SKIP() << "openbox is not installed";
     }
     QTest::qWait(1000); // until it manages the screen
-    StartsSmallKeepsItsMinimumAndCentresItsMessage();
+    StartsSmallKeepsItsMinimumAndCentresItsMessage(true);
     openbox.terminate();
     openbox.waitForFinished(5000);
 }
