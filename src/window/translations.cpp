@@ -30,9 +30,12 @@ bool Install(QPointer<QTranslator>& slot, const QLocale& locale, const QString& 
 bool LoadTranslations(const QLocale& locale) {
     static QPointer<QTranslator> own;
     static QPointer<QTranslator> qt;
-    Install(qt, locale, QStringLiteral("qtbase"),
+    // The C locale speaks English even when LANGUAGE lists other languages, as gettext has it:
+    // Qt would take the languages from LANGUAGE alone.
+    const QLocale chosen = locale.language() == QLocale::C ? QLocale::c() : locale;
+    Install(qt, chosen, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return Install(own, locale, QStringLiteral("tessellara"), QStringLiteral(":/i18n"));
+    return Install(own, chosen, QStringLiteral("tessellara"), QStringLiteral(":/i18n"));
 }
 
 } // namespace tess

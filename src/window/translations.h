@@ -6,10 +6,10 @@
 
 namespace tess {
 
-// Installs the translations for `locale` (start-up passes the system locale, which LANG and
-// LC_ALL decide), replacing those of an earlier call. Returns whether the program has a
-// translation of its own for it; without one (English, or a language not translated yet) it
-// shows its English texts.
+// Installs the translations for `locale` (start-up passes the system locale, which LC_ALL,
+// LC_MESSAGES, LANG and, but not under C, LANGUAGE decide), replacing those of an earlier call.
+// Returns whether the program has a translation of its own for it; without one (English, or a
+// language not translated yet) it shows its English texts.
 bool LoadTranslations(const QLocale& locale);
 
 } // namespace tess
