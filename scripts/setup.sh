@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils imagemagick openbox xdotool appstream
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin librsvg2-bin debootstrap
   fakeroot dpkg-dev file
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n python3
 )
 
 missing=()

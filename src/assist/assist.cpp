@@ -15,9 +15,13 @@ Assist::Assist(Game& game) : game_(game) {
 
 Assist::~Assist() { game_.SetAdditions(nullptr); }
 
-void Assist::ArrangePieces() { Lay(QStringLiteral("Arrange Pieces"), false); }
+void Assist::ArrangePieces() {
+    Lay(QCoreApplication::translate("Assist", "Arrange Pieces"), false);
+}
 
-void Assist::GatherEdgePieces() { Lay(QStringLiteral("Gather Edge Pieces"), true); }
+void Assist::GatherEdgePieces() {
+    Lay(QCoreApplication::translate("Assist", "Gather Edge Pieces"), true);
+}
 
 void Assist::Lay(const QString& what, bool edgesFirst) {
     Puzzle& puzzle = game_.puzzle;

@@ -1,6 +1,8 @@
 // The progress text.
 #include "assist/progress.h"
 
+#include <QCoreApplication>
+
 namespace tess {
 
 QString ClockText(Long seconds) {
@@ -16,9 +18,9 @@ QString ProgressText(const Puzzle& puzzle, Long seconds) {
         return {};
     }
     if (puzzle.PuzzleSolved) {
-        return QStringLiteral("Complete \u00B7 ") + ClockText(seconds);
+        return QCoreApplication::translate("Assist", "Complete \u00B7 ") + ClockText(seconds);
     }
-    return QStringLiteral("%1 of %2 placed \u00B7 %3")
+    return QCoreApplication::translate("Assist", "%1 of %2 placed \u00B7 %3")
         .arg(puzzle.PlacedCount)
         .arg(puzzle.NumberOfPieces)
         .arg(ClockText(seconds));

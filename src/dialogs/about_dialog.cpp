@@ -68,12 +68,12 @@ AboutDialog::AboutDialog(const ProcessFacts& facts, AboutDesktop desktop, QWidge
     lblTitle->setFont(titleFont);
     lblVersion = new QLabel(this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblDescription = new QLabel(
-        QStringLiteral("A jigsaw puzzle made from any picture you like. Open a BMP, JPEG or GIF "
-                       "file, choose how many pieces to cut it into, and put it back together "
-                       "by dragging the pieces into place. Joined pieces move together, the "
-                       "clock keeps your time, and your best games are remembered."),
-        this);
+    lblDescription =
+        new QLabel(tr("A jigsaw puzzle made from any picture you like. Open a BMP, JPEG or GIF "
+                      "file, choose how many pieces to cut it into, and put it back together "
+                      "by dragging the pieces into place. Joined pieces move together, the "
+                      "clock keeps your time, and your best games are remembered."),
+                   this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     lblDescription->setFixedWidth(300);
@@ -81,19 +81,19 @@ AboutDialog::AboutDialog(const ProcessFacts& facts, AboutDesktop desktop, QWidge
     Line1 = RuleLine(this, "Line1", QPalette::Dark);
     Line1Highlight = RuleLine(this, "Line1Highlight", QPalette::Light);
 
-    lblWebSite = new QLabel(QStringLiteral("Web Site:"), this);
+    lblWebSite = new QLabel(tr("Web Site:"), this);
     lblWebSite->setObjectName(QStringLiteral("lblWebSite"));
     lblWebSiteURL = LinkLabel(this, "lblWebSiteURL");
-    lblEmail = new QLabel(QStringLiteral("E-mail:"), this);
+    lblEmail = new QLabel(tr("E-mail:"), this);
     lblEmail->setObjectName(QStringLiteral("lblEmail"));
     lblEmailAddress = LinkLabel(this, "lblEmailAddress");
     connect(lblWebSiteURL, &QLabel::linkActivated, this, [this] { lblWebSiteURL_Click(); });
     connect(lblEmailAddress, &QLabel::linkActivated, this, [this] { lblEmailAddress_Click(); });
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
@@ -137,11 +137,9 @@ AboutDialog::AboutDialog(const ProcessFacts& facts, AboutDesktop desktop, QWidge
 }
 
 void AboutDialog::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + facts_.Title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(facts_.Major)
-                            .arg(facts_.Minor)
-                            .arg(facts_.Revision));
+    setWindowTitle(tr("About ") + facts_.Title);
+    lblVersion->setText(
+        tr("Version %1.%2.%3").arg(facts_.Major).arg(facts_.Minor).arg(facts_.Revision));
     lblTitle->setText(facts_.Title);
     lblWebSiteURL->setText(
         QStringLiteral("<a href=\"%1\">%1</a>").arg(kWebSiteUrl.toHtmlEscaped()));
@@ -195,7 +193,8 @@ void AboutDialog::StartSysInfo() {
         }
 #endif
     }
-    QMessageBox box(QMessageBox::NoIcon, facts_.Title, kSysInfoUnavailable, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, facts_.Title,
+                    tr("System Information Is Unavailable At This Time"), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
 }

@@ -16,8 +16,6 @@ namespace tess {
 
 inline const QString kWebSiteUrl = QStringLiteral("https://tessellara.invalid/");
 inline const QString kEmailLink = QStringLiteral("mailto:players@tessellara.invalid");
-inline const QString kSysInfoUnavailable =
-    QStringLiteral("System Information Is Unavailable At This Time");
 
 // System-information programs that Linux desktops provide, in the order they are tried.
 inline const QStringList kSysInfoPrograms = {

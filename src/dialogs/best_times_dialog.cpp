@@ -12,13 +12,13 @@ namespace tess {
 
 BestTimesDialog::BestTimesDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
     setObjectName(QStringLiteral("frmBestTimes"));
-    setWindowTitle(QStringLiteral("Tessellara - Best Times"));
+    setWindowTitle(tr("Tessellara - Best Times"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     lstViewBestTimes = new QTreeWidget(this);
     lstViewBestTimes->setObjectName(QStringLiteral("lstViewBestTimes"));
-    lstViewBestTimes->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Elapsed Time"),
-                                       QStringLiteral("Pieces"), QStringLiteral("Image Name")});
+    lstViewBestTimes->setHeaderLabels(
+        {tr("Name"), tr("Elapsed Time"), tr("Pieces"), tr("Image Name")});
     lstViewBestTimes->setRootIsDecorated(false);
     lstViewBestTimes->setUniformRowHeights(true);
     lstViewBestTimes->setAllColumnsShowFocus(true);
@@ -27,10 +27,10 @@ BestTimesDialog::BestTimesDialog(Game& game, QWidget* parent) : QDialog(parent),
     lstViewBestTimes->setColumnWidth(1, 90);
     lstViewBestTimes->setColumnWidth(2, 60);
 
-    cmdClearAll = new QPushButton(QStringLiteral("Clear All"), this);
+    cmdClearAll = new QPushButton(tr("Clear All"), this);
     cmdClearAll->setObjectName(QStringLiteral("cmdClearAll"));
     cmdClearAll->setAutoDefault(false);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     connect(cmdClearAll, &QPushButton::clicked, this,
@@ -71,7 +71,7 @@ void BestTimesDialog::FillList() {
 
 void BestTimesDialog::cmdClearAll_Click() {
     QMessageBox box(QMessageBox::NoIcon, game_.facts().Title,
-                    QStringLiteral("Are you sure you want to clear all of the entries?"),
+                    tr("Are you sure you want to clear all of the entries?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setDefaultButton(QMessageBox::Yes);

@@ -40,10 +40,10 @@ QLineEdit* ComponentBox(QWidget* parent, const char* name) {
 
 ColorPicker::ColorPicker(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmColorPicker"));
-    setWindowTitle(QStringLiteral("Color Picker"));
+    setWindowTitle(tr("Color Picker"));
     setModal(true);
 
-    lblColors = new QLabel(QStringLiteral("Colors"), this);
+    lblColors = new QLabel(tr("Colors"), this);
     lblColors->setObjectName(QStringLiteral("lblColors"));
     auto* swatches = new QGridLayout;
     swatches->setSpacing(4);
@@ -57,17 +57,17 @@ ColorPicker::ColorPicker(QWidget* parent) : QDialog(parent) {
         lblColor[static_cast<std::size_t>(index)] = swatch;
     }
 
-    lblCustom = new QLabel(QStringLiteral("Custom Color"), this);
+    lblCustom = new QLabel(tr("Custom Color"), this);
     lblCustom->setObjectName(QStringLiteral("lblCustom"));
     shpPreviewColor = new SwatchLabel(this);
     shpPreviewColor->setObjectName(QStringLiteral("shpPreviewColor"));
     shpPreviewColor->setFixedSize(64, 64);
 
-    lblRed = new QLabel(QStringLiteral("Red"), this);
+    lblRed = new QLabel(tr("Red"), this);
     lblRed->setObjectName(QStringLiteral("lblRed"));
-    lblGreen = new QLabel(QStringLiteral("Green"), this);
+    lblGreen = new QLabel(tr("Green"), this);
     lblGreen->setObjectName(QStringLiteral("lblGreen"));
-    lblBlue = new QLabel(QStringLiteral("Blue"), this);
+    lblBlue = new QLabel(tr("Blue"), this);
     lblBlue->setObjectName(QStringLiteral("lblBlue"));
     txtRed = ComponentBox(this, "txtRed");
     txtGreen = ComponentBox(this, "txtGreen");
@@ -93,10 +93,10 @@ ColorPicker::ColorPicker(QWidget* parent) : QDialog(parent) {
     custom->addLayout(components);
     custom->addStretch();
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });

@@ -55,7 +55,7 @@ int RowToShow(Integer listIndex, Integer numberOfPieces, bool puzzleLoaded) {
 
 OptionsDialog::OptionsDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setModal(true);
     BuildControls();
     Form_Load();
@@ -63,25 +63,23 @@ OptionsDialog::OptionsDialog(Game& game, QWidget* parent) : QDialog(parent), gam
 
 void OptionsDialog::BuildControls() {
     fraOptions = Named(new QGroupBox(this), "fraOptions");
-    chkTimePuzzle = Named(
-        new QCheckBox(QStringLiteral("Track Elapsed Time Putting Puzzle Togrther"), fraOptions),
-        "chkTimePuzzle");
+    chkTimePuzzle =
+        Named(new QCheckBox(tr("Track Elapsed Time Putting Puzzle Togrther"), fraOptions),
+              "chkTimePuzzle");
     chkOutlinePieces =
-        Named(new QCheckBox(QStringLiteral("Show Outline Around Pieces"), fraOptions),
-              "chkOutlinePieces");
+        Named(new QCheckBox(tr("Show Outline Around Pieces"), fraOptions), "chkOutlinePieces");
     auto* options = new QVBoxLayout(fraOptions);
     options->addWidget(chkTimePuzzle);
     options->addWidget(chkOutlinePieces);
 
-    fraAdvancedOptions =
-        Named(new QGroupBox(QStringLiteral("Advanced Options"), this), "fraAdvancedOptions");
-    chkSystemMemory = Named(new QCheckBox(QStringLiteral("Use System Memory to Store Image (Enable "
-                                                         "this if you are unable to open images "
-                                                         "larger than your desktop size.)"),
+    fraAdvancedOptions = Named(new QGroupBox(tr("Advanced Options"), this), "fraAdvancedOptions");
+    chkSystemMemory = Named(new QCheckBox(tr("Use System Memory to Store Image (Enable "
+                                             "this if you are unable to open images "
+                                             "larger than your desktop size.)"),
                                           fraAdvancedOptions),
                             "chkSystemMemory");
-    lblNOTESystemMemory = Named(new QLabel(QStringLiteral("NOTE: This setting is slower, so only "
-                                                          "enable it if you need to."),
+    lblNOTESystemMemory = Named(new QLabel(tr("NOTE: This setting is slower, so only "
+                                              "enable it if you need to."),
                                            fraAdvancedOptions),
                                 "lblNOTESystemMemory");
     lblNOTESystemMemory->setWordWrap(true);
@@ -89,9 +87,9 @@ void OptionsDialog::BuildControls() {
     advanced->addWidget(chkSystemMemory);
     advanced->addWidget(lblNOTESystemMemory);
 
-    fraNumPieces = Named(new QGroupBox(QStringLiteral("Number of Pieces"), this), "fraNumPieces");
+    fraNumPieces = Named(new QGroupBox(tr("Number of Pieces"), this), "fraNumPieces");
     lblNumberofPieces =
-        Named(new QLabel(QStringLiteral("Number of Pieces:"), fraNumPieces), "lblNumberofPieces");
+        Named(new QLabel(tr("Number of Pieces:"), fraNumPieces), "lblNumberofPieces");
     cmbPieces = Named(new QComboBox(fraNumPieces), "cmbPieces");
     for (const Integer count : kPieceCounts) {
         cmbPieces->addItem(QString::number(count));
@@ -103,49 +101,42 @@ void OptionsDialog::BuildControls() {
     pieces->addStretch();
     connect(cmbPieces, &QComboBox::currentIndexChanged, this, [this] { cmbPieces_Click(); });
 
-    fraPreviewSize = Named(new QGroupBox(QStringLiteral("Preview Size"), this), "fraPreviewSize");
-    optPreviewSizeLarge =
-        Named(new QRadioButton(QStringLiteral("Large (1/2 Puzzle Size)"), fraPreviewSize),
-              "optPreviewSizeLarge");
-    optPreviewSizeMedium =
-        Named(new QRadioButton(QStringLiteral("Medium (1/4 Puzzle Size)"), fraPreviewSize),
-              "optPreviewSizeMedium");
-    optPreviewSizeSmall =
-        Named(new QRadioButton(QStringLiteral("Small (1/8 Puzzle Size)"), fraPreviewSize),
-              "optPreviewSizeSmall");
+    fraPreviewSize = Named(new QGroupBox(tr("Preview Size"), this), "fraPreviewSize");
+    optPreviewSizeLarge = Named(new QRadioButton(tr("Large (1/2 Puzzle Size)"), fraPreviewSize),
+                                "optPreviewSizeLarge");
+    optPreviewSizeMedium = Named(new QRadioButton(tr("Medium (1/4 Puzzle Size)"), fraPreviewSize),
+                                 "optPreviewSizeMedium");
+    optPreviewSizeSmall = Named(new QRadioButton(tr("Small (1/8 Puzzle Size)"), fraPreviewSize),
+                                "optPreviewSizeSmall");
     auto* sizes = new QVBoxLayout(fraPreviewSize);
     sizes->addWidget(optPreviewSizeLarge);
     sizes->addWidget(optPreviewSizeMedium);
     sizes->addWidget(optPreviewSizeSmall);
 
-    fraMainColors = Named(new QGroupBox(QStringLiteral("Main Colors"), this), "fraMainColors");
-    lblOutline = Named(new QLabel(QStringLiteral("Outline"), fraMainColors), "lblOutline");
+    fraMainColors = Named(new QGroupBox(tr("Main Colors"), this), "fraMainColors");
+    lblOutline = Named(new QLabel(tr("Outline"), fraMainColors), "lblOutline");
     shpOutlineColor = Named(new SwatchLabel(fraMainColors), "shpOutlineColor");
     cmdPickOutlineColor =
-        Named(new QPushButton(QStringLiteral("Pick Color"), fraMainColors), "cmdPickOutlineColor");
-    lblWindowBackground =
-        Named(new QLabel(QStringLiteral("Background"), fraMainColors), "lblWindowBackground");
+        Named(new QPushButton(tr("Pick Color"), fraMainColors), "cmdPickOutlineColor");
+    lblWindowBackground = Named(new QLabel(tr("Background"), fraMainColors), "lblWindowBackground");
     shpBackgroundColor = Named(new SwatchLabel(fraMainColors), "shpBackgroundColor");
-    cmdPickBackColor =
-        Named(new QPushButton(QStringLiteral("Pick Color"), fraMainColors), "cmdPickBackColor");
+    cmdPickBackColor = Named(new QPushButton(tr("Pick Color"), fraMainColors), "cmdPickBackColor");
     auto* mainColors = new QGridLayout(fraMainColors);
     AddColorRow(mainColors, 0, lblOutline, shpOutlineColor, cmdPickOutlineColor);
     AddColorRow(mainColors, 1, lblWindowBackground, shpBackgroundColor, cmdPickBackColor);
 
     fraPreviewCaption =
-        Named(new QGroupBox(QStringLiteral("Preview Caption Colors"), this), "fraPreviewCaption");
-    lblPreviewText = Named(new QLabel(QStringLiteral("Text"), fraPreviewCaption), "lblPreviewText");
+        Named(new QGroupBox(tr("Preview Caption Colors"), this), "fraPreviewCaption");
+    lblPreviewText = Named(new QLabel(tr("Text"), fraPreviewCaption), "lblPreviewText");
     shpPreviewCaptionTextColor =
         Named(new SwatchLabel(fraPreviewCaption), "shpPreviewCaptionTextColor");
-    cmdPickPreviewCaptionTextColor =
-        Named(new QPushButton(QStringLiteral("Pick Color"), fraPreviewCaption),
-              "cmdPickPreviewCaptionTextColor");
-    Label1 = Named(new QLabel(QStringLiteral("Background"), fraPreviewCaption), "Label1");
+    cmdPickPreviewCaptionTextColor = Named(new QPushButton(tr("Pick Color"), fraPreviewCaption),
+                                           "cmdPickPreviewCaptionTextColor");
+    Label1 = Named(new QLabel(tr("Background"), fraPreviewCaption), "Label1");
     shpPreviewCaptionBackColor =
         Named(new SwatchLabel(fraPreviewCaption), "shpPreviewCaptionBackColor");
-    cmdPickPreviewCaptionBackColor =
-        Named(new QPushButton(QStringLiteral("Pick Color"), fraPreviewCaption),
-              "cmdPickPreviewCaptionBackColor");
+    cmdPickPreviewCaptionBackColor = Named(new QPushButton(tr("Pick Color"), fraPreviewCaption),
+                                           "cmdPickPreviewCaptionBackColor");
     auto* captionColors = new QGridLayout(fraPreviewCaption);
     AddColorRow(captionColors, 0, lblPreviewText, shpPreviewCaptionTextColor,
                 cmdPickPreviewCaptionTextColor);
@@ -161,10 +152,10 @@ void OptionsDialog::BuildControls() {
     connect(cmdPickPreviewCaptionTextColor, &QPushButton::clicked, this,
             [this] { game_.Guard([this] { cmdPickPreviewCaptionTextColor_Click(); }); });
 
-    cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+    cmdOK = Named(new QPushButton(tr("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
-    cmdCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
-    cmdApply = Named(new QPushButton(QStringLiteral("Apply"), this), "cmdApply");
+    cmdCancel = Named(new QPushButton(tr("Cancel"), this), "cmdCancel");
+    cmdApply = Named(new QPushButton(tr("Apply"), this), "cmdApply");
     connect(cmdOK, &QPushButton::clicked, this, [this] { game_.Guard([this] { cmdOK_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this,
             [this] { game_.Guard([this] { cmdCancel_Click(); }); });
@@ -271,7 +262,8 @@ void OptionsDialog::cmdApply_Click() {
 
     if (ChosenPieceCount != puzzle.NumberOfPieces) {
         if (ChosenPieceCount > 325 || ChosenPieceCount < 12) {
-            game_.host().ShowMessage(kPieceCountMessage, game_.facts().Title);
+            game_.host().ShowMessage(tr("The number of pieces has to be between 4 and 600."),
+                                     game_.facts().Title);
         } else {
             // A recut that fails is reported here and Apply goes on with the other settings.
             game_.Guard([this] { game_.ApplyNumberOfPieces(ChosenPieceCount); });

@@ -27,9 +27,6 @@ inline constexpr std::array<Integer, 98> kPieceCounts = {
     240, 242, 247, 250, 252, 253, 256, 260, 266, 270, 272, 273, 280, 286, 288, 289, 294,
     297, 299, 300, 304, 306, 308, 312, 315, 319, 320, 322, 323, 324};
 
-inline const QString kPieceCountMessage =
-    QStringLiteral("The number of pieces has to be between 4 and 600.");
-
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "display/parallel.h"
 #include "puzzle/preview.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -53,6 +54,8 @@ int PieceOutline(const Puzzle& puzzle, const PieceRecord& piece, OutlineCopy (&c
     return n;
 }
 
+QString PreviewCaptionText() { return QCoreApplication::translate("Painting", "Preview"); }
+
 namespace {
 
 const Surface& LineSurface(const Surfaces& surfaces, OutlineLine line) {
@@ -89,17 +92,18 @@ const QImage& PreviewCaptionGlyphs(const Settings& settings, Surfaces& surfaces,
         font.setPixelSize(int(CLng(font.pixelSize() * std::max(pixelRatio, 1.0))));
     }
     const Long margin = CaptionGlyphsMargin(pixelRatio);
+    const QString caption = PreviewCaptionText();
     // Metrics of the picture's own resolution, which the painter draws at.
     QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
     const QFontMetrics metrics(font, &probe);
-    glyphs = QImage(int(metrics.horizontalAdvance(kPreviewCaption) + 2 * margin),
+    glyphs = QImage(int(metrics.horizontalAdvance(caption) + 2 * margin),
                     int(metrics.height() + 2 * margin), QImage::Format_ARGB32_Premultiplied);
     glyphs.fill(Qt::transparent);
     QPainter painter(&glyphs);
     painter.setFont(font);
     const Long color = settings.PreviewCaptionTextColor;
     painter.setPen(QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
-    painter.drawText(QPoint(int(margin), int(margin + metrics.ascent())), kPreviewCaption);
+    painter.drawText(QPoint(int(margin), int(margin + metrics.ascent())), caption);
     surfaces.PreviewCaptionGlyphsColor = color;
     surfaces.PreviewCaptionGlyphsRatio = pixelRatio;
     return glyphs;

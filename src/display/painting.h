@@ -84,7 +84,7 @@ void ForEachLoosePiece(const Puzzle& puzzle, const Surfaces& surfaces, Visit&& v
     }
 }
 
-// The caption text of the preview.
-inline const QString kPreviewCaption = QStringLiteral("Preview");
+// The caption text of the preview, in the player's language.
+QString PreviewCaptionText();
 
 } // namespace tess

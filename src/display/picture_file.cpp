@@ -3,6 +3,7 @@
 
 #include "persist/persist.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImageReader>
 #include <QPainter>
@@ -23,13 +24,15 @@ bool IsTooLarge(const QSize& size) {
 }
 
 QString TooLarge(const QSize& size) {
-    return QStringLiteral("is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+    return QCoreApplication::translate("PictureFile", "is too large (%1 x %2 pixels)")
+        .arg(size.width())
+        .arg(size.height());
 }
 
 } // namespace
 
 PictureError::PictureError(const QString& path, const QString& problem)
-    : SurfaceError(QStringLiteral("the picture \"%1\" %2")
+    : SurfaceError(QCoreApplication::translate("PictureFile", "the picture \"%1\" %2")
                        .arg(QDir::toNativeSeparators(path), problem)
                        .toStdString()),
       problem_(problem) {}
@@ -37,7 +40,9 @@ PictureError::PictureError(const QString& path, const QString& problem)
 QImage ReadPicture(const QString& picturePath) {
     QFile file;
     if (const QString reason = OpenRegularFile(file, picturePath); !reason.isEmpty()) {
-        throw PictureError(picturePath, QStringLiteral("cannot be read (%1)").arg(reason));
+        throw PictureError(
+            picturePath,
+            QCoreApplication::translate("PictureFile", "cannot be read (%1)").arg(reason));
     }
     QImageReader reader(&file);
     reader.setAllocationLimit(kAllocationLimitMegabytes);
@@ -48,7 +53,8 @@ QImage ReadPicture(const QString& picturePath) {
     QImage picture = reader.read();
     if (picture.isNull()) {
         throw PictureError(picturePath,
-                           QStringLiteral("cannot be read (%1)").arg(reader.errorString()));
+                           QCoreApplication::translate("PictureFile", "cannot be read (%1)")
+                               .arg(reader.errorString()));
     }
     if (IsTooLarge(picture.size())) {
         throw PictureError(picturePath, TooLarge(picture.size()));
@@ -64,7 +70,8 @@ QImage ReadPicture(const QString& picturePath) {
         bitmap = picture.convertToFormat(QImage::Format_RGB32);
     }
     if (bitmap.isNull()) {
-        throw PictureError(picturePath, QStringLiteral("is too large for the memory left"));
+        throw PictureError(picturePath, QCoreApplication::translate(
+                                            "PictureFile", "is too large for the memory left"));
     }
     return bitmap;
 }
@@ -74,8 +81,9 @@ void WritePictureBitmap(const QImage& picture, const QString& bitmapPath) {
     const QString error = WriteFileSafely(
         bitmapPath, [&picture](QIODevice& device) { return picture.save(&device, "BMP"); });
     if (!error.isEmpty()) {
-        throw SurfaceError(
-            QStringLiteral("cannot write %1: %2").arg(bitmapPath, error).toStdString());
+        throw SurfaceError(QCoreApplication::translate("PictureFile", "cannot write %1: %2")
+                               .arg(bitmapPath, error)
+                               .toStdString());
     }
 }
 

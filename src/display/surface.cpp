@@ -3,6 +3,7 @@
 
 #include "persist/persist.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <algorithm>
 #include <bit>
@@ -19,6 +20,11 @@ namespace tess {
 
 namespace {
 
+// The failure with its reason in the player's language.
+SurfaceError Failure(const char* reason) {
+    return SurfaceError(QCoreApplication::translate("Surface", reason).toStdString());
+}
+
 constexpr QRgb kOpaque = 0xFF000000u;
 constexpr QRgb kRgbMask = 0x00FFFFFFu;
 // Largest picture a surface is made from, in megabytes of decoded pixels (about 11000 x
@@ -28,21 +34,24 @@ constexpr int kAllocationLimitMegabytes = 512;
 QImage ReadBitmap(const QString& path) {
     QFile file;
     if (const QString reason = OpenRegularFile(file, path); !reason.isEmpty()) {
-        throw SurfaceError(QStringLiteral("cannot read %1: %2").arg(path, reason).toStdString());
+        throw SurfaceError(QCoreApplication::translate("Surface", "cannot read %1: %2")
+                               .arg(path, reason)
+                               .toStdString());
     }
     QImageReader reader(&file);
     reader.setAllocationLimit(kAllocationLimitMegabytes);
     QImage image = reader.read();
     if (image.isNull()) {
-        throw SurfaceError(
-            QStringLiteral("cannot read %1: %2").arg(path, reader.errorString()).toStdString());
+        throw SurfaceError(QCoreApplication::translate("Surface", "cannot read %1: %2")
+                               .arg(path, reader.errorString())
+                               .toStdString());
     }
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage Stretch(const QImage& image, Long width, Long height) {
     if (width <= 0 || height <= 0) {
-        throw SurfaceError("a surface needs a positive width and height");
+        throw Failure(QT_TRANSLATE_NOOP("Surface", "a surface needs a positive width and height"));
     }
     if (image.width() == width && image.height() == height) {
         return image;
@@ -50,7 +59,7 @@ QImage Stretch(const QImage& image, Long width, Long height) {
     QImage scaled = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                         .convertToFormat(QImage::Format_RGB32);
     if (scaled.isNull()) {
-        throw SurfaceError("out of memory for a surface");
+        throw Failure(QT_TRANSLATE_NOOP("Surface", "out of memory for a surface"));
     }
     return scaled;
 }
@@ -93,11 +102,11 @@ QImage LargeImage(Long width, Long height) {
 
 Surface Surface::CreateSurface(Long width, Long height, Long pixel) {
     if (width <= 0 || height <= 0) {
-        throw SurfaceError("a surface needs a positive width and height");
+        throw Failure(QT_TRANSLATE_NOOP("Surface", "a surface needs a positive width and height"));
     }
     QImage image = LargeImage(width, height);
     if (image.isNull()) {
-        throw SurfaceError("out of memory for a surface");
+        throw Failure(QT_TRANSLATE_NOOP("Surface", "out of memory for a surface"));
     }
     image.fill(kOpaque | (static_cast<QRgb>(pixel) & kRgbMask));
     return Surface(std::move(image));
@@ -111,7 +120,7 @@ Surface Surface::CreateSurfaceFromFile(const QString& path, Long width, Long hei
 
 Surface Surface::CreateStretchedSurface(const Surface& source, Long width, Long height) {
     if (source.IsNull()) {
-        throw SurfaceError("no surface to stretch");
+        throw Failure(QT_TRANSLATE_NOOP("Surface", "no surface to stretch"));
     }
     return Surface(Stretch(source.image_, width, height));
 }
@@ -119,7 +128,7 @@ Surface Surface::CreateStretchedSurface(const Surface& source, Long width, Long 
 Surface Surface::CreateSurfaceFromImage(const QImage& image) {
     QImage pixels = image.convertToFormat(QImage::Format_RGB32);
     if (pixels.isNull()) {
-        throw SurfaceError("out of memory for a surface");
+        throw Failure(QT_TRANSLATE_NOOP("Surface", "out of memory for a surface"));
     }
     return Surface(std::move(pixels));
 }

@@ -27,9 +27,9 @@ bool FolderHasAFile(const QString& folder) {
 Game::Game(GameHost& host, SettingsStore& store, RandomSource& random, ProcessFacts facts)
     : host_(host), store_(store), random_(random), facts_(std::move(facts)) {
     store_.SetWriteFailureHandler(this, [this](const QString& path, const QString& reason) {
-        host_.ShowMessage(QStringLiteral("The settings could not be saved to \"%1\": %2. Your "
-                                         "changes stay in effect and are saved again with the "
-                                         "next change of a setting.")
+        host_.ShowMessage(tr("The settings could not be saved to \"%1\": %2. Your "
+                             "changes stay in effect and are saved again with the "
+                             "next change of a setting.")
                               .arg(QDir::toNativeSeparators(path), reason),
                           facts_.Title);
     });
@@ -135,7 +135,9 @@ void Game::mnuFileOpen_Click() {
         // Nothing opened yet: start among the sample pictures.
         initDir = facts_.SamplesFolder;
     }
-    const std::optional<QString> chosen = host_.AskOpenFileName(kOpenFilter, initDir);
+    const std::optional<QString> chosen = host_.AskOpenFileName(
+        //: The file dialog's filter: a name, then its patterns after "|", which stay as they are.
+        tr("Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf"), initDir);
     if (!chosen || chosen->isEmpty()) {
         return;
     }

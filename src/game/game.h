@@ -16,6 +16,7 @@
 #include "puzzle/random.h"
 #include "puzzle/settings.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
 #include <exception>
@@ -30,11 +31,9 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
-inline const QString kOpenFilter =
-    QStringLiteral("Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf");
-inline const QString kStateFileFilter = QStringLiteral("Puzzle State Files|*.psf");
-
+// Its texts are translated in the context "Game".
 class Game {
+    Q_DECLARE_TR_FUNCTIONS(Game)
 public:
     Game(GameHost& host, SettingsStore& store, RandomSource& random, ProcessFacts facts);
     ~Game();

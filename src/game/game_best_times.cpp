@@ -8,8 +8,6 @@ namespace tess {
 
 namespace {
 
-const QString kNewBestTimePrompt =
-    QStringLiteral("You have achieved a new best time, please enter you name.");
 // How long a save waits for another copy of the program that is writing the file.
 constexpr int kLockWaitMs = 2000;
 
@@ -24,9 +22,8 @@ void Game::ReadBestTimes() {
     BestTimesReading reading;
     const QString error = ReadBestTimesFile(path, reading);
     if (!error.isEmpty()) {
-        host_.ShowMessage(
-            QStringLiteral("The best times could not be read from \"%1\": %2.").arg(path, error),
-            facts_.Title);
+        host_.ShowMessage(tr("The best times could not be read from \"%1\": %2.").arg(path, error),
+                          facts_.Title);
         return;
     }
     bestTimes = reading.table;
@@ -37,10 +34,9 @@ void Game::ReadBestTimes() {
         const bool copied =
             ReadRegularFile(path, original).isEmpty() && WriteFileSafely(copy, original).isEmpty();
         host_.ShowMessage(
-            QStringLiteral("Some of the best times in \"%1\" could not be read. The entries that "
-                           "could be read are kept%2.")
-                .arg(path, copied ? QStringLiteral(", and the file is copied to \"%1\"").arg(copy)
-                                  : QString()),
+            tr("Some of the best times in \"%1\" could not be read. The entries that "
+               "could be read are kept%2.")
+                .arg(path, copied ? tr(", and the file is copied to \"%1\"").arg(copy) : QString()),
             facts_.Title);
     }
 }
@@ -77,11 +73,10 @@ void Game::SaveBestTimes() {
     // Told once; the table stays in memory and every later placing tries again.
     if (!bestTimesSaveFailed) {
         bestTimesSaveFailed = true;
-        host_.ShowMessage(
-            QStringLiteral("The best times could not be saved to \"%1\": %2. They are kept "
-                           "and saved again after the next placing.")
-                .arg(path, error),
-            facts_.Title);
+        host_.ShowMessage(tr("The best times could not be saved to \"%1\": %2. They are kept "
+                             "and saved again after the next placing.")
+                              .arg(path, error),
+                          facts_.Title);
     }
 }
 
@@ -93,7 +88,8 @@ void Game::NewBestTime() {
         return;
     }
     picPuzzle_Paint();
-    const QString name = host_.InputBox(kNewBestTimePrompt);
+    const QString name =
+        host_.InputBox(tr("You have achieved a new best time, please enter you name."));
     const BestTimeRecord entry = MakeBestTimeRecord(name, puzzle.ElapsedSeconds,
                                                     puzzle.NumberOfPieces, puzzle.PictureFileTitle);
     InsertBestTime(bestTimes, BestTimePosition(bestTimes, rate), entry);

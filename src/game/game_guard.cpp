@@ -29,17 +29,17 @@ void Game::Guard(const std::function<void()>& handling) noexcept {
         } catch (const std::exception& failure) {
             why = QString::fromLocal8Bit(failure.what());
         } catch (...) {
-            why = QStringLiteral("an unexpected failure");
+            why = tr("an unexpected failure");
         }
         surfaces.WholeImageSurface.Release();
         if (!PuzzleIsWhole()) {
             ClosePuzzleAfterFailure();
         }
-        QString text = QStringLiteral("The puzzle could not be cut: %1").arg(why);
+        QString text = tr("The puzzle could not be cut: %1").arg(why);
         if (puzzle.PuzzleLoaded) {
-            text += QStringLiteral("\n\nThe game on the screen goes on.");
+            text += QStringLiteral("\n\n") + tr("The game on the screen goes on.");
         }
-        host_.ShowMessage(text, QStringLiteral("Error:"));
+        host_.ShowMessage(text, tr("Error:"));
     } catch (...) {
         // Even the report failed (no memory left). The event loop must still not see it.
     }

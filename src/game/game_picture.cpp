@@ -26,15 +26,15 @@ Grid GridWithRoom(Integer count, const std::vector<Integer>& divisors, QSize pic
                    CInt(picture.width()), CInt(picture.height()));
     if (!grid) {
         // A count below 1, only from a hand-edited settings store.
-        throw std::runtime_error(std::to_string(count) + " pieces cannot be laid out");
+        throw std::runtime_error(Game::tr("%1 pieces cannot be laid out").arg(count).toStdString());
     }
     const CutLayout layout =
         ComputeCutLayout(CInt(picture.width()), CInt(picture.height()), grid->Columns, grid->Rows,
                          field.width(), field.height());
     if (!HasRoomForCells(layout, grid->Columns, grid->Rows)) {
         throw std::runtime_error(
-            QStringLiteral("%1 pieces (%2 x %3) do not fit: on this play field the picture gives "
-                           "each piece %4 x %5 pixels, and a piece needs at least %6 x %6")
+            Game::tr("%1 pieces (%2 x %3) do not fit: on this play field the picture gives "
+                     "each piece %4 x %5 pixels, and a piece needs at least %6 x %6")
                 .arg(count)
                 .arg(grid->Columns)
                 .arg(grid->Rows)
@@ -76,8 +76,7 @@ bool Game::SetWholeImage() {
         const QImage picture = ReadPicture(PicturePath(puzzle));
         size = picture.size();
         if (!(size.height() > 32 && size.width() > 32)) {
-            host_.ShowMessage(QStringLiteral("Image must be at least 33 x 32 pixels"),
-                              QStringLiteral("Error:"));
+            host_.ShowMessage(tr("Image must be at least 33 x 32 pixels"), tr("Error:"));
             SetTimer(clockWasRunning);
             return false;
         }
@@ -207,9 +206,9 @@ void Game::CutPuzzle() {
 
 void Game::AbandonPuzzle(const std::exception& failure) {
     ClosePuzzleAfterFailure();
-    host_.ShowMessage(QStringLiteral("The puzzle could not be cut: %1")
-                          .arg(QString::fromLocal8Bit(failure.what())),
-                      QStringLiteral("Error:"));
+    host_.ShowMessage(
+        tr("The puzzle could not be cut: %1").arg(QString::fromLocal8Bit(failure.what())),
+        tr("Error:"));
 }
 
 void Game::ClosePuzzleAfterFailure() {
@@ -240,9 +239,9 @@ void Game::InitPreview() {
     } catch (const std::exception& failure) {
         surfaces.PreviewSurface.Release();
         ApplyPreviewGeometry(puzzle, PreviewGeometry{});
-        host_.ShowMessage(QStringLiteral("The preview could not be made: %1")
-                              .arg(QString::fromLocal8Bit(failure.what())),
-                          QStringLiteral("Error:"));
+        host_.ShowMessage(
+            tr("The preview could not be made: %1").arg(QString::fromLocal8Bit(failure.what())),
+            tr("Error:"));
     }
 }
 

@@ -25,7 +25,7 @@ void Game::mnuFileScramble_Click() {
     if (!puzzle.PuzzleLoaded) {
         return;
     }
-    AnnounceChanging(QStringLiteral("Scramble"));
+    AnnounceChanging(tr("Scramble"));
     ClearSettings();
     const QSize field = host_.PlayFieldSize();
     const ScrambleRange range = ScrambleRangeOf(puzzle, static_cast<Single>(field.width()),
@@ -46,7 +46,7 @@ void Game::mnuFileHint_Click() {
     if (!puzzle.PuzzleLoaded || puzzle.GroupOrderCount == 0) {
         return;
     }
-    AnnounceChanging(QStringLiteral("Hint"));
+    AnnounceChanging(tr("Hint"));
     const Integer group = DrawHintGroup(puzzle, random_);
     if (group != 0) {
         SetGroupInPlace(group);
@@ -59,7 +59,7 @@ void Game::mnuFileSolve_Click() {
     if (!puzzle.PuzzleLoaded) {
         return;
     }
-    AnnounceChanging(QStringLiteral("Solve"));
+    AnnounceChanging(tr("Solve"));
     // Each placing takes an entry out of GroupOrder itself, so walk a copy.
     const std::vector<Integer> groups(puzzle.GroupOrder.begin() + 1,
                                       puzzle.GroupOrder.begin() + 1 + puzzle.GroupOrderCount);
@@ -108,7 +108,7 @@ void Game::picPuzzle_MouseDown(int Button, int, Single X, Single Y) {
     const Integer picked = FindPieceAt(puzzle, X, Y);
     if (picked != 0) {
         // A press and release that move nothing are no step: the listener compares.
-        AnnounceChanging(QStringLiteral("Move"));
+        AnnounceChanging(tr("Move"));
         puzzle.SelectedPiece = picked;
         ReOrderGroups(puzzle);
         puzzle.Dragging = kTrue;

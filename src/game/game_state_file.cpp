@@ -15,9 +15,6 @@ namespace tess {
 
 namespace {
 
-const QString kSaveTitle = QStringLiteral("Save Puzzle State");
-const QString kLoadTitle = QStringLiteral("Load Puzzle State");
-
 // Why the picture of a saved game cannot be cut again; empty when it can.
 QString PictureProblem(const QString& path) {
     // The same reading and limits as opening a picture.
@@ -25,11 +22,11 @@ QString PictureProblem(const QString& path) {
     try {
         image = ReadPicture(path);
     } catch (const PictureError& failure) {
-        return QStringLiteral("its picture \"%1\" %2")
+        return Game::tr("its picture \"%1\" %2")
             .arg(QDir::toNativeSeparators(path), failure.Problem());
     }
     if (image.width() <= 32 || image.height() <= 32) {
-        return QStringLiteral("its picture \"%1\" is smaller than 33 x 33 pixels")
+        return Game::tr("its picture \"%1\" is smaller than 33 x 33 pixels")
             .arg(QDir::toNativeSeparators(path));
     }
     return QString();
@@ -39,12 +36,12 @@ QString PictureProblem(const QString& path) {
 std::optional<QByteArray> ReadWholeFile(const QString& path, QString& error) {
     QFile file;
     if (const QString reason = OpenRegularFile(file, path); !reason.isEmpty()) {
-        error = QStringLiteral("it cannot be opened (%1)").arg(reason);
+        error = Game::tr("it cannot be opened (%1)").arg(reason);
         return std::nullopt;
     }
     QByteArray bytes = file.read(StateFileMaxSize());
     if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+        error = Game::tr("it cannot be read (%1)").arg(file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -56,7 +53,7 @@ void Game::mnuFileSavePuzzleState_Click() {
     if (!puzzle.PuzzleLoaded) {
         return;
     }
-    const std::optional<QString> chosen = host_.AskSaveFileName(kStateFileFilter);
+    const std::optional<QString> chosen = host_.AskSaveFileName(tr("Puzzle State Files|*.psf"));
     if (!chosen || chosen->isEmpty()) {
         return;
     }
@@ -64,22 +61,22 @@ void Game::mnuFileSavePuzzleState_Click() {
     // name is needed before a game the format cannot hold is refused, with nothing written.
     const StateFileWriteResult written = WriteStateFile(puzzle, *chosen);
     if (!written.error.isEmpty()) {
-        host_.ShowMessage(QStringLiteral("This game cannot be saved: %1.").arg(written.error),
-                          kSaveTitle);
+        host_.ShowMessage(tr("This game cannot be saved: %1.").arg(written.error),
+                          tr("Save Puzzle State"));
         return;
     }
     // On any failure the old file stays as it was.
     if (const QString reason = WriteFileSafely(*chosen, written.bytes); !reason.isEmpty()) {
         host_.ShowMessage(
-            QStringLiteral(
-                "The puzzle state could not be saved to \"%1\": %2. No file was changed.")
+            tr("The puzzle state could not be saved to \"%1\": %2. No file was changed.")
                 .arg(QDir::toNativeSeparators(*chosen), reason),
-            kSaveTitle);
+            tr("Save Puzzle State"));
     }
 }
 
 void Game::mnuFileLoadPuzzleState_Click() {
-    const std::optional<QString> chosen = host_.AskOpenFileName(kStateFileFilter, QString());
+    const std::optional<QString> chosen =
+        host_.AskOpenFileName(tr("Puzzle State Files|*.psf"), QString());
     if (!chosen || chosen->isEmpty()) {
         return;
     }
@@ -90,12 +87,12 @@ void Game::mnuFileLoadPuzzleState_Click() {
 bool Game::LoadPuzzleState() {
     const QString path = puzzle.PuzzleStateFileName;
     auto report = [this, &path](const QString& problem) {
-        QString text = QStringLiteral("The puzzle state file \"%1\" cannot be loaded: %2.")
+        QString text = tr("The puzzle state file \"%1\" cannot be loaded: %2.")
                            .arg(QDir::toNativeSeparators(path), problem);
         if (puzzle.PuzzleLoaded) {
-            text += QStringLiteral("\n\nThe current game goes on unchanged.");
+            text += QStringLiteral("\n\n") + tr("The current game goes on unchanged.");
         }
-        host_.ShowMessage(text, kLoadTitle);
+        host_.ShowMessage(text, tr("Load Puzzle State"));
     };
 
     // Everything is checked before the game on the screen, or its clock, is touched.
@@ -140,7 +137,7 @@ bool Game::LoadPuzzleState() {
         ResizePuzzle();
         if (!puzzle.PuzzleLoaded) {
             // Cutting reported its own failure and gave up the puzzle.
-            throw std::runtime_error("its pieces could not be cut");
+            throw std::runtime_error(tr("its pieces could not be cut").toStdString());
         }
         puzzle.PreviousScaleWidth = savedField.Width;
         puzzle.PreviousScaleHeight = savedField.Height;
@@ -168,7 +165,7 @@ bool Game::LoadPuzzleState() {
             // The previous frame stays on the screen; the model is whole again.
         }
         SetTimer(previousTimer);
-        report(QStringLiteral("the puzzle could not be rebuilt from it (%1)")
+        report(tr("the puzzle could not be rebuilt from it (%1)")
                    .arg(QString::fromLocal8Bit(failure.what())));
         return false;
     }

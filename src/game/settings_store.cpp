@@ -4,6 +4,7 @@
 #include "persist/persist.h"
 #include "puzzle/numeric_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -92,7 +93,7 @@ void SettingsStore::RemoveWriteFailureHandler(const void* owner) {
 
 QString SettingsStore::WritePending() {
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-        return QStringLiteral("its folder cannot be made");
+        return QCoreApplication::translate("SettingsStore", "its folder cannot be made");
     }
     // Another copy of the program may be writing the same file: its keys are read back in
     // under the lock, so neither copy loses the other's. A lock that cannot be had in time

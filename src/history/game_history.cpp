@@ -3,6 +3,7 @@
 
 #include "persist/persist.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -147,7 +148,8 @@ bool GameHistory::Serialize(bool quiet) {
         kept_ = KeptFile::ClaimNew(folder_);
         if (!kept_) {
             if (!folder_.isEmpty() && !quiet) {
-                TellFailure(folder_, QStringLiteral("no file can be made there"));
+                TellFailure(folder_, QCoreApplication::translate("GameHistory",
+                                                                 "no file can be made there"));
             }
             return false;
         }
@@ -203,8 +205,9 @@ void GameHistory::TellFailure(const QString& path, const QString& reason) {
         return;
     }
     failureTold_ = true;
-    const QString text = QStringLiteral("The game could not be kept in \"%1\": %2. The game "
-                                        "goes on and is kept again with its next change.")
+    const QString text = QCoreApplication::translate(
+                             "GameHistory", "The game could not be kept in \"%1\": %2. The game "
+                                            "goes on and is kept again with its next change.")
                              .arg(QDir::toNativeSeparators(path), reason);
     // A message box in the middle of a drag would swallow the drop: it waits for the drop.
     if (game_.puzzle.Dragging) {

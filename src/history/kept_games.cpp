@@ -3,6 +3,7 @@
 
 #include "persist/persist.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,7 +49,7 @@ bool IsOwn(const QFileInfo& file, const QString& own) {
 } // namespace
 
 QString KeptGameCaption(const KeptGame& game) {
-    return QStringLiteral("%1 - %2 of %3 placed - %4")
+    return QCoreApplication::translate("KeptGames", "%1 - %2 of %3 placed - %4")
         .arg(game.PictureName)
         .arg(game.Placed)
         .arg(game.Pieces)

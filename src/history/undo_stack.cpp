@@ -1,6 +1,8 @@
 // Undo and redo steps, at most kMostSteps back.
 #include "history/undo_stack.h"
 
+#include <QCoreApplication>
+
 namespace tess {
 
 namespace {
@@ -14,12 +16,11 @@ std::optional<UndoStep> TakeLast(std::deque<UndoStep>& steps) {
     return step;
 }
 
-QString Caption(const char* verb, const std::deque<UndoStep>& steps) {
-    QString caption = QString::fromLatin1(verb);
-    if (!steps.empty()) {
-        caption += QLatin1Char(' ') + steps.back().What;
-    }
-    return caption;
+// The command alone, or "Undo Move": the caption names the step it takes back.
+QString Caption(const char* verb, const char* verbWithStep, const std::deque<UndoStep>& steps) {
+    return steps.empty()
+               ? QCoreApplication::translate("UndoStack", verb)
+               : QCoreApplication::translate("UndoStack", verbWithStep).arg(steps.back().What);
 }
 
 } // namespace
@@ -47,8 +48,16 @@ void UndoStack::Clear() {
     redo_.clear();
 }
 
-QString UndoStack::UndoCaption() const { return Caption("Undo", undo_); }
+QString UndoStack::UndoCaption() const {
+    return Caption(QT_TRANSLATE_NOOP("UndoStack", "Undo"),
+                   //: %1 is the step taken back: Move, Scramble, Arrange Pieces, ...
+                   QT_TRANSLATE_NOOP("UndoStack", "Undo %1"), undo_);
+}
 
-QString UndoStack::RedoCaption() const { return Caption("Redo", redo_); }
+QString UndoStack::RedoCaption() const {
+    return Caption(QT_TRANSLATE_NOOP("UndoStack", "Redo"),
+                   //: %1 is the step done again: Move, Scramble, Arrange Pieces, ...
+                   QT_TRANSLATE_NOOP("UndoStack", "Redo %1"), redo_);
+}
 
 } // namespace tess

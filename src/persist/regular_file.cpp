@@ -1,6 +1,7 @@
 // Opening a file for reading without ever blocking.
 #include "persist/regular_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
@@ -9,7 +10,9 @@
 
 namespace tess {
 
-const QString kNotRegularFile = QStringLiteral("Not a regular file");
+QString NotRegularFileReason() {
+    return QCoreApplication::translate("RegularFile", "Not a regular file");
+}
 
 QString OpenRegularFile(QFile& file, const QString& path) {
     file.close();
@@ -22,7 +25,7 @@ QString OpenRegularFile(QFile& file, const QString& path) {
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return kNotRegularFile;
+        return NotRegularFileReason();
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);

@@ -10,11 +10,11 @@
 
 namespace tess {
 
-// The reason given for anything that is not a regular file.
-extern const QString kNotRegularFile;
+// The reason given for anything that is not a regular file, in the player's language.
+QString NotRegularFileReason();
 
 // Opens `path` for reading into `file`. Returns an empty string when it is open, otherwise
-// the reason ("No such file or directory", kNotRegularFile, ...), with `file` closed.
+// the reason ("No such file or directory", NotRegularFileReason(), ...), with `file` closed.
 QString OpenRegularFile(QFile& file, const QString& path);
 
 // Takes the lock as QLockFile::tryLock does. QLockFile reads a lock file it finds, to see

@@ -11,7 +11,7 @@ QString WriteFileSafely(const QString& path, const std::function<bool(QIODevice&
     // A named pipe or a device where a file belongs was put there by someone on purpose:
     // it stays.
     if (const QFileInfo target(path); target.exists() && !target.isFile()) {
-        return kNotRegularFile;
+        return NotRegularFileReason();
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -2,6 +2,7 @@
 // is in exactly one place, every live group is drawn once.
 #include "persist/state_file_records.h"
 
+#include <QCoreApplication>
 #include <tuple>
 #include <vector>
 
@@ -13,21 +14,26 @@ namespace {
 void CheckJoins(const SavedGame& game) {
     const int columns = game.PuzzleColumns;
     auto disagree = [](int i, int j) {
-        Fail(QStringLiteral("pieces %1 and %2 disagree on whether they are joined").arg(i).arg(j));
+        Fail(QCoreApplication::translate("StateFile",
+                                         "pieces %1 and %2 disagree on whether they are joined")
+                 .arg(i)
+                 .arg(j));
     };
     for (int i = 1; i <= game.NumberOfPieces; ++i) {
         const PieceRecord& p = game.Pieces[i];
         const bool right = p.Col == columns - 1;
         const bool bottom = p.Row == game.PuzzleRows - 1;
-        for (const auto& [border, joined, side] : {std::tuple{p.Row == 0, p.JoinedTop, "top"},
-                                                   std::tuple{bottom, p.JoinedBottom, "bottom"},
-                                                   std::tuple{p.Col == 0, p.JoinedLeft, "left"},
-                                                   std::tuple{right, p.JoinedRight, "right"}}) {
+        for (const auto& [border, joined, side] :
+             {std::tuple{p.Row == 0, p.JoinedTop, QT_TRANSLATE_NOOP("StateFile", "top")},
+              std::tuple{bottom, p.JoinedBottom, QT_TRANSLATE_NOOP("StateFile", "bottom")},
+              std::tuple{p.Col == 0, p.JoinedLeft, QT_TRANSLATE_NOOP("StateFile", "left")},
+              std::tuple{right, p.JoinedRight, QT_TRANSLATE_NOOP("StateFile", "right")}}) {
             if (border && joined != kFalse) {
-                Fail(QStringLiteral(
+                Fail(QCoreApplication::translate(
+                         "StateFile",
                          "piece %1 is joined on its %2 side, which is the border of the picture")
                          .arg(i)
-                         .arg(QLatin1String(side)));
+                         .arg(QCoreApplication::translate("StateFile", side)));
             }
         }
         if (!right && p.JoinedRight != game.Pieces[i + 1].JoinedLeft) {
@@ -56,10 +62,13 @@ void CheckCrossReferences(const SavedGame& game) {
     }
     for (int i = 1; i <= n; ++i) {
         if (listed[i] == 0) {
-            Fail(QStringLiteral("piece %1 is neither in a group nor placed").arg(i));
+            Fail(QCoreApplication::translate("StateFile",
+                                             "piece %1 is neither in a group nor placed")
+                     .arg(i));
         }
         if (listed[i] > 1) {
-            Fail(QStringLiteral("piece %1 is listed %2 times among the groups and placed pieces")
+            Fail(QCoreApplication::translate(
+                     "StateFile", "piece %1 is listed %2 times among the groups and placed pieces")
                      .arg(i)
                      .arg(listed[i]));
         }
@@ -69,7 +78,8 @@ void CheckCrossReferences(const SavedGame& game) {
         for (int k = 1; k <= group.MemberCount; ++k) {
             const Integer m = group.Members[k];
             if (game.Pieces[m].Group != g) {
-                Fail(QStringLiteral("piece %1 is listed in group slot %2 but names slot %3")
+                Fail(QCoreApplication::translate(
+                         "StateFile", "piece %1 is listed in group slot %2 but names slot %3")
                          .arg(m)
                          .arg(g)
                          .arg(game.Pieces[m].Group));
@@ -79,7 +89,8 @@ void CheckCrossReferences(const SavedGame& game) {
     for (int i = 1; i <= game.PlacedCount; ++i) {
         const Integer p = game.PlacedPieces[i];
         if (game.Pieces[p].Group != 0) {
-            Fail(QStringLiteral("placed piece %1 names group slot %2 instead of 0")
+            Fail(QCoreApplication::translate("StateFile",
+                                             "placed piece %1 names group slot %2 instead of 0")
                      .arg(p)
                      .arg(game.Pieces[p].Group));
         }
@@ -88,18 +99,24 @@ void CheckCrossReferences(const SavedGame& game) {
     for (int i = 1; i <= game.GroupOrderCount; ++i) {
         const Integer g = game.GroupOrder[i];
         if (game.Groups[g].MemberCount == 0) {
-            Fail(QStringLiteral("drawing order entry %1 names group slot %2, which holds no pieces")
+            Fail(QCoreApplication::translate(
+                     "StateFile",
+                     "drawing order entry %1 names group slot %2, which holds no pieces")
                      .arg(i)
                      .arg(g));
         }
         if (++drawn[g] > 1) {
-            Fail(QStringLiteral("the drawing order lists group slot %1 more than once").arg(g));
+            Fail(QCoreApplication::translate("StateFile",
+                                             "the drawing order lists group slot %1 more than once")
+                     .arg(g));
         }
     }
     for (int g = 1; g <= n; ++g) {
         if (game.Groups[g].MemberCount > 0 && drawn[g] == 0) {
-            Fail(QStringLiteral("group slot %1 holds pieces but is missing from the drawing order")
-                     .arg(g));
+            Fail(
+                QCoreApplication::translate(
+                    "StateFile", "group slot %1 holds pieces but is missing from the drawing order")
+                    .arg(g));
         }
     }
 }

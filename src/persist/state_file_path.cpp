@@ -4,6 +4,7 @@
 #include "persist/state_file_records.h"
 #include "persist/windows_1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,17 +33,20 @@ QString PictureRecord(const QString& picturePath, const QString& stateFilePath, 
     }
     // The relative path is made of the whole path's end, dots and slashes.
     if (const QString character = FirstCharacterNotInWindows1252(relative); !character.isEmpty()) {
-        return QStringLiteral("the path of its picture contains the character \"%1\", and a "
-                              "puzzle state file can only store Windows-1252 characters")
+        return QCoreApplication::translate(
+                   "StateFile", "the path of its picture contains the character \"%1\", and a "
+                                "puzzle state file can only store Windows-1252 characters")
             .arg(character);
     }
     if (whole.endsWith(QLatin1Char(' '))) {
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "StateFile",
             "the name of its picture ends in a space, which a puzzle state file cannot keep");
     }
-    return QStringLiteral("the path of its picture is longer than the %1 characters a puzzle "
-                          "state file holds, also from the folder the game is saved in (save it "
-                          "nearer to the picture, or give the picture a shorter path)")
+    return QCoreApplication::translate(
+               "StateFile", "the path of its picture is longer than the %1 characters a puzzle "
+                            "state file holds, also from the folder the game is saved in (save it "
+                            "nearer to the picture, or give the picture a shorter path)")
         .arg(kPictureFileNameLength);
 }
 

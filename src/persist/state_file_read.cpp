@@ -3,6 +3,7 @@
 #include "persist/state_file_records.h"
 #include "persist/windows_1252.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tess {
@@ -15,7 +16,7 @@ Integer ReadCount(const RecordReader& reader, int record, const QString& what, i
                   const QString& highName) {
     const Integer value = GetInteger(reader.Value(record, 2, what), 0);
     if (value < low || value > high) {
-        Fail(QStringLiteral("%1 is %2, outside %3 to %4")
+        Fail(QCoreApplication::translate("StateFile", "%1 is %2, outside %3 to %4")
                  .arg(what)
                  .arg(value)
                  .arg(low)
@@ -49,7 +50,9 @@ PieceRecord ReadPiece(const RecordReader& reader, int record, int i, const Saved
     const int col = (i - 1) % game.PuzzleColumns;
     const int row = (i - 1) / game.PuzzleColumns;
     if (p.Col != col || p.Row != row) {
-        Fail(QStringLiteral("%1 is stored at column %2, row %3, but its place is column %4, row %5")
+        Fail(QCoreApplication::translate(
+                 "StateFile",
+                 "%1 is stored at column %2, row %3, but its place is column %4, row %5")
                  .arg(name)
                  .arg(p.Col)
                  .arg(p.Row)
@@ -57,7 +60,7 @@ PieceRecord ReadPiece(const RecordReader& reader, int record, int i, const Saved
                  .arg(row));
     }
     if (p.Group < 0 || p.Group > game.NumberOfPieces) {
-        Fail(QStringLiteral("%1 names group slot %2, outside 0 to %3")
+        Fail(QCoreApplication::translate("StateFile", "%1 names group slot %2, outside 0 to %3")
                  .arg(name)
                  .arg(p.Group)
                  .arg(game.NumberOfPieces));
@@ -65,14 +68,16 @@ PieceRecord ReadPiece(const RecordReader& reader, int record, int i, const Saved
     const Sides sides = ShapeOf(col, row, game.PuzzleColumns, game.PuzzleRows);
     if (p.TopOut != sides.Top || p.BottomOut != sides.Bottom || p.LeftOut != sides.Left ||
         p.RightOut != sides.Right) {
-        Fail(QStringLiteral("%1 has knobs and sockets that do not match its place in the grid")
+        Fail(QCoreApplication::translate(
+                 "StateFile", "%1 has knobs and sockets that do not match its place in the grid")
                  .arg(name));
     }
     // Positions are multiplied by the play field's size when it changes; keeping them in
     // 16 bits keeps that product in range.
     constexpr Long kFar = 32767;
     if (p.X < -kFar - 1 || p.X > kFar || p.Y < -kFar - 1 || p.Y > kFar) {
-        Fail(QStringLiteral("%1 lies at (%2, %3), far outside any play field")
+        Fail(QCoreApplication::translate("StateFile",
+                                         "%1 lies at (%2, %3), far outside any play field")
                  .arg(name)
                  .arg(p.X)
                  .arg(p.Y));
@@ -92,20 +97,23 @@ GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const Saved
     const Long elements = GetLong(head, 4);
     const Long lowerBound = GetLong(head, 8);
     if (dimensions != 1) {
-        Fail(QStringLiteral("%1 has a member list of %2 dimensions instead of 1")
+        Fail(QCoreApplication::translate("StateFile",
+                                         "%1 has a member list of %2 dimensions instead of 1")
                  .arg(name)
                  .arg(dimensions));
     }
     if (elements < 1 || elements > game.NumberOfPieces + 1) {
-        Fail(QStringLiteral("%1 has a member list of %2 elements, where a puzzle of %3 pieces "
-                            "allows 1 to %4")
+        Fail(QCoreApplication::translate(
+                 "StateFile", "%1 has a member list of %2 elements, where a puzzle of %3 pieces "
+                              "allows 1 to %4")
                  .arg(name)
                  .arg(elements)
                  .arg(game.NumberOfPieces)
                  .arg(game.NumberOfPieces + 1));
     }
     if (lowerBound != 0) {
-        Fail(QStringLiteral("%1 has a member list starting at index %2 instead of 0")
+        Fail(QCoreApplication::translate("StateFile",
+                                         "%1 has a member list starting at index %2 instead of 0")
                  .arg(name)
                  .arg(lowerBound));
     }
@@ -113,7 +121,8 @@ GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const Saved
     // This also bounds the records the groups can take, and so the file's size.
     held += count;
     if (held > game.NumberOfPieces - game.PlacedCount) {
-        Fail(QStringLiteral("the groups up to %1 hold %2 pieces, more than the %3 not placed")
+        Fail(QCoreApplication::translate(
+                 "StateFile", "the groups up to %1 hold %2 pieces, more than the %3 not placed")
                  .arg(name)
                  .arg(held)
                  .arg(game.NumberOfPieces - game.PlacedCount));
@@ -130,12 +139,14 @@ GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const Saved
     group.MaxRow = GetInteger(v, 22 + 2 * count);
 
     if (group.Members[0] != 0) {
-        Fail(QStringLiteral("%1 holds %2 in element 0 of its member list instead of 0")
+        Fail(QCoreApplication::translate("StateFile",
+                                         "%1 holds %2 in element 0 of its member list instead of 0")
                  .arg(name)
                  .arg(group.Members[0]));
     }
     if (group.MemberCount != count) {
-        Fail(QStringLiteral("%1 counts %2 members but its member list holds %3")
+        Fail(QCoreApplication::translate("StateFile",
+                                         "%1 counts %2 members but its member list holds %3")
                  .arg(name)
                  .arg(group.MemberCount)
                  .arg(count));
@@ -143,13 +154,15 @@ GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const Saved
     for (int k = 1; k <= count; ++k) {
         const Integer m = group.Members[k];
         if (m < 1 || m > game.NumberOfPieces) {
-            Fail(QStringLiteral("%1 lists piece %2, outside 1 to %3")
+            Fail(QCoreApplication::translate("StateFile", "%1 lists piece %2, outside 1 to %3")
                      .arg(name)
                      .arg(m)
                      .arg(game.NumberOfPieces));
         }
         if (k > 1 && m <= group.Members[k - 1]) {
-            Fail(QStringLiteral("the members of %1 are not in ascending order").arg(name));
+            Fail(QCoreApplication::translate("StateFile",
+                                             "the members of %1 are not in ascending order")
+                     .arg(name));
         }
     }
     if (count > 0) {
@@ -165,11 +178,14 @@ GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const Saved
         }
         if (group.MinCol != minCol || group.MaxCol != maxCol || group.MinRow != minRow ||
             group.MaxRow != maxRow) {
-            Fail(QStringLiteral("the column and row bounds of %1 do not match its members")
+            Fail(QCoreApplication::translate(
+                     "StateFile", "the column and row bounds of %1 do not match its members")
                      .arg(name));
         }
         if (group.InPlace != kFalse) {
-            Fail(QStringLiteral("%1 holds pieces but is marked as fixed in place").arg(name));
+            Fail(QCoreApplication::translate("StateFile",
+                                             "%1 holds pieces but is marked as fixed in place")
+                     .arg(name));
         }
     }
     return group;
@@ -178,26 +194,32 @@ GroupRecord ReadGroup(const RecordReader& reader, int record, int g, const Saved
 SavedGame ReadAll(const QByteArray& bytes) {
     const RecordReader reader(bytes);
     SavedGame game;
-    const uchar* path = reader.Value(1, kPictureFileNameLength, QStringLiteral("the picture path"));
+    const uchar* path = reader.Value(1, kPictureFileNameLength,
+                                     QCoreApplication::translate("StateFile", "the picture path"));
     QByteArrayView field(path, kPictureFileNameLength);
     while (field.endsWith(' ')) {
         field.chop(1);
     }
     game.PicturePath = FromWindows1252(field);
     game.NumberOfPieces =
-        ReadCount(reader, 2, QStringLiteral("the number of pieces"), 1, kStateMaxPieces, QString());
+        ReadCount(reader, 2, QCoreApplication::translate("StateFile", "the number of pieces"), 1,
+                  kStateMaxPieces, QString());
     const int n = game.NumberOfPieces;
     game.PuzzleColumns =
-        ReadCount(reader, 3, QStringLiteral("the number of columns"), 1, n, QString());
-    game.PuzzleRows = ReadCount(reader, 4, QStringLiteral("the number of rows"), 1, n, QString());
+        ReadCount(reader, 3, QCoreApplication::translate("StateFile", "the number of columns"), 1,
+                  n, QString());
+    game.PuzzleRows = ReadCount(
+        reader, 4, QCoreApplication::translate("StateFile", "the number of rows"), 1, n, QString());
     if (game.PuzzleColumns * game.PuzzleRows != n) {
-        Fail(QStringLiteral("a grid of %1 columns and %2 rows does not hold %3 pieces")
+        Fail(QCoreApplication::translate("StateFile",
+                                         "a grid of %1 columns and %2 rows does not hold %3 pieces")
                  .arg(game.PuzzleColumns)
                  .arg(game.PuzzleRows)
                  .arg(n));
     }
-    game.PlacedCount = ReadCount(reader, 5, QStringLiteral("the number of placed pieces"), 0, n,
-                                 QStringLiteral("the number of pieces"));
+    game.PlacedCount = ReadCount(
+        reader, 5, QCoreApplication::translate("StateFile", "the number of placed pieces"), 0, n,
+        QCoreApplication::translate("StateFile", "the number of pieces"));
 
     game.Pieces.assign(n + 1, PieceRecord{});
     game.Groups.assign(n + 1, GroupRecord{});
@@ -210,30 +232,42 @@ SavedGame ReadAll(const QByteArray& bytes) {
     }
     game.PlacedPieces.assign(game.PlacedCount + 1, 0);
     for (int i = 1; i <= game.PlacedCount; ++i) {
-        const QString what = QStringLiteral("placed piece entry %1").arg(i);
+        const QString what =
+            QCoreApplication::translate("StateFile", "placed piece entry %1").arg(i);
         const Integer p = GetInteger(reader.Value(record++, 2, what), 0);
         if (p < 1 || p > n) {
-            Fail(QStringLiteral("%1 names piece %2, outside 1 to %3").arg(what).arg(p).arg(n));
+            Fail(QCoreApplication::translate("StateFile", "%1 names piece %2, outside 1 to %3")
+                     .arg(what)
+                     .arg(p)
+                     .arg(n));
         }
         game.PlacedPieces[i] = p;
     }
-    game.GroupSlotCount = ReadCount(reader, record++, QStringLiteral("the group slot count"), 0, n,
-                                    QStringLiteral("the number of pieces"));
-    game.GroupOrderCount =
-        ReadCount(reader, record++, QStringLiteral("the number of groups in the drawing order"), 0,
-                  game.GroupSlotCount, QStringLiteral("the group slot count"));
+    game.GroupSlotCount = ReadCount(
+        reader, record++, QCoreApplication::translate("StateFile", "the group slot count"), 0, n,
+        QCoreApplication::translate("StateFile", "the number of pieces"));
+    game.GroupOrderCount = ReadCount(
+        reader, record++,
+        QCoreApplication::translate("StateFile", "the number of groups in the drawing order"), 0,
+        game.GroupSlotCount, QCoreApplication::translate("StateFile", "the group slot count"));
     game.GroupOrder.assign(game.GroupSlotCount + 1, 0);
     for (int i = 1; i <= game.GroupOrderCount; ++i) {
-        const QString what = QStringLiteral("drawing order entry %1").arg(i);
+        const QString what =
+            QCoreApplication::translate("StateFile", "drawing order entry %1").arg(i);
         const Integer g = GetInteger(reader.Value(record++, 2, what), 0);
         if (g < 1 || g > n) {
-            Fail(QStringLiteral("%1 names group slot %2, outside 1 to %3").arg(what).arg(g).arg(n));
+            Fail(QCoreApplication::translate("StateFile", "%1 names group slot %2, outside 1 to %3")
+                     .arg(what)
+                     .arg(g)
+                     .arg(n));
         }
         game.GroupOrder[i] = g;
     }
-    game.ElapsedSeconds = GetLong(reader.Value(record, 4, QStringLiteral("the elapsed time")), 0);
+    game.ElapsedSeconds = GetLong(
+        reader.Value(record, 4, QCoreApplication::translate("StateFile", "the elapsed time")), 0);
     if (game.ElapsedSeconds < 0) {
-        Fail(QStringLiteral("the elapsed time is negative (%1 seconds)").arg(game.ElapsedSeconds));
+        Fail(QCoreApplication::translate("StateFile", "the elapsed time is negative (%1 seconds)")
+                 .arg(game.ElapsedSeconds));
     }
     CheckCrossReferences(game);
     return game;

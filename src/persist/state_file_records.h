@@ -4,6 +4,7 @@
 
 #include "persist/state_file.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace tess::state_records {
@@ -38,9 +39,10 @@ public:
     const uchar* Value(int record, int size, const QString& what) const {
         const qint64 start = qint64{record - 1} * kStateRecordSize;
         if (start + size > bytes_.size()) {
-            Fail(QStringLiteral("the file ends %1 %2 (record %3)")
-                     .arg(start >= bytes_.size() ? QStringLiteral("before")
-                                                 : QStringLiteral("inside"),
+            Fail(QCoreApplication::translate("StateFile", "the file ends %1 %2 (record %3)")
+                     .arg(start >= bytes_.size()
+                              ? QCoreApplication::translate("StateFile", "before")
+                              : QCoreApplication::translate("StateFile", "inside"),
                           what)
                      .arg(record));
         }
@@ -62,15 +64,20 @@ inline Long GetLong(const uchar* value, int offset) {
 inline Flag GetFlag(const uchar* value, int offset, const QString& owner, const char* field) {
     const Integer flag = GetInteger(value, offset);
     if (flag != kTrue && flag != kFalse) {
-        Fail(QStringLiteral("%1 has %2 set to %3, where only -1 and 0 are allowed")
+        Fail(QCoreApplication::translate("StateFile",
+                                         "%1 has %2 set to %3, where only -1 and 0 are allowed")
                  .arg(owner, QLatin1String(field))
                  .arg(flag));
     }
     return flag;
 }
 
-inline QString PieceName(int i) { return QStringLiteral("piece %1").arg(i); }
-inline QString GroupName(int g) { return QStringLiteral("group slot %1").arg(g); }
+inline QString PieceName(int i) {
+    return QCoreApplication::translate("StateFile", "piece %1").arg(i);
+}
+inline QString GroupName(int g) {
+    return QCoreApplication::translate("StateFile", "group slot %1").arg(g);
+}
 
 // The side shapes every cut gives the piece at this place: a fixed checkerboard.
 struct Sides {

@@ -2,6 +2,7 @@
 #include "persist/state_file.h"
 #include "persist/state_file_records.h"
 
+#include <QCoreApplication>
 #include <iterator>
 #include <utility>
 
@@ -44,19 +45,23 @@ private:
 QString ModelShapeProblem(const Puzzle& puzzle) {
     const int n = puzzle.NumberOfPieces;
     if (n < 1 || n > kStateMaxPieces) {
-        return QStringLiteral("it has %1 pieces, and a puzzle state file holds 1 to %2")
+        return QCoreApplication::translate(
+                   "StateFile", "it has %1 pieces, and a puzzle state file holds 1 to %2")
             .arg(n)
             .arg(kStateMaxPieces);
     }
     if (std::ssize(puzzle.Pieces) != n + 1 || std::ssize(puzzle.Groups) != n + 1 ||
         puzzle.PlacedCount < 0 || std::ssize(puzzle.PlacedPieces) <= puzzle.PlacedCount ||
         puzzle.GroupOrderCount < 0 || std::ssize(puzzle.GroupOrder) <= puzzle.GroupOrderCount) {
-        return QStringLiteral("its pieces and groups do not agree with its piece count");
+        return QCoreApplication::translate(
+            "StateFile", "its pieces and groups do not agree with its piece count");
     }
     for (int g = 1; g <= n; ++g) {
         const GroupRecord& group = puzzle.Groups[g];
         if (group.MemberCount < 0 || std::ssize(group.Members) != group.MemberCount + 1) {
-            return QStringLiteral("the member list of group slot %1 is damaged").arg(g);
+            return QCoreApplication::translate("StateFile",
+                                               "the member list of group slot %1 is damaged")
+                .arg(g);
         }
     }
     return QString();
@@ -130,8 +135,9 @@ StateFileWriteResult WriteStateFile(const Puzzle& puzzle, const QString& stateFi
     StateFileWriteResult result{out.Take(), QString()};
     // A file that would not load again is worse than no file: refuse it here.
     if (const StateFileReadResult check = ReadStateFile(result.bytes); !check.game) {
-        return {QByteArray(),
-                QStringLiteral("its pieces and groups are not consistent (%1)").arg(check.error)};
+        return {QByteArray(), QCoreApplication::translate(
+                                  "StateFile", "its pieces and groups are not consistent (%1)")
+                                  .arg(check.error)};
     }
     return result;
 }

@@ -1,6 +1,7 @@
 // Scramble: resetting the groups and scattering the pieces.
 #include "puzzle/scramble.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <stdexcept>
 
@@ -10,7 +11,10 @@ void ClearSettings(Puzzle& puzzle) {
     const Integer n = puzzle.NumberOfPieces;
     if (n < 0 || std::size_t(n) >= puzzle.Pieces.size()) {
         // Never in a model that holds together; refused rather than written past the pieces.
-        throw std::out_of_range("the number of pieces does not match the pieces of the puzzle");
+        throw std::out_of_range(
+            QCoreApplication::translate(
+                "Scramble", "the number of pieces does not match the pieces of the puzzle")
+                .toStdString());
     }
     puzzle.GroupOrderCount = n;
     puzzle.ElapsedSeconds = 0;

@@ -8,7 +8,7 @@
 namespace tess {
 
 void MainWindow::BuildGameMenu() {
-    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuGame = menuBar()->addMenu(tr("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     auto item = [this](const char* name, const QString& caption, const QKeySequence& keys,
                        std::function<void()> handling) {
@@ -19,15 +19,15 @@ void MainWindow::BuildGameMenu() {
         return action;
     };
 
-    mnuGameUndo = item("mnuGameUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+    mnuGameUndo = item("mnuGameUndo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
                        [this] { history_.Undo(); });
-    mnuGameRedo = item("mnuGameRedo", QStringLiteral("Redo"),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { history_.Redo(); });
+    mnuGameRedo = item("mnuGameRedo", tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                       [this] { history_.Redo(); });
     mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameHyphen1"));
     mnuGameContinueLastGame =
-        item("mnuGameContinueLastGame", QStringLiteral("Continue Last Game"),
+        item("mnuGameContinueLastGame", tr("Continue Last Game"),
              QKeySequence(Qt::CTRL | Qt::Key_L), [this] { history_.ContinueLastGame(); });
-    mnuGameKeptGames = mnuGame->addMenu(QStringLiteral("Kept Games"));
+    mnuGameKeptGames = mnuGame->addMenu(tr("Kept Games"));
     mnuGameKeptGames->setObjectName(QStringLiteral("mnuGameKeptGames"));
     connect(mnuGameKeptGames, &QMenu::aboutToShow, this,
             Guarded([this] { mnuGameKeptGames_AboutToShow(); }));
@@ -84,21 +84,21 @@ void MainWindow::AddHelpForBigGames() {
         return action;
     };
     mnuGame->addSeparator();
-    mnuGameArrangePieces = item("mnuGameArrangePieces", QStringLiteral("Arrange Pieces"));
+    mnuGameArrangePieces = item("mnuGameArrangePieces", tr("Arrange Pieces"));
     mnuGameArrangePieces->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     connect(mnuGameArrangePieces, &QAction::triggered, this,
             Guarded([this] { assist_.ArrangePieces(); }));
-    mnuGameGatherEdgePieces = item("mnuGameGatherEdgePieces", QStringLiteral("Gather Edge Pieces"));
+    mnuGameGatherEdgePieces = item("mnuGameGatherEdgePieces", tr("Gather Edge Pieces"));
     mnuGameGatherEdgePieces->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     connect(mnuGameGatherEdgePieces, &QAction::triggered, this,
             Guarded([this] { assist_.GatherEdgePieces(); }));
     mnuGame->addSeparator();
-    mnuGameShowProgress = toggle("mnuGameShowProgress", QStringLiteral("Show Progress"),
-                                 assist_.ShowProgress(), &Assist::SetShowProgress);
+    mnuGameShowProgress = toggle("mnuGameShowProgress", tr("Show Progress"), assist_.ShowProgress(),
+                                 &Assist::SetShowProgress);
     mnuGamePreviewAbovePieces =
-        toggle("mnuGamePreviewAbovePieces", QStringLiteral("Preview Above Pieces"),
+        toggle("mnuGamePreviewAbovePieces", tr("Preview Above Pieces"),
                assist_.PreviewAbovePieces(), &Assist::SetPreviewAbovePieces);
-    mnuGameFaintPicture = toggle("mnuGameFaintPicture", QStringLiteral("Faint Picture on Board"),
+    mnuGameFaintPicture = toggle("mnuGameFaintPicture", tr("Faint Picture on Board"),
                                  assist_.FaintPicture(), &Assist::SetFaintPicture);
 }
 

@@ -4,6 +4,7 @@
 #include "puzzle/random.h"
 #include "window/main_window.h"
 #include "window/quit_signals.h"
+#include "window/translations.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
                                             .arg(TESSELLARA_VERSION_MAJOR)
                                             .arg(TESSELLARA_VERSION_MINOR)
                                             .arg(TESSELLARA_VERSION_REVISION));
+    tess::LoadTranslations(QLocale::system());
 
     tess::SettingsStore store;
     tess::MersenneRandom random;

@@ -102,36 +102,35 @@ void MainWindow::BuildMenus() {
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileOpen = item(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."), true);
-    mnuFileClose = item(mnuFile, "mnuFileClose", QStringLiteral("Close"), false);
+    mnuFileOpen = item(mnuFile, "mnuFileOpen", tr("&Open..."), true);
+    mnuFileClose = item(mnuFile, "mnuFileClose", tr("Close"), false);
     separator(mnuFile, "Hyphen1");
-    mnuFileLoadPuzzleState =
-        item(mnuFile, "mnuFileLoadPuzzleState", QStringLiteral("Load Puzzle State"), true);
+    mnuFileLoadPuzzleState = item(mnuFile, "mnuFileLoadPuzzleState", tr("Load Puzzle State"), true);
     mnuFileSavePuzzleState =
-        item(mnuFile, "mnuFileSavePuzzleState", QStringLiteral("Save Puzzle State"), false);
+        item(mnuFile, "mnuFileSavePuzzleState", tr("Save Puzzle State"), false);
     separator(mnuFile, "Hyphen3");
-    mnuFileScramble = item(mnuFile, "mnuFileScramble", QStringLiteral("Scramble"), true);
-    mnuFileHint = item(mnuFile, "mnuFileHint", QStringLiteral("Hint"), true);
-    mnuFileSolve = item(mnuFile, "mnuFileSolve", QStringLiteral("Solve"), true);
+    mnuFileScramble = item(mnuFile, "mnuFileScramble", tr("Scramble"), true);
+    mnuFileHint = item(mnuFile, "mnuFileHint", tr("Hint"), true);
+    mnuFileSolve = item(mnuFile, "mnuFileSolve", tr("Solve"), true);
     separator(mnuFile, "Hyphen4");
-    mnuFileOptions = item(mnuFile, "mnuFileOptions", QStringLiteral("Options..."), true);
+    mnuFileOptions = item(mnuFile, "mnuFileOptions", tr("Options..."), true);
     separator(mnuFile, "Hyphen2");
-    mnuFileExit = item(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), true);
+    mnuFileExit = item(mnuFile, "mnuFileExit", tr("E&xit"), true);
 
-    mnuView = menuBar()->addMenu(QStringLiteral("View"));
+    mnuView = menuBar()->addMenu(tr("View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuViewPreview = item(mnuView, "mnuViewPreview", QStringLiteral("Preview"), true);
+    mnuViewPreview = item(mnuView, "mnuViewPreview", tr("Preview"), true);
     mnuViewPreview->setCheckable(true);
     separator(mnuView, "Hyphen5");
-    mnuViewBestTimes = item(mnuView, "mnuViewBestTimes", QStringLiteral("Best Times..."), true);
+    mnuViewBestTimes = item(mnuView, "mnuViewBestTimes", tr("Best Times..."), true);
 
     BuildGameMenu();
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("About..."), true);
+    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", tr("About..."), true);
 
     connect(mnuFileOpen, &QAction::triggered, this, Guarded([this] { game_.mnuFileOpen_Click(); }));
     connect(mnuFileClose, &QAction::triggered, this,
@@ -167,10 +166,10 @@ void MainWindow::BuildClientArea() {
     Toolbar1->setFloatable(false);
     ToolbarButton1 = Toolbar1->addAction(OpenFolderIcon(), QString());
     ToolbarButton1->setObjectName(QStringLiteral("ToolbarButton1"));
-    ToolbarButton1->setToolTip(QStringLiteral("Open"));
+    ToolbarButton1->setToolTip(tr("Open"));
     ToolbarButton2 = Toolbar1->addAction(FloppyDiskIcon(), QString());
     ToolbarButton2->setObjectName(QStringLiteral("ToolbarButton2"));
-    ToolbarButton2->setToolTip(QStringLiteral("Save Puzzle State"));
+    ToolbarButton2->setToolTip(tr("Save Puzzle State"));
     ToolbarButton2->setEnabled(false);
     connect(ToolbarButton1, &QAction::triggered, this,
             Guarded([this] { Toolbar1_ButtonClick(1); }));
