@@ -8,8 +8,9 @@
 
 namespace tess {
 
-// Every broken invariant as one line of text; empty when the model is consistent.
-// A model without a puzzle (slot 0 only) is consistent.
+// Every broken invariant as one line of text; empty when the model is consistent. Without a
+// puzzle (slot 0 only) only what holds between games is checked: the flags, the clock, the
+// picture's name field, the preview's rectangles, and that no puzzle is marked loaded.
 QStringList CheckModelInvariants(const Puzzle& puzzle);
 
 } // namespace tess
