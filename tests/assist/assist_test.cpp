@@ -204,6 +204,9 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     assist.SetFaintPicture(true);
     EXPECT_TRUE(f.store->ReadGameBoolean(kFaintPictureKey));
     const Long background = game.settings.BackgroundColorFill;
+    // A fifth of the way from the background to the picture in each channel, rounded toward zero.
+    EXPECT_EQ((std::vector{FaintPixel(0xFF8000, 0), FaintPixel(0, 0xFFFFFF)}),
+              (std::vector<Long>{0x331900, 0xCCCCCC}));
     for (int y = 0; y < classic.height(); ++y) {
         for (int x = 0; x < classic.width(); ++x) {
             const Long was = Long(classic.pixel(x, y) & 0xFFFFFFu);
