@@ -144,13 +144,12 @@ TEST(LoadPuzzleState, RestoresTheGameAndNoBadFileOrFailedSaveChangesIt) {
     ASSERT_EQ(host.messages, QStringList());
     // 460 / 1600 and 276 / 1000 of where they lay, from 1 to the field less a cell; the saved
     // field is worked out from the file, to within a pixel or two.
+    const auto scaled = [](Long at, Long from, Long to, Long cell) {
+        return std::clamp<Long>(at * to / from, 1, to - cell);
+    };
     for (int i = 1; i <= 324; ++i) {
-        EXPECT_NEAR(p.Pieces[i].X, std::clamp<Long>(large[i].X * 460 / 1600, 1, 460 - p.CellWidth),
-                    2)
-            << i;
-        EXPECT_NEAR(p.Pieces[i].Y, std::clamp<Long>(large[i].Y * 276 / 1000, 1, 276 - p.CellHeight),
-                    2)
-            << i;
+        EXPECT_NEAR(p.Pieces[i].X, scaled(large[i].X, 1600, 460, p.CellWidth), 2) << i;
+        EXPECT_NEAR(p.Pieces[i].Y, scaled(large[i].Y, 1000, 276, p.CellHeight), 2) << i;
     }
     host.playFieldSize = QSize(1600, 1000);
     game.Form_Resize();
