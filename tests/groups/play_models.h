@@ -91,9 +91,8 @@ struct PlayFixture {
     std::unique_ptr<Game> game;
 
     explicit PlayFixture(Puzzle puzzle, RandomSource* random = nullptr) {
-        ProcessFacts facts;
-        facts.ProgramFolder = facts.AppDir = folder.path();
-        game = std::make_unique<Game>(host, store, random != nullptr ? *random : scripted, facts);
+        game = std::make_unique<Game>(host, store, random != nullptr ? *random : scripted,
+                                      TestFacts(folder.path()));
         game->InitDirectDraw();
         game->puzzle = std::move(puzzle);
         game->puzzle.PuzzleLoaded = kTrue;
