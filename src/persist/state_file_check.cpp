@@ -10,14 +10,23 @@ namespace tess::state_records {
 
 namespace {
 
-// A join is set on both pieces or on neither, and never on a border side.
+// A join is set on both pieces or on neither, never on a border side, never across groups.
 void CheckJoins(const SavedGame& game) {
     const int columns = game.PuzzleColumns;
-    auto disagree = [](int i, int j) {
-        Fail(QCoreApplication::translate("StateFile",
-                                         "pieces %1 and %2 disagree on whether they are joined")
-                 .arg(i)
-                 .arg(j));
+    // Joined pieces agree on it and lie in one group: a drop that joins them merges their groups.
+    auto checkJoin = [&game](int i, int j, Flag joined, Flag otherJoined) {
+        if (joined != otherJoined) {
+            Fail(QCoreApplication::translate("StateFile",
+                                             "pieces %1 and %2 disagree on whether they are joined")
+                     .arg(i)
+                     .arg(j));
+        }
+        if (joined != kFalse && game.Pieces[i].Group != game.Pieces[j].Group) {
+            Fail(QCoreApplication::translate(
+                     "StateFile", "pieces %1 and %2 are joined but lie in different groups")
+                     .arg(i)
+                     .arg(j));
+        }
     };
     for (int i = 1; i <= game.NumberOfPieces; ++i) {
         const PieceRecord& p = game.Pieces[i];
@@ -36,11 +45,11 @@ void CheckJoins(const SavedGame& game) {
                          .arg(QCoreApplication::translate("StateFile", side)));
             }
         }
-        if (!right && p.JoinedRight != game.Pieces[i + 1].JoinedLeft) {
-            disagree(i, i + 1);
+        if (!right) {
+            checkJoin(i, i + 1, p.JoinedRight, game.Pieces[i + 1].JoinedLeft);
         }
-        if (!bottom && p.JoinedBottom != game.Pieces[i + columns].JoinedTop) {
-            disagree(i, i + columns);
+        if (!bottom) {
+            checkJoin(i, i + columns, p.JoinedBottom, game.Pieces[i + columns].JoinedTop);
         }
     }
 }

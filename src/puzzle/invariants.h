@@ -8,9 +8,10 @@
 
 namespace tess {
 
-// Every broken invariant as one line of text; empty when the model is consistent.
-// A model without pieces is consistent when it is not loaded and holds slot 0 alone, with
-// nothing counted.
+// Every broken invariant as one line of text; empty when the model is consistent. Without a
+// puzzle only what holds between games is checked: slot 0 alone with nothing counted, the
+// flags, the clock, the picture's name field, the preview's rectangles, and that no puzzle is
+// marked loaded.
 QStringList CheckModelInvariants(const Puzzle& puzzle);
 
 } // namespace tess

@@ -37,6 +37,8 @@ TEST(BestTimesDialog, ListsTheTwentyPositionsAndClearAllAsksAndRewritesTheFile) 
         // A change the list does not show yet: the list is filled again after the question.
         table[2] = MakeBestTimeRecord("Cy", 200, 12, "fox.gif");
         f.game->SaveBestTimes(); // the file holds the table: Clear All must not read it back
+        const QString file = f.ProgramFolder() + "/besttimes.txt";
+        const QByteArray saved = test::ReadAll(file);
         const BestTimes before = table;
         QString asked;
         test::AnswerModals(
@@ -49,8 +51,9 @@ TEST(BestTimesDialog, ListsTheTwentyPositionsAndClearAllAsksAndRewritesTheFile) 
             [&] { QTest::mouseClick(dialog.cmdClearAll, Qt::LeftButton); });
         EXPECT_EQ(asked, "Tessellara|Are you sure you want to clear all of the entries?");
         EXPECT_EQ(table, yes ? BestTimes{} : before);
-        EXPECT_EQ(test::ReadAll(f.ProgramFolder() + "/besttimes.txt"), BestTimesToBytes(table))
-            << "written on either answer";
+        // Twenty empty entries, or the table as it was.
+        EXPECT_EQ(test::ReadAll(file),
+                  yes ? QByteArray("\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n").repeated(20) : saved);
         EXPECT_EQ(Row(list, 2), yes ? "|0:0:0|0|" : "Cy|0:3:20|12|fox.gif");
     }
 }

@@ -56,17 +56,18 @@ TEST(OptionsDialog, ShowsTheStoredValuesAndFallsBackWhereNoControlFits) {
     // Stored entries and the piece count of a loaded game (0: none), then the controls shown;
     // OK after Large must store the row shown and the size, warn of nothing, keep a loaded game
     // as it is and make a preview only for it.
-    const std::tuple<const char*, Integer, const char*> cases[] = {
-        {"", 0, "21 77 010 110 c8d0d4 ffffff 0 ffffff"},
+    // The row stored after OK is the last column.
+    const std::tuple<const char*, Integer, const char*, const char*> cases[] = {
+        {"", 0, "21 77 010 110 c8d0d4 ffffff 0 ffffff", "21"},
         {"List Index=5,Preview Size=4,Outline Pieces=False,Time Puzzle=False,System Memory=True,"
          "Background Red=0,Background Green=0,Background Blue=255",
-         0, "5 21 001 001 ff0000 ffffff 0 ffffff"},
-        {"List Index=0", 0, "0 12 "},
-        {"List Index=98,Preview Size=1,Number of Pieces=13", 0, "21 77 010 "},
-        {"List Index=97", 15, "1 15 "},
-        {"List Index=97", 13, "none:13 13 "},
+         0, "5 21 001 001 ff0000 ffffff 0 ffffff", "5"},
+        {"List Index=0", 0, "0 12 ", "0"},
+        {"List Index=98,Preview Size=1,Number of Pieces=13", 0, "21 77 010 ", "21"},
+        {"List Index=97", 15, "1 15 ", "1"},
+        {"List Index=97", 13, "none:13 13 ", "97"},
     };
-    for (const auto& [stored, pieces, shown] : cases) {
+    for (const auto& [stored, pieces, shown, row] : cases) {
         OptionsFixture f;
         for (const QString& entry : QString(stored).split(',', Qt::SkipEmptyParts)) {
             f.store->Write(entry.section('=', 0, 0), entry.section('=', 1));
@@ -78,10 +79,9 @@ TEST(OptionsDialog, ShowsTheStoredValuesAndFallsBackWhereNoControlFits) {
                   "9812324");
         EXPECT_TRUE(f.Controls().startsWith(shown))
             << stored << " shows " << f.Controls().toStdString();
-        const QString row = QString::number(f.game->settings.PiecesListIndex);
         f.dialog->optPreviewSizeLarge->click();
         f.dialog->cmdOK->click();
-        EXPECT_TRUE(f.File().contains("List Index=" + row + "; ")) << stored;
+        EXPECT_TRUE(f.File().contains(QString("List Index=%1; ").arg(row))) << stored;
         EXPECT_TRUE(f.File().contains("Preview Size=2; ")) << stored;
         EXPECT_EQ(f.game->surfaces.PreviewSurface.IsNull(), pieces == 0) << stored;
         EXPECT_TRUE(f.host.messages.isEmpty()) << stored;

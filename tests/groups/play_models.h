@@ -13,24 +13,29 @@
 
 namespace tess::test {
 
-// A puzzle as a scramble leaves it, but with every piece at its home: columns x rows,
-// checkerboard shapes, one group per piece in piece order, tabs a third of the cells.
-inline Puzzle MakePuzzle(Integer columns, Integer rows, Integer cw = 84, Integer ch = 63,
-                         Integer left = 62, Integer top = 27) {
+// A puzzle as a scramble leaves it, but with every piece at its home: columns x rows cut as the
+// layout says, checkerboard shapes, one group per piece in piece order.
+inline Puzzle MakePuzzle(Integer columns, Integer rows, const CutLayout& layout) {
     Puzzle p;
     p.NumberOfPieces = Integer(columns * rows);
     p.PuzzleColumns = columns;
     p.PuzzleRows = rows;
     NumberPieces(p);
-    // Image size, cell, tab, board corner and board.
-    ApplyCutLayout(p, {0, 0, cw, ch, Integer(cw / 3), Integer(ch / 3), left, top,
-                       Rect{left, top, left + columns * cw, top + rows * ch}});
+    ApplyCutLayout(p, layout);
     ClearSettings(p);
     for (PieceRecord& piece : p.Pieces) {
         piece.X = piece.HomeX;
         piece.Y = piece.HomeY;
     }
     return p;
+}
+
+// The same with cells of cw x ch, tabs a third of them, the board's corner at (left, top).
+inline Puzzle MakePuzzle(Integer columns, Integer rows, Integer cw = 84, Integer ch = 63,
+                         Integer left = 62, Integer top = 27) {
+    return MakePuzzle(columns, rows,
+                      {columns * cw, rows * ch, cw, ch, Integer(cw / 3), Integer(ch / 3), left, top,
+                       Rect{left, top, left + columns * cw, top + rows * ch}});
 }
 
 // Gathers the pieces into group slot `slot`, empties the slots they leave and drops those
@@ -86,9 +91,8 @@ struct PlayFixture {
     std::unique_ptr<Game> game;
 
     explicit PlayFixture(Puzzle puzzle, RandomSource* random = nullptr) {
-        ProcessFacts facts;
-        facts.ProgramFolder = facts.AppDir = folder.path();
-        game = std::make_unique<Game>(host, store, random != nullptr ? *random : scripted, facts);
+        game = std::make_unique<Game>(host, store, random != nullptr ? *random : scripted,
+                                      TestFacts(folder.path()));
         game->InitDirectDraw();
         game->puzzle = std::move(puzzle);
         game->puzzle.PuzzleLoaded = kTrue;

@@ -107,15 +107,15 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
     history.SaveNow(); // the writer thread's write is done
     const QString a = history.KeptPath();
     const QByteArray gameA = ReadAll(a);
-    EXPECT_EQ(gameA, WriteStateFile(f.game->puzzle, a).bytes);
+    EXPECT_EQ(test::StateIn(a), test::StateOf(f.game->puzzle));
 
     f.Open("b.bmp");
     f.Drag(2, 30, 30);
     EXPECT_EQ(ReadAll(a), gameA);
     const QString b = history.KeptPath();
-    const QByteArray gameB = WriteStateFile(f.game->puzzle, b).bytes;
+    const test::KeptState gameB = test::StateOf(f.game->puzzle);
     f.game->mnuFileClose_Click(); // the save still waiting is written as the game goes
-    EXPECT_EQ(ReadAll(b), gameB);
+    EXPECT_EQ(test::StateIn(b), gameB);
     const std::vector<KeptGame> kept = history.KeptGames();
     ASSERT_EQ(kept.size(), 2u);
     EXPECT_TRUE(KeptGameCaption(kept[1]).startsWith("a.bmp - 0 of 12 placed - "));

@@ -143,7 +143,9 @@ TEST(NewBestTime, TwoCopiesAskForNamesAndShareTheFileWrittenAfterEveryGame) {
     EXPECT_EQ(game.bestTimes, table);
     ASSERT_TRUE(QDir().rmdir(path));
     game.SaveBestTimes();
-    EXPECT_EQ(test::ReadAll(path), BestTimesToBytes(table));
+    EXPECT_EQ(test::ReadAll(path), "\"Ann\"\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\"\r\n" + kEmpty +
+                                       "\"Zo\xEB\"\r\n0\r\n4\r\n0\r\n64\r\n\"dog.jpg\"\r\n" +
+                                       kEmpty.repeated(17));
     ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
     game.SaveBestTimes();
     EXPECT_EQ(f.host.messages.size(), 5);

@@ -2,6 +2,7 @@
 // the program's writer, and the games they hold.
 #pragma once
 
+#include "puzzle/cutting.h"
 #include "puzzle/grid.h"
 
 #include <QByteArray>
@@ -67,7 +68,14 @@ struct HandGame : Puzzle {
     }
 };
 
-// A puzzle cut into cells of 80 x 60 on a board at (175, 81), knobs and sockets as every cut
+// The cut of every hand-made game: cells of 80 x 60, tabs of 26 x 20, the board at (200, 100).
+inline CutLayout HandLayout(Integer columns, Integer rows) {
+    return {columns * 80, rows * 60, 80,
+            60,           26,        20,
+            200,          100,       Rect{200, 100, 200 + columns * 80, 100 + rows * 60}};
+}
+
+// A puzzle cut as HandLayout, piece 1 at home at (175, 81), knobs and sockets as every cut
 // gives them. Piece i is in group slot slotOf[i - 1], joined to its neighbours in the same
 // slot, a cell apart from them at (30, 20) x slot from its home; slot 0 means placed, on its
 // home, in the order `placed`. An empty slot is in place when its own piece is placed.
@@ -80,6 +88,7 @@ inline HandGame Build(const QString& picture, Integer columns, Integer rows,
     g.PuzzleColumns = columns;
     g.PuzzleRows = rows;
     NumberPieces(g);
+    ApplyCutLayout(g, HandLayout(columns, rows));
     for (int i = 1; i <= g.NumberOfPieces; ++i) {
         PieceRecord& p = g.Pieces[i];
         p.Group = slotOf[i - 1];
@@ -90,9 +99,6 @@ inline HandGame Build(const QString& picture, Integer columns, Integer rows,
         p.JoinedBottom = joined(p.Row < rows - 1, i + columns);
         p.JoinedLeft = joined(p.Col > 0, i - 1);
         p.JoinedRight = joined(p.Col < columns - 1, i + 1);
-        p.CellRect = {p.Col * 80, p.Row * 60, p.Col * 80 + 80, p.Row * 60 + 60};
-        p.HomeX = static_cast<Integer>(175 + p.Col * 80);
-        p.HomeY = static_cast<Integer>(81 + p.Row * 60);
         p.X = p.HomeX + 30 * p.Group;
         p.Y = p.HomeY + 20 * p.Group;
         // A slot is numbered after its first member, so it is emptied before its members come.

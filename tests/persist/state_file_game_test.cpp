@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -134,16 +135,21 @@ TEST(LoadPuzzleState, RestoresTheGameAndNoBadFileOrFailedSaveChangesIt) {
     save(folder + deep + "/game.psf");
     EXPECT_EQ(ReadAll(folder + deep + "/game.psf").left(12), "harbour.bmp ");
     const auto saved = state();
+    const std::vector<PieceRecord> large = p.Pieces;
 
     host.playFieldSize = QSize(460, 276);
     game.Form_Resize();
     ASSERT_EQ(p.PuzzleLoaded, kTrue) << "recut from the whole path";
-    const std::vector<PieceRecord> resized = p.Pieces;
     load(deep + "/game.psf", QByteArray());
     ASSERT_EQ(host.messages, QStringList());
+    // 460 / 1600 and 276 / 1000 of where they lay, from 1 to the field less a cell; the saved
+    // field is worked out from the file, to within a pixel or two.
+    const auto scaled = [](Long at, Long from, Long to, Long cell) {
+        return std::clamp<Long>(at * to / from, 1, to - cell);
+    };
     for (int i = 1; i <= 324; ++i) {
-        EXPECT_NEAR(p.Pieces[i].X, resized[i].X, 2) << i;
-        EXPECT_NEAR(p.Pieces[i].Y, resized[i].Y, 2) << i;
+        EXPECT_NEAR(p.Pieces[i].X, scaled(large[i].X, 1600, 460, p.CellWidth), 2) << i;
+        EXPECT_NEAR(p.Pieces[i].Y, scaled(large[i].Y, 1000, 276, p.CellHeight), 2) << i;
     }
     host.playFieldSize = QSize(1600, 1000);
     game.Form_Resize();

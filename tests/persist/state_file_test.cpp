@@ -37,6 +37,7 @@ TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
             ASSERT_TRUE(read.game) << read.error.toStdString();
             RestoreSavedGame(puzzle, *read.game);
             EXPECT_EQ(WriteStateFile(puzzle, kSavedAt).bytes, hand.Bytes(true));
+            ApplyCutLayout(puzzle, HandLayout(hand.PuzzleColumns, hand.PuzzleRows));
             EXPECT_EQ(CheckModelInvariants(puzzle), QStringList());
         }
     }
@@ -120,8 +121,9 @@ TEST(StateFile, NamesWhatIsWrongWithEveryBrokenFile) {
         {15, 22, 2, 1, "the column and row bounds of group slot 5 do not match its members"},
         {18, 0, 2, 4, "piece 3 is neither in a group nor placed"},
         {20, 0, 2, 2, "group slot 5 holds pieces but is missing from the drawing order"},
-        // Joins: both ways between neighbours, never on a border side.
+        // Joins: both ways between neighbours, in one group, never on a border side.
         {6, 12, 2, 0, "pieces 1 and 2 disagree on whether they are joined"},
+        {8, 4, 2, 4, "pieces 1 and 2 are joined but lie in different groups"},
         {8, 8, 2, -1, "pieces 2 and 5 disagree on whether they are joined"},
         {6, 6, 2, -1, "piece 1 is joined on its top side, which is the border of the picture"},
         {10, 12, 2, -1, "piece 3 is joined on its right side, which is the border"},

@@ -1,8 +1,9 @@
 // A GameHost for tests: records every call in order and answers dialogs from queues; a game
-// on it in a temporary program folder; reading a file.
+// on it in a temporary program folder; reading a file and the game a state file keeps.
 #pragma once
 
 #include "game/game.h"
+#include "persist/state_file.h"
 #include "support/qt_printers.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <memory>
+#include <tuple>
 
 namespace tess::test {
 
@@ -18,6 +20,23 @@ namespace tess::test {
 inline QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a state file keeps of a game: pieces, groups, placed pieces, drawing order and clock.
+using KeptState = std::tuple<std::vector<PieceRecord>, std::vector<GroupRecord>,
+                             std::vector<Integer>, std::vector<Integer>, Long>;
+template <typename G> KeptState StateOf(const G& g) {
+    return {g.Pieces,
+            g.Groups,
+            g.PlacedPieces,
+            {g.GroupOrder.begin(), g.GroupOrder.begin() + g.GroupOrderCount + 1},
+            g.ElapsedSeconds};
+}
+
+// The same of the game in a state file, read as a load reads it; nothing when it does not load.
+inline KeptState StateIn(const QString& stateFile) {
+    const std::optional<SavedGame> game = ReadStateFile(ReadAll(stateFile)).game;
+    return game ? StateOf(*game) : KeptState();
 }
 
 // A program whose folders are all `folder` (the program's own is `appDir` when given).
