@@ -84,51 +84,6 @@ TEST(FileTypeRegistration, WritesExecLinesAndMimeAppsListsAsTheDesktopWantsThem)
     EXPECT_EQ(test::ReadAll(plain.fileName()), "");
 }
 
-// A package's desktop entry and MIME package, which name the program and its type, stand for
-// the files a start would write per user, and those an earlier start wrote are taken back.
-TEST(FileTypeRegistration, AnInstalledPackageRegisteringTheProgramLeavesNoFilePerUser) {
-    const QTemporaryDir root;
-    const QString games = root.path() + "/games", share = root.path() + "/share";
-    const QString type = "application/x-tessellara-psf", built = share + "/mime/" + type + ".xml";
-    const auto put = [](const QString& file, const QByteArray& bytes) {
-        return QDir().mkpath(QFileInfo(file).path()) && WriteFileSafely(file, bytes).isEmpty();
-    };
-    ASSERT_TRUE(
-        put(games + "/tessellara", "") &&
-        QFile(games + "/tessellara").setPermissions(QFile::ExeOwner | QFile::ReadOwner) &&
-        put(share + "/mime/packages/tessellara.xml", "<mime-type type=\"" + type.toUtf8() + "\">"));
-    const QByteArray path = qgetenv("PATH"), dataDirs = qgetenv("XDG_DATA_DIRS");
-    qputenv("PATH", games.toUtf8() + ":" + path);
-    qputenv("XDG_DATA_DIRS", "relative/share:" + share.toUtf8());
-    // The installed entry's Exec and MimeType, whether the MIME database was built with the
-    // package; whether the files are written per user.
-    const std::tuple<QString, QString, bool, bool> cases[] = {
-        {games + "/tessellara %f", "image/gif;" + type + ";", true, false},
-        {"tessellara %f", type + ";", true, false},
-        {"/usr/bin/other %f", type + ";", true, true},
-        {games + "/tessellara %f", "image/bmp;", true, true},
-        {games + "/tessellara %f", type + ";", false, true},
-    };
-    for (const auto& [exec, types, inDatabase, written] : cases) {
-        SCOPED_TRACE((exec + " " + types).toStdString());
-        const QTemporaryDir user;
-        DesktopFolders folders = CurrentDesktopFolders();
-        folders.DataHome = folders.ConfigHome = user.path();
-        const QStringList ours{user.path() + "/applications/tessellara-psffile.desktop",
-                               user.path() + "/mime/packages/tessellara-psffile.xml",
-                               user.path() + "/mimeapps.list"};
-        ASSERT_TRUE(put(share + "/applications/tessellara.desktop",
-                        ("[Desktop Entry]\nExec=" + exec + "\nMimeType=" + types).toUtf8()) &&
-                    put(ours[0], "an earlier start's") && put(ours[1], "an earlier start's") &&
-                    (inDatabase ? put(built, "") : QFile::remove(built)));
-        RegisterStateFileType(games, "tessellara", folders);
-        EXPECT_EQ(QFile::exists(ours[0]) + QFile::exists(ours[1]) + QFile::exists(ours[2]),
-                  written ? 3 : 0);
-    }
-    qputenv("PATH", path);
-    qputenv("XDG_DATA_DIRS", dataDirs);
-}
-
 const RecentDocument kGame{"/home/p/saved game.psf", "application/x-tessellara-psf", "Tessellara",
                            "/opt/t/tessellara %f"};
 

@@ -1,5 +1,7 @@
 // File > Open of a picture with any content: decoding may fail, which ends Open quietly, but
-// nothing may crash or hang, and a picture that opens is cut into a consistent puzzle.
+// nothing may crash or hang, and a picture that opens is cut into a consistent puzzle and is
+// known as a picture.
+#include "display/picture_file.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -7,10 +9,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // wrong name, as players do.
     static const char* const kNames[] = {"hostile.bmp", "hostile.jpg", "hostile.gif"};
     tess::fuzz::FuzzGame f;
-    f.host.openAnswers = {tess::fuzz::WriteInput(QString::fromLatin1(kNames[size % 3]),
-                                                 tess::fuzz::Bytes(data, size))};
+    const QString path = tess::fuzz::WriteInput(QString::fromLatin1(kNames[size % 3]),
+                                                tess::fuzz::Bytes(data, size));
+    f.host.openAnswers = {path};
     f.game.InitDirectDraw();
     f.game.Guard([&] { f.game.mnuFileOpen_Click(); });
     tess::fuzz::CheckInvariants(f.game, "opening a picture");
+    // The command line and a drop tell a picture from a saved game as Open reads it.
+    tess::fuzz::Require(!f.game.puzzle.PuzzleLoaded || tess::IsPictureFile(path),
+                        "a picture that opens is not taken for one");
     return 0;
 }

@@ -12,22 +12,20 @@ namespace {
 
 TEST(MainWindow, ADroppedPictureOpensAsOpenOpensItAndAnythingElseIsRefused) {
     const QTemporaryDir files;
-    const QString sea = test::WritePatternPicture(files.path(), "sea.jpg", 150, 200),
-                  notes = files.path() + "/notes.txt";
+    const auto url = [&](const char* name) { return QUrl::fromLocalFile(files.filePath(name)); };
+    const QString sea = test::WritePatternPicture(files.path(), "sea.jpg", 150, 200);
     ASSERT_TRUE(QDir(files.path()).mkdir("folder.jpg") &&
-                WriteFileSafely(notes, "no picture").isEmpty());
-    const auto url = [](const QString& path) { return QUrl::fromLocalFile(path); };
+                WriteFileSafely(files.filePath("notes.txt"), "no picture").isEmpty());
     const Qt::DropActions any = Qt::CopyAction | Qt::MoveAction;
     // What is dropped and the actions offered; whether the picture opens.
     const std::tuple<QList<QUrl>, Qt::DropActions, bool> cases[] = {
-        {{url(files.path() + "/folder.jpg")}, any, false},
-        {{url(notes), url(sea)}, any, false},
+        {{url("folder.jpg")}, any, false},
+        {{url("notes.txt"), url("sea.jpg")}, any, false},
         {{QUrl("https://example.org/sea.jpg")}, any, false},
-        {{url(sea)}, Qt::MoveAction, false}, // the file manager would remove the file
-        {{url(sea), url(notes)}, any, true},
+        {{url("sea.jpg")}, Qt::MoveAction, false}, // the file manager would remove the file
+        {{url("sea.jpg"), url("notes.txt")}, any, true},
     };
     for (const auto& [urls, actions, opens] : cases) {
-        SCOPED_TRACE(urls.constFirst().toString().toStdString());
         test::WindowFixture w;
         QMimeData data;
         data.setUrls(urls);
@@ -39,11 +37,14 @@ TEST(MainWindow, ADroppedPictureOpensAsOpenOpensItAndAnythingElseIsRefused) {
         QApplication::sendEvent(w.window.picPuzzle, &enter);
         QApplication::sendEvent(&w.window, &drop);
         QApplication::processEvents();
+        // Taken as a copy, then cut and scrambled (the pieces scattered) as Open does it.
         const Puzzle& p = w.window.game().puzzle;
+        const std::string dropped = urls.constFirst().toString().toStdString();
         EXPECT_EQ(enter.isAccepted() && drop.isAccepted() && drop.dropAction() == Qt::CopyAction,
-                  opens);
-        // Cut and scrambled as Open does it.
-        EXPECT_EQ(p.PuzzleLoaded && PicturePath(p) == sea && p.Groups.size() == 65u, opens);
+                  opens)
+            << dropped;
+        EXPECT_EQ(p.PuzzleLoaded && PicturePath(p) == sea && p.Pieces[1].X != p.Pieces[2].X, opens)
+            << dropped;
     }
 }
 
