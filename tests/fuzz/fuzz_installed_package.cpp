@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // by the name "tessellara".
     static const QString program = [] {
         for (const char* folder : {"applications", "mime/packages", "mime/application"}) {
-            fuzz::Require(QDir(fuzz::Folder() + "/share").mkpath(folder), "cannot make", folder);
+            QDir(fuzz::Folder() + "/share").mkpath(folder); // a failure shows in WriteInput
         }
         fuzz::WriteInput("share/mime/packages/" + kInstalledMimePackage,
                          "<mime-type type=\"" + kStateFileMimeType.toUtf8() + "\">");
