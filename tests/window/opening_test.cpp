@@ -58,6 +58,7 @@ TEST(MainWindow, OpensTheFileOfTheCommandLineOrOfADropAsOpenDoes) {
         // for a move, which the file manager ends by deleting the file.
         QDragEnterEvent enter(QPoint(40, 40), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
         QDropEvent drop(QPointF(40, 40), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+        const QString file = ParseCommandLine(QStringList{"t"} + arguments, there).File;
         std::optional<test::WindowFixture> w;
         QFile::remove(registered); // written again by every start that goes on to the end
         QString shown;
@@ -67,7 +68,7 @@ TEST(MainWindow, OpensTheFileOfTheCommandLineOrOfADropAsOpenDoes) {
                 box->close();
             },
             [&] {
-                w.emplace(QString(), ParseCommandLine(QStringList{"t"} + arguments, there).File);
+                w.emplace(QString(), file);
                 QApplication::sendEvent(w->window.picPuzzle, &enter);
                 QApplication::sendEvent(&w->window, &drop);
                 QApplication::processEvents();
