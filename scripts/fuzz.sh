@@ -17,7 +17,7 @@ bash scripts/setup.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=ON \
       -DTESSELLARA_FUZZ=ON -DTESSELLARA_BENCHMARKS=OFF -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 targets=(fuzz_state_file fuzz_settings fuzz_picture fuzz_best_times fuzz_numeric_value
-         fuzz_mime_apps fuzz_recent_documents)
+         fuzz_mime_apps fuzz_recent_documents fuzz_installed_package)
 [ $# -gt 2 ] && targets=("${@:3}")
 [ "$jobs" = all ] && jobs=${#targets[@]}
 cmake --build "$build" --target "${targets[@]}"

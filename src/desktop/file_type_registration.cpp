@@ -1,6 +1,7 @@
 // Writing the state file type's entries as freedesktop files: shared-mime-info package,
 // desktop entry, mimeapps.list default, and the desktop's caches.
 #include "desktop/file_type_registration.h"
+#include "desktop/installed_package.h"
 #include "persist/persist.h"
 
 #include <QDir>
@@ -87,7 +88,7 @@ QString EscapeDesktopString(const QString& text) {
 
 DesktopFolders CurrentDesktopFolders() {
     return {XdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")),
-            XdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config"))};
+            XdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config")), SystemDataFolders()};
 }
 
 QString MimeTypeNameFor(const QString& typeName) {
@@ -276,6 +277,21 @@ QByteArray FileTypeRegistry::DesktopEntry(const QString& extension) const {
     return entry.toUtf8();
 }
 
+void FileTypeRegistry::Withdraw(const QString& typeName) {
+    // A default in mimeapps.list naming the removed entry is passed over by the desktop.
+    auto remove = [](const QString& path) {
+        return QFileInfo(path).isFile() && QFile::remove(path);
+    };
+    if (remove(MimePackagePath(typeName))) {
+        RunToolIfPresent(QStringLiteral("update-mime-database"),
+                         {folders_.DataHome + QStringLiteral("/mime")});
+    }
+    if (remove(DesktopEntryPath(typeName))) {
+        RunToolIfPresent(QStringLiteral("update-desktop-database"),
+                         {folders_.DataHome + QStringLiteral("/applications")});
+    }
+}
+
 void FileTypeRegistry::Commit() {
     // A file of ours that could not be written (a named pipe in its place, which would hold
     // a tool up until its time-out) keeps its folder's tool from running.
@@ -322,6 +338,10 @@ void RegisterStateFileType(const QString& appDir, const QString& programFileName
                                 ? appDir + programFileName
                                 : appDir + QLatin1Char('/') + programFileName;
     FileTypeRegistry registry(folders);
+    if (InstalledPackageRegisters(program, folders.SystemData)) {
+        registry.Withdraw(kStateFileType);
+        return;
+    }
     registry.SetClassesRootString(QStringLiteral(".psf"), QString(), kStateFileType);
     registry.SetClassesRootString(QStringLiteral(".psf"), QStringLiteral("Content Type"),
                                   QStringLiteral("text/plain"));

@@ -20,9 +20,12 @@ enum class RegistryRoot { ClassesRoot, CurrentUser };
 struct DesktopFolders {
     QString DataHome;   // $XDG_DATA_HOME: mime/packages, applications
     QString ConfigHome; // $XDG_CONFIG_HOME: mimeapps.list
+    // $XDG_DATA_DIRS, where an installed package keeps its desktop entry and MIME package.
+    QStringList SystemData;
 };
 
-// The user's XDG data and config folders (with their documented defaults under HOME).
+// The user's XDG data and config folders (with their documented defaults under HOME) and the
+// system's data folders.
 DesktopFolders CurrentDesktopFolders();
 
 // Collects registry-style entries and writes the desktop files they stand for. Every
@@ -40,6 +43,10 @@ public:
     // Writes the files for every extension whose type is set, replacing what an earlier
     // start wrote, makes the program the type's default and refreshes the desktop's caches.
     void Commit();
+
+    // Removes the per-user MIME package and desktop entry of the type that an earlier start
+    // wrote, and refreshes the caches they were in.
+    void Withdraw(const QString& typeName);
 
     // What would be written, for the extension's type; empty when the type is incomplete.
     QByteArray MimePackage(const QString& extension) const;
@@ -72,7 +79,9 @@ QString ExecLineFor(const QString& openCommand);
 QByteArray SetDefaultApplication(const QByteArray& mimeAppsList, const QString& mimeType,
                                  const QString& desktopEntry);
 
-// The eight entries of the state file type with the program in appDir, then Commit.
+// The eight entries of the state file type with the program in appDir, then Commit. When an
+// installed package registers the type for that program, nothing is written per user, and
+// what earlier starts wrote is withdrawn: it would outlive the package.
 void RegisterStateFileType(const QString& appDir, const QString& programFileName,
                            const DesktopFolders& folders);
 

@@ -76,6 +76,14 @@ QImage ReadPicture(const QString& picturePath) {
     return bitmap;
 }
 
+bool IsPictureFile(const QString& path) {
+    QFile file;
+    if (!OpenRegularFile(file, path).isEmpty()) {
+        return false;
+    }
+    return QImageReader(&file).canRead();
+}
+
 void WritePictureBitmap(const QImage& picture, const QString& bitmapPath) {
     // Written beside and then put in place, so a full disk leaves the old bitmap whole.
     const QString error = WriteFileSafely(

@@ -25,6 +25,10 @@ private:
 // PictureError.
 QImage ReadPicture(const QString& picturePath);
 
+// True when the file is a picture that ReadPicture can decode, judged as it reads it: by the
+// file's content (its name only choosing which decoder to ask first), without decoding it.
+bool IsPictureFile(const QString& path);
+
 // Writes the picture, overwriting, as a Windows bitmap; on failure (SurfaceError) the old
 // file stays as it was.
 void WritePictureBitmap(const QImage& picture, const QString& bitmapPath);

@@ -1,6 +1,7 @@
 // The shell's part of the game: start-up, resize, Open, Close, Exit, the Preview
 // toggle, the command states and the clock tick.
 #include "game/game.h"
+#include "display/picture_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,10 +52,7 @@ void Game::Form_Load() {
 
     const QString commandLine = facts_.CommandLine;
     if (!commandLine.isEmpty() && commandLine != QStringLiteral("%1")) {
-        puzzle.PuzzleStateFileName = commandLine;
-        if (LoadPuzzleState()) {
-            host_.AddRecentDocument(commandLine);
-        }
+        OpenCommandLineFile(commandLine);
     }
 
     host_.RegisterFileType();
@@ -141,8 +139,12 @@ void Game::mnuFileOpen_Click() {
     if (!chosen || chosen->isEmpty()) {
         return;
     }
-    if (chosen->right(4) == QStringLiteral(".psf")) {
-        puzzle.PuzzleStateFileName = *chosen;
+    OpenChosenFile(*chosen);
+}
+
+void Game::OpenChosenFile(const QString& chosen) {
+    if (chosen.right(4) == QStringLiteral(".psf")) {
+        puzzle.PuzzleStateFileName = chosen;
         // A file that did not load ends Open like any other failure.
         if (!LoadPuzzleState()) {
             return;
@@ -156,7 +158,7 @@ void Game::mnuFileOpen_Click() {
             puzzle.PictureFileName = previousName;
             puzzle.PictureFullPath = previousPath;
         };
-        SetPictureFileName(puzzle, *chosen);
+        SetPictureFileName(puzzle, chosen);
         bool cut = false;
         try {
             cut = SetWholeImage();
@@ -171,6 +173,33 @@ void Game::mnuFileOpen_Click() {
         mnuFileScramble_Click();
     }
     SaveInitDir();
+}
+
+void Game::OpenCommandLineFile(const QString& path) {
+    // A picture opens as File > Open opens it. Its failures are reported here, so that
+    // start-up goes on to register the file type and read the best times.
+    if (path.right(4) != QStringLiteral(".psf") && IsPictureFile(path)) {
+        Guard([&] { OpenChosenFile(path); });
+        return;
+    }
+    puzzle.PuzzleStateFileName = path;
+    if (LoadPuzzleState()) {
+        host_.AddRecentDocument(path);
+    }
+}
+
+bool OpenTakesFile(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        return false;
+    }
+    // The dialog offers a file by its name: the patterns of the filter's entries.
+    const QStringList filter = kOpenFilter.split(QLatin1Char('|'));
+    QStringList patterns;
+    for (qsizetype i = 1; i < filter.size(); i += 2) {
+        patterns += filter[i].split(QLatin1Char(';'));
+    }
+    return QDir::match(patterns, file.fileName()) || IsPictureFile(path);
 }
 
 void Game::SaveInitDir() {

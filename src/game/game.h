@@ -1,8 +1,8 @@
 // game/: the game object and what it needs around it. This chief header is the game object:
 // it owns the puzzle, its surfaces, the settings variables and the best times for the life
 // of the process, and carries the procedures the window's events call. Beside it live the
-// host interface (everything it needs from the window), the settings store and the process
-// facts. Part of tessellara_core: nothing here needs a widget.
+// host interface (everything it needs from the window), the settings store, the process
+// facts and the command line. Part of tessellara_core: nothing here needs a widget.
 #pragma once
 
 #include "display/surface.h"
@@ -30,6 +30,14 @@ namespace tess {
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
+
+inline const QString kOpenFilter =
+    QStringLiteral("Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf");
+inline const QString kStateFileFilter = QStringLiteral("Puzzle State Files|*.psf");
+
+// Whether Open would take the file as chosen, as a drop on the window asks: a regular file
+// that the dialog's filter offers by its name, or a picture by its content.
+bool OpenTakesFile(const QString& path);
 
 // Its texts are translated in the context "Game".
 class Game {
@@ -89,6 +97,12 @@ public:
     // A game that cannot be stored is left unsaved, without a word.
     void SaveUnfinishedGame();
     void mnuFileOpen_Click();
+    // Open's work after its dialog, on the chosen path: a name ending in ".psf" loads as a
+    // saved game, anything else is cut as a picture and scrambled.
+    void OpenChosenFile(const QString& chosen);
+    // The file named on the command line: a picture (by its content) opens as Open opens it,
+    // anything else loads as a saved game and, once loaded, joins the recent documents.
+    void OpenCommandLineFile(const QString& path);
     void mnuFileClose_Click();
     void mnuViewPreview_Click();
     void EnableCommands();

@@ -1,4 +1,4 @@
-// Working out the program's folders and command line.
+// Working out the program's folders.
 #include "game/process_facts.h"
 
 #include <QDir>
@@ -26,18 +26,14 @@ QString ChooseProgramFolder(const QString& executableDir) {
     return folder;
 }
 
-QString JoinCommandLine(const QStringList& arguments) {
-    return arguments.mid(1).join(QLatin1Char(' '));
-}
-
-ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& executableDir) {
+ProcessFacts CurrentProcessFacts(const QString& commandLineFile, const QString& executableDir) {
     ProcessFacts facts;
     facts.AppDir = QDir::cleanPath(executableDir);
     const QString overridden = qEnvironmentVariable("TESSELLARA_PROGRAM_FOLDER");
     facts.ProgramFolder = overridden.isEmpty() ? ChooseProgramFolder(executableDir) : overridden;
     facts.UserDataFolder = UserDataFolder();
     facts.SamplesFolder = facts.AppDir + QStringLiteral("/samples");
-    facts.CommandLine = JoinCommandLine(arguments);
+    facts.CommandLine = commandLineFile;
     return facts;
 }
 

@@ -1,8 +1,8 @@
-// Facts about the running program: its folders, command line, title and version.
+// Facts about the running program: its folders, the file its command line names, its title
+// and version.
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace tess {
 
@@ -15,7 +15,7 @@ struct ProcessFacts {
     QString UserDataFolder;
     // The sample pictures shipped beside the program; the Open dialog starts there at first.
     QString SamplesFolder;
-    // The whole command line after the program name, arguments joined by single spaces.
+    // The file the command line names (see CommandLine::File); empty or "%1" when none.
     QString CommandLine;
     QString Title = QStringLiteral("Tessellara");
     int Major = TESSELLARA_VERSION_MAJOR;
@@ -24,15 +24,12 @@ struct ProcessFacts {
 };
 
 // The facts of this process. TESSELLARA_PROGRAM_FOLDER, when set, overrides the program folder.
-ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& executableDir);
+ProcessFacts CurrentProcessFacts(const QString& commandLineFile, const QString& executableDir);
 
 // The per-user data folder, ~/.local/share/tessellara on Linux (not made here).
 QString UserDataFolder();
 
 // The executable's folder when it is writable, otherwise the per-user data folder (made).
 QString ChooseProgramFolder(const QString& executableDir);
-
-// The arguments after the program name joined by single spaces.
-QString JoinCommandLine(const QStringList& arguments);
 
 } // namespace tess

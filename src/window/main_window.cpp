@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,14 +18,37 @@
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QResizeEvent>
 #include <QSessionManager>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <unistd.h>
 
 namespace tess {
+
+namespace {
+
+// The file a drop brings when Open would take it (of several, the first), as a copy: a drop
+// that offers only to move it would have the file manager delete the file. Anything else is
+// refused without a word, like a cancelled Open.
+QString TakeDroppedFile(QDropEvent* event) {
+    const QMimeData* data = event->mimeData();
+    const QList<QUrl> urls = data != nullptr ? data->urls() : QList<QUrl>();
+    if (urls.isEmpty() || !urls.constFirst().isLocalFile() ||
+        !event->possibleActions().testFlag(Qt::CopyAction) ||
+        !OpenTakesFile(urls.constFirst().toLocalFile())) {
+        event->ignore();
+        return {};
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return urls.constFirst().toLocalFile();
+}
+
+} // namespace
 
 MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts facts)
     : game_(*this, store, random, std::move(facts)) {
@@ -44,6 +68,7 @@ MainWindow::MainWindow(SettingsStore& store, RandomSource& random, ProcessFacts 
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { game_.Guard([this] { game_.SaveUnfinishedGame(); }); });
     BuildProgressText();
+    setAcceptDrops(true);
 
     resize(kInitialClientWidth, kInitialClientHeight + menuBar()->sizeHint().height());
 }
@@ -274,6 +299,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         game_.Guard([this] { game_.Form_Unload(); });
     }
     event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) { TakeDroppedFile(event); }
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) { TakeDroppedFile(event); }
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = TakeDroppedFile(event);
+    if (file.isEmpty()) {
+        return;
+    }
+    // Opened once the drop has returned: a message it may show would hold the file manager's
+    // drag up until the player closed it.
+    QTimer::singleShot(0, this, Guarded([this, file] { game_.OpenChosenFile(file); }));
 }
 
 void MainWindow::mnuView_Click() { mnuViewPreview->setChecked(game_.settings.ViewPreview); }

@@ -18,7 +18,7 @@ namespace tess {
 namespace {
 
 TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
-    const auto [data, config] = CurrentDesktopFolders();
+    const auto [data, config, system] = CurrentDesktopFolders();
     ASSERT_TRUE(data.startsWith(QDir(QDir::tempPath()).canonicalPath()));
     QTemporaryDir first, second;
     for (const QString& appDir : {first.path(), second.path()}) {
@@ -80,7 +80,7 @@ TEST(FileTypeRegistration, WritesExecLinesAndMimeAppsListsAsTheDesktopWantsThem)
     // Without write access nothing is registered: no folder can be made below a plain file.
     QTemporaryFile plain;
     ASSERT_TRUE(plain.open());
-    RegisterStateFileType("/opt/t", "t", {plain.fileName() + "/data", plain.fileName() + "/c"});
+    RegisterStateFileType("/opt/t", "t", {plain.fileName() + "/data", plain.fileName() + "/c", {}});
     EXPECT_EQ(test::ReadAll(plain.fileName()), "");
 }
 

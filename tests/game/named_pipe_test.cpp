@@ -68,7 +68,7 @@ TEST(NamedPipe, InThePlaceOfEveryFileIsRefusedAndTheGameGoesOn) {
                  const QString folder = f.ProgramFolder(),
                                mime = "/mime/packages/tessellara-psffile.xml";
                  ASSERT_TRUE(MakePipe(folder + mime) && MakePipe(folder + "/mimeapps.list"));
-                 RegisterStateFileType(folder, "tessellara", {folder, folder});
+                 RegisterStateFileType(folder, "tessellara", {folder, folder, {}});
                  EXPECT_TRUE(IsPipe(folder + mime) && IsPipe(folder + "/mimeapps.list"));
              },
              ""},

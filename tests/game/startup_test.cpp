@@ -19,9 +19,9 @@ TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
     EXPECT_EQ(ChooseProgramFolder(writable.path()), writable.path());
     EXPECT_EQ(ChooseProgramFolder(writable.path() + "/gone"), user);
     EXPECT_TRUE(QDir(user).exists()) << "made on first use";
-    const ProcessFacts facts = CurrentProcessFacts({"/opt/t/tessellara", "a", "b"}, "/opt/t/");
+    const ProcessFacts facts = CurrentProcessFacts("/home/p/a b", "/opt/t/");
     EXPECT_EQ(facts.AppDir + "|" + facts.SamplesFolder + "|" + facts.CommandLine,
-              "/opt/t|/opt/t/samples|a b");
+              "/opt/t|/opt/t/samples|/home/p/a b");
 }
 
 TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadTexts) {
