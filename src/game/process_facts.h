@@ -13,7 +13,7 @@ struct ProcessFacts {
     QString AppDir;
     // The per-user data folder, where an unfinished game is kept at quit; none when empty.
     QString UserDataFolder;
-    // The sample pictures shipped beside the program; the Open dialog starts there at first.
+    // The sample pictures shipped with the program; the Open dialog starts there at first.
     QString SamplesFolder;
     // The whole command line after the program name, arguments joined by single spaces.
     QString CommandLine;
@@ -29,8 +29,13 @@ ProcessFacts CurrentProcessFacts(const QStringList& arguments, const QString& ex
 // The per-user data folder, ~/.local/share/tessellara on Linux (not made here).
 QString UserDataFolder();
 
-// The executable's folder when it is writable, otherwise the per-user data folder (made).
+// The executable's folder when it is writable and not an installed program's, otherwise the
+// per-user data folder (made).
 QString ChooseProgramFolder(const QString& executableDir);
+
+// The sample pictures of an installed program (share/tessellara/samples of its prefix) when
+// they are there, otherwise the samples folder beside the program, as in a build folder.
+QString ChooseSamplesFolder(const QString& executableDir);
 
 // The arguments after the program name joined by single spaces.
 QString JoinCommandLine(const QStringList& arguments);

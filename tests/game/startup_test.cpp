@@ -24,6 +24,21 @@ TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
               "/opt/t|/opt/t/samples|a b");
 }
 
+TEST(ProgramFolder, InstalledInGamesTheSamplesAreInShareAndThePlayersFilesInTheUsersFolder) {
+    const QString user =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tessellara";
+    QTemporaryDir prefix;
+    const QString root = prefix.path();
+    for (const char* folder : {"/games", "/share/tessellara/samples", "/src/build/samples"}) {
+        QDir().mkpath(root + folder);
+    }
+    EXPECT_EQ(ChooseSamplesFolder(root + "/games") + "|" + ChooseProgramFolder(root + "/games"),
+              root + "/share/tessellara/samples|" + user);
+    const QString build = root + "/src/build";
+    EXPECT_EQ(ChooseSamplesFolder(build) + "|" + ChooseProgramFolder(build),
+              build + "/samples|" + build);
+}
+
 TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadTexts) {
     // Stored entries, then what is read, in hex: time, memory, outline, view, preview size, list
     // row, pieces, and as 0xBBGGRR the background, outline, caption and caption text colours each
