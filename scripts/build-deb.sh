@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package tessellara_<version>-<revision>_<arch>.deb in BUILD_DIR (default:
+# Builds the Debian package tessellara_<version>_<arch>.deb in BUILD_DIR (default:
 # build-deb) with Debian's compiler and linker flags, as a Debian build would take them:
 # dpkg-buildflags with every hardening feature (DEB_BUILD_MAINT_OPTIONS=hardening=+all),
 # CPPFLAGS folded into CXXFLAGS (CMake does not read CPPFLAGS), build type None so that only

@@ -109,7 +109,8 @@ in_root useradd --create-home player
 
 step "starting the installed program as a player under Xvfb"
 set +e
-in_root su player -c 'cd && HOME=/home/player xvfb-run -a timeout 10 tessellara'
+# A login shell, as a player has one: its PATH from /etc/profile holds /usr/games.
+in_root su - player -c 'xvfb-run -a timeout 10 tessellara'
 rc=$?
 set -e
 if [ "$rc" -ne 124 ]; then
