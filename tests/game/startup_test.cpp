@@ -12,31 +12,29 @@ namespace {
 
 using test::GameFixture;
 
-TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
-    const QString user =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tessellara";
-    QTemporaryDir writable;
-    EXPECT_EQ(ChooseProgramFolder(writable.path()), writable.path());
-    EXPECT_EQ(ChooseProgramFolder(writable.path() + "/gone"), user);
-    EXPECT_TRUE(QDir(user).exists()) << "made on first use";
-    const ProcessFacts facts = CurrentProcessFacts({"/opt/t/tessellara", "a", "b"}, "/opt/t/");
-    EXPECT_EQ(facts.AppDir + "|" + facts.SamplesFolder + "|" + facts.CommandLine,
-              "/opt/t|/opt/t/samples|a b");
-}
-
-TEST(ProgramFolder, InstalledInGamesTheSamplesAreInShareAndThePlayersFilesInTheUsersFolder) {
+TEST(ProgramFolder, IsTheProgramsFolderWhenWritableAndNotInstalledElseTheUsersDataFolder) {
     const QString user =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tessellara";
     QTemporaryDir prefix;
     const QString root = prefix.path();
-    for (const char* folder : {"/games", "/share/tessellara/samples", "/src/build/samples"}) {
-        QDir().mkpath(root + folder);
+    QDir().mkpath(root + "/games");
+    QDir().mkpath(root + "/share/tessellara/samples");
+    // The executable's folder, then the program folder and the samples folder chosen for it.
+    const struct {
+        QString exe, program, samples;
+    } cases[] = {
+        {root, root, root + "/samples"}, // a build folder
+        {root + "/games/gone", user, root + "/games/gone/samples"},
+        {root + "/games", user, root + "/share/tessellara/samples"}, // installed
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ChooseProgramFolder(c.exe) + "|" + ChooseSamplesFolder(c.exe),
+                  c.program + "|" + c.samples);
     }
-    EXPECT_EQ(ChooseSamplesFolder(root + "/games") + "|" + ChooseProgramFolder(root + "/games"),
-              root + "/share/tessellara/samples|" + user);
-    const QString build = root + "/src/build";
-    EXPECT_EQ(ChooseSamplesFolder(build) + "|" + ChooseProgramFolder(build),
-              build + "/samples|" + build);
+    EXPECT_TRUE(QDir(user).exists()) << "made on first use";
+    const ProcessFacts facts = CurrentProcessFacts({"/opt/t/tessellara", "a", "b"}, "/opt/t/");
+    EXPECT_EQ(facts.AppDir + "|" + facts.SamplesFolder + "|" + facts.CommandLine,
+              "/opt/t|/opt/t/samples|a b");
 }
 
 TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadTexts) {
