@@ -9,6 +9,7 @@ set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$repo/build-deb}
 cd "$repo"   # dpkg-buildflags maps this folder to "." in the debugging information
+umask 022    # as dpkg-buildpackage builds: CPack makes some of the package's folders itself
 
 eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None \
