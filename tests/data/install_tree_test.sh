@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The install tree of a build folder ($1), laid out as the package takes it: the program in
 # games/, the sample pictures in share/tessellara, a manual page man renders without a
-# warning, Debian's documents, and a desktop entry and metainfo that validate.
+# warning, Debian's documents, and a desktop entry and metainfo that validate and name the
+# same types.
 set -euo pipefail
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -24,5 +25,11 @@ page=$(MANPATH="$prefix/share/man" man -w 6 tessellara) || fail "man 6 tessellar
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page: $warnings"
 
-appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/org.tessellara.Tessellara.metainfo.xml"
-desktop-file-validate "$prefix/share/applications/tessellara.desktop"
+metainfo=$prefix/share/metainfo/org.tessellara.Tessellara.metainfo.xml
+entry=$prefix/share/applications/tessellara.desktop
+appstreamcli validate --pedantic --no-net "$metainfo"
+desktop-file-validate "$entry"
+# A software centre offers the program for the types the file manager opens with it.
+opened=$(sed -n 's/^MimeType=//p' "$entry" | tr ';' '\n' | sed '/^$/d' | sort | paste -sd' ')
+provided=$(sed -n 's:.*<mediatype>\(.*\)</mediatype>.*:\1:p' "$metainfo" | sort | paste -sd' ')
+[ "$opened" = "$provided" ] || fail "the metainfo provides $provided, the desktop entry opens $opened"
