@@ -1,17 +1,77 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it into a clean Debian 12 root made with debootstrap
-# and starts the installed program there under Xvfb as an ordinary user. Needs root (chroot,
-# mounts) and the Debian mirror. Not part of CI: it takes several minutes.
+# Checks the Debian package as a packager would.
+#   scripts/check-deb.sh            builds the package (scripts/build-deb.sh), lists it, runs
+#                                   `lintian --pedantic` on it with every level of tag shown and
+#                                   fails on any error (E:) or warning (W:), and on a hardening
+#                                   tag of any level; then installs it with dpkg into a throwaway
+#                                   root, where `man 6 tessellara` must find and show its manual
+#                                   page, and removes it again. No root needed; CI runs it.
+#   scripts/check-deb.sh --install  then installs the package into a clean Debian 12 root made
+#                                   with debootstrap and starts the installed program there
+#                                   under Xvfb as an ordinary user. Needs root (chroot, mounts)
+#                                   and the Debian mirror; about 10 minutes. Not part of CI.
 #   BUILD_DIR            build folder for the package (default: build-deb)
 #   DEBIAN_MIRROR        mirror for debootstrap (default: http://deb.debian.org/debian)
 #   DEBIAN_ROOT_TARBALL  a tar of a fresh `debootstrap --variant=minbase bookworm` root to
 #                        start from instead of running debootstrap again
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$repo/build-deb}
+install=0
+case "${1:-}" in
+  "") ;;
+  --install) install=1 ;;
+  *) echo "usage: scripts/check-deb.sh [--install]" >&2; exit 2 ;;
+esac
 mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
-[ "$(id -u)" -eq 0 ] || { echo "check-deb.sh needs root (debootstrap, chroot, mount)" >&2; exit 2; }
-command -v debootstrap >/dev/null || { echo "debootstrap is missing: run scripts/setup.sh" >&2; exit 2; }
+bash "$repo/scripts/setup.sh"
+if [ "$install" -eq 1 ]; then
+  [ "$(id -u)" -eq 0 ] || { echo "check-deb.sh --install needs root (debootstrap, chroot, mount)" >&2; exit 2; }
+  command -v debootstrap >/dev/null || { echo "debootstrap is missing: run scripts/setup.sh" >&2; exit 2; }
+fi
+start=$(date +%s)
+step() { echo "== [$(( $(date +%s) - start ))s] $*"; }
+
+step "building the package with Debian's build flags"
+deb=$("$repo/scripts/build-deb.sh")
+dpkg-deb --field "$deb" Package Version Section Depends Recommends
+dpkg-deb --contents "$deb" | sed -E 's/^(\S+)(\s+\S+){4}\s+/\1 /'
+
+step "lintian --pedantic $(basename "$deb")"
+# Lintian's exit status counts errors only (or its own failure), so the tags are judged here.
+rc=0
+tags=$(lintian --pedantic --display-info --display-experimental "$deb" 2>&1) || rc=$?
+[ -z "$tags" ] || echo "$tags"
+if [ "$rc" -ne 0 ] || grep -Eq '^[EW]: |^.: [^ ]+: hardening-' <<<"$tags"; then
+  echo "FAIL: lintian reports errors, warnings or missing hardening" >&2
+  exit 1
+fi
+step "OK: lintian reports no error, no warning and no missing hardening"
+
+step "installing it with dpkg into a throwaway root: man 6 tessellara"
+scratch=$(mktemp -d /tmp/tessellara-dpkg-root.XXXXXX)
+trap 'rm -rf "$scratch"' EXIT
+root=$scratch/root log=$scratch/dpkg.log
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status"
+# Its dependencies are installed on this machine, not in the throwaway root; every file is
+# installed whatever this machine's dpkg leaves out (slim images leave out manual pages), and
+# this machine's dpkg log is left alone.
+dpkg=(dpkg --root="$root" --log=/dev/null --force-not-root --force-depends --path-include='/*')
+"${dpkg[@]}" -i "$deb" >"$log" 2>&1 || { cat "$log"; exit 1; }
+export MANPATH=$root/usr/share/man
+page=$(man -w 6 tessellara)
+[ "$page" = "$MANPATH/man6/tessellara.6.gz" ] || { echo "FAIL: man finds $page" >&2; exit 1; }
+text=$(MANWIDTH=80 man 6 tessellara)
+sed -n '1,/^SYNOPSIS/p' <<<"$text"
+grep -q 'tessellara - jigsaw puzzle game' <<<"$text" || { echo "FAIL: man shows no page" >&2; exit 1; }
+unset MANPATH
+"${dpkg[@]}" -r tessellara >>"$log" 2>&1 || { cat "$log"; exit 1; }
+[ -z "$(find "$root" -path "$root/var" -prune -o -type f -print)" ] ||
+  { echo "FAIL: removing the package left files" >&2; exit 1; }
+rm -rf "$scratch"
+trap - EXIT
+step "OK: the package installs and removes with dpkg, and man 6 tessellara shows its page"
+[ "$install" -eq 1 ] || exit 0
 
 work=$(mktemp -d /tmp/tessellara-check-deb.XXXXXX)
 root=$work/root
@@ -27,16 +87,6 @@ cleanup() {
   fi
 }
 trap cleanup EXIT
-start=$(date +%s)
-step() { echo "== [$(( $(date +%s) - start ))s] $*"; }
-
-step "building the package in $build"
-cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTESSELLARA_BENCHMARKS=OFF >/dev/null
-cmake --build "$build"
-rm -f "$build"/tessellara_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
-deb=$(ls "$build"/tessellara_*.deb)
-dpkg-deb --field "$deb" Package Version Depends Recommends
 
 step "making a clean Debian 12 root"
 mkdir -p "$root"
@@ -59,7 +109,8 @@ in_root useradd --create-home player
 
 step "starting the installed program as a player under Xvfb"
 set +e
-in_root su player -c 'cd && HOME=/home/player xvfb-run -a timeout 10 tessellara'
+# A login shell, as a player has one: its PATH from /etc/profile holds /usr/games.
+in_root su - player -c 'xvfb-run -a timeout 10 tessellara'
 rc=$?
 set -e
 if [ "$rc" -ne 124 ]; then
@@ -67,8 +118,11 @@ if [ "$rc" -ne 124 ]; then
   exit 1
 fi
 entry=$root/home/player/.local/share/applications/tessellara-psffile.desktop
-grep -qx 'Exec="/usr/lib/tessellara/tessellara" %f' "$entry" || { echo "FAIL: no desktop entry for the installed program" >&2; exit 1; }
-[ -f "$root/home/player/.local/share/mime/packages/tessellara-psffile.xml" ] || { echo "FAIL: no mime package" >&2; exit 1; }
+if [ -f "$entry" ] && ! grep -qx 'Exec="/usr/games/tessellara" %f' "$entry"; then
+  echo "FAIL: the per-user desktop entry does not start the installed program" >&2; exit 1
+fi
+[ -f "$root/usr/share/applications/tessellara.desktop" ] || { echo "FAIL: no desktop entry" >&2; exit 1; }
 [ -d "$root/home/player/.local/share/tessellara" ] || { echo "FAIL: no per-user program folder" >&2; exit 1; }
-[ -f "$root/usr/lib/tessellara/samples/Sunset.jpg" ] || { echo "FAIL: no sample pictures" >&2; exit 1; }
+[ -f "$root/usr/share/tessellara/samples/Sunset.jpg" ] || { echo "FAIL: no sample pictures" >&2; exit 1; }
+[ -f "$root/usr/share/man/man6/tessellara.6.gz" ] || { echo "FAIL: no manual page" >&2; exit 1; }
 step "OK: the package installs on Debian 12 and the program starts"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs every Debian package needed to build, test, benchmark and package Tessellara.
+# Installs every Debian package needed to build, test, benchmark, package and check Tessellara.
 # Idempotent: quiet and quick when everything is already there.
 set -euo pipefail
 
@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev libxdamage-dev
   xvfb xauth x11-utils imagemagick openbox xdotool appstream
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin librsvg2-bin debootstrap
-  fakeroot dpkg-dev file
+  fakeroot dpkg-dev file man-db lintian
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n python3
 )
 

@@ -6,6 +6,13 @@
 #include <QStandardPaths>
 
 namespace tess {
+namespace {
+
+QString InstalledSamplesFolder(const QString& executableDir) {
+    return QDir::cleanPath(executableDir + QStringLiteral("/" TESSELLARA_INSTALLED_SAMPLES));
+}
+
+} // namespace
 
 QString UserDataFolder() {
     QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -17,13 +24,22 @@ QString UserDataFolder() {
 
 QString ChooseProgramFolder(const QString& executableDir) {
     const QFileInfo info(executableDir);
-    if (info.isDir() && info.isWritable()) {
+    // An installed program's folder (/usr/games) is shared with other programs, and writable
+    // for root; no player's files belong there.
+    if (info.isDir() && info.isWritable() &&
+        !QFileInfo(InstalledSamplesFolder(executableDir)).isDir()) {
         return QDir::cleanPath(executableDir);
     }
-    // Installed read-only: keep the per-user files in the user's data folder.
     const QString folder = UserDataFolder();
     QDir().mkpath(folder);
     return folder;
+}
+
+QString ChooseSamplesFolder(const QString& executableDir) {
+    const QString installed = InstalledSamplesFolder(executableDir);
+    return QFileInfo(installed).isDir()
+               ? installed
+               : QDir::cleanPath(executableDir) + QStringLiteral("/samples");
 }
 
 ProcessFacts CurrentProcessFacts(const QString& commandLineFile, const QString& executableDir) {
@@ -32,7 +48,7 @@ ProcessFacts CurrentProcessFacts(const QString& commandLineFile, const QString& 
     const QString overridden = qEnvironmentVariable("TESSELLARA_PROGRAM_FOLDER");
     facts.ProgramFolder = overridden.isEmpty() ? ChooseProgramFolder(executableDir) : overridden;
     facts.UserDataFolder = UserDataFolder();
-    facts.SamplesFolder = facts.AppDir + QStringLiteral("/samples");
+    facts.SamplesFolder = ChooseSamplesFolder(executableDir);
     facts.CommandLine = commandLineFile;
     return facts;
 }

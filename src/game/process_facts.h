@@ -13,7 +13,7 @@ struct ProcessFacts {
     QString AppDir;
     // The per-user data folder, where an unfinished game is kept at quit; none when empty.
     QString UserDataFolder;
-    // The sample pictures shipped beside the program; the Open dialog starts there at first.
+    // The sample pictures shipped with the program; the Open dialog starts there at first.
     QString SamplesFolder;
     // The file the command line names (see CommandLine::File); empty or "%1" when none.
     QString CommandLine;
@@ -29,7 +29,12 @@ ProcessFacts CurrentProcessFacts(const QString& commandLineFile, const QString& 
 // The per-user data folder, ~/.local/share/tessellara on Linux (not made here).
 QString UserDataFolder();
 
-// The executable's folder when it is writable, otherwise the per-user data folder (made).
+// The executable's folder when it is writable and not an installed program's, otherwise the
+// per-user data folder (made).
 QString ChooseProgramFolder(const QString& executableDir);
+
+// The sample pictures of an installed program (share/tessellara/samples of its prefix) when
+// they are there, otherwise the samples folder beside the program, as in a build folder.
+QString ChooseSamplesFolder(const QString& executableDir);
 
 } // namespace tess

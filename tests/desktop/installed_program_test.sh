@@ -26,7 +26,7 @@ ours=$work/data/applications/tessellara-psffile.desktop
 # gone (no), then ends it as the desktop does at log-out; the program must end with status 0.
 run() {
   env -i HOME="$work" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" \
-      XDG_DATA_DIRS="$prefix/share" PATH="$prefix/bin:/usr/bin:/bin" QT_QPA_PLATFORM=offscreen \
+      XDG_DATA_DIRS="$prefix/share" PATH="$prefix/games:/usr/bin:/bin" QT_QPA_PLATFORM=offscreen \
       "$1" >"$work/log" 2>&1 &
   pid=$! tries=0
   until [ "$([ -f "$ours" ] && echo yes || echo no)" = "$2" ]; do
@@ -38,11 +38,11 @@ run() {
   wait $pid || { status=$?; cat "$work/log"; echo "$1 ended with status $status"; exit 1; }
 }
 run "$built" yes
-run "$prefix/bin/tessellara" no
+run "$prefix/games/tessellara" no
 left=$(find "$work/data" -name 'tessellara-psffile*')
 [ -z "$left" ] || { echo "left per user: $left"; exit 1; }
 sed -i.packaged 's|application/x-tessellara-psf;||' "$entry"
-run "$prefix/bin/tessellara" yes
+run "$prefix/games/tessellara" yes
 mv "$entry.packaged" "$entry"
 rm "$ours" "$prefix/share/mime/application/x-tessellara-psf.xml"
-run "$prefix/bin/tessellara" yes
+run "$prefix/games/tessellara" yes

@@ -12,12 +12,25 @@ namespace {
 
 using test::GameFixture;
 
-TEST(ProgramFolder, IsTheProgramsFolderWhenWritableElseTheUsersDataFolder) {
+TEST(ProgramFolder, IsTheProgramsFolderWhenWritableAndNotInstalledElseTheUsersDataFolder) {
     const QString user =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tessellara";
-    QTemporaryDir writable;
-    EXPECT_EQ(ChooseProgramFolder(writable.path()), writable.path());
-    EXPECT_EQ(ChooseProgramFolder(writable.path() + "/gone"), user);
+    QTemporaryDir prefix;
+    const QString root = prefix.path();
+    QDir().mkpath(root + "/games");
+    QDir().mkpath(root + "/share/tessellara/samples");
+    // The executable's folder, then the program folder and the samples folder chosen for it.
+    const struct {
+        QString exe, program, samples;
+    } cases[] = {
+        {root, root, root + "/samples"}, // a build folder
+        {root + "/games/gone", user, root + "/games/gone/samples"},
+        {root + "/games", user, root + "/share/tessellara/samples"}, // installed
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ChooseProgramFolder(c.exe) + "|" + ChooseSamplesFolder(c.exe),
+                  c.program + "|" + c.samples);
+    }
     EXPECT_TRUE(QDir(user).exists()) << "made on first use";
     const ProcessFacts facts = CurrentProcessFacts("/home/p/a b", "/opt/t/");
     EXPECT_EQ(facts.AppDir + "|" + facts.SamplesFolder + "|" + facts.CommandLine,
