@@ -93,6 +93,7 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         EXPECT_TRUE(f.host.messages.size() == 1 && f.host.messages[0].startsWith(expected))
             << f.host.messages.join('\n').toStdString();
         EXPECT_EQ(CheckModelInvariants(game.puzzle), QStringList());
+        EXPECT_EQ(game.surfaces.PieceSurfaces.size(), game.puzzle.Pieces.size());
         // The clock and the commands go on with the game.
         EXPECT_TRUE(game.puzzle.PuzzleLoaded == ToFlag(kept) && f.host.timerEnabled == kept &&
                     f.host.commandsEnabled == kept);
