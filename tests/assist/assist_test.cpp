@@ -222,6 +222,9 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
                 << x << ", " << y;
         }
     }
+    game.settings.BackgroundColorFill = 0x123456; // beside the board too
+    game.picPuzzle_Paint();
+    EXPECT_EQ(Long(f.host.lastFrame.pixel(0, int(p.BoardRect.Top) + 1) & 0xFFFFFFu), 0x123456);
 
     game.settings.ViewPreview = true;
     game.InitPreview();

@@ -62,6 +62,8 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         {huge, open, true,
          opened + "is too large (30000 x 30000 pixels)\n\nThe game on the screen goes on."},
         {tiny, open, true, small},
+        {JpegDeclaring(scratch.path(), 32767, 40), open, true, // the widest side is read
+         "Error:|The puzzle could not be cut: 64 pieces (8 x 8) do not fit"},
         {gone, count(100), true, cut + "cannot be read ("},
         {tiny, count(100), true, small},
         {whole, count(1021), true,
