@@ -8,8 +8,7 @@ faults the suite catches. A fault that does not build is not counted. The faults
 chosen deterministically from the sources and the seed, so two runs on the same sources
 try the same faults: run it before and after changing the tests to compare.
 
-    scripts/mutate.py                     160 faults over puzzle/, groups/, display/, persist/,
-                                          assist/
+    scripts/mutate.py                     160 faults, 20 in each core folder
     scripts/mutate.py --count 40 --folders persist
     scripts/mutate.py --count 30 --folders history --targets tessellara_history_tests \
                       --tests "^(Undo|KeptGames)[.]"
@@ -27,13 +26,14 @@ import argparse
 import os
 import random
 import re
+import shutil
 import subprocess
 import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # The folders of the core library that faults can be put into.
-CORE = ["puzzle", "groups", "display", "persist", "game", "history", "assist"]
+CORE = ["puzzle", "groups", "display", "persist", "game", "desktop", "history", "assist"]
 # The model invariant checker is the tests' own oracle (the program never calls it).
 SKIP = {"invariants.cpp"}
 
@@ -156,7 +156,7 @@ def main():
     parser.add_argument("--count", type=int, default=160)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--folders", nargs="+", choices=CORE,
-                        default=["puzzle", "groups", "display", "persist", "assist"])
+                        default=CORE)
     parser.add_argument("--targets", nargs="+", help="build only these targets for each fault")
     parser.add_argument("--tests", help="run only the tests whose names match (ctest -R)")
     parser.add_argument("--build", default="build-mutate")
@@ -180,7 +180,9 @@ def main():
     if not os.path.isdir(build):
         subprocess.run(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja",
                         "-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_CXX_FLAGS_RELEASE=-O1",
-                        "-DTESSELLARA_BENCHMARKS=OFF"], check=True, stdout=subprocess.DEVNULL)
+                        "-DTESSELLARA_BENCHMARKS=OFF"]
+                       + (["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []),
+                       check=True, stdout=subprocess.DEVNULL)
     compile_ = ["cmake", "--build", build, "-j2"] + (["--target"] + args.targets
                                                       if args.targets else [])
     test = env_test + ["ctest", "--test-dir", build, "-LE", "soak", "-j2", "--timeout", "120",

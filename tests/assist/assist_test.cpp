@@ -70,7 +70,8 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
         Puzzle p = ScrambledFor(field, groups);
         ArrangeLooseGroups(p, {field.width(), field.height(), {}, edges});
         EXPECT_CONSISTENT(p);
-        double mean[4] = {}; // Y of top and bottom sides, X of left and right sides
+        // Y of top and bottom sides, X of left and right sides; then along the side
+        double mean[4] = {}, along[4] = {};
         int count[4] = {};
         for (Integer i = 1; i < Integer(p.Pieces.size()); ++i) {
             const PieceRecord& piece = p.Pieces[i];
@@ -91,12 +92,15 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
             if ((piece.Row % 17 == 0) != (piece.Col % 17 == 0) &&
                 p.Groups[piece.Group].MemberCount == 1) {
                 mean[side] += side < 2 ? at.y() : at.x();
+                along[side] += side < 2 ? at.x() : at.y();
                 ++count[side];
             }
         }
         if (edges) {
             EXPECT_LT(mean[0] / count[0], mean[1] / count[1]);
             EXPECT_LT(mean[2] / count[2], mean[3] / count[3]);
+            // Single pieces only: each side laid as the one across.
+            EXPECT_TRUE(groups || (along[0] == along[1] && along[2] == along[3]));
             // Every group with a straight side is drawn above every other.
             EXPECT_TRUE(std::is_partitioned(
                 p.GroupOrder.begin() + 1, p.GroupOrder.begin() + 1 + p.GroupOrderCount,
@@ -113,7 +117,7 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
 TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) {
     Puzzle p = ScrambledFor({1000, 700}, false, 6, 4, {600, 400});
     const Puzzle before = p;
-    const Rect preview{818, 4, 996, 137};
+    const Rect preview{818, 200, 996, 333};
     ArrangeLooseGroups(p, {1000, 700, preview, false});
     std::vector<Integer> order{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
                                13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
@@ -126,7 +130,9 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     for (std::size_t k = 0; k < order.size(); ++k) {
         const PieceRecord& piece = p.Pieces[order[k]];
         const Rect box = BoxOf(p, piece);
-        EXPECT_TRUE(box.Right <= preview.Left || box.Top >= preview.Bottom) << k;
+        EXPECT_TRUE(box.Right <= preview.Left || box.Top >= preview.Bottom ||
+                    box.Bottom <= preview.Top)
+            << k;
         const QPointF middle = Middle(p, piece);
         EXPECT_FALSE(IsInsideOpenRect(p.BoardRect, middle.x(), middle.y())) << k;
         const PieceRecord& next = p.Pieces[order[std::min(k + 1, order.size() - 1)]];
@@ -211,6 +217,9 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
                 << x << ", " << y;
         }
     }
+    game.settings.BackgroundColorFill = 0x123456; // beside the board too
+    game.picPuzzle_Paint();
+    EXPECT_EQ(Long(f.host.lastFrame.pixel(0, int(p.BoardRect.Top) + 1) & 0xFFFFFFu), 0x123456);
 
     game.settings.ViewPreview = true;
     game.InitPreview();
@@ -246,6 +255,11 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     EXPECT_TRUE(p.Dragging);
     game.mnuFileClose_Click();
     EXPECT_EQ(assist.ProgressNow(), "");
+    assist.SetShowProgress(true); // the toggles as the next start reads them
+    assist.SetPreviewAbovePieces(true);
+    const Assist next(game);
+    EXPECT_TRUE(assist.ShowProgress() && next.ShowProgress() && next.PreviewAbovePieces() &&
+                next.FaintPicture());
 }
 
 } // namespace

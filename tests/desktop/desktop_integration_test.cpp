@@ -58,6 +58,8 @@ TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
 }
 
 TEST(FileTypeRegistration, WritesExecLinesAndMimeAppsListsAsTheDesktopWantsThem) {
+    EXPECT_EQ(MimeTypeNameFor("File") + ' ' + MimeTypeNameFor("XFile"),
+              "application/x-tessellara-file application/x-tessellara-x");
     EXPECT_EQ(ExecLineFor("/x/100%/$HOME\"q\"/back\\slash/t %1"),
               R"("/x/100%%/\\$HOME\\"q\\"/back\\\\slash/t" %f)");
     // Every other line of mimeapps.list is kept.
@@ -69,6 +71,8 @@ TEST(FileTypeRegistration, WritesExecLinesAndMimeAppsListsAsTheDesktopWantsThem)
              "\n[Added Associations]\nimage/png=g;\n"},
         {"# mine\n[Default Applications]\napplication/x-tessellara-psf=other.desktop\nimage/gif=e",
          "# mine\n[Default Applications]\n" + ours + "image/gif=e"},
+        {"[Added Associations]\nimage/png=g;",
+         "[Added Associations]\nimage/png=g;\n\n[Default Applications]\n" + ours.chopped(1)},
     };
     for (const auto& [before, after] : cases) {
         EXPECT_EQ(SetDefaultApplication(before, "application/x-tessellara-psf",
@@ -142,8 +146,8 @@ TEST(RecentDocuments, AddsTheBookmarkOnceKeepsTheOthersAndLeavesABrokenFileAlone
 // Three copies of the program quitting at once each add their game, ten times in a row; a
 // bookmark another program writes after ours is made and before the file is replaced is kept.
 TEST(RecentDocuments, CopiesQuittingAtOnceAndAnotherProgramMeanwhileLoseNoBookmark) {
-    QTemporaryDir folder;
-    const QString path = folder.path() + "/recently-used.xbel";
+    QTemporaryDir folder; // the file's folder is made with the file
+    const QString path = folder.path() + "/share/recently-used.xbel";
     auto game = [](int n) { return RecentDocument{QString("/g/%1.psf").arg(n), "", "", ""}; };
     auto games = [&] {
         QStringList found;

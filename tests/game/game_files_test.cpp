@@ -55,6 +55,12 @@ TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndLeavesTheOtherCopysFiles)
         EXPECT_EQ(QFile::exists(path), saved);
         EXPECT_TRUE(!saved || test::StateIn(path) == game);
         EXPECT_EQ(f.host.calls.contains("AddRecentDocument " + path), saved);
+        if (saved) { // and loads back as it was into a new game
+            GameFixture again;
+            again.game->puzzle.PuzzleStateFileName = path;
+            again.game->LoadPuzzleState();
+            EXPECT_EQ(WriteStateFile(again.game->puzzle, path).bytes, game);
+        }
         EXPECT_TRUE(f.host.messages.isEmpty());
         EXPECT_FALSE(f.host.timerEnabled || f.host.commandsEnabled || puzzle.PuzzleLoaded);
         EXPECT_EQ(puzzle.Pieces.size() + puzzle.Groups.size(), 2u);

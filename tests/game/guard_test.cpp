@@ -62,6 +62,8 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         {huge, open, true,
          opened + "is too large (30000 x 30000 pixels)\n\nThe game on the screen goes on."},
         {tiny, open, true, small},
+        {JpegDeclaring(scratch.path(), 32767, 40), open, true, // the widest side is read
+         "Error:|The puzzle could not be cut: 64 pieces (8 x 8) do not fit"},
         {gone, count(100), true, cut + "cannot be read ("},
         {tiny, count(100), true, small},
         {whole, count(1021), true,
@@ -93,6 +95,7 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         EXPECT_TRUE(f.host.messages.size() == 1 && f.host.messages[0].startsWith(expected))
             << f.host.messages.join('\n').toStdString();
         EXPECT_EQ(CheckModelInvariants(game.puzzle), QStringList());
+        EXPECT_EQ(game.surfaces.PieceSurfaces.size(), game.puzzle.Pieces.size());
         // The clock and the commands go on with the game.
         EXPECT_TRUE(game.puzzle.PuzzleLoaded == ToFlag(kept) && f.host.timerEnabled == kept &&
                     f.host.commandsEnabled == kept);

@@ -45,8 +45,9 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
         {{}, "1 0 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff "},
 
         {{"Time Puzzle=false", "System Memory=-1", "View Preview=maybe", "Background Red=256",
-          "Preview Size=5", "Number of Pieces=32767", "InitDir=/home/a, b/"},
-         "0 1 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff /home/a, b/"},
+          "Preview Size=5", "Number of Pieces=32767", "InitDir=/home/a, b/",
+          "Background Color Fill=5"},
+         "0 1 1 1 3 15 40 c8d0d4 5 ffffff ffffff 0 0 0 ffffff ffffff /home/a, b/"},
         {{"Outline Pieces=0", "View Preview=FALSE", "Preview Size=2", "List Index=-2",
           "Number of Pieces=1024", "Background Red=0", "Background Green=0", "Background Blue=255",
           "Outline Red=1", "Outline Green=2", "Outline Blue=3", "Preview Caption Background Red=1",
@@ -64,16 +65,8 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
           "Preview Caption Background Color Fill=6", "Preview Caption Text Color=7"},
          "1 0 1 1 3 15 40 1 2 3 4 5 6 0 7 ffffff "},
     };
-    for (const auto& [stored, read] : cases) {
-        GameFixture f;
-        for (const QString& entry : stored) {
-            f.store->Write(entry.section('=', 0, 0), entry.section('=', 1));
-        }
-        Settings s;
-        Integer pieces = 9;
-        // Read back from the file by a new store, as the next start reads it.
-        SettingsStore(f.store->FileName()).ReadAll(s, pieces);
-        QStringList shown;
+    const auto shown = [](const Settings& s, Integer pieces) {
+        QStringList values;
         for (const Long value : std::initializer_list<Long>{
                  s.TimePuzzle, s.SystemMemory, s.OutlinePieces, s.ViewPreview, s.PreviewSize,
                  s.PiecesListIndex, pieces, s.BackgroundColor, s.BackgroundColorFill,
@@ -84,9 +77,28 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
                  s.PreviewCaptionTextColor,
                  ColorOf(s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen,
                          s.PreviewCaptionTextBlue)}) {
-            shown << QString::number(value, 16);
+            values << QString::number(value, 16);
         }
-        EXPECT_EQ(shown.join(' ') + " " + s.InitDir, read) << stored.join(';').toStdString();
+        return values.join(' ');
+    };
+    for (const auto& [stored, read] : cases) {
+        GameFixture f;
+        for (const QString& entry : stored) {
+            f.store->Write(entry.section('=', 0, 0), entry.section('=', 1));
+        }
+        Settings s, copied;
+        Integer pieces = 9;
+        // Read back from the file by a new store, as the next start reads it.
+        SettingsStore(f.store->FileName()).ReadAll(s, pieces);
+        EXPECT_EQ(shown(s, pieces) + " " + s.InitDir, read) << stored.join(';').toStdString();
+        // The colours as the options save them, into a new file, read back the same.
+        SettingsStore copy(f.ProgramFolder() + "/copy.ini");
+        copy.SaveBackgroundColor(s);
+        copy.SaveOutlineColor(s);
+        copy.SavePreviewCaptionBackgroundColor(s);
+        copy.SavePreviewCaptionTextColor(s);
+        copy.ReadAll(copied, pieces);
+        EXPECT_EQ(shown(copied, 0).section(' ', 7), shown(s, 0).section(' ', 7));
     }
 }
 

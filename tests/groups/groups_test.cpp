@@ -36,6 +36,7 @@ TEST(Alignment, LaysLooseGroupsOutFromTheirReferencePieceInsideTheField) {
     // 221.5 round to even (300.5 and 301.5 wide). {2, 6, 7}: 2 at column 1 stays one cell from the
     // left edge; against the right and bottom, w = 1 x 40 and h = 2 x 30: 300 - 280 = 20 and 200 -
     // 150 = 50. {1, 10} spans the grid, wider and higher than the field: flush right and bottom.
+    // {6, 7} lies in the second row, as it lay.
     using Row = std::tuple<std::vector<Integer>, Long, Long, Single, Single, std::vector<Long>>;
     for (const auto& [members, x, y, width, height, places] :
          {Row{{1, 2}, -7, -5, 300, 400, {0, 0, 40, 0}},
@@ -43,7 +44,8 @@ TEST(Alignment, LaysLooseGroupsOutFromTheirReferencePieceInsideTheField) {
           Row{{1, 2}, 230, 100, 301.5f, 400, {222, 100, 262, 100}},
           Row{{2, 6, 7}, 10, 5, 300, 200, {40, 5, 0, 35, 40, 35}},
           Row{{2, 6, 7}, 280, 150, 300, 200, {260, 140, 220, 170, 260, 170}},
-          Row{{1, 10}, 0, 0, 150, 50, {-50, -10, 110, 20}}}) {
+          Row{{1, 10}, 0, 0, 150, 50, {-50, -10, 110, 20}},
+          Row{{6, 7}, 50, 60, 300, 200, {50, 60, 90, 60}}}) {
         // Laid out only if loose, listed and of several pieces: 3 is marked in place (an
         // impossible state, to see the skip), 8 is left out of the order, 5 is alone.
         Puzzle p = MakePuzzle(5, 2, 40, 30);

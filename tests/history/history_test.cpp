@@ -1,6 +1,7 @@
 // Undo and Redo of the player's steps, and the kept games.
 #include "history/history_fixture.h"
 #include "persist/state_file.h"
+#include "support/file_size_limit.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -22,6 +23,11 @@ TEST(Undo, PutsBackEachStepAndRedoDoesItAgainWhileTheClockRunsOn) {
               [](HistoryFixture& f) { // to the left of piece 6, which it joins
                   const std::vector<PieceRecord>& p = f.game->puzzle.Pieces;
                   f.Drag(5, p[6].X - f.game->puzzle.CellWidth - p[5].X, p[6].Y - p[5].Y);
+              }},
+             {"Move", "Undo Move",
+              [](HistoryFixture& f) { // above piece 9, which it joins
+                  const std::vector<PieceRecord>& p = f.game->puzzle.Pieces;
+                  f.Drag(5, p[9].X - p[5].X, p[9].Y - f.game->puzzle.CellHeight - p[5].Y);
               }},
              {"Hint", "Undo Hint", [](HistoryFixture& f) { f.game->mnuFileHint_Click(); }},
              {"Scramble", "Undo Scramble",
@@ -78,8 +84,13 @@ TEST(Undo, SurvivesAResizeAndEndsWithTheGame) {
         g->host.playFieldSize = QSize(640, 480);
         g->game->Form_Resize();
     }
+    const PieceRecord& held = game.puzzle.Pieces[3]; // held as Undo comes, and let go
+    game.picPuzzle_MouseDown(kLeftButton, 0, Single(held.X + game.puzzle.TabWidth + 4),
+                             Single(held.Y + game.puzzle.TabHeight + 4));
+    ASSERT_EQ(f.host.pointer, kPointerSizeAll);
     f.history->Undo();
     EXPECT_EQ(game.puzzle.Pieces, unscrambled.game->puzzle.Pieces);
+    EXPECT_TRUE(!game.puzzle.Dragging && f.host.pointer == kPointerDefault);
 
     const QString saved = f.ProgramFolder() + "/saved.psf";
     ASSERT_TRUE(WriteFileSafely(saved, WriteStateFile(game.puzzle, saved).bytes).isEmpty());
@@ -114,7 +125,11 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
     EXPECT_EQ(ReadAll(a), gameA);
     const QString b = history.KeptPath();
     const test::KeptState gameB = test::StateOf(f.game->puzzle);
+    QStringList heard; // what the Game menu is told as the game goes
+    history.onStepsChanged = [&] { heard << "steps"; };
+    history.onKeptGamesChanged = [&] { heard << "kept"; };
     f.game->mnuFileClose_Click(); // the save still waiting is written as the game goes
+    EXPECT_EQ(heard, QStringList({"kept", "steps", "kept"}));
     EXPECT_EQ(test::StateIn(b), gameB);
     const std::vector<KeptGame> kept = history.KeptGames();
     ASSERT_EQ(kept.size(), 2u);
@@ -159,7 +174,7 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
     EXPECT_EQ(oldest, "1");
 }
 
-// A kept game that cannot be written is told once per game, and play goes on.
+// A kept game that cannot be made or written is told once per game, and play goes on.
 TEST(KeptGames, AFailedSaveIsToldOncePerGame) {
     QTemporaryDir blocked;
     const QString data = blocked.path() + "/data";
@@ -173,6 +188,12 @@ TEST(KeptGames, AFailedSaveIsToldOncePerGame) {
     ASSERT_EQ(f.host.messages.size(), 2);
     EXPECT_TRUE(f.host.messages[0].startsWith("Tessellara|The game could not be kept in"));
     EXPECT_EQ(f.game->puzzle.PlacedCount, 1);
+
+    HistoryFixture full; // its file made, the disk full when it is written
+    full.Open("c.bmp");
+    full.Drag(5, 37, 23);
+    test::WithFileSizeLimit(0, [&] { full.history->SaveNow(); });
+    EXPECT_EQ(full.host.messages.size(), 1);
 }
 
 } // namespace

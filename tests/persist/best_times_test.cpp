@@ -66,6 +66,8 @@ TEST(BestTimes, QualifiesFindsItsPositionAndShiftsTheEntriesBelow) {
     BestTimes table = full;
     InsertBestTime(table, 5, fresh);
     EXPECT_TRUE(table[4] == fresh && table[5].PlayerName == "5" && table[19].PlayerName == "19");
+    InsertBestTime(table, 20, fresh); // the last place is one too
+    EXPECT_TRUE(table[19] == fresh && table[18].PlayerName == "18");
     EXPECT_EQ(BestTimesFromBytes(BestTimesToBytes(table)).table, table) << "the whole table";
 }
 

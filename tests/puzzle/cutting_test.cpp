@@ -3,6 +3,9 @@
 #include "groups/play_models.h"
 #include "puzzle/preview.h"
 
+#include <map>
+#include <set>
+
 namespace tess::test {
 namespace {
 
@@ -67,26 +70,37 @@ TEST(Cutting, CurvesAndAnInnerKnobHaveTheWorkedShapes) {
     // by row out from the cell edge, taken from the picture above the cell. Every copy lies
     // inside the 100 x 75 surface; outside its cell a piece has nothing but the one-pixel
     // rows and columns of its knobs (4 and 5 have knobs on every side between them), and a
-    // border side nothing at all.
+    // border side nothing at all. The pieces take every pixel of the 180 x 135 picture once.
     const Puzzle puzzle = MakePuzzle(3, 3, 60, 45);
     const CutPlan plan = MakeCutPlan(puzzle);
     std::vector<PieceCopy> copies;
     std::vector<Long> widths(15, 0);
-    for (int i : {1, 4, 5, 8}) {
+    std::map<Long, int> taken; // by how many pieces each picture pixel is taken
+    for (int i = 1; i <= 9; ++i) {
         PieceCopies(puzzle.Pieces[i], plan, copies);
+        std::set<Long> mine;
         for (const PieceCopy& c : copies) {
             const Long w = c.Source.Right - c.Source.Left, h = c.Source.Bottom - c.Source.Top;
             EXPECT_TRUE(
                 c.X >= 0 && c.Y >= 0 && c.X + w <= 100 && c.Y + h <= 75 &&
                 ((c.X >= 20 && c.Y >= 15 && c.X + w <= 80 && c.Y + h <= 60) || w == 1 || h == 1) &&
-                (i != 1 || (c.X >= 20 && c.Y >= 15)))
+                (i != 1 || (c.X >= 20 && c.Y >= 15)) && c.Source.Left >= 0 && c.Source.Top >= 0 &&
+                c.Source.Right <= 180 && c.Source.Bottom <= 135)
                 << i << ": " << c.X << ", " << c.Y;
+            for (Long at = 0; at < w * h; ++at) {
+                mine.insert((c.Source.Top + at / w) * 180 + c.Source.Left + at % w);
+            }
             if (i == 8 && c.Y < 15) {
                 widths[14 - c.Y] += w;
                 EXPECT_EQ(c.Source.Top, 75 + c.Y);
             }
         }
+        for (const Long at : mine) {
+            ++taken[at];
+        }
     }
+    EXPECT_TRUE(taken.size() == 180 * 135 &&
+                std::all_of(taken.begin(), taken.end(), [](auto t) { return t.second == 1; }));
     EXPECT_EQ(widths, (std::vector<Long>{8, 10, 10, 12, 14, 14, 14, 14, 12, 12, 10, 8, 6, 4, 0}));
 }
 
