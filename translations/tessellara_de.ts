@@ -25,14 +25,37 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/game/command_line.cpp" line="+16"/>
+        <source>A jigsaw puzzle game: cuts a picture into shaped pieces to put together again.</source>
+        <translation>Ein Puzzlespiel: zerschneidet ein Bild in geformte Teile, die wieder zusammengesetzt werden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A saved game (.psf) or a picture to open.</source>
+        <translation>Ein gespeichertes Spiel (.psf) oder ein Bild zum Öffnen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
-        <location filename="../src/game/game.cpp" line="+30"/>
+        <location filename="../src/game/game.cpp" line="+31"/>
         <source>The settings could not be saved to &quot;%1&quot;: %2. Your changes stay in effect and are saved again with the next change of a setting.</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2. Ihre Änderungen bleiben wirksam und werden bei der nächsten Änderung einer Einstellung erneut gespeichert.</translation>
     </message>
     <message>
-        <location line="+110"/>
+        <location line="+107"/>
         <source>Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf</source>
         <extracomment>The file dialog&apos;s filter: a name, then its patterns after &quot;|&quot;, which stay as they are.</extracomment>
         <translation>Unterstützte Bilddateien|*.bmp;*.jpg;*.gif|Spielstand-Dateien|*.psf</translation>
@@ -247,7 +270,7 @@
         <translation>ist zu groß für den verbleibenden Speicher</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -279,12 +302,17 @@
 <context>
     <name>StateFile</name>
     <message>
-        <location filename="../src/persist/state_file_check.cpp" line="+17"/>
+        <location filename="../src/persist/state_file_check.cpp" line="+19"/>
         <source>pieces %1 and %2 disagree on whether they are joined</source>
         <translation>die Teile %1 und %2 sind sich uneinig, ob sie verbunden sind</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <source>pieces %1 and %2 are joined but lie in different groups</source>
+        <translation>die Teile %1 und %2 sind verbunden, liegen aber in verschiedenen Gruppen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>top</source>
         <translation>oberen</translation>
     </message>
@@ -791,7 +819,7 @@
         <translation>Blasses Bild auf dem Brett</translation>
     </message>
     <message>
-        <location filename="../src/window/main_window.cpp" line="+105"/>
+        <location filename="../src/window/main_window.cpp" line="+130"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
