@@ -48,6 +48,7 @@ TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndLeavesTheOtherCopysFiles)
         }
         const QString path = facts.UserDataFolder + "/unfinished-2.psf";
         const test::KeptState game = test::StateOf(puzzle);
+        const QByteArray bytes = WriteStateFile(puzzle, path).bytes;
         f.host.calls.clear();
         f.game->Form_Unload();
 
@@ -59,7 +60,7 @@ TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndLeavesTheOtherCopysFiles)
             GameFixture again;
             again.game->puzzle.PuzzleStateFileName = path;
             again.game->LoadPuzzleState();
-            EXPECT_EQ(WriteStateFile(again.game->puzzle, path).bytes, game);
+            EXPECT_EQ(WriteStateFile(again.game->puzzle, path).bytes, bytes);
         }
         EXPECT_TRUE(f.host.messages.isEmpty());
         EXPECT_FALSE(f.host.timerEnabled || f.host.commandsEnabled || puzzle.PuzzleLoaded);
