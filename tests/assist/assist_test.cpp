@@ -5,8 +5,6 @@
 #include "display/test_pictures.h"
 #include "groups/play_models.h"
 
-#include <gtest/gtest.h>
-
 namespace tess {
 namespace {
 

@@ -3,9 +3,6 @@
 #include "display/picking.h"
 #include "groups/play_models.h"
 
-#include <QPointF>
-#include <gtest/gtest.h>
-
 namespace tess::test {
 namespace {
 
@@ -113,7 +110,7 @@ TEST(Dragging, TheTopmostLoosePieceAndItsGroupAndThePreviewFollowThePointerInThe
                                {689.5, 477.5, 640, 440}};
     for (const auto& [x, y, x7, y7] : steps) {
         f.Move(x, y);
-        EXPECT_EQ((std::pair{p.Pieces[7].X, p.Pieces[7].Y}), (std::pair{Long(x7), Long(y7)}));
+        EXPECT_EQ(Places(p, {7}), (std::vector{Long(x7), Long(y7)}));
         EXPECT_CONSISTENT(p); // the other four a cell from 7
     }
     f.Up(0, 0);
@@ -183,16 +180,14 @@ TEST(Dropping, SnapsMergesAndSetsFlagsAsTheNeighboursFit) {
     Put(p, 6, x2 - 60 + 2, y2 + 45 + 3);
     DragTo(f, 7, x2 - 3, y2 + 45 + 2);
     EXPECT_EQ(p.Groups[6].Members, Ints({0, 2, 6, 7}));
-    EXPECT_EQ((std::vector<Long>{p.DraggedGroup, p.SelectedPiece, p.Pieces[6].X, p.Pieces[6].Y,
-                                 p.Pieces[7].X, p.Pieces[7].Y, p.Pieces[2].X, p.Pieces[2].Y}),
-              (std::vector<Long>{6, 7, x2 - 60, y2 + 45, x2, y2 + 45, x2, y2}));
+    EXPECT_TRUE(p.DraggedGroup == 6 && p.SelectedPiece == 7);
+    EXPECT_EQ(Places(p, {6, 7, 2}), (std::vector<Long>{x2 - 60, y2 + 45, x2, y2 + 45, x2, y2}));
     EXPECT_TRUE(p.Pieces[7].JoinedTop && p.Pieces[7].JoinedLeft && p.Pieces[2].JoinedBottom);
     // 9, dropped 3 right of and 2 above where it fits left of 10, snaps to 10, which stays.
     const Long x10 = p.Pieces[10].X, y10 = p.Pieces[10].Y;
     DragTo(f, 9, x10 - 60 + 3, y10 - 2);
     EXPECT_EQ(p.Groups[10].Members, Ints({0, 9, 10}));
-    EXPECT_EQ((std::vector{p.Pieces[9].X, p.Pieces[9].Y, p.Pieces[10].X, p.Pieces[10].Y}),
-              (std::vector{x10 - 60, y10, x10, y10}));
+    EXPECT_EQ(Places(p, {9, 10}), (std::vector{x10 - 60, y10, x10, y10}));
     // 10 ends a row and 11 starts one: side by side they fit nothing.
     Put(p, 11, 400, 150);
     DragTo(f, 10, 340, 150);

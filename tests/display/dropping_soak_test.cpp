@@ -2,7 +2,6 @@
 #include "groups/play_models.h"
 
 #include <array>
-#include <gtest/gtest.h>
 #include <random>
 
 namespace tess::test {

@@ -7,8 +7,6 @@
 #include "puzzle/invariants.h"
 #include "support/window_test_support.h"
 
-#include <QFile>
-#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 

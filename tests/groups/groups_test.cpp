@@ -5,15 +5,6 @@
 namespace tess::test {
 namespace {
 
-// X and Y of each piece in turn.
-std::vector<Long> Places(const Puzzle& p, const std::vector<Integer>& pieces) {
-    std::vector<Long> places;
-    for (Integer i : pieces) {
-        places.insert(places.end(), {p.Pieces[i].X, p.Pieces[i].Y});
-    }
-    return places;
-}
-
 TEST(Joining, NeighboursGroupAbsorbsTheDraggedGroupInAscendingOrder) {
     // Seven columns: 10 lies under 3 and 11 under 4; 4 has been fitted to 3. The bounds are
     // the invariant checker's to compare.

@@ -63,6 +63,15 @@ inline void LayBeside(Puzzle& p, Integer m, Integer ref) {
     p.Pieces[m].Y = p.Pieces[ref].Y + (p.Pieces[m].Row - p.Pieces[ref].Row) * p.CellHeight;
 }
 
+// X and Y of each piece in turn.
+inline std::vector<Long> Places(const Puzzle& p, const std::vector<Integer>& pieces) {
+    std::vector<Long> places;
+    for (Integer i : pieces) {
+        places.insert(places.end(), {p.Pieces[i].X, p.Pieces[i].Y});
+    }
+    return places;
+}
+
 inline std::vector<Integer> Ints(std::initializer_list<int> v) { return {v.begin(), v.end()}; }
 
 // Hands out the values it is given (0 when they run out) and counts what is asked of it.

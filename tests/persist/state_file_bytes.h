@@ -6,6 +6,7 @@
 #include "puzzle/grid.h"
 
 #include <QByteArray>
+#include <QtEndian>
 #include <algorithm>
 #include <numeric>
 #include <vector>
@@ -14,12 +15,10 @@ namespace tess::test {
 
 inline constexpr int kRecord = 128;
 
+// The low `size` bytes of the value, least significant first.
 inline QByteArray LittleEndian(qint64 value, int size) {
-    QByteArray b(size, '\0');
-    for (int k = 0; k < size; ++k) {
-        b[k] = static_cast<char>((value >> (8 * k)) & 0xFF);
-    }
-    return b;
+    const qint64 little = qToLittleEndian(value);
+    return QByteArray(reinterpret_cast<const char*>(&little), size);
 }
 inline QByteArray I16(int value) { return LittleEndian(value, 2); }
 inline QByteArray I32(qint64 value) { return LittleEndian(value, 4); }
@@ -70,9 +69,8 @@ struct HandGame : Puzzle {
 
 // The cut of every hand-made game: cells of 80 x 60, tabs of 26 x 20, the board at (200, 100).
 inline CutLayout HandLayout(Integer columns, Integer rows) {
-    return {columns * 80, rows * 60, 80,
-            60,           26,        20,
-            200,          100,       Rect{200, 100, 200 + columns * 80, 100 + rows * 60}};
+    const Long width = columns * 80, height = rows * 60;
+    return {width, height, 80, 60, 26, 20, 200, 100, Rect{200, 100, 200 + width, 100 + height}};
 }
 
 // A puzzle cut as HandLayout, piece 1 at home at (175, 81), knobs and sockets as every cut

@@ -2,19 +2,14 @@
 // and a current game that no bad file or failed save can damage.
 #include "display/test_pictures.h"
 #include "persist/safe_file.h"
-#include "persist/state_file.h"
 #include "puzzle/invariants.h"
 #include "state_file_bytes.h"
 #include "support/file_size_limit.h"
-#include "support/recording_host.h"
-#include "support/window_test_support.h"
 
 #include <QDir>
-#include <QFile>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace tess {
 namespace {

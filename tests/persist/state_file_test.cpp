@@ -42,19 +42,9 @@ TEST(StateFile, ReadsAndWritesTheHandMadeFilesExactly) {
         }
     }
 
-    // The worked numbers: a fresh 2 x 2 puzzle is 20 records with the elapsed time at byte
-    // 2432 and group records of 26 bytes (element count 2); a finished one has groups of 24.
-    const QByteArray fresh = WriteStateFile(FreshTwoByTwo(exact, 321), kSavedAt).bytes;
-    EXPECT_EQ(fresh.size(), 20 * kRecord);
-    EXPECT_EQ(fresh.left(130), exact.toLatin1() + I16(4));
-    EXPECT_EQ(fresh.mid(2432, 4), I32(321));
-    EXPECT_EQ(fresh.mid(At(9), 28), I16s(0, 1) + I32(2) + I32(0) + I16s(0, 2, 1, 1, 1, 0, 0, 0));
-    const QByteArray finished = WriteStateFile(FinishedTwoByTwo(accented), kSavedAt).bytes;
-    EXPECT_EQ(finished.mid(At(13), 26), I16s(-1, 1) + I32(1) + I32(0) + I16s(0, 0, 1, 1, 1, 1, 0));
-
     // A group of 324 members takes records 7 to 12: 325 elements, then its count and bounds.
-    const QByteArray all = WriteStateFile(GridWithOneBigGroup(18, 18, 324), kSavedAt).bytes;
-    EXPECT_EQ(all.mid(At(7) + 662, 10), I16s(324, 0, 17, 0, 17));
+    // (The writer's bytes are the hand-made file's, above, for these same games.)
+    const QByteArray all = GridWithOneBigGroup(18, 18, 324).Bytes(true);
     EXPECT_EQ(ReadStateFile(all.left(At(12) + 10)).error,
               "the file ends inside group slot 1 (record 7)");
 

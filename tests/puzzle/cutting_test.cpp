@@ -122,9 +122,7 @@ TEST(Preview, SitsInTheTopRightCornerAndPiecesFollowTheFieldsSize) {
     p.Pieces[2].Y = 555;
     // Half the field halves X and Y, truncating; 1 stays 1; Y is pulled up to 280 - CellHeight.
     ScalePiecesPosition(p, 400, 280);
-    EXPECT_EQ((std::vector<Long>{p.Pieces[1].X, p.Pieces[1].Y, p.Pieces[2].X, p.Pieces[2].Y,
-                                 p.Pieces[3].X, p.Pieces[3].Y}),
-              (std::vector<Long>{150, 150, 1, 240, 147, 15}));
+    EXPECT_EQ(Places(p, {1, 2, 3}), (std::vector<Long>{150, 150, 1, 240, 147, 15}));
 }
 
 } // namespace

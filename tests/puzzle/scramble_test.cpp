@@ -19,9 +19,7 @@ TEST(Scramble, BreaksEveryGroupUndoesEveryPlacingAndScattersInPieceOrderUpToTheC
     f.game->mnuFileScramble_Click();
 
     const Puzzle& q = f.puzzle();
-    EXPECT_EQ((std::vector<Long>{q.Pieces[1].X, q.Pieces[1].Y, q.Pieces[2].X, q.Pieces[2].Y,
-                                 q.Pieces[3].X, q.Pieces[3].Y}),
-              (std::vector<Long>{29, 454, 659, 22, 596, 238}));
+    EXPECT_EQ(Places(q, {1, 2, 3}), (std::vector<Long>{29, 454, 659, 22, 596, 238}));
     EXPECT_EQ(
         (std::vector<int>{f.scripted.reseeds, f.scripted.draws, q.GroupOrderCount, q.GroupSlotCount,
                           q.PlacedCount, q.SelectedPiece, q.PuzzleSolved, q.ElapsedSeconds,
