@@ -1,7 +1,7 @@
 // The real main window: layout, one cut per resize and per move to a screen of other pixels, the
-// field's own paint; its menus and every command, button and
-// the mouse going on with the picture deleted; every way out keeping the game, and a start after a
-// quit showing every setting changed.
+// field's own paint, the progress text; its menus and every command, button and the mouse going on
+// with the picture deleted; every way out keeping the game, and a start after a quit showing every
+// setting changed.
 #include "dialogs/dialogs.h"
 #include "display/test_pictures.h"
 #include "persist/safe_file.h"
