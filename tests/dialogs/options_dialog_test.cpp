@@ -81,9 +81,8 @@ TEST(OptionsDialog, ShowsTheStoredValuesAndFallsBackWhereNoControlFits) {
             << stored << " shows " << f.Controls().toStdString();
         f.dialog->optPreviewSizeLarge->click();
         f.dialog->cmdOK->click();
-        EXPECT_TRUE(f.File().contains(QString("List Index=%1; ").arg(row)) &&
-                    f.File().contains("Preview Size=2; "))
-            << stored;
+        EXPECT_TRUE(f.File().contains(QString("List Index=%1; ").arg(row))) << stored;
+        EXPECT_TRUE(f.File().contains("Preview Size=2; ")) << stored;
         EXPECT_EQ(f.game->surfaces.PreviewSurface.IsNull(), pieces == 0) << stored;
         EXPECT_TRUE(f.host.messages.isEmpty() && f.game->puzzle.Pieces == game) << stored;
     }
