@@ -79,8 +79,7 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         test::OpenPatternPicture(f, 64, 240, 180, "p.bmp");
         game.mnuFileScramble_Click();
         game.tmrPuzzle_Timer();
-        const QString picture = PicturePath(game.puzzle);
-        const QString saved = f.ProgramFolder() + "/saved.psf";
+        const QString picture = PicturePath(game.puzzle), saved = f.ProgramFolder() + "/saved.psf";
         ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(game.puzzle, saved).bytes), "");
         ASSERT_TRUE(bytes.isEmpty() ? QFile::remove(picture)
                                     : WriteFileSafely(picture, bytes).isEmpty());

@@ -1,8 +1,7 @@
 // The real main window: layout, one cut per resize and per move to a screen of other pixels, the
-// field's own paint, a saved game from the command line; its menus and every command, button and
-// the mouse going on with the picture deleted; every way out keeping the game, and a start after a
-// quit showing every setting changed.
-#include "desktop/recent_documents.h"
+// field's own paint, the progress text; its menus and every command, button and the mouse going on
+// with the picture deleted; every way out keeping the game, and a start after a quit showing every
+// setting changed.
 #include "dialogs/dialogs.h"
 #include "display/test_pictures.h"
 #include "persist/safe_file.h"
@@ -16,7 +15,6 @@
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QTest>
-#include <QUrl>
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -58,9 +56,18 @@ struct CutCounter {
     QByteArray name;
 };
 
-TEST(MainWindow, LaysOutTheFieldCutsOncePerResizePaintsAfreshAndOpensTheCommandLinesGame) {
+// The Game menu's items, the field below the toolbar row, one cut per resize, the field's own
+// paint, and the progress text at the right end of the toolbar row, where the field stays as it
+// was.
+TEST(MainWindow, LaysOutTheFieldCutsOncePerResizePaintsAfreshAndShowsTheProgressBesideIt) {
     test::WindowFixture f;
     MainWindow& w = f.window;
+    EXPECT_EQ(Describe(w.mnuGame),
+              "Undo (off)|Redo (off)|-|Continue Last Game (off)|Kept Games (off)|"
+              "-|Arrange Pieces|Gather Edge Pieces|-|Show Progress|"
+              "Preview Above Pieces|Faint Picture on Board");
+    EXPECT_EQ(w.mnuGameArrangePieces->shortcut(), QKeySequence("Ctrl+R"));
+    EXPECT_EQ(w.mnuGameGatherEdgePieces->shortcut(), QKeySequence("Ctrl+E"));
     QWidget* client = w.centralWidget();
     w.resize(900, 700);
     QApplication::processEvents();
@@ -93,12 +100,18 @@ TEST(MainWindow, LaysOutTheFieldCutsOncePerResizePaintsAfreshAndOpensTheCommandL
     const QImage shown = w.picPuzzle->grab().toImage();
     EXPECT_EQ(shown.pixel(shown.width() - 1, shown.height() - 1), 0xFF123456u);
 
-    // A state file on the command line is loaded and joins the desktop's recent documents.
-    const QString saved = f.PathOf("saved.psf");
-    ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(game.puzzle, saved).bytes), "");
-    test::WindowFixture fromCommandLine({}, saved);
-    EXPECT_TRUE(fromCommandLine.window.game().puzzle.PuzzleLoaded);
-    EXPECT_TRUE(test::ReadAll(RecentlyUsedPath()).contains(QUrl::fromLocalFile(saved).toEncoded()));
+    const QRect field = w.picPuzzle->geometry();
+    EXPECT_FALSE(w.lblProgress->isVisible());
+    w.mnuGameShowProgress->trigger();
+    w.tmrPuzzle->start(); // the clock's next tick a second away
+    game.puzzle.ElapsedSeconds = 61;
+    game.mnuFileHint_Click();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.lblProgress->isVisible());
+    EXPECT_EQ(w.lblProgress->text(),
+              QString("%1 of 64 placed \u00B7 0:01:01").arg(game.puzzle.PlacedCount));
+    EXPECT_GT(w.lblProgress->geometry().right(), w.Toolbar1->width() - 12);
+    EXPECT_EQ(w.picPuzzle->geometry(), field);
 }
 
 // The menus, then each command, toolbar button, dialog button and the mouse, on a fresh game
@@ -234,34 +247,6 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
         EXPECT_EQ(bool(game.puzzle.PuzzleLoaded), a.kept) << a.name;
         EXPECT_EQ(captions(), a.kept ? QString(start).remove(" (off)") : start) << a.name;
     }
-}
-
-// The Game menu's items, and the progress text at the right end of the toolbar row, where the
-// play field stays as it was.
-TEST(MainWindow, GameMenuHelpsBigGamesAndShowsTheProgressInTheToolbarRow) {
-    test::WindowFixture w;
-    MainWindow& window = w.window;
-    EXPECT_EQ(Describe(window.mnuGame),
-              "Undo (off)|Redo (off)|-|Continue Last Game (off)|Kept Games (off)|"
-              "-|Arrange Pieces|Gather Edge Pieces|-|Show Progress|"
-              "Preview Above Pieces|Faint Picture on Board");
-    EXPECT_EQ(window.mnuGameArrangePieces->shortcut(), QKeySequence("Ctrl+R"));
-    EXPECT_EQ(window.mnuGameGatherEdgePieces->shortcut(), QKeySequence("Ctrl+E"));
-    const QRect field = window.picPuzzle->geometry();
-    Game& game = window.game();
-    SetPictureFileName(game.puzzle, test::WritePatternPicture(w.folder.path(), "p.bmp", 240, 180));
-    game.SetWholeImage();
-    game.mnuFileScramble_Click();
-    EXPECT_FALSE(window.lblProgress->isVisible());
-    window.mnuGameShowProgress->trigger();
-    game.puzzle.ElapsedSeconds = 61;
-    game.mnuFileHint_Click();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.lblProgress->isVisible());
-    EXPECT_EQ(window.lblProgress->text(),
-              QString("%1 of 64 placed \u00B7 0:01:01").arg(game.puzzle.PlacedCount));
-    EXPECT_GT(window.lblProgress->geometry().right(), window.Toolbar1->width() - 12);
-    EXPECT_EQ(window.picPuzzle->geometry(), field);
 }
 
 // Every setting as a window shows it, in the order of the settings file's keys, then the piece

@@ -4,6 +4,7 @@
 // then makes the program's folder current, where none of these files is). A drop takes the
 // first file, as a copy, when Open would take it. (--help and --version: CMakeLists.txt.)
 #include "desktop/file_type_registration.h"
+#include "desktop/recent_documents.h"
 #include "display/test_pictures.h"
 #include "game/command_line.h"
 #include "persist/safe_file.h"
@@ -60,7 +61,10 @@ TEST(MainWindow, OpensTheFileOfTheCommandLineOrOfADropAsOpenDoes) {
         QDropEvent drop(QPointF(40, 40), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
         const QString file = ParseCommandLine(QStringList{"t"} + arguments, there).File;
         std::optional<test::WindowFixture> w;
-        QFile::remove(registered); // written again by every start that goes on to the end
+        // Written again by every start that goes on to the end; a state file loaded from the
+        // command line, and only that, joins the desktop's recent documents.
+        QFile::remove(registered);
+        QFile::remove(RecentlyUsedPath());
         QString shown;
         test::AnswerModals(
             [&](QWidget* box) {
@@ -86,6 +90,9 @@ TEST(MainWindow, OpensTheFileOfTheCommandLineOrOfADropAsOpenDoes) {
             << got.toStdString();
         EXPECT_EQ(enter.isAccepted() && drop.isAccepted() && drop.dropAction() == Qt::CopyAction,
                   !urls.isEmpty() && p.PuzzleLoaded);
+        EXPECT_EQ(
+            test::ReadAll(RecentlyUsedPath()).contains(QUrl::fromLocalFile(saved).toEncoded()),
+            arguments == QStringList{"mine.psf"});
     }
 }
 

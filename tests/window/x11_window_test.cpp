@@ -1,12 +1,15 @@
 // The real window on an X display, first without a window manager, then with openbox: the
 // client area it starts with, its minimum with the frame from the start, where a message
-// about a state file given on the command line opens, and openbox closing it. Run under xvfb-run
-// (see CMakeLists.txt).
+// about a state file given on the command line opens, and openbox closing it; and what the X
+// server shows of the play field after a long drag. Run under xvfb-run (see CMakeLists.txt).
+#include "display/test_pictures.h"
 #include "persist/safe_file.h"
 #include "support/window_test_support.h"
 
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
@@ -69,6 +72,53 @@ TEST(UnderX11, WithoutAWindowManagerAndWithOpenbox) {
     StartsSmallKeepsItsMinimumAndCentresItsMessage(true);
     openbox.terminate();
     openbox.waitForFinished(5000);
+}
+
+// A long drag hands the X server only the changed parts of each frame: it shows what the same
+// field painted whole shows.
+TEST(UnderX11, ALongDragLeavesTheScreenAsAWholeRepaintWould) {
+    test::WindowFixture f;
+    MainWindow& w = f.window;
+    w.resize(900, 700);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    Game& game = w.game();
+    game.puzzle.NumberOfPieces = 324;
+    SetPictureFileName(game.puzzle, test::WritePatternPicture(f.folder.path(), "p.bmp", 960, 640));
+    ASSERT_TRUE(game.SetWholeImage());
+    game.mnuFileScramble_Click();
+    PlayField* field = w.picPuzzle;
+    auto screen = [&] {
+        QApplication::processEvents();
+        const QRect at(field->mapTo(&w, QPoint(0, 0)), field->size());
+        return w.screen()->grabWindow(w.winId(), at.x(), at.y(), at.width(), at.height()).toImage();
+    };
+    auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button) {
+        QMouseEvent event(type, at, field->mapToGlobal(at), button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(field, &event);
+    };
+    const QImage before = screen();
+    // The topmost piece along a long path, and the preview after it.
+    const Puzzle& p = game.puzzle;
+    const PieceRecord& top = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
+    const QPointF grabs[] = {
+        {top.X + p.TabWidth + p.CellWidth / 2.0, top.Y + p.TabHeight + p.CellHeight / 2.0},
+        {p.PreviewCaptionRect.Left + 20.0, p.PreviewCaptionRect.Top + 8.0}};
+    for (const QPointF& grab : grabs) {
+        send(QEvent::MouseButtonPress, grab, Qt::LeftButton);
+        for (int i = 0; i < 300; ++i) {
+            send(QEvent::MouseMove,
+                 QPointF(450 + 300 * std::cos(i * 0.05), 330 + 200 * std::sin(i * 0.07)),
+                 Qt::NoButton);
+        }
+        send(QEvent::MouseButtonRelease, QPointF(450, 330), Qt::LeftButton);
+    }
+    const QImage dragged = screen();
+    field->repaint();
+    const QImage whole = screen();
+    EXPECT_NE(dragged, before) << "the drag showed";
+    EXPECT_EQ(dragged, whole) << "no stale pixels";
 }
 
 } // namespace
