@@ -55,7 +55,7 @@
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2. Ihre Änderungen bleiben wirksam und werden bei der nächsten Änderung einer Einstellung erneut gespeichert.</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location filename="../src/game/game.h" line="+38"/>
         <source>Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf</source>
         <extracomment>The file dialog&apos;s filter: a name, then its patterns after &quot;|&quot;, which stay as they are.</extracomment>
         <translation>Unterstützte Bilddateien|*.bmp;*.jpg;*.gif|Spielstand-Dateien|*.psf</translation>

@@ -133,9 +133,7 @@ void Game::mnuFileOpen_Click() {
         // Nothing opened yet: start among the sample pictures.
         initDir = facts_.SamplesFolder;
     }
-    const std::optional<QString> chosen = host_.AskOpenFileName(
-        //: The file dialog's filter: a name, then its patterns after "|", which stay as they are.
-        tr("Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf"), initDir);
+    const std::optional<QString> chosen = host_.AskOpenFileName(tr(kOpenFilter), initDir);
     if (!chosen || chosen->isEmpty()) {
         return;
     }
@@ -194,7 +192,7 @@ bool OpenTakesFile(const QString& path) {
         return false;
     }
     // The dialog offers a file by its name: the patterns of the filter's entries.
-    const QStringList filter = kOpenFilter.split(QLatin1Char('|'));
+    const QStringList filter = QString::fromLatin1(kOpenFilter).split(QLatin1Char('|'));
     QStringList patterns;
     for (qsizetype i = 1; i < filter.size(); i += 2) {
         patterns += filter[i].split(QLatin1Char(';'));

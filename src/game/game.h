@@ -31,9 +31,11 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
-inline const QString kOpenFilter =
-    QStringLiteral("Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf");
-inline const QString kStateFileFilter = QStringLiteral("Puzzle State Files|*.psf");
+// The Open dialog's filter, translated where the dialog shows it; its patterns also say which
+// file names a drop may bring.
+//: The file dialog's filter: a name, then its patterns after "|", which stay as they are.
+inline constexpr const char* kOpenFilter =
+    QT_TRANSLATE_NOOP("Game", "Supported Graphic Files|*.bmp;*.jpg;*.gif|Puzzle State Files|*.psf");
 
 // Whether Open would take the file as chosen, as a drop on the window asks: a regular file
 // that the dialog's filter offers by its name, or a picture by its content.
