@@ -123,10 +123,9 @@ TEST(NewBestTime, TwoCopiesAskForNamesAndShareTheFileWrittenAfterEveryGame) {
     const QString copy = f.ProgramFolder() + "/besttimes-damaged.txt";
     EXPECT_EQ(test::ReadAll(copy), damaged);
     EXPECT_EQ(f.host.messages.value(2),
-              "Tessellara|Some of the best times in \"" + path +
-                  "\" could not be read. The entries that could be read are kept, and the file "
-                  "is copied to \"" +
-                  copy + "\".");
+              QString("Tessellara|Some of the best times in \"%1\" could not be read. The entries "
+                      "that could be read are kept, and the file is copied to \"%2\".")
+                  .arg(path, copy));
 
     const BestTimes table = game.bestTimes;
     ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path)); // a folder where the file should be
