@@ -1,5 +1,5 @@
 // A game with its history, keeping its games in `data` (the fixture's "data" folder when
-// none is given), and a drag of a piece.
+// none is given), and drags of a piece.
 #pragma once
 
 #include "display/test_pictures.h"
@@ -29,6 +29,14 @@ struct HistoryFixture : GameFixture {
         game->picPuzzle_MouseDown(kLeftButton, 0, x, y);
         game->picPuzzle_MouseMove(kLeftButton, 0, x + Single(dx), y + Single(dy));
         game->picPuzzle_MouseUp(kLeftButton, 0, x + Single(dx), y + Single(dy));
+    }
+    // Drags piece p to where it fits piece n (to its home when n is 0), (dx, dy) off that.
+    void DragBeside(Integer p, Integer n, int dx = 0, int dy = 0) {
+        const Puzzle& z = game->puzzle;
+        const PieceRecord &a = z.Pieces[p], &b = z.Pieces[n == 0 ? p : n];
+        const Long x = n == 0 ? a.HomeX : b.X + (a.Col - b.Col) * z.CellWidth;
+        const Long y = n == 0 ? a.HomeY : b.Y + (a.Row - b.Row) * z.CellHeight;
+        Drag(p, int(x - a.X) + dx, int(y - a.Y) + dy);
     }
 };
 

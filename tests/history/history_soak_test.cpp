@@ -71,13 +71,8 @@ struct Shared {
             const Integer i = group.Members[uniform(1, group.MemberCount)];
             const int n = i + std::array{-6, 6, -1, 1}[uniform(0, 3)];
             const bool near = uniform(0, 8) > 0 && n >= 1 && n <= 24;
-            const PieceRecord& piece = p.Pieces[i];
-            const PieceRecord& to = p.Pieces[near ? n : i];
-            const Long x = near ? to.X + (piece.Col - to.Col) * p.CellWidth : piece.HomeX;
-            const Long y = near ? to.Y + (piece.Row - to.Row) * p.CellHeight : piece.HomeY;
-            change([&] {
-                f.Drag(i, int(x - piece.X) + uniform(-6, 6), int(y - piece.Y) + uniform(-6, 6));
-            });
+            const int dx = uniform(-6, 6), dy = uniform(-6, 6);
+            change([&] { f.DragBeside(i, near ? n : 0, dx, dy); });
             ++shared.drags;
         }
     }

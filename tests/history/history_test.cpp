@@ -18,25 +18,19 @@ using test::ReadAll;
 // game cannot be undone.
 TEST(Undo, PutsBackEachStepAndRedoDoesItAgainWhileTheClockRunsOn) {
     using Step = std::function<void(HistoryFixture&)>;
-    for (const auto& [what, caption, step] : std::vector<std::tuple<QString, QString, Step>>{
-             {"Move", "Undo Move",
-              [](HistoryFixture& f) { // to the left of piece 6, which it joins
-                  const std::vector<PieceRecord>& p = f.game->puzzle.Pieces;
-                  f.Drag(5, p[6].X - f.game->puzzle.CellWidth - p[5].X, p[6].Y - p[5].Y);
-              }},
-             {"Move", "Undo Move",
-              [](HistoryFixture& f) { // above piece 9, which it joins
-                  const std::vector<PieceRecord>& p = f.game->puzzle.Pieces;
-                  f.Drag(5, p[9].X - p[5].X, p[9].Y - f.game->puzzle.CellHeight - p[5].Y);
-              }},
-             {"Hint", "Undo Hint", [](HistoryFixture& f) { f.game->mnuFileHint_Click(); }},
-             {"Scramble", "Undo Scramble",
-              [](HistoryFixture& f) {
-                  f.random = MersenneRandom(99u);
-                  f.game->mnuFileScramble_Click();
-              }},
-             {"Press", "Undo", [](HistoryFixture& f) { f.Drag(5, 0, 0); }},
-             {"Solve", "Undo", [](HistoryFixture& f) { f.game->mnuFileSolve_Click(); }}}) {
+    // Piece 5 moved to fit piece 6, on its right, and piece 9, below it.
+    const std::tuple<QString, QString, Step> steps[] = {
+        {"Move", "Undo Move", [](HistoryFixture& f) { f.DragBeside(5, 6); }},
+        {"Move", "Undo Move", [](HistoryFixture& f) { f.DragBeside(5, 9); }},
+        {"Hint", "Undo Hint", [](HistoryFixture& f) { f.game->mnuFileHint_Click(); }},
+        {"Scramble", "Undo Scramble",
+         [](HistoryFixture& f) {
+             f.random = MersenneRandom(99u);
+             f.game->mnuFileScramble_Click();
+         }},
+        {"Press", "Undo", [](HistoryFixture& f) { f.Drag(5, 0, 0); }},
+        {"Solve", "Undo", [](HistoryFixture& f) { f.game->mnuFileSolve_Click(); }}};
+    for (const auto& [what, caption, step] : steps) {
         SCOPED_TRACE(what.toStdString());
         HistoryFixture f;
         f.Open("p.bmp");
