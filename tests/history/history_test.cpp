@@ -3,6 +3,7 @@
 #include "persist/state_file.h"
 #include "support/file_size_limit.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -132,8 +133,18 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
     EXPECT_EQ(history.KeptPath(), b);
     const QDir data(f.game->facts().UserDataFolder);
     EXPECT_EQ(data.entryList({"*.psf"}).size(), 2);
+    f.Drag(5, 37, 23); // its save still waiting as the game ends
+    QTest::qWait(GameHistory::kSaveDelayMs / 2);
     f.game->mnuFileSolve_Click();
     EXPECT_FALSE(QFile::exists(b) || history.KeptPath() == b);
+    // The next game's first save waits its own delay (a timer fires up to 5 % early).
+    QElapsedTimer since;
+    since.start();
+    f.game->mnuFileScramble_Click();
+    while (history.SaveWaiting() && since.elapsed() < 5000) {
+        QTest::qWait(5);
+    }
+    EXPECT_TRUE(!history.SaveWaiting() && since.elapsed() >= GameHistory::kSaveDelayMs * 9 / 10);
 
     HistoryFixture other(data.path());
     other.Open("o.bmp");
