@@ -52,10 +52,12 @@ QPointF Middle(const Puzzle& p, const PieceRecord& piece) {
     return {piece.X + p.TabWidth + p.CellWidth / 2.0, piece.Y + p.TabHeight + p.CellHeight / 2.0};
 }
 
-Rect BoxOf(const Puzzle& p, const PieceRecord& piece) {
-    return {piece.X, piece.Y, piece.X + p.CellWidth + 2 * p.TabWidth,
-            piece.Y + p.CellHeight + 2 * p.TabHeight};
+QRect BoxOf(const Puzzle& p, const PieceRecord& piece) {
+    return {int(piece.X), int(piece.Y), int(p.CellWidth + 2 * p.TabWidth),
+            int(p.CellHeight + 2 * p.TabHeight)};
 }
+
+Long Rgb(const QImage& image, int x, int y) { return Long(image.pixel(x, y) & 0xFFFFFFu); }
 
 TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesTheFrame) {
     const QSize fields[] = {{460, 276},   {800, 560},   {1024, 740}, {1600, 972},
@@ -76,10 +78,7 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
             if (piece.Group == 0) {
                 continue; // placed: the checker holds it at its home
             }
-            const Rect box = BoxOf(p, piece);
-            EXPECT_TRUE(box.Left >= 0 && box.Top >= 0 && box.Right <= field.width() &&
-                        box.Bottom <= field.height())
-                << i;
+            EXPECT_TRUE(QRect(QPoint(), field).contains(BoxOf(p, piece))) << i;
             const QPointF at = Middle(p, piece);
             EXPECT_EQ(FindPieceAt(p, at.x(), at.y()), i);
             for (int k = 1; k <= p.PlacedCount; ++k) {
@@ -115,8 +114,7 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
 TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) {
     Puzzle p = ScrambledFor({1000, 700}, false, 6, 4, {600, 400});
     const Puzzle before = p;
-    const Rect preview{818, 200, 996, 333};
-    ArrangeLooseGroups(p, {1000, 700, preview, false});
+    ArrangeLooseGroups(p, {1000, 700, {818, 200, 996, 333}, false});
     std::vector<Integer> order{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
                                13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
     std::sort(order.begin(), order.end(), [&](Integer a, Integer b) {
@@ -127,10 +125,7 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
         << "the first place";
     for (std::size_t k = 0; k < order.size(); ++k) {
         const PieceRecord& piece = p.Pieces[order[k]];
-        const Rect box = BoxOf(p, piece);
-        EXPECT_TRUE(box.Right <= preview.Left || box.Top >= preview.Bottom ||
-                    box.Bottom <= preview.Top)
-            << k;
+        EXPECT_FALSE(BoxOf(p, piece).intersects(QRect(818, 200, 178, 133))) << k; // the preview
         const QPointF middle = Middle(p, piece);
         EXPECT_FALSE(IsInsideOpenRect(p.BoardRect, middle.x(), middle.y())) << k;
         const PieceRecord& next = p.Pieces[order[std::min(k + 1, order.size() - 1)]];
@@ -148,7 +143,7 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     EXPECT_CONSISTENT(tight);
     EXPECT_EQ(tight.GroupOrder[2], 1) << "the L waited, and lies above";
     for (const PieceRecord& piece : tight.Pieces) {
-        EXPECT_TRUE(piece.X >= 0 && piece.X + tight.CellWidth + 2 * tight.TabWidth <= 620);
+        EXPECT_TRUE(QRect(0, 0, 620, 420).contains(BoxOf(tight, piece)));
     }
     // On a narrower field both are wider than the grid: they stay as they are.
     const Puzzle arranged = tight;
@@ -205,19 +200,18 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
               (std::vector<Long>{0x331900, 0xCCCCCC}));
     for (int y = 0; y < classic.height(); ++y) {
         for (int x = 0; x < classic.width(); ++x) {
-            const Long was = Long(classic.pixel(x, y) & 0xFFFFFFu);
+            const Long was = Rgb(classic, x, y);
             const bool emptyCell = x > p.BoardRect.Left && x <= p.BoardRect.Right &&
                                    y > p.BoardRect.Top && y <= p.BoardRect.Bottom &&
                                    was == background;
-            ASSERT_EQ(Long(f.host.lastFrame.pixel(x, y) & 0xFFFFFFu),
-                      emptyCell ? FaintPixel(Long(solved.pixel(x, y) & 0xFFFFFFu), background)
-                                : was)
+            ASSERT_EQ(Rgb(f.host.lastFrame, x, y),
+                      emptyCell ? FaintPixel(Rgb(solved, x, y), background) : was)
                 << x << ", " << y;
         }
     }
     game.settings.BackgroundColorFill = 0x123456; // beside the board too
     game.picPuzzle_Paint();
-    EXPECT_EQ(Long(f.host.lastFrame.pixel(0, int(p.BoardRect.Top) + 1) & 0xFFFFFFu), 0x123456);
+    EXPECT_EQ(Rgb(f.host.lastFrame, 0, int(p.BoardRect.Top) + 1), 0x123456);
 
     game.settings.ViewPreview = true;
     game.InitPreview();
