@@ -44,12 +44,11 @@ TEST(NamedPipe, InThePlaceOfEveryFileIsRefusedAndTheGameGoesOn) {
              },
              load + "its picture \"%1\" cannot be read (Not a regular file)."},
             {"game.psf", open, load + "it cannot be opened (Not a regular file)."},
-            {"besttimes.txt", [](GameFixture& f, const QString&) { f.game->ReadBestTimes(); },
+            {"besttimes.txt", [](GameFixture& f, auto) { f.game->ReadBestTimes(); },
              "Tessellara|The best times could not be read from \"%1\": Not a regular file."},
-            {"besttimes.txt.lock", [](GameFixture& f, const QString&) { f.game->SaveBestTimes(); },
-             ""},
+            {"besttimes.txt.lock", [](GameFixture& f, auto) { f.game->SaveBestTimes(); }, ""},
             {"WholeImageTemp.bmp",
-             [&](GameFixture& f, const QString&) { open(f, f.ProgramFolder() + "/p.bmp"); },
+             [&](GameFixture& f, auto) { open(f, f.ProgramFolder() + "/p.bmp"); },
              cut + "cannot write %1: Not a regular file"},
             {"settings.ini",
              [](GameFixture& f, const QString& pipe) {
@@ -73,7 +72,7 @@ TEST(NamedPipe, InThePlaceOfEveryFileIsRefusedAndTheGameGoesOn) {
              },
              ""},
             {"recently-used.xbel",
-             [](GameFixture&, const QString& pipe) {
+             [](auto&, const QString& pipe) {
                  AddRecentDocumentTo(pipe, {pipe, "", "", ""});
              },
              ""},
