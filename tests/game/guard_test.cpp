@@ -48,6 +48,7 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
                   opened = QString(cut).replace("<p>", "<f>/other.bmp");
     const QTemporaryDir scratch;
     const QByteArray whole = ReadAll(test::WritePatternPicture(scratch.path(), "w.bmp", 240, 180)),
+                     tiny = ReadAll(test::WritePatternPicture(scratch.path(), "t.bmp", 40, 32)),
                      huge = JpegDeclaring(scratch.path(), 30000, 30000), garbage = "not a picture",
                      justTooBig = JpegDeclaring(scratch.path(), 16384, 8193); // 512 MB + 64 KB
     // Written over the picture file, the entry, whether the game is kept, and the start of the
@@ -56,6 +57,7 @@ TEST(Guard, EveryEntryThatReadsThePictureReportsItsFailureAndKeepsOrClosesTheGam
         {garbage, open, true, opened + "cannot be read ("},
         {huge, open, true,
          opened + "is too large (30000 x 30000 pixels)\n\nThe game on the screen goes on."},
+        {tiny, open, true, "Error:|Image must be at least 33 x 32 pixels"}, // the clock restarted
         {JpegDeclaring(scratch.path(), 32767, 40), open, true, // the widest side is read
          "Error:|The puzzle could not be cut: 64 pieces (8 x 8) do not fit"},
         {whole, count, true,
