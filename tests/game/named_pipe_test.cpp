@@ -72,7 +72,7 @@ TEST(NamedPipe, InThePlaceOfEveryFileIsRefusedAndTheGameGoesOn) {
              },
              ""},
             {"recently-used.xbel",
-             [](auto&, const QString& pipe) {
+             [](GameFixture&, const QString& pipe) {
                  AddRecentDocumentTo(pipe, {pipe, "", "", ""});
              },
              ""},

@@ -43,10 +43,10 @@ struct CutCounter {
     int Count() {
         alignas(inotify_event) char buffer[4096];
         for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) {
-            for (const char* at = buffer; at < buffer + n; at += sizeof(inotify_event)) {
+            for (char* at = buffer; at < buffer + n;) {
                 const auto* event = reinterpret_cast<const inotify_event*>(at);
                 opens += (event->mask & IN_OPEN) && event->len > 0 && name == event->name;
-                at += event->len;
+                at += sizeof(inotify_event) + event->len;
             }
         }
         return opens;
