@@ -26,16 +26,15 @@ TEST(FileTypeRegistration, EveryStartRewritesTheSameFilesWithItsOwnFolder) {
         // The glob and its weight are judged below by what xdg-mime answers; here what the
         // type's own values add (its description, the type it is a kind of, its icon) and the
         // program's folder.
-        const QByteArray mime = test::ReadAll(data + "/mime/packages/tessellara-psffile.xml");
-        const QByteArray entry = test::ReadAll(data + "/applications/tessellara-psffile.desktop");
+        const QByteArray files = test::ReadAll(data + "/mime/packages/tessellara-psffile.xml") +
+                                 test::ReadAll(data + "/applications/tessellara-psffile.desktop");
         EXPECT_TRUE(
-            mime.contains("<comment>Tessellara Puzzle State File</comment>\n    "
-                          "<sub-class-of type=\"text/plain\"/>\n    <icon name=\"tessellara\"/>"))
-            << mime.toStdString();
-        EXPECT_TRUE(entry.contains("\nComment=Tessellara Puzzle State File\nExec=\"" +
-                                   appDir.toUtf8() + "/") &&
-                    entry.contains("\nIcon=tessellara\nMimeType=application/x-tessellara-psf;\n"))
-            << entry.toStdString();
+            files.contains("<comment>Tessellara Puzzle State File</comment>\n    <sub-class-"
+                           "of type=\"text/plain\"/>\n    <icon name=\"tessellara\"/>") &&
+            files.contains("\nComment=Tessellara Puzzle State File\nExec=\"" + appDir.toUtf8() +
+                           "/") &&
+            files.contains("\nIcon=tessellara\nMimeType=application/x-tessellara-psf;\n"))
+            << files.toStdString();
         EXPECT_EQ(test::ReadAll(config + "/mimeapps.list")
                       .count("application/x-tessellara-psf=tessellara-psffile.desktop"),
                   1);
@@ -121,7 +120,6 @@ TEST(RecentDocuments, AddsTheBookmarkOnceKeepsTheOthersAndLeavesABrokenFileAlone
     const QDateTime noon(QDate(2026, 5, 1), QTime(12, 0), Qt::UTC);
     const QString ours = "file:///home/p/saved%20game.psf|application/x-tessellara-psf|Tessellara|"
                          "%1|'/opt/t/tessellara %f'|2026-05-01T12:00:00.000Z|2026-05-01T12:%2.000Z";
-    EXPECT_EQ(Bookmarks(AddRecentBookmark({}, kGame, noon)), QStringList{ours.arg("1", "00:00")});
     const std::optional<QByteArray> added = AddRecentBookmark(others, kGame, noon);
     const QString gedit = "file:///home/p/notes.txt|text/plain|gedit|3|'gedit %u'|"
                           "2025-01-01T10:00:00Z|2025-01-01T10:00:00Z";

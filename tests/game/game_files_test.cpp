@@ -2,7 +2,6 @@
 // the unfinished game.
 #include "display/test_pictures.h"
 
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace tess {
@@ -10,8 +9,6 @@ namespace {
 
 using test::GameFixture;
 using test::ReadAll;
-
-QString NameOf(Game& game) { return QFileInfo(game.WholeImageTempPath()).fileName(); }
 
 // A second running copy quits beside the first, which holds "WholeImageTemp.bmp": a loaded,
 // unfinished game is saved quietly and offered among the recent documents; a finished one is
@@ -33,9 +30,8 @@ TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndLeavesTheOtherCopysFiles)
         f.game = std::make_unique<Game>(f.host, *f.store, f.random, facts);
         Puzzle& puzzle = f.game->puzzle;
         test::OpenPatternPicture(f, 12, 200, 150);
-        EXPECT_EQ(NameOf(*first.game) + " " + NameOf(*f.game) + " " +
-                      QFileInfo(first.game->UnfinishedGamePath()).fileName(),
-                  "WholeImageTemp.bmp WholeImageTemp-2.bmp unfinished.psf");
+        EXPECT_TRUE(f.game->WholeImageTempPath().endsWith("/WholeImageTemp-2.bmp") &&
+                    first.game->UnfinishedGamePath().endsWith("/unfinished.psf"));
         if (!loaded) {
             f.game->mnuFileClose_Click();
             ASSERT_TRUE(QFile(f.game->WholeImageTempPath()).open(QIODevice::WriteOnly));

@@ -41,28 +41,24 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
     // Stored entries, then what is read, in hex: time, memory, outline, view, preview size, list
     // row, pieces, and as 0xBBGGRR the background, outline, caption and caption text colours each
     // as Color, then Fill (the caption's also from its components; the text's only so); InitDir.
-    const std::pair<QStringList, QString> cases[] = {
-        {{}, "1 0 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff "},
-
-        {{"Time Puzzle=false", "System Memory=-1", "View Preview=maybe", "Background Red=256",
-          "Preview Size=5", "Number of Pieces=32767", "InitDir=/home/a, b/",
-          "Background Color Fill=5"},
+    const std::pair<QString, QString> cases[] = {
+        {"", "1 0 1 1 3 15 40 c8d0d4 d4d0c8 ffffff ffffff 0 0 0 ffffff ffffff "},
+        {"Time Puzzle=false;System Memory=-1;View Preview=maybe;Background Red=256;Preview Size=5;"
+         "Number of Pieces=32767;InitDir=/home/a, b/;Background Color Fill=5",
          "0 1 1 1 3 15 40 c8d0d4 5 ffffff ffffff 0 0 0 ffffff ffffff /home/a, b/"},
-        {{"Outline Pieces=0", "View Preview=FALSE", "Preview Size=2", "List Index=-2",
-          "Number of Pieces=1024", "Background Red=0", "Background Green=0", "Background Blue=255",
-          "Outline Red=1", "Outline Green=2", "Outline Blue=3", "Preview Caption Background Red=1",
-          "Preview Caption Background Green=2", "Preview Caption Background Blue=3",
-          "Preview Caption Text Red=4", "Preview Caption Text Green=5",
-          "Preview Caption Text Blue=6"},
+        {"Outline Pieces=0;View Preview=FALSE;Preview Size=2;List Index=-2;Number of Pieces=1024;"
+         "Background Red=0;Background Green=0;Background Blue=255;Outline Red=1;Outline Green=2;"
+         "Outline Blue=3;Preview Caption Background Red=1;Preview Caption Background Green=2;"
+         "Preview Caption Background Blue=3;Preview Caption Text Red=4;"
+         "Preview Caption Text Green=5;Preview Caption Text Blue=6",
          "1 0 0 0 2 -2 400 ff0000 ff 30201 10203 0 0 30201 ffffff 60504 "},
         // Converted as the original converts a stored text, rounded halves to even.
-        {{"Background Red=100.4", "Background Green= 100.5 ", "Background Blue=255.5",
-          "Outline Red=&HFE", "List Index=1e1", "Number of Pieces=100.0", "System Memory=1D0",
-          "Preview Size=2.4"},
+        {"Background Red=100.4;Background Green= 100.5 ;Background Blue=255.5;Outline Red=&HFE;"
+         "List Index=1e1;Number of Pieces=100.0;System Memory=1D0;Preview Size=2.4",
          "1 1 1 1 2 a 64 c86464 6464c8 fffffe feffff 0 0 0 ffffff ffffff "},
-        {{"Background Color=1", "Background Color Fill=2", "Outline Color=3",
-          "Outline Color Fill=4", "Preview Caption Background Color=5",
-          "Preview Caption Background Color Fill=6", "Preview Caption Text Color=7"},
+        {"Background Color=1;Background Color Fill=2;Outline Color=3;Outline Color Fill=4;"
+         "Preview Caption Background Color=5;Preview Caption Background Color Fill=6;"
+         "Preview Caption Text Color=7",
          "1 0 1 1 3 15 40 1 2 3 4 5 6 0 7 ffffff "},
     };
     const auto shown = [](const Settings& s, Integer pieces) {
@@ -83,14 +79,14 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
     };
     for (const auto& [stored, read] : cases) {
         GameFixture f;
-        for (const QString& entry : stored) {
+        for (const QString& entry : stored.split(';', Qt::SkipEmptyParts)) {
             f.store->Write(entry.section('=', 0, 0), entry.section('=', 1));
         }
         Settings s, copied;
         Integer pieces = 9;
         // Read back from the file by a new store, as the next start reads it.
         SettingsStore(f.store->FileName()).ReadAll(s, pieces);
-        EXPECT_EQ(shown(s, pieces) + " " + s.InitDir, read) << stored.join(';').toStdString();
+        EXPECT_EQ(shown(s, pieces) + " " + s.InitDir, read) << stored.toStdString();
         // The colours as the options save them, into a new file, read back the same.
         SettingsStore copy(f.ProgramFolder() + "/copy.ini");
         copy.SaveBackgroundColor(s);

@@ -1,6 +1,6 @@
 // The real main window: layout, one cut per resize and per move to a screen of other pixels, the
-// field's own paint, the progress text; its menus and every command, button and the mouse going on
-// with the picture deleted; every way out keeping the game, and a start after a quit showing every
+// field's own paint, the progress text; its menus and every command and button going on with the
+// picture deleted; every way out keeping the game, and a start after a quit showing every
 // setting changed.
 #include "dialogs/dialogs.h"
 #include "display/test_pictures.h"
@@ -35,8 +35,7 @@ QString Describe(const QWidget* menu) {
 // Counts the cuts: each reads the temporary bitmap once, which inotify reports as an open.
 // Closes are watched too, so that two cuts in a row are not merged into one open.
 struct CutCounter {
-    explicit CutCounter(const QString& bitmap)
-        : fd(inotify_init1(IN_NONBLOCK)), name(QFileInfo(bitmap).fileName().toUtf8()) {
+    explicit CutCounter(const QString& bitmap) : name(QFileInfo(bitmap).fileName().toUtf8()) {
         inotify_add_watch(fd, QFile::encodeName(QFileInfo(bitmap).path()).constData(),
                           IN_OPEN | IN_CLOSE_NOWRITE);
     }
@@ -52,7 +51,7 @@ struct CutCounter {
         }
         return opens;
     }
-    int fd, opens = 0;
+    int fd = inotify_init1(IN_NONBLOCK), opens = 0;
     QByteArray name;
 };
 
@@ -114,17 +113,16 @@ TEST(MainWindow, LaysOutTheFieldCutsOncePerResizePaintsAfreshAndShowsTheProgress
     EXPECT_EQ(w.picPuzzle->geometry(), field);
 }
 
-// The menus, then each command, toolbar button, dialog button and the mouse, on a fresh game
+// The menus, then each command, toolbar button and dialog button, on a fresh game
 // whose picture and temporary bitmap were then deleted: what fails is told, nothing escapes,
 // the model holds, the commands that need a game follow it, and every window that opens is
 // owned by the main window.
-TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
+TEST(MainWindow, EveryCommandAndButtonGoOnWithThePictureDeleted) {
     test::WindowFixture w;
     MainWindow& window = w.window;
     window.resize(820, 640);
     Game& game = window.game();
     const QString picture = w.PathOf("harbour.bmp"), saved = w.PathOf("saved.psf");
-    ASSERT_EQ(WriteFileSafely(w.PathOf("bad.jpg"), QByteArray("not a picture")), "");
     // The captions, with " (off)" after a disabled command: a game switches exactly three.
     const auto captions = [&] {
         return QStringList({window.windowTitle(), Describe(window.menuBar()),
@@ -137,11 +135,6 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
     const QString start = "Tessellara\n&File|View|&Game|&Help\n&Open...|Close (off)|-|Load Puzzle "
                           "State|Save Puzzle State (off)|-|Scramble|Hint|Solve|-|Options...|-|"
                           "E&xit\nPreview|-|Best Times...\nAbout...\nOpen\nSave Puzzle State (off)";
-    EXPECT_EQ(window.tmrPuzzle->interval(), 1000);
-    // Opening View shows the Preview setting as the check mark.
-    window.mnuViewPreview->trigger();
-    window.mnuView_Click();
-    EXPECT_FALSE(window.mnuViewPreview->isChecked());
     struct Action {
         const char* name;
         std::function<void()> trigger;
@@ -152,24 +145,13 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
     };
     auto menu = [](QAction* action) { return [action] { action->trigger(); }; };
     const auto twice = [&] { window.mnuViewPreview->trigger(), window.mnuViewPreview->trigger(); };
-    const auto drag = [&] {
-        const Puzzle& p = game.puzzle;
-        const PieceRecord& top = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
-        const QPoint at(top.X + p.TabWidth + p.CellWidth / 2,
-                        top.Y + p.TabHeight + p.CellHeight / 2);
-        QTest::mousePress(window.picPuzzle, Qt::LeftButton, {}, at);
-        QTest::mouseMove(window.picPuzzle, at + QPoint(40, 30));
-        QTest::mouseRelease(window.picPuzzle, Qt::LeftButton, {}, at + QPoint(40, 30));
-    };
     const QString cut = "The puzzle could not be cut: ", preview = "The preview could not be made",
                   states = "[Puzzle State Files]", again = w.PathOf("again.psf"),
                   pictures = "[Supported Graphic Files]";
     const QStringList large{"optPreviewSizeLarge", "cmdApply", "cmdCancel"},
         pickColour{"cmdPickOutlineColor", "OKButton", "cmdCancel"};
-    // The options show the game's own count, so OK recuts nothing; a changed count with the
-    // picture gone is the game-level guard test's.
+    // A picture that cannot be read and a changed count are the game-level guard test's.
     const Action actions[] = {
-        {"Open", menu(window.mnuFileOpen), w.PathOf("bad.jpg"), {}, true, cut + "the picture"},
         {"toolbar Open", menu(window.ToolbarButton1), saved, {}, true, pictures},
         {"Load", menu(window.mnuFileLoadPuzzleState), saved, {}, true, "loaded: its picture"},
         {"Save", menu(window.mnuFileSavePuzzleState), again, {}, true, states},
@@ -182,13 +164,11 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
         {"Show Progress", menu(window.mnuGameShowProgress), {}, {}, true, {}},
         {"Preview Above Pieces", menu(window.mnuGamePreviewAbovePieces), {}, {}, true, {}},
         {"Faint Picture", menu(window.mnuGameFaintPicture), {}, {}, true, {}},
-        {"Options OK", menu(window.mnuFileOptions), {}, {"cmdOK"}, true, {}},
         {"Options Large", menu(window.mnuFileOptions), {}, large, true, preview},
         {"Options colour", menu(window.mnuFileOptions), {}, pickColour, true, {}},
         {"Preview twice", twice, {}, {}, true, preview},
         {"Best Times", menu(window.mnuViewBestTimes), {}, {"cmdClearAll", "OKButton"}, true, {}},
         {"About", menu(window.mnuHelpAbout), {}, {"cmdOK"}, true, {}},
-        {"the mouse", drag, {}, {}, true, {}},
         {"a resize", [&] { window.resize(700, 560); }, {}, {}, false, cut + "cannot read"},
         {"Close", menu(window.mnuFileClose), {}, {}, false, {}},
         {"Exit", menu(window.mnuFileExit), {}, {}, false, {}},
@@ -218,11 +198,8 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
                 modal->close();
             }
             // A click may open a dialog that takes the next names; what is left is this one's.
-            while (!clicks.isEmpty()) {
-                auto* button = modal->findChild<QAbstractButton*>(clicks.first());
-                if (button == nullptr) {
-                    break;
-                }
+            for (QAbstractButton* button;
+                 !clicks.isEmpty() && (button = modal->findChild<QAbstractButton*>(clicks[0]));) {
                 clicks.removeFirst();
                 button->click();
             }
@@ -251,20 +228,22 @@ TEST(MainWindow, EveryCommandButtonAndTheMouseGoOnWithThePictureDeleted) {
 
 // Every setting as a window shows it, in the order of the settings file's keys, then the piece
 // count and the Game menu's toggles.
-auto SettingsShown(MainWindow& w) {
+QVariantList SettingsShown(MainWindow& w) {
     const Settings& s = w.game().settings;
     w.mnuView_Click(); // View's check mark is the Preview setting
-    return std::tuple(s.SystemMemory, s.TimePuzzle, s.InitDir, s.PiecesListIndex, s.BackgroundRed,
-                      s.BackgroundGreen, s.BackgroundBlue, s.BackgroundColor, s.BackgroundColorFill,
-                      s.OutlineRed, s.OutlineGreen, s.OutlineBlue, s.OutlineColor,
-                      s.OutlineColorFill, s.PreviewCaptionBackgroundRed,
-                      s.PreviewCaptionBackgroundGreen, s.PreviewCaptionBackgroundBlue,
-                      s.PreviewCaptionBackgroundColor, s.PreviewCaptionBackgroundColorFill,
-                      s.PreviewCaptionTextRed, s.PreviewCaptionTextGreen, s.PreviewCaptionTextBlue,
-                      s.PreviewCaptionTextColor, s.OutlinePieces, w.mnuViewPreview->isChecked(),
-                      s.PreviewSize, w.game().puzzle.NumberOfPieces,
-                      w.mnuGameShowProgress->isChecked(), w.mnuGamePreviewAbovePieces->isChecked(),
-                      w.mnuGameFaintPicture->isChecked());
+    return QVariantList() << s.SystemMemory << s.TimePuzzle << s.InitDir << s.PiecesListIndex
+                          << s.BackgroundRed << s.BackgroundGreen << s.BackgroundBlue
+                          << s.BackgroundColor << s.BackgroundColorFill << s.OutlineRed
+                          << s.OutlineGreen << s.OutlineBlue << s.OutlineColor << s.OutlineColorFill
+                          << s.PreviewCaptionBackgroundRed << s.PreviewCaptionBackgroundGreen
+                          << s.PreviewCaptionBackgroundBlue << s.PreviewCaptionBackgroundColor
+                          << s.PreviewCaptionBackgroundColorFill << s.PreviewCaptionTextRed
+                          << s.PreviewCaptionTextGreen << s.PreviewCaptionTextBlue
+                          << s.PreviewCaptionTextColor << s.OutlinePieces
+                          << w.mnuViewPreview->isChecked() << s.PreviewSize
+                          << w.game().puzzle.NumberOfPieces << w.mnuGameShowProgress->isChecked()
+                          << w.mnuGamePreviewAbovePieces->isChecked()
+                          << w.mnuGameFaintPicture->isChecked();
 }
 
 // The player changes every setting through the game, plays, and quits; the next start over the
@@ -331,13 +310,9 @@ TEST(MainWindow, AStartAfterAQuitShowsEveryChangedSettingAndTheGameAsKept) {
     w = std::make_unique<MainWindow>(*store, random, facts);
     w->Start();
     EXPECT_EQ(SettingsShown(*w), changed);
-    // Each setting was changed from its default.
-    const auto differ = [](const auto& a, const auto& b) { EXPECT_NE(a, b); };
-    std::apply(
-        [&](const auto&... c) {
-            std::apply([&](const auto&... d) { (differ(c, d), ...); }, defaults);
-        },
-        changed);
+    for (qsizetype i = 0; i < changed.size(); ++i) {
+        EXPECT_NE(changed[i].toString(), defaults[i].toString()) << "setting " << i << " changed";
+    }
     w->mnuGameContinueLastGame->trigger();
     EXPECT_EQ(w->game().puzzle.ElapsedSeconds, clock) << "the game as it was kept at the close";
 }
