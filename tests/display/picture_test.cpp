@@ -140,7 +140,7 @@ TEST(PlayThrough, APictureIsPlacedWithTheMouse) {
     // drop.
     const Long sw = 2 * p.TabWidth + p.CellWidth, sh = 2 * p.TabHeight + p.CellHeight;
     const QString shot = qEnvironmentVariable("TESSELLARA_PLAY_SCREENSHOT");
-    for (int side = 1; p.GroupOrderCount > 0; side = -side) {
+    for (int side = 1; p.PuzzleLoaded && p.GroupOrderCount > 0; side = -side) {
         const PieceRecord& m = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
         const QPoint grab(m.X + sw / 2, m.Y + sh / 2);
         const QPoint drop(m.HomeX + 4 * side + sw / 2, m.HomeY - 4 * side + sh / 2);
