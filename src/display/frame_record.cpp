@@ -24,16 +24,6 @@ Rect Union(const Rect& a, const Rect& b) {
                 std::max(a.Bottom, b.Bottom)};
 }
 
-// The piece's surface at (x, y) and its outline, which runs one pixel outside its cell.
-Rect PieceBounds(const Puzzle& puzzle, const Surfaces& surfaces, Integer p,
-                 const FrameRecord::Piece& drawn) {
-    const SurfaceDesc size = surfaces.PieceSurfaces[p].GetSurfaceDesc();
-    const Long left = drawn.X + puzzle.TabWidth - 1;
-    const Long top = drawn.Y + puzzle.TabHeight - 1;
-    return Union(Rect{drawn.X, drawn.Y, drawn.X + size.Width, drawn.Y + size.Height},
-                 Rect{left, top, left + puzzle.CellWidth + 2, top + puzzle.CellHeight + 2});
-}
-
 // Pieces drawn in both frames, neither moved, whose stacking changed against each other: a
 // few whose removal leaves both orders the same. Walking the new order, a piece drawn before
 // one kept earlier is out of place; walking it backwards, one drawn after. A group raised to
@@ -149,7 +139,7 @@ std::optional<std::vector<Rect>> ChangedAreas(const FrameRecord& before, const F
         moved[p] = 1;
         for (const FrameRecord::Piece* drawn : {&was, &is}) {
             if (drawn->How != FrameRecord::kHidden) {
-                add(PieceBounds(puzzle, surfaces, Integer(p), *drawn));
+                add(PieceBounds(puzzle, surfaces.PieceSurfaces[p], drawn->X, drawn->Y));
             }
         }
     }
@@ -158,7 +148,8 @@ std::optional<std::vector<Rect>> ChangedAreas(const FrameRecord& before, const F
         add(now.preview);
     }
     for (const Integer p : Restacked(before, now, moved)) {
-        add(PieceBounds(puzzle, surfaces, p, now.pieces[std::size_t(p)]));
+        const FrameRecord::Piece& drawn = now.pieces[std::size_t(p)];
+        add(PieceBounds(puzzle, surfaces.PieceSurfaces[std::size_t(p)], drawn.X, drawn.Y));
     }
     qint64 covered = 0;
     for (const Rect& area : areas) {

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
+#include <span>
 
 namespace tess {
 
@@ -109,13 +110,93 @@ const QImage& PreviewCaptionGlyphs(const Settings& settings, Surfaces& surfaces,
     return glyphs;
 }
 
-// The background colour; with a faint picture, that picture on the board's cells and the
-// colour around it.
+bool IsEmpty(const Rect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+
+// What the preview hides: its picture and caption bar are opaque, so whatever is drawn before
+// them and lies wholly beneath them never shows. Empty when the preview is hidden.
+struct PreviewCover {
+    Rect Parts[2];
+    bool Hides(const Rect& r) const {
+        return std::ranges::any_of(Parts, [&r](const Rect& part) {
+            return !IsEmpty(part) && part.Left <= r.Left && r.Right <= part.Right &&
+                   part.Top <= r.Top && r.Bottom <= part.Bottom;
+        });
+    }
+};
+
+PreviewCover CoverOf(const Puzzle& puzzle, const Settings& settings, const Surfaces& surfaces) {
+    if (!settings.ViewPreview) {
+        return {};
+    }
+    const SurfaceDesc picture = surfaces.PreviewSurface.GetSurfaceDesc();
+    const Rect& at = puzzle.PreviewRect;
+    return {{Rect{at.Left, at.Top, at.Left + picture.Width, at.Top + picture.Height},
+             puzzle.PreviewCaptionRect}};
+}
+
+// Calls visit with rectangles that cover the area outside the holes, none overlapping.
+template <typename Visit>
+void ForEachPartOutside(const Rect& area, std::span<const Rect> holes, Visit&& visit) {
+    if (IsEmpty(area)) {
+        return;
+    }
+    if (holes.empty()) {
+        visit(area);
+        return;
+    }
+    const Rect hole{std::max(area.Left, holes[0].Left), std::max(area.Top, holes[0].Top),
+                    std::min(area.Right, holes[0].Right), std::min(area.Bottom, holes[0].Bottom)};
+    if (IsEmpty(hole)) {
+        ForEachPartOutside(area, holes.subspan(1), visit);
+        return;
+    }
+    for (const Rect& part : {Rect{area.Left, area.Top, area.Right, hole.Top},
+                             Rect{area.Left, hole.Bottom, area.Right, area.Bottom},
+                             Rect{area.Left, hole.Top, hole.Left, hole.Bottom},
+                             Rect{hole.Right, hole.Top, area.Right, hole.Bottom}}) {
+        ForEachPartOutside(part, holes.subspan(1), visit);
+    }
+}
+
+// The board's cells that placed pieces fill wholly, one flag per cell row by row: a cell is
+// filled when its piece and its neighbours, whose knobs reach into its sockets, lie at home
+// (each pixel of the picture belongs to exactly one piece). Empty when none is placed.
+std::vector<char> FilledCells(const Puzzle& puzzle, const Surfaces& surfaces) {
+    const Integer cols = puzzle.PuzzleColumns, rows = puzzle.PuzzleRows;
+    if (puzzle.PlacedCount == 0 || cols <= 0 || rows <= 0) {
+        return {};
+    }
+    std::vector<char> home(std::size_t(cols * rows), 0);
+    ForEachPlacedPiece(puzzle, surfaces, [&](Integer p) {
+        const PieceRecord& piece = puzzle.Pieces[p];
+        if (piece.Col >= 0 && piece.Col < cols && piece.Row >= 0 && piece.Row < rows &&
+            piece.X == piece.HomeX && piece.Y == piece.HomeY) {
+            home[std::size_t(piece.Row * cols + piece.Col)] = 1;
+        }
+    });
+    auto atHome = [&](Integer col, Integer row) {
+        return col < 0 || col >= cols || row < 0 || row >= rows ||
+               home[std::size_t(row * cols + col)] != 0;
+    };
+    std::vector<char> filled(home.size(), 0);
+    for (Integer row = 0; row < rows; ++row) {
+        for (Integer col = 0; col < cols; ++col) {
+            filled[std::size_t(row * cols + col)] = home[std::size_t(row * cols + col)] &&
+                                                    atHome(col - 1, row) && atHome(col + 1, row) &&
+                                                    atHome(col, row - 1) && atHome(col, row + 1);
+        }
+    }
+    return filled;
+}
+
+// The background colour; with a faint picture, that picture on the board's cells that no placed
+// piece fills and the colour around it.
 void DrawBackground(const Puzzle& puzzle, const Settings& settings, const PaintOptions& options,
-                    const SurfaceDesc& field, const SurfaceWriter& back) {
+                    const std::vector<char>& filled, const SurfaceDesc& field,
+                    const SurfaceWriter& back) {
     const Surface* faint = options.FaintPicture;
     if (faint == nullptr || faint->IsNull()) {
-        back.BltColorFill(WholeRect, settings.BackgroundColorFill);
+        back.BltColorFill(back.Area(), settings.BackgroundColorFill);
         return;
     }
     const Long left = puzzle.BoardRect.Left + 1, top = puzzle.BoardRect.Top + 1;
@@ -125,18 +206,50 @@ void DrawBackground(const Puzzle& puzzle, const Settings& settings, const PaintO
          {Rect{0, 0, field.Width, top}, Rect{0, bottom, field.Width, field.Height},
           Rect{0, top, left, bottom}, Rect{right, top, field.Width, bottom}}) {
         // An empty rectangle must not become WholeRect.
-        if (around.Right > around.Left && around.Bottom > around.Top) {
+        if (!IsEmpty(around)) {
             back.BltColorFill(around, settings.BackgroundColorFill);
         }
     }
-    back.BltFast(left, top, *faint, WholeRect, kBltFastNoWait);
+    const Long cw = puzzle.CellWidth, ch = puzzle.CellHeight;
+    const Integer cols = puzzle.PuzzleColumns;
+    if (filled.empty() || right - left != cols * cw || bottom - top != puzzle.PuzzleRows * ch) {
+        back.BltFast(left, top, *faint, WholeRect, kBltFastNoWait);
+        return;
+    }
+    for (Integer row = 0; row < puzzle.PuzzleRows; ++row) {
+        const char* cells = filled.data() + row * cols;
+        for (Integer col = 0; col < cols;) {
+            const Integer end = Integer(std::find(cells + col, cells + cols, 1) - cells);
+            if (end > col) {
+                back.BltFast(left + col * cw, top + row * ch, *faint,
+                             Rect{col * cw, row * ch, end * cw, (row + 1) * ch}, kBltFastNoWait);
+            }
+            col = Integer(std::find(cells + end, cells + cols, 0) - cells);
+        }
+    }
 }
 
-// Everything of one frame that falls within the writer's area.
+// What every part of a frame draws with, made once per frame.
+struct FrameParts {
+    const QImage* Caption = nullptr;
+    PreviewSpacing Spacing;
+    Long CaptionMargin = 0;
+    PreviewCover Cover;
+    std::vector<char> FilledCells;
+};
+
+// Everything of one frame that falls within the writer's area. What the preview hides is left
+// out: the background under it, and the pieces wholly beneath it.
 void ComposeArea(const Puzzle& puzzle, const Settings& settings, const Surfaces& surfaces,
-                 const QImage* caption, const PreviewSpacing& spacing, Long captionMargin,
-                 const PaintOptions& options, const SurfaceWriter& back) {
-    DrawBackground(puzzle, settings, options, surfaces.BackBuffer.GetSurfaceDesc(), back);
+                 const FrameParts& frame, const PaintOptions& options, const SurfaceWriter& back) {
+    const SurfaceDesc field = surfaces.BackBuffer.GetSurfaceDesc();
+    ForEachPartOutside(back.Area(), frame.Cover.Parts, [&](const Rect& part) {
+        DrawBackground(puzzle, settings, options, frame.FilledCells, field, back.Within(part));
+    });
+    auto hidden = [&](Integer p) {
+        const PieceRecord& piece = puzzle.Pieces[p];
+        return frame.Cover.Hides(PieceBounds(puzzle, surfaces.PieceSurfaces[p], piece.X, piece.Y));
+    };
 
     if (!puzzle.PuzzleSolved) {
         const Rect& board = puzzle.BoardRect;
@@ -148,6 +261,9 @@ void ComposeArea(const Puzzle& puzzle, const Settings& settings, const Surfaces&
 
     ForEachPlacedPiece(puzzle, surfaces, [&](Integer p) {
         const PieceRecord& piece = puzzle.Pieces[p];
+        if (hidden(p)) {
+            return;
+        }
         back.BltFast(piece.X, piece.Y, surfaces.PieceSurfaces[p], WholeRect,
                      kBltFastSrcColorKeyNoWait);
     });
@@ -161,9 +277,9 @@ void ComposeArea(const Puzzle& puzzle, const Settings& settings, const Surfaces&
         const Rect& bar = puzzle.PreviewCaptionRect;
         back.BltColorFill(bar, settings.PreviewCaptionBackgroundColorFill);
         // The text goes on the back buffer itself: a caption longer than a narrow bar runs on.
-        if (caption != nullptr && bar.Right > bar.Left && bar.Bottom > bar.Top) {
-            back.BlendOver(bar.Left + spacing.TextOffset - captionMargin,
-                           bar.Top + spacing.TextOffset - captionMargin, *caption);
+        if (frame.Caption != nullptr && !IsEmpty(bar)) {
+            const Long at = frame.Spacing.TextOffset - frame.CaptionMargin;
+            back.BlendOver(bar.Left + at, bar.Top + at, *frame.Caption);
         }
     };
     if (!options.PreviewAbove) {
@@ -173,6 +289,9 @@ void ComposeArea(const Puzzle& puzzle, const Settings& settings, const Surfaces&
     OutlineCopy outline[8];
     ForEachLoosePiece(puzzle, surfaces, [&](Integer p) {
         const PieceRecord& piece = puzzle.Pieces[p];
+        if (options.PreviewAbove && hidden(p)) {
+            return;
+        }
         back.BltFast(piece.X, piece.Y, surfaces.PieceSurfaces[p], WholeRect,
                      kBltFastSrcColorKeyNoWait);
         if (settings.OutlinePieces) {
@@ -193,16 +312,22 @@ void ComposeArea(const Puzzle& puzzle, const Settings& settings, const Surfaces&
 void ComposeAreas(const Puzzle& puzzle, const Settings& settings, Surfaces& surfaces,
                   double pixelRatio, int bands, const PaintOptions& options,
                   const std::vector<Rect>& areas) {
-    const QImage* caption =
-        settings.ViewPreview ? &PreviewCaptionGlyphs(settings, surfaces, pixelRatio) : nullptr;
-    const PreviewSpacing spacing = PreviewSpacingFor(pixelRatio);
-    const Long captionMargin = CaptionGlyphsMargin(pixelRatio);
+    FrameParts frame;
+    if (settings.ViewPreview) {
+        frame.Caption = &PreviewCaptionGlyphs(settings, surfaces, pixelRatio);
+    }
+    frame.Spacing = PreviewSpacingFor(pixelRatio);
+    frame.CaptionMargin = CaptionGlyphsMargin(pixelRatio);
+    frame.Cover = CoverOf(puzzle, settings, surfaces);
+    if (options.FaintPicture != nullptr) {
+        frame.FilledCells = FilledCells(puzzle, surfaces);
+    }
     const SurfaceWriter back(surfaces.BackBuffer);
     for (const Rect& area : areas) {
         const Long height = area.Bottom - area.Top;
         const int parts = std::clamp<Long>(bands, 1, std::max<Long>(height / kRowsPerBand, 1));
         RunParts(parts, [&](int band) {
-            ComposeArea(puzzle, settings, surfaces, caption, spacing, captionMargin, options,
+            ComposeArea(puzzle, settings, surfaces, frame, options,
                         back.Within(Rect{area.Left, area.Top + height * band / parts, area.Right,
                                          area.Top + height * (band + 1) / parts}));
         });
@@ -215,6 +340,15 @@ Rect WholeFrame(const Surfaces& surfaces) {
 }
 
 } // namespace
+
+Rect PieceBounds(const Puzzle& puzzle, const Surface& surface, Long x, Long y) {
+    const SurfaceDesc size = surface.GetSurfaceDesc();
+    const Long left = x + puzzle.TabWidth - 1;
+    const Long top = y + puzzle.TabHeight - 1;
+    return Rect{std::min(x, left), std::min(y, top),
+                std::max(x + size.Width, left + puzzle.CellWidth + 2),
+                std::max(y + size.Height, top + puzzle.CellHeight + 2)};
+}
 
 Rect PreviewBounds(const Puzzle& puzzle, const Surfaces& surfaces, double pixelRatio) {
     const SurfaceDesc picture = surfaces.PreviewSurface.GetSurfaceDesc();

@@ -25,6 +25,10 @@ struct OutlineCopy {
 // side gets none, a border side one full line, an inner side its two stubs. At most 8.
 int PieceOutline(const Puzzle& puzzle, const PieceRecord& piece, OutlineCopy (&copies)[8]);
 
+// Where a piece at (x, y) draws: its surface and its outline, which runs one pixel outside its
+// cell.
+Rect PieceBounds(const Puzzle& puzzle, const Surface& surface, Long x, Long y);
+
 // Composes the whole frame on surfaces.BackBuffer. Draws nothing without a puzzle.
 // Allocates only when the preview caption's text colour or the pixel ratio (device pixels to
 // a point, which sizes the caption's text and spacing) changed since the last frame.

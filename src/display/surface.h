@@ -106,6 +106,8 @@ public:
     // The same writer limited to the part of its area within the rectangle (right and bottom
     // exclusive).
     SurfaceWriter Within(const Rect& area) const;
+    // The area written to (right and bottom exclusive).
+    const Rect& Area() const { return bounds_; }
 
     // As Surface::BltColorFill and Surface::BltFast, within its area.
     void BltColorFill(const Rect& rect, Long pixel) const;

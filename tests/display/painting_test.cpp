@@ -5,6 +5,7 @@
 #include "puzzle/preview.h"
 #include "test_pictures.h"
 
+#include <QPainter>
 #include <array>
 #include <random>
 
@@ -163,6 +164,46 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     s.PreviewSurface = Surface::CreateSurface(20, 150, green);
     ComposePlayField(p, settings, s);
     EXPECT_GT(textPixels(796, 4), 0) << "the caption is not cut off at the bar";
+}
+
+// What the preview hides and the cells placed pieces fill are left out of a frame: composed
+// over any earlier contents it is the same frame, and outside the preview it is the frame
+// without the preview; with the preview below or above, with a faint picture or without.
+TEST(Painting, WhatIsLeftOutNeverShows) {
+    GameFixture f;
+    f.game->InitDirectDraw();
+    OpenPatternPicture(f, 48, 320, 240);
+    Game& g = *f.game;
+    Puzzle& p = g.puzzle;
+    g.mnuFileScramble_Click();
+    while (p.GroupOrderCount > 8) {
+        g.mnuFileHint_Click();
+    }
+    // One loose piece across the preview's left edge, one wholly on its picture.
+    const Rect at = p.PreviewRect;
+    for (const auto& [k, x] : {std::pair{1, at.Left - p.CellWidth}, {2, at.Left + 2}}) {
+        PieceRecord& piece = p.Pieces[p.Groups[p.GroupOrder[k]].Members[1]];
+        std::tie(piece.X, piece.Y) = std::pair{x, at.Top + 2};
+    }
+    Surface faint = Surface::CreateSurface(p.PuzzleColumns * p.CellWidth,
+                                           p.PuzzleRows * p.CellHeight, 0x405060);
+    auto compose = [&](const PaintOptions& options, bool preview, QRgb before) {
+        g.settings.ViewPreview = preview;
+        g.surfaces.BackBuffer.BltColorFill(WholeRect, before);
+        ComposePlayField(p, g.settings, g.surfaces, 1.0, 2, options);
+        return g.surfaces.BackBuffer.Image().copy();
+    };
+    for (const PaintOptions options :
+         {PaintOptions{nullptr, false}, {nullptr, true}, {&faint, false}, {&faint, true}}) {
+        const QImage shown = compose(options, true, 0x010101);
+        EXPECT_TRUE(shown == compose(options, true, 0xFEFEFE)) << options.PreviewAbove;
+        // The frame without the preview, with the preview's part of the frame laid on it.
+        QImage without = compose(options, false, 0x010101);
+        const Rect b = PreviewBounds(p, g.surfaces, 1.0);
+        const QRect preview(int(b.Left), int(b.Top), int(b.Right - b.Left), int(b.Bottom - b.Top));
+        QPainter(&without).drawImage(preview.topLeft(), shown, preview);
+        EXPECT_TRUE(shown == without) << options.PreviewAbove;
+    }
 }
 
 TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {
