@@ -46,14 +46,27 @@ TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) 
 }
 
 TEST(Surface, FillsClipAndTheNudgeMovesOnlyTheKey) {
+    // The nudge steps blue down, or up from 0.
     Surface s = Surface::CreateSurface(5, 5, 0);
     s.BltColorFill(Rect{-3, -2, 2, 1}, TransparentKey);
     s.BltColorFill(Rect{3, 4, 9, 9}, TransparentKey);
+    s.BltColorFill(Rect{2, 4, 3, 5}, 0xABCD00);
     s.NudgePixels(TransparentKey);
+    s.NudgePixels(0xABCD00);
     EXPECT_EQ(
         (std::vector{At(s, 0, 0), At(s, 1, 0), At(s, 2, 0), At(s, 0, 1), At(s, 4, 4), At(s, 2, 4)}),
-        (std::vector<QRgb>{0xC2B852, 0xC2B852, 0, 0, 0xC2B852, 0}));
-    EXPECT_THROW(Surface::CreateSurface(0, 4), SurfaceError);
+        (std::vector<QRgb>{0xC2B852, 0xC2B852, 0, 0, 0xC2B852, 0xABCD01}));
+    // A side of 0 is refused as such, whether a surface is made or stretched.
+    for (const auto& [width, height, stretch] :
+         {std::tuple{0, 4, false}, {4, 0, false}, {0, 4, true}, {4, 0, true}}) {
+        try {
+            const Surface made = stretch ? Surface::CreateStretchedSurface(s, width, height)
+                                         : Surface::CreateSurface(width, height);
+            ADD_FAILURE() << made.GetSurfaceDesc().Width << " x " << height;
+        } catch (const SurfaceError& e) {
+            EXPECT_STREQ(e.what(), "a surface needs a positive width and height");
+        }
+    }
 }
 
 TEST(Painting, OutlinesFollowTheTable) {
@@ -156,6 +169,24 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
                                  bg, 0xFF0003, 0xFF0001, 0xFF0004, bg,   bg, 0,     0,
                                  bg, green,    green,    bg,       bg,   bg, green, 4}));
     EXPECT_GT(textPixels(596, 64), 20) << "the word Preview in the caption";
+
+    // Composed again only where a piece was and is, within the field (its column 0 too); where
+    // a loose piece's joined sides, and so its outline, changed; all of it for another cut and
+    // when the puzzle is solved (the board's frame goes).
+    using Change = std::pair<void (*)(Puzzle&), std::vector<Rect>>;
+    const Change changes[] = {
+        {[](Puzzle&) {}, {}},
+        {[](Puzzle& q) { q.Pieces[5].X = -30; }, {{350, 250, 450, 325}, {0, 250, 70, 325}}},
+        {[](Puzzle& q) { q.Pieces[6].JoinedTop = kTrue; }, {{360, 260, 460, 335}}},
+        {[](Puzzle& q) { ++q.NumberOfPieces; }, {{0, 0, 800, 560}}},
+        {[](Puzzle& q) { q.PuzzleSolved = kTrue; }, {{0, 0, 800, 560}}},
+    };
+    for (const auto& [change, areas] : changes) {
+        ComposePlayField(p, settings, s);
+        Puzzle changed = p;
+        change(changed);
+        EXPECT_EQ(ComposePlayFieldChanges(changed, settings, s), areas) << areas.size();
+    }
 
     // A bar narrower than its text: the text runs on past the bar's right end at 796.
     ApplyPreviewGeometry(p, ComputePreviewGeometry(60, 450, 3, 800, 0));
