@@ -1,5 +1,6 @@
 // The surface layer (clipped and keyed copies, fills, the key nudge) and composing the play
 // field with it: outlines, frame, stacking order and the preview.
+#include "display/frame_record.h"
 #include "display/painting.h"
 #include "groups/play_models.h"
 #include "puzzle/preview.h"
@@ -171,21 +172,22 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     EXPECT_GT(textPixels(596, 64), 20) << "the word Preview in the caption";
 
     // Composed again only where a piece was and is, within the field (its column 0 too); where
-    // a loose piece's joined sides, and so its outline, changed; all of it for another cut and
-    // when the puzzle is solved (the board's frame goes).
-    using Change = std::pair<void (*)(Puzzle&), std::vector<Rect>>;
+    // a loose piece's joined sides, and so its outline, changed; all of it for another cut, a
+    // solved puzzle (the board's frame goes) and another pixel ratio.
+    using Change = std::tuple<void (*)(Puzzle&), double, std::vector<Rect>>;
     const Change changes[] = {
-        {[](Puzzle&) {}, {}},
-        {[](Puzzle& q) { q.Pieces[5].X = -30; }, {{350, 250, 450, 325}, {0, 250, 70, 325}}},
-        {[](Puzzle& q) { q.Pieces[6].JoinedTop = kTrue; }, {{360, 260, 460, 335}}},
-        {[](Puzzle& q) { ++q.NumberOfPieces; }, {{0, 0, 800, 560}}},
-        {[](Puzzle& q) { q.PuzzleSolved = kTrue; }, {{0, 0, 800, 560}}},
+        {[](Puzzle&) {}, 1.0, {}},
+        {[](Puzzle& q) { q.Pieces[5].X = -30; }, 1.0, {{350, 250, 450, 325}, {0, 250, 70, 325}}},
+        {[](Puzzle& q) { q.Pieces[6].JoinedTop = kTrue; }, 1.0, {{360, 260, 460, 335}}},
+        {[](Puzzle& q) { ++q.NumberOfPieces; }, 1.0, {{0, 0, 800, 560}}},
+        {[](Puzzle& q) { q.PuzzleSolved = kTrue; }, 1.0, {{0, 0, 800, 560}}},
+        {[](Puzzle&) {}, 2.0, {{0, 0, 800, 560}}},
     };
-    for (const auto& [change, areas] : changes) {
+    for (const auto& [change, ratio, areas] : changes) {
         ComposePlayField(p, settings, s);
         Puzzle changed = p;
         change(changed);
-        EXPECT_EQ(ComposePlayFieldChanges(changed, settings, s), areas) << areas.size();
+        EXPECT_EQ(ComposePlayFieldChanges(changed, settings, s, ratio), areas) << areas.size();
     }
 
     // A bar narrower than its text: the text runs on past the bar's right end at 796.
@@ -194,6 +196,20 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     s.PreviewSurface = Surface::CreateSurface(20, 150, green);
     ComposePlayField(p, settings, s);
     EXPECT_GT(textPixels(796, 4), 0) << "the caption is not cut off at the bar";
+}
+
+TEST(Painting, ChangedAreasMergeWhatHardlyGrowsAndPastEightThePairThatGrowsLeast) {
+    // Squares 10 wide, 30 apart but for the two at 240 and 260; the one at 250 joins them.
+    std::vector<Rect> areas;
+    for (const Long x : {0, 40, 80, 120, 160, 200, 240, 260, 300, 250}) {
+        AddArea(areas, Rect{x, 0, x + 10, 10});
+    }
+    std::vector<Rect> expected;
+    for (const Long x : {0, 40, 80, 120, 160, 200, 300}) {
+        expected.push_back(Rect{x, 0, x + 10, 10});
+    }
+    expected.push_back(Rect{240, 0, 270, 10});
+    EXPECT_EQ(areas, expected);
 }
 
 TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {
