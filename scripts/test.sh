@@ -9,13 +9,15 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 build=build
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+# Both test builds check container bounds (TESSELLARA_CHECKED): a read past the end of a vector
+# fails the test that makes it.
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSELLARA_CHECKED=ON)
 exclude=()
 if [ "${1:-}" = "--sanitize" ]; then
   build=build-sanitize
   # The fuzz targets (tests/fuzz, scripts/fuzz.sh) are part of this build.
   options=(-DCMAKE_BUILD_TYPE=Debug -DTESSELLARA_SANITIZE=ON -DTESSELLARA_FUZZ=ON
-           -DTESSELLARA_BENCHMARKS=OFF -DCMAKE_CXX_COMPILER=clang++)
+           -DTESSELLARA_BENCHMARKS=OFF -DCMAKE_CXX_COMPILER=clang++ -DTESSELLARA_CHECKED=ON)
   # The soak test paints 20,000 frames: minutes under the sanitizers, so it runs in the normal build only.
   exclude=(-LE soak)
   export ASAN_OPTIONS=detect_leaks=0

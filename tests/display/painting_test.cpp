@@ -1,5 +1,6 @@
 // The surface layer (clipped and keyed copies, fills, the key nudge) and composing the play
 // field with it: outlines, frame, stacking order and the preview.
+#include "display/frame_record.h"
 #include "display/painting.h"
 #include "groups/play_models.h"
 #include "puzzle/preview.h"
@@ -47,14 +48,27 @@ TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) 
 }
 
 TEST(Surface, FillsClipAndTheNudgeMovesOnlyTheKey) {
+    // The nudge steps blue down, or up from 0.
     Surface s = Surface::CreateSurface(5, 5, 0);
     s.BltColorFill(Rect{-3, -2, 2, 1}, TransparentKey);
     s.BltColorFill(Rect{3, 4, 9, 9}, TransparentKey);
+    s.BltColorFill(Rect{2, 4, 3, 5}, 0xABCD00);
     s.NudgePixels(TransparentKey);
+    s.NudgePixels(0xABCD00);
     EXPECT_EQ(
         (std::vector{At(s, 0, 0), At(s, 1, 0), At(s, 2, 0), At(s, 0, 1), At(s, 4, 4), At(s, 2, 4)}),
-        (std::vector<QRgb>{0xC2B852, 0xC2B852, 0, 0, 0xC2B852, 0}));
-    EXPECT_THROW(Surface::CreateSurface(0, 4), SurfaceError);
+        (std::vector<QRgb>{0xC2B852, 0xC2B852, 0, 0, 0xC2B852, 0xABCD01}));
+    // A side of 0 is refused as such, whether a surface is made or stretched.
+    for (const auto& [width, height, stretch] :
+         {std::tuple{0, 4, false}, {4, 0, false}, {0, 4, true}, {4, 0, true}}) {
+        try {
+            const Surface made = stretch ? Surface::CreateStretchedSurface(s, width, height)
+                                         : Surface::CreateSurface(width, height);
+            ADD_FAILURE() << made.GetSurfaceDesc().Width << " x " << height;
+        } catch (const SurfaceError& e) {
+            EXPECT_STREQ(e.what(), "a surface needs a positive width and height");
+        }
+    }
 }
 
 TEST(Painting, OutlinesFollowTheTable) {
@@ -158,6 +172,25 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
                                  bg, green,    green,    bg,       bg,   bg, green, 4}));
     EXPECT_GT(textPixels(596, 64), 20) << "the word Preview in the caption";
 
+    // Composed again only where a piece was and is, within the field (its column 0 too); where
+    // a loose piece's joined sides, and so its outline, changed; all of it for another cut, a
+    // solved puzzle (the board's frame goes) and another pixel ratio.
+    using Change = std::tuple<void (*)(Puzzle&), double, std::vector<Rect>>;
+    const Change changes[] = {
+        {[](Puzzle&) {}, 1.0, {}},
+        {[](Puzzle& q) { q.Pieces[5].X = -30; }, 1.0, {{350, 250, 450, 325}, {0, 250, 70, 325}}},
+        {[](Puzzle& q) { q.Pieces[6].JoinedTop = kTrue; }, 1.0, {{360, 260, 460, 335}}},
+        {[](Puzzle& q) { ++q.NumberOfPieces; }, 1.0, {{0, 0, 800, 560}}},
+        {[](Puzzle& q) { q.PuzzleSolved = kTrue; }, 1.0, {{0, 0, 800, 560}}},
+        {[](Puzzle&) {}, 2.0, {{0, 0, 800, 560}}},
+    };
+    for (const auto& [change, ratio, areas] : changes) {
+        ComposePlayField(p, settings, s);
+        Puzzle changed = p;
+        change(changed);
+        EXPECT_EQ(ComposePlayFieldChanges(changed, settings, s, ratio), areas) << areas.size();
+    }
+
     // A bar narrower than its text: the text runs on past the bar's right end at 796.
     ApplyPreviewGeometry(p, ComputePreviewGeometry(60, 450, 3, 800, 0));
     ASSERT_EQ(p.PreviewCaptionRect, (Rect{776, 4, 796, 21}));
@@ -204,6 +237,20 @@ TEST(Painting, WhatIsLeftOutNeverShows) {
         QPainter(&without).drawImage(preview.topLeft(), shown, preview);
         EXPECT_TRUE(shown == without) << options.PreviewAbove;
     }
+}
+
+TEST(Painting, ChangedAreasMergeWhatHardlyGrowsAndPastEightThePairThatGrowsLeast) {
+    // Squares 10 wide, 30 apart but for the two at 240 and 260; the one at 250 joins them.
+    std::vector<Rect> areas;
+    for (const Long x : {0, 40, 80, 120, 160, 200, 240, 260, 300, 250}) {
+        AddArea(areas, Rect{x, 0, x + 10, 10});
+    }
+    std::vector<Rect> expected;
+    for (const Long x : {0, 40, 80, 120, 160, 200, 300}) {
+        expected.push_back(Rect{x, 0, x + 10, 10});
+    }
+    expected.push_back(Rect{240, 0, 270, 10});
+    EXPECT_EQ(areas, expected);
 }
 
 TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {

@@ -24,25 +24,29 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
     // overlap and close the gap. Cells of 93 x 9 with 31-pixel side tabs leave one pixel per
     // left or right socket, nine in each of ten rows: 30 columns in from the cell edge, in
     // cell row 4 (the socket's inset 9 \ 5 = 1 leaves row 4 only, where the knob has ended).
-    for (const auto& [pieces, width, height, field, gaps] :
-         {std::tuple{64, 1024, 768, QSize(800, 560), 0},
-          {12, 640, 480, QSize(800, 560), 0},
-          {6, 500, 700, QSize(800, 560), 0},
-          {100, 1000, 100, QSize(1100, 300), 90},
-          {4, 33, 33, QSize(800, 560), 0},
-          {4, 33, 32, QSize(800, 560), -1},
-          {4, 32, 33, QSize(800, 560), -1}}) {
+    // A refused picture (gaps -1) is told why.
+    const char* const small = "Error:|Image must be at least 33 x 32 pixels";
+    for (const auto& [pieces, width, height, field, gaps, refusal] :
+         {std::tuple{64, 1024, 768, QSize(800, 560), 0, ""},
+          {12, 640, 480, QSize(800, 560), 0, ""},
+          {6, 500, 700, QSize(800, 560), 0, ""},
+          {100, 1000, 100, QSize(1100, 300), 90, ""},
+          {4, 33, 33, QSize(800, 560), 0, ""},
+          {4, 33, 32, QSize(800, 560), -1, small},
+          {4, 32, 33, QSize(800, 560), -1, small},
+          {4, 32768, 40, QSize(800, 560), -1, "is too large (32768 x 40 pixels)"}}) {
         GameFixture f;
         f.host.playFieldSize = field;
         f.game->InitDirectDraw();
-        OpenPatternPicture(f, pieces, width, height);
+        f.game->Guard([&f, n = pieces, w = width, h = height] { OpenPatternPicture(f, n, w, h); });
         Puzzle& p = f.game->puzzle;
         const Surfaces& s = f.game->surfaces;
-        // A side of 32 or less is refused before anything changes, even the temporary bitmap.
+        // A side of 32 or less, or over 32767, is refused before anything changes, even the
+        // temporary bitmap.
         const bool refused = gaps < 0;
-        EXPECT_EQ(f.host.messages, refused ? QStringList{"Error:|Image must be at least 33 x 32 "
-                                                         "pixels"}
-                                           : QStringList{});
+        EXPECT_TRUE(f.host.messages.size() == int(refused) &&
+                    f.host.messages.join("").contains(refusal))
+            << f.host.messages.join('\n').toStdString();
         EXPECT_EQ(f.host.timerEnabled, !refused);
         EXPECT_EQ(QFile::exists(f.game->WholeImageTempPath()), !refused);
         ASSERT_EQ(p.PuzzleLoaded, ToFlag(!refused)) << width << " x " << height;

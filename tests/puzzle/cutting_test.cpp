@@ -2,6 +2,7 @@
 // and where the pieces go when the play field changes size.
 #include "groups/play_models.h"
 #include "puzzle/preview.h"
+#include "puzzle/saved_field.h"
 
 #include <map>
 #include <set>
@@ -48,6 +49,20 @@ TEST(Cutting, ChoosesTheWorkedGridsFitsThePictureAndCentresTheBoard) {
                            lines.EdgeLineVHeight, lines.EdgeStubHWidth, lines.EdgeStubVHeight}),
         (std::vector<Long>{84, 63, 28, 21, 35, 7, 119, 70, 674, 506, 86, 63, 38, 28}));
     EXPECT_EQ(p.Pieces[10].CellRect, (Rect{84, 63, 168, 126}));
+    // The field a saved layout was cut on: the current one, which gives it; for an edited
+    // board that no field gives, at 0 too, the middle of the 8 x 8 cells' range (672 + 8 / 2,
+    // 504 + 8 / 2); for a board beyond the edge, the current field.
+    p.OriginalWidth = 1024;
+    p.OriginalHeight = 768;
+    for (const auto& [left, top, width, height] :
+         {std::tuple{62, 27, 800, 560}, {0, 0, 676, 508}, {-1, 0, 800, 560}, {0, -1, 800, 560}}) {
+        Puzzle edited = p;
+        edited.Pieces[1].HomeX += left - 62;
+        edited.Pieces[1].HomeY += top - 27;
+        const FieldSize field = SavedFieldSize(edited, 800, 560);
+        EXPECT_EQ((std::vector{field.Width, field.Height}), (std::vector<Long>{width, height}))
+            << left << ", " << top;
+    }
     // Cells too small for the field (only after a cut, when the window shrinks) keep 3 x 3.
     const CutLayout tight = ComputeCutLayout(640, 480, 1021, 1, 800, 560);
     EXPECT_EQ((std::vector<Long>{tight.CellWidth, tight.CellHeight, HasRoomForCells(l, 8, 8),
