@@ -26,7 +26,6 @@ TEST(MainWindow, OpensTheFileOfTheCommandLineOrOfADropAsOpenDoes) {
     test::OpenPatternPicture(source, 12, 150, 200, "sea.bmp");
     source.game->mnuFileScramble_Click();
     test::WritePatternPicture(there, "my photo.jpeg", 150, 200);
-    ASSERT_TRUE(QDir(there).mkdir("folder.jpg"));
     ASSERT_EQ(WriteFileSafely(saved, WriteStateFile(source.game->puzzle, saved).bytes) +
                   WriteFileSafely(there + "/notes.txt", "no game") +
                   WriteFileSafely(there + "/cut.bmp", "BM, a bitmap cut short"),
@@ -45,9 +44,7 @@ TEST(MainWindow, OpensTheFileOfTheCommandLineOrOfADropAsOpenDoes) {
         {{"notes.txt"}, {}, {}, "0 The puzzle state file \"<d>/notes.txt\" cannot be loaded"},
         // A picture that fails is reported, and start-up goes on.
         {{there + "/cut.bmp"}, {}, {}, "0 The puzzle could not be cut: the picture \"<d>/cut.bmp"},
-        {{}, {url("folder.jpg")}, any, "0 $"},
         {{}, {url("notes.txt"), url("my photo.jpeg")}, any, "0 $"},
-        {{}, {QUrl("https://example.org/sea.jpg")}, any, "0 $"},
         {{}, {url("my photo.jpeg")}, Qt::MoveAction, "0 $"}, // the file manager would delete it
         {{}, {url("my photo.jpeg"), url("notes.txt")}, any, "64 1 my photo.jpeg $"},
         {{}, {url("mine.psf")}, any, "12 1 sea.bmp $"},
