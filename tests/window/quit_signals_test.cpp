@@ -1,5 +1,5 @@
 // The real program on an X display ended by SIGTERM, SIGHUP or SIGINT at any moment: before
-// its main loop, while a start-up message is open, in the main loop, and
+// its main loop, while a start-up message or a modal dialog is open, in the main loop, and
 // after a copy that was killed left its temporary bitmap and lock behind. Each time it ends
 // at once (milliseconds; 4 s allowed under load) and the game on the screen is kept. Run under
 // xvfb-run with xdotool.
@@ -26,15 +26,15 @@ QStringList VisibleWindows(const QProcess& program) {
 }
 
 TEST(QuitSignals, EndTheRealProgramWithinASecondAndKeepTheGame) {
-    enum When { BeforeTheLoop, StartUpMessage, MainLoop, AfterAKilledCopy };
+    enum When { BeforeTheLoop, StartUpMessage, ModalDialog, MainLoop, AfterAKilledCopy };
     test::GameFixture f;
     test::OpenPatternPicture(f, 12, 150, 200);
     f.game->mnuFileScramble_Click();
     const QString game = f.ProgramFolder() + "/game.psf";
     ASSERT_EQ(WriteFileSafely(game, WriteStateFile(f.game->puzzle, game).bytes), "");
-    // A modal message box and the start-up message wait in a loop of their own alike.
     for (const auto& [when, signal] : {std::pair{BeforeTheLoop, SIGTERM},
                                        {StartUpMessage, SIGTERM},
+                                       {ModalDialog, SIGTERM},
                                        {MainLoop, SIGHUP},
                                        {MainLoop, SIGINT},
                                        {AfterAKilledCopy, SIGTERM}}) {
@@ -72,7 +72,13 @@ TEST(QuitSignals, EndTheRealProgramWithinASecondAndKeepTheGame) {
                         QFile::exists(folder + "/WholeImageTemp.bmp.lock"));
         }
         ASSERT_TRUE(start(program, when == BeforeTheLoop ? perl : QStringList{"env"}));
-        if (when == StartUpMessage) {
+        if (when == ModalDialog) { // File > Open... through the X server's keyboard
+            QProcess::execute("xdotool",
+                              {"search", "--all", "--onlyvisible", "--pid",
+                               QString::number(program.processId()), "--name", ".", "windowfocus",
+                               "--sync", "%1", "key", "--window", "%1", "alt+f", "o"});
+        }
+        if (when == StartUpMessage || when == ModalDialog) {
             EXPECT_TRUE(
                 QTest::qWaitFor([&] { return VisibleWindows(program).size() == 2; }, 10000));
         } else if (when != BeforeTheLoop) {
