@@ -1,24 +1,9 @@
-// Groups: merging, their bounds, the drawing order, laying a group out on its grid, and
-// fixing groups at their true place with Hint and Solve until the puzzle is complete.
+// Groups: laying a group out on its grid, and fixing groups at their true place with Hint and
+// Solve until the puzzle is complete. Merging is seen through the drops of the display tests.
 #include "groups/play_models.h"
 
 namespace tess::test {
 namespace {
-
-TEST(Joining, NeighboursGroupAbsorbsTheDraggedGroupInAscendingOrder) {
-    // Seven columns: 10 lies under 3 and 11 under 4; 4 has been fitted to 3. The bounds are
-    // the invariant checker's to compare.
-    Puzzle p = MakePuzzle(7, 2);
-    Regroup(p, 3, {3, 10});
-    Regroup(p, 4, {4, 11});
-    p.SelectedPiece = 11;
-    p.DraggedGroup = 4;
-    SetPieceGroup(p, 3);
-    EXPECT_EQ(p.Groups[3].Members, Ints({0, 3, 4, 10, 11}));
-    // The merged group is raised to the top.
-    EXPECT_EQ(p.GroupOrder, Ints({0, 1, 2, 5, 6, 7, 8, 9, 12, 13, 14, 3}));
-    EXPECT_CONSISTENT(p);
-}
 
 TEST(Alignment, LaysLooseGroupsOutFromTheirReferencePieceInsideTheField) {
     // Five columns of 40 x 30 cells; the group, its reference piece's corner, the field, and
@@ -37,22 +22,19 @@ TEST(Alignment, LaysLooseGroupsOutFromTheirReferencePieceInsideTheField) {
           Row{{2, 6, 7}, 280, 150, 300, 200, {260, 140, 220, 170, 260, 170}},
           Row{{1, 10}, 0, 0, 150, 50, {-50, -10, 110, 20}},
           Row{{6, 7}, 50, 60, 300, 200, {50, 60, 90, 60}}}) {
-        // Laid out only if loose, listed and of several pieces: 3 is marked in place (an
-        // impossible state, to see the skip), 8 is left out of the order, 5 is alone.
+        // Laid out only if loose and of several pieces: 3 is marked in place (an impossible
+        // state, to see the skip), 5 is alone.
         Puzzle p = MakePuzzle(5, 2, 40, 30);
         Regroup(p, members[0], members);
         Regroup(p, 3, {3, 4});
-        Regroup(p, 8, {8, 9});
         p.Groups[3].InPlace = kTrue;
-        std::erase(p.GroupOrder, Integer(8));
-        --p.GroupOrderCount;
         for (PieceRecord& piece : p.Pieces) {
             piece.X = &piece == &p.Pieces[members[0]] ? x : 999;
             piece.Y = &piece == &p.Pieces[members[0]] ? y : -300;
         }
         AlignAllGroups(p, width, height);
         EXPECT_EQ(Places(p, members), places) << x << ", " << y << " in " << width;
-        EXPECT_EQ(Places(p, {3, 5, 8}), (std::vector<Long>{999, -300, 999, -300, 999, -300}));
+        EXPECT_EQ(Places(p, {3, 5}), (std::vector<Long>{999, -300, 999, -300}));
     }
 }
 
@@ -95,15 +77,6 @@ TEST(Placing, HintPlacesADrawnGroupSolveTheRestInDrawingOrderAndTheGameCompletes
             (std::vector<int>{0, kTrue, 0, 0, kTrue, true, asks, asks}))
             << seconds;
     }
-    // Groups marked in place are drawn again; when every listed group is, none is drawn.
-    Puzzle marked = MakePuzzle(2, 2, 60, 45);
-    marked.Groups[1].InPlace = marked.Groups[2].InPlace = kTrue;
-    ScriptedRandom scripted;
-    scripted.values = {0.1f, 0.3f, 0.8f};
-    EXPECT_EQ((std::vector<int>{DrawHintGroup(marked, scripted), scripted.draws}),
-              (std::vector<int>{4, 3}));
-    marked.Groups[3].InPlace = marked.Groups[4].InPlace = kTrue;
-    EXPECT_EQ(DrawHintGroup(marked, scripted), 0);
 }
 
 } // namespace

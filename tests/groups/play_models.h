@@ -24,8 +24,7 @@ inline Puzzle MakePuzzle(Integer columns, Integer rows, const CutLayout& layout)
     ApplyCutLayout(p, layout);
     ClearSettings(p);
     for (PieceRecord& piece : p.Pieces) {
-        piece.X = piece.HomeX;
-        piece.Y = piece.HomeY;
+        std::tie(piece.X, piece.Y) = std::pair{piece.HomeX, piece.HomeY};
     }
     return p;
 }
@@ -106,10 +105,9 @@ struct PlayFixture {
         game->puzzle = std::move(puzzle);
         game->puzzle.PuzzleLoaded = kTrue;
         const Puzzle& p = game->puzzle;
-        Surface piece =
-            Surface::CreateSurface(p.CellWidth + 2 * p.TabWidth, p.CellHeight + 2 * p.TabHeight);
+        Surface piece = Surface::CreateSurface(p.CellWidth + 2 * p.TabWidth,
+                                               p.CellHeight + 2 * p.TabHeight, 0x808080);
         piece.SetColorKey(TransparentKey);
-        piece.BltColorFill(WholeRect, 0x808080);
         game->surfaces.PieceSurfaces.assign(std::size_t(p.NumberOfPieces) + 1, piece);
     }
 

@@ -4,14 +4,12 @@
 #include "puzzle/preview.h"
 #include "puzzle/saved_field.h"
 
-#include <map>
-#include <set>
+#include <array>
 
 namespace tess::test {
 namespace {
 
 TEST(Cutting, ChoosesTheWorkedGridsFitsThePictureAndCentresTheBoard) {
-    EXPECT_EQ(CandidateDivisors(64), Ints({0, 2, 4, 8}));
     // N, picture width and height, columns, rows; 13 has no candidate: one row for a
     // landscape picture, one column for a portrait or square one.
     const Integer grids[][5] = {{64, 640, 480, 8, 8}, {12, 640, 480, 4, 3},  {12, 480, 640, 2, 6},
@@ -20,22 +18,19 @@ TEST(Cutting, ChoosesTheWorkedGridsFitsThePictureAndCentresTheBoard) {
         const std::vector<Integer> divisors = CandidateDivisors(n);
         EXPECT_EQ(ChooseGrid(n, divisors, Integer(divisors.size() - 1), width, height),
                   (Grid{columns, rows}));
-        // Straight border sides and one knob on every inner edge.
-        EXPECT_CONSISTENT(MakePuzzle(columns, rows));
     }
     EXPECT_FALSE(ChooseGrid(0, {0}, 0, 640, 480).has_value());
 
     // Picture, grid (8 x 8 or 2 x 2), then ImageWidth, ImageHeight, BoardLeft and BoardTop
     // on 800 x 560. A picture smaller than the field loses the knob margin only; a height
     // above 552 but within 560 is kept; a width above 792 is fitted.
-    const Integer fits[][7] = {{640, 480, 8, 588, 440, 106, 60},
-                               {1024, 768, 8, 676, 506, 62, 27},
-                               {600, 560, 2, 400, 374, 200, 93},
-                               {796, 300, 2, 528, 200, 136, 180}};
-    for (const auto& c : fits) {
+    using Fit = std::array<Integer, 7>;
+    for (const Fit& c :
+         {Fit{640, 480, 8, 588, 440, 106, 60}, Fit{1024, 768, 8, 676, 506, 62, 27},
+          Fit{600, 560, 2, 400, 374, 200, 93}, Fit{796, 300, 2, 528, 200, 136, 180}}) {
         const CutLayout l = ComputeCutLayout(c[0], c[1], c[2], c[2], 800, 560);
         EXPECT_EQ((std::vector<Long>{l.ImageWidth, l.ImageHeight, l.BoardLeft, l.BoardTop}),
-                  (std::vector<Long>(c + 3, c + 7)));
+                  (std::vector<Long>(c.begin() + 3, c.end())));
     }
     Puzzle p = MakePuzzle(8, 8, 1, 1); // other sizes, so that the layout must set them all
     const CutLayout l = ComputeCutLayout(1024, 768, 8, 8, 800, 560);
@@ -49,13 +44,12 @@ TEST(Cutting, ChoosesTheWorkedGridsFitsThePictureAndCentresTheBoard) {
                            lines.EdgeLineVHeight, lines.EdgeStubHWidth, lines.EdgeStubVHeight}),
         (std::vector<Long>{84, 63, 28, 21, 35, 7, 119, 70, 674, 506, 86, 63, 38, 28}));
     EXPECT_EQ(p.Pieces[10].CellRect, (Rect{84, 63, 168, 126}));
-    // The field a saved layout was cut on: the current one, which gives it; for an edited
-    // board that no field gives, at 0 too, the middle of the 8 x 8 cells' range (672 + 8 / 2,
-    // 504 + 8 / 2); for a board beyond the edge, the current field.
+    // The field a saved layout was cut on: for an edited board that no field gives, at 0 too,
+    // the middle of the 8 x 8 cells' range (672 + 8 / 2, 504 + 8 / 2); for a board beyond the
+    // edge, the current field.
     p.OriginalWidth = 1024;
     p.OriginalHeight = 768;
-    for (const auto& [left, top, width, height] :
-         {std::tuple{62, 27, 800, 560}, {0, 0, 676, 508}, {-1, 0, 800, 560}, {0, -1, 800, 560}}) {
+    for (const auto& [left, top, width, height] : {std::tuple{0, 0, 676, 508}, {-1, 0, 800, 560}}) {
         Puzzle edited = p;
         edited.Pieces[1].HomeX += left - 62;
         edited.Pieces[1].HomeY += top - 27;
@@ -81,19 +75,15 @@ TEST(Cutting, CurvesAndAnInnerKnobHaveTheWorkedShapes) {
     ASSERT_EQ((std::vector{knob.size(), socket.size()}), (std::vector<std::size_t>{40, 41}));
     EXPECT_EQ((std::vector{knob.back(), socket[39], socket[40]}), Ints({25, 20, 20}));
 
-    // Piece 8 (column 1, row 2) of 60 x 45 cells has a knob on its top side: its width row
-    // by row out from the cell edge, taken from the picture above the cell. Every copy lies
-    // inside the 100 x 75 surface; outside its cell a piece has nothing but the one-pixel
-    // rows and columns of its knobs (4 and 5 have knobs on every side between them), and a
-    // border side nothing at all. The pieces take every pixel of the 180 x 135 picture once.
+    // Every copy lies inside the 100 x 75 surface and takes its pixels from the 180 x 135
+    // picture; outside its cell a piece has nothing but the one-pixel rows and columns of its
+    // knobs, and a border side nothing at all. That the pieces cover the picture exactly is
+    // seen where the display tests compose every piece at its home.
     const Puzzle puzzle = MakePuzzle(3, 3, 60, 45);
     const CutPlan plan = MakeCutPlan(puzzle);
     std::vector<PieceCopy> copies;
-    std::vector<Long> widths(15, 0);
-    std::map<Long, int> taken; // by how many pieces each picture pixel is taken
     for (int i = 1; i <= 9; ++i) {
         PieceCopies(puzzle.Pieces[i], plan, copies);
-        std::set<Long> mine;
         for (const PieceCopy& c : copies) {
             const Long w = c.Source.Right - c.Source.Left, h = c.Source.Bottom - c.Source.Top;
             EXPECT_TRUE(
@@ -102,29 +92,15 @@ TEST(Cutting, CurvesAndAnInnerKnobHaveTheWorkedShapes) {
                 (i != 1 || (c.X >= 20 && c.Y >= 15)) && c.Source.Left >= 0 && c.Source.Top >= 0 &&
                 c.Source.Right <= 180 && c.Source.Bottom <= 135)
                 << i << ": " << c.X << ", " << c.Y;
-            for (Long at = 0; at < w * h; ++at) {
-                mine.insert((c.Source.Top + at / w) * 180 + c.Source.Left + at % w);
-            }
-            if (i == 8 && c.Y < 15) {
-                widths[14 - c.Y] += w;
-                EXPECT_EQ(c.Source.Top, 75 + c.Y);
-            }
-        }
-        for (const Long at : mine) {
-            ++taken[at];
         }
     }
-    EXPECT_TRUE(taken.size() == 180 * 135 &&
-                std::all_of(taken.begin(), taken.end(), [](auto t) { return t.second == 1; }));
-    EXPECT_EQ(widths, (std::vector<Long>{8, 10, 10, 12, 14, 14, 14, 14, 12, 12, 10, 8, 6, 4, 0}));
 }
 
 TEST(Preview, SitsInTheTopRightCornerAndPiecesFollowTheFieldsSize) {
     // At twice the device pixels to the point, margins, bar and gap are twice as many pixels
-    // as the painting test's rows 4 to 20 and 22 to 171, 4 pixels from the right.
-    const PreviewGeometry hiDpi = ComputePreviewGeometry(600, 450, 3, 800, 0, 2.0);
-    EXPECT_EQ((std::vector{hiDpi.CaptionRect, hiDpi.PictureRect}),
-              (std::vector<Rect>{{592, 8, 792, 42}, {592, 44, 792, 194}}));
+    // as the painting test's picture rows 22 to 171 (8 + 34 + 2 above it), 4 from the right.
+    EXPECT_EQ(ComputePreviewGeometry(600, 450, 3, 800, 0, 2.0).PictureRect,
+              (Rect{592, 44, 792, 194}));
     EXPECT_EQ(ComputePreviewGeometry(601, 451, 4, 800, 10).PictureRect, (Rect{656, 22, 806, 134}));
 
     // A new field size scales loose pieces and puts placed ones home.
