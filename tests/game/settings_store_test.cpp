@@ -5,9 +5,7 @@
 #include "support/file_size_limit.h"
 #include "support/recording_host.h"
 
-#include <QFile>
 #include <QSettings>
-#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
