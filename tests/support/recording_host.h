@@ -26,11 +26,9 @@ inline QByteArray ReadAll(const QString& path) {
 using KeptState = std::tuple<std::vector<PieceRecord>, std::vector<GroupRecord>,
                              std::vector<Integer>, std::vector<Integer>, Long>;
 template <typename G> KeptState StateOf(const G& g) {
-    return {g.Pieces,
-            g.Groups,
-            g.PlacedPieces,
-            {g.GroupOrder.begin(), g.GroupOrder.begin() + g.GroupOrderCount + 1},
-            g.ElapsedSeconds};
+    const auto order = g.GroupOrder.begin();
+    return KeptState(g.Pieces, g.Groups, g.PlacedPieces,
+                     std::vector<Integer>(order, order + g.GroupOrderCount + 1), g.ElapsedSeconds);
 }
 
 // The same of the game in a state file, read as a load reads it; nothing when it does not load.
