@@ -59,19 +59,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int step = 0; step < 24; ++step) {
         const Puzzle& p = game.puzzle;
         const int n = int(p.Pieces.size()) - 1, piece = pick(1, std::max(n, 1));
-        // 0-3 press (0-1 on the piece), 4-7 move (4-5 to where the dragged piece fits the
-        // piece, 6 to its home), 8-11 release, then Hint, Solve, Scramble and a new field size.
+        // 0-3 press (0-1 on the piece), 4-7 move (4-6 to where the dragged piece fits the
+        // piece), 8-11 release, then Hint, Solve, Scramble and a new field size.
         const int action = pick(0, 15);
         const int held = action <= 1 ? piece : action >= 4 && action <= 6 ? p.SelectedPiece : 0;
         QPointF at(pick(-10, f.host.playFieldSize.width() + 10),
                    pick(-10, f.host.playFieldSize.height() + 10));
         if (piece <= n && held >= 1 && held <= n && (action <= 1 || p.Dragging)) {
             const PieceRecord &s = p.Pieces[held], &o = p.Pieces[piece];
-            // From a piece's surface corner to its middle.
-            at = QPointF(p.TabWidth + p.CellWidth / 2.0, p.TabHeight + p.CellHeight / 2.0) +
-                 (action == 6 ? QPointF(s.HomeX, s.HomeY)
-                              : QPointF(o.X + (s.Col - o.Col) * p.CellWidth,
-                                        o.Y + (s.Row - o.Row) * p.CellHeight));
+            // The middle of where the held piece fits the piece (a pressed piece: its own).
+            at = QPointF(o.X + (s.Col - o.Col) * p.CellWidth + p.TabWidth + p.CellWidth / 2.0,
+                         o.Y + (s.Row - o.Row) * p.CellHeight + p.TabHeight + p.CellHeight / 2.0);
         }
         if (action == 15) {
             f.host.playFieldSize = QSize(pick(1, 1600), pick(1, 1200));
