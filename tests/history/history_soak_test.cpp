@@ -84,7 +84,7 @@ TEST(HistorySoak, KilledAtRandomMomentsEveryKeptGameLoadsWholeAtMostOneChangeBeh
         mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
     ASSERT_NE(shared, MAP_FAILED);
     std::mt19937 rng(20261207u);
-    int drags = 0, pairs = 0, kills = 0;
+    int drags = 0, pairs = 0;
     while (drags < 2000 || pairs < 100) {
         new (shared) Shared{};
         const unsigned seed = rng();
@@ -96,7 +96,6 @@ TEST(HistorySoak, KilledAtRandomMomentsEveryKeptGameLoadsWholeAtMostOneChangeBeh
         usleep(std::uniform_int_distribution<useconds_t>(20000, 300000)(rng));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
-        ++kills;
         drags += shared->drags;
         pairs += shared->pairs;
 
@@ -113,7 +112,7 @@ TEST(HistorySoak, KilledAtRandomMomentsEveryKeptGameLoadsWholeAtMostOneChangeBeh
         EXPECT_TRUE(
             c == 0 || holds(c) || holds(c + 1) ||
             (shared->changing && !QFile::exists(QString::fromUtf8(shared->paths[c % 2].data()))))
-            << "kill " << kills << " after change " << c;
+            << "after " << drags << " drags, change " << c;
         for (const QString& name : QDir(data).entryList({"*.psf"}, QDir::Files)) {
             GameFixture check;
             check.game->puzzle.PuzzleStateFileName = data + '/' + name;
