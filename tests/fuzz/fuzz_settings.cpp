@@ -7,30 +7,29 @@
 #include "persist/state_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tess;
     // A new name for every input: the settings layer caches a file it has read by name.
     static int count = 0;
-    const QString ini = tess::fuzz::WriteInput(QStringLiteral("settings-%1.ini").arg(++count),
-                                               tess::fuzz::Bytes(data, size));
+    const QString ini =
+        fuzz::WriteInput(QStringLiteral("settings-%1.ini").arg(++count), fuzz::Bytes(data, size));
     const QString current = QDir::currentPath(); // start-up moves to the program folder
     {
-        using tess::fuzz::Step;
-        tess::fuzz::FuzzGame f(ini);
-        tess::Assist assist(f.game);
-        f.host.openAnswers = {tess::fuzz::SmallPicture()};
-        Step(f, "starting", [&] { f.game.Form_Load(); });
+        fuzz::FuzzGame f(ini);
+        Assist assist(f.game);
+        f.host.openAnswers = {fuzz::SmallPicture()};
+        fuzz::Step(f, "starting", [&] { f.game.Form_Load(); });
         // The other numbers may take any value of their types.
-        tess::fuzz::Require(f.game.settings.PreviewSize >= 2 && f.game.settings.PreviewSize <= 4 &&
-                                f.game.puzzle.NumberOfPieces >= 1 &&
-                                f.game.puzzle.NumberOfPieces <= tess::kStateMaxPieces,
-                            "a setting read outside its range");
+        const Integer pieces = f.game.puzzle.NumberOfPieces, preview = f.game.settings.PreviewSize;
+        fuzz::Require(preview >= 2 && preview <= 4 && pieces >= 1 && pieces <= kStateMaxPieces,
+                      "a setting read outside its range");
         // More pieces than the small picture gives room for are refused.
-        Step(
+        fuzz::Step(
             f, "opening a picture", [&] { f.game.mnuFileOpen_Click(); },
             "Error:\\|The puzzle could not be cut: \\d+ pieces \\(\\d+ x \\d+\\) do not fit");
-        Step(f, "toggling the preview", [&] { f.game.mnuViewPreview_Click(); });
-        Step(f, "toggling the preview", [&] { f.game.mnuViewPreview_Click(); });
-        Step(f, "arranging", [&] { assist.ArrangePieces(); });
-        Step(f, "gathering", [&] { assist.GatherEdgePieces(); });
+        fuzz::Step(f, "toggling the preview", [&] { f.game.mnuViewPreview_Click(); });
+        fuzz::Step(f, "toggling the preview", [&] { f.game.mnuViewPreview_Click(); });
+        fuzz::Step(f, "arranging", [&] { assist.ArrangePieces(); });
+        fuzz::Step(f, "gathering", [&] { assist.GatherEdgePieces(); });
     }
     QFile::remove(ini);
     QDir::setCurrent(current);

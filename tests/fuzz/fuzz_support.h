@@ -38,9 +38,10 @@ inline QByteArray Bytes(const std::uint8_t* data, std::size_t size) {
     return QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
-// Writes the bytes to a file in Folder() and returns its path.
+// Writes the bytes to a file in Folder() (its folder made) and returns its path.
 inline QString WriteInput(const QString& name, const QByteArray& bytes) {
     QFile file(Folder() + QLatin1Char('/') + name); // write-only truncates
+    QDir().mkpath(QFileInfo(file).path());
     Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "cannot write");
     return file.fileName();
 }
@@ -64,12 +65,12 @@ struct FuzzGame {
 // with or without a puzzle.
 inline void Step(FuzzGame& f, const char* step, const std::function<void()>& event,
                  const char* refusal = "(?!)") {
-    const qsizetype before = f.host.messages.size();
+    f.host.messages.clear();
     f.game.Guard(event);
     const QRegularExpression refused(QStringLiteral("^(%1)").arg(QLatin1String(refusal)),
                                      QRegularExpression::DotMatchesEverythingOption);
-    for (qsizetype i = before; i < f.host.messages.size(); ++i) {
-        Require(refused.match(f.host.messages[i]).hasMatch(), step, f.host.messages[i].toUtf8());
+    for (const QString& message : f.host.messages) {
+        Require(refused.match(message).hasMatch(), step, message.toUtf8());
     }
     const QByteArray problems = CheckModelInvariants(f.game.puzzle).join('\n').toUtf8();
     Require(problems.isEmpty(), step, problems);

@@ -26,11 +26,9 @@ inline QByteArray ReadAll(const QString& path) {
 using KeptState = std::tuple<std::vector<PieceRecord>, std::vector<GroupRecord>,
                              std::vector<Integer>, std::vector<Integer>, Long>;
 template <typename G> KeptState StateOf(const G& g) {
-    return {g.Pieces,
-            g.Groups,
-            g.PlacedPieces,
-            {g.GroupOrder.begin(), g.GroupOrder.begin() + g.GroupOrderCount + 1},
-            g.ElapsedSeconds};
+    const auto order = g.GroupOrder.begin();
+    return KeptState(g.Pieces, g.Groups, g.PlacedPieces,
+                     std::vector<Integer>(order, order + g.GroupOrderCount + 1), g.ElapsedSeconds);
 }
 
 // The same of the game in a state file, read as a load reads it; nothing when it does not load.
@@ -66,15 +64,13 @@ public:
     std::deque<QString> saveAnswers;
     std::deque<QString> inputAnswers;
     // Runs when ShowWindow is called (the real window resizes then).
-    std::function<void()> onShow;
+    std::function<void()> onShow = [] {};
 
     QSize PlayFieldSize() const override { return playFieldSize; }
     bool IsMinimized() const override { return minimized; }
     void ShowWindow() override {
         calls << "ShowWindow";
-        if (onShow) {
-            onShow();
-        }
+        onShow();
     }
     void PresentPlayField(const QImage& backBuffer) override {
         ++presentCount;
@@ -133,13 +129,13 @@ private:
 
 // A game on a recording host with its program folder and settings file in a temporary folder.
 struct GameFixture {
-    GameFixture();
-
     QTemporaryDir folder;
     RecordingHost host;
-    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<SettingsStore> store =
+        std::make_unique<SettingsStore>(folder.path() + "/settings.ini");
     MersenneRandom random{12345u};
-    std::unique_ptr<Game> game;
+    std::unique_ptr<Game> game =
+        std::make_unique<Game>(host, *store, random, TestFacts(folder.path()));
 
     QString ProgramFolder() const { return folder.path(); }
 };
