@@ -13,7 +13,8 @@ namespace {
 using test::HistoryFixture;
 
 // Each step of the player is undone to the play before it and redone to the play after it,
-// positions, groups, order, placed pieces and all; the clock goes on counting through both.
+// positions, groups, order, placed pieces and all; the clock goes on counting (Redo adds the
+// seconds as Undo does).
 // A game just opened has nothing to undo, a press without a move is no step, and a finished
 // game cannot be undone.
 TEST(Undo, PutsBackEachStepAndRedoDoesItAgainWhileTheClockRunsOn) {
