@@ -55,6 +55,7 @@ TEST(LoadPuzzleState, RestoresTheGameAndNoBadFileOrFailedSaveChangesIt) {
     host.openAnswers.push_back(folder + "boat.psf");
     game.mnuFileOpen_Click();
     EXPECT_EQ(game.surfaces.PieceSurfaces.size(), 7u) << "the pieces are cut again";
+    EXPECT_EQ(QSize(p.OriginalWidth, p.OriginalHeight), QSize(160, 120)) << "from its picture";
     EXPECT_EQ(host.calls.mid(1), (QStringList{"SetTimerEnabled 0", "SetPuzzleCommandsEnabled 1",
                                               "PresentPlayField", "SetTimerEnabled 1"}));
     EXPECT_EQ(CheckModelInvariants(p), QStringList());
