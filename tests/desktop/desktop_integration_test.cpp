@@ -7,9 +7,10 @@
 
 #include <QDomDocument>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tess {
 namespace {
@@ -132,23 +133,47 @@ TEST(RecentDocuments, AddsTheBookmarkOnceKeepsTheOthersAndLeavesABrokenFileAlone
     }
 }
 
-// A bookmark another program writes after ours is made and before the file is replaced is kept.
-TEST(RecentDocuments, AnotherProgramWritingMeanwhileLosesNoBookmark) {
+// Three copies of the program quitting at once each add their game, ten times in a row; a
+// bookmark another program writes after ours is made and before the file is replaced is kept.
+TEST(RecentDocuments, CopiesQuittingAtOnceAndAnotherProgramMeanwhileLoseNoBookmark) {
     QTemporaryDir folder; // the file's folder is made with the file
     const QString path = folder.path() + "/share/recently-used.xbel";
     auto game = [](int n) { return RecentDocument{QString("/g/%1.psf").arg(n), "", "", ""}; };
-    AddRecentDocumentTo(path, game(1));
+    auto games = [&] {
+        QStringList found;
+        for (const QString& bookmark : Bookmarks(test::ReadAll(path))) {
+            found << bookmark.section('|', 0, 0).remove("file:///g/");
+        }
+        found.sort();
+        return found.join(' ');
+    };
+    for (int round = 0; round < 10; ++round) {
+        QFile::remove(path);
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        for (int n = 1; n <= 3; ++n) {
+            if (fork() == 0) {
+                char go = 0; // all three go when the test closes the pipe
+                ::close(start[1]);
+                [[maybe_unused]] const ssize_t got = ::read(start[0], &go, 1);
+                AddRecentDocumentTo(path, game(n));
+                _exit(0);
+            }
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        while (wait(nullptr) > 0) {
+        }
+        EXPECT_EQ(games(), "1.psf 2.psf 3.psf") << "round " << round;
+    }
     int made = 0;
-    AddRecentDocumentTo(path, game(2), [&] {
+    AddRecentDocumentTo(path, game(4), [&] {
         if (made++ == 0) {
-            ASSERT_EQ(WriteFileSafely(path, *AddRecentBookmark(test::ReadAll(path), game(3), {})),
+            ASSERT_EQ(WriteFileSafely(path, *AddRecentBookmark(test::ReadAll(path), game(5), {})),
                       "");
         }
     });
-    QStringList found =
-        Bookmarks(test::ReadAll(path)).replaceInStrings(QRegularExpression("file:///g/|\\|.*"), "");
-    found.sort();
-    EXPECT_EQ(found.join(' '), "1.psf 2.psf 3.psf");
+    EXPECT_EQ(games(), "1.psf 2.psf 3.psf 4.psf 5.psf");
     EXPECT_EQ(made, 2) << "made again on the file the other program wrote";
 }
 
