@@ -179,6 +179,13 @@ TEST(Dropping, SnapsMergesAndSetsFlagsAsTheNeighboursFit) {
     DragTo(f, 10, 340, 150);
     DragTo(f, 11, 400, 150);
     EXPECT_EQ(p.GroupOrderCount, 12);
+    // 14 is fixed; 8 lies 3 below its home. 13, dropped 6 below its own home, misses it but
+    // fits under 8, which brings it within 3 pixels of the fixed 14 right of it: never joined.
+    f.game->SetGroupInPlace(14);
+    Put(p, 8, p.Pieces[8].HomeX, p.Pieces[8].HomeY + 3);
+    DragTo(f, 13, p.Pieces[13].HomeX, p.Pieces[13].HomeY + 6);
+    EXPECT_EQ(p.Groups[8].Members, Ints({0, 8, 13}));
+    EXPECT_FALSE(p.Pieces[13].JoinedRight || p.Pieces[14].JoinedLeft);
     // Members lying side by side get their flags without a merge.
     Regroup(p, 11, {11, 12});
     LayBeside(p, 12, 11);

@@ -16,9 +16,7 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
     f.game->mnuFileScramble_Click();
     Puzzle& p = f.puzzle();
     std::mt19937 rng(20261205u);
-    auto uniform = [&rng](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(rng);
-    };
+    auto uniform = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
     int completions = 0;
     for (int step = 0; step < 20000; ++step) {
         if (p.PuzzleSolved) {
@@ -35,10 +33,9 @@ TEST(DroppingSoak, TwentyThousandRandomDragsKeepTheModelConsistent) {
         const PieceRecord& held = p.Pieces[std::max<Integer>(p.SelectedPiece, 1)];
         const int n = p.SelectedPiece + std::array{-6, 6, -1, 1}[uniform(0, 3)];
         const bool near = uniform(0, 8) > 0 && n >= 1 && n <= 24;
-        const Long tx = (near ? p.Pieces[n].X + (held.Col - p.Pieces[n].Col) * 60 : held.HomeX) +
-                        uniform(-6, 6);
-        const Long ty = (near ? p.Pieces[n].Y + (held.Row - p.Pieces[n].Row) * 45 : held.HomeY) +
-                        uniform(-6, 6);
+        const PieceRecord& to = p.Pieces[near ? n : 0];
+        const Long tx = (near ? to.X + (held.Col - to.Col) * 60 : held.HomeX) + uniform(-6, 6);
+        const Long ty = (near ? to.Y + (held.Row - to.Row) * 45 : held.HomeY) + uniform(-6, 6);
         f.Move(tx + 50, ty + 37);
         f.Up(tx + 50, ty + 37);
         const QStringList problems = CheckModelInvariants(p);

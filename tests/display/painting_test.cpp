@@ -58,7 +58,7 @@ TEST(Surface, FillsClipAndTheNudgeMovesOnlyTheKey) {
         (std::vector{At(s, 0, 0), At(s, 1, 0), At(s, 2, 0), At(s, 0, 1), At(s, 4, 4), At(s, 2, 4)}),
         (std::vector<QRgb>{0xC2B852, 0xC2B852, 0, 0, 0xC2B852, 0xABCD01}));
     // A side of 0 is refused as such, whether a surface is made or stretched.
-    for (const auto& [width, height, stretch] : {std::tuple{0, 4, false}, {4, 0, true}}) {
+    for (const auto& [width, height, stretch] : {std::tuple{4, 0, false}, {0, 4, true}}) {
         try {
             const Surface made = stretch ? Surface::CreateStretchedSurface(s, width, height)
                                          : Surface::CreateSurface(width, height);
@@ -249,9 +249,7 @@ TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {
     Puzzle& p = g.puzzle;
     const Long hw = (2 * p.TabWidth + p.CellWidth) / 2, hh = (2 * p.TabHeight + p.CellHeight) / 2;
     std::mt19937 rng(23u);
-    auto uniform = [&rng](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(rng);
-    };
+    auto uniform = [&rng](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
     auto check = [&](int step) {
         const QImage shown = g.surfaces.BackBuffer.Image().copy();
         ComposePlayField(p, g.settings, g.surfaces);

@@ -17,14 +17,13 @@ TEST(Model, ConversionsRoundHalvesToEvenAndSaturate) {
             << value;
     }
 
-    // A text, what the store converts it to and the picker's leading number (plain decimals,
-    // &H and exponents in D are the settings tests' to read).
+    // A text, what the store converts it to and the picker's leading number.
     const std::tuple<const char*, const char*, double> texts[] = {
-        {"-.5", "-0.5", -0.5},        {"1e999", "inf", 1.0},
-        {"&hFFFF", "-1", 0.0},        {"&H10000", "65536", 0.0},
-        {"&HFFFFFFFF", "-1", 0.0},    {"&O17", "15", 0.0},
-        {"&H100000000", "none", 0.0}, {"&HG", "none", 0.0},
-        {"12x", "none", 12.0},        {".", "none", 0.0}};
+        {" 100.5 ", "100.5", 100.5}, {"-.5", "-0.5", -0.5},        {"1e1", "10", 1.0},
+        {"1D-2", "0.01", 1.0},       {"1e999", "inf", 1.0},        {"-1e-999", "0", -1.0},
+        {"&hFFFF", "-1", 0.0},       {"&H10000", "65536", 0.0},    {"&HFFFFFFFF", "-1", 0.0},
+        {"&O17", "15", 0.0},         {"&H100000000", "none", 0.0}, {"&HG", "none", 0.0},
+        {"12x", "none", 12.0},       {"1 2", "none", 1.0},         {".", "none", 0.0}};
     for (const auto& [text, converted, leading] : texts) {
         const std::optional<double> number = ConvertedNumber(QString::fromLatin1(text));
         EXPECT_EQ(number ? QString::number(*number) : "none", converted) << text;
