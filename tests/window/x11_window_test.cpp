@@ -99,17 +99,21 @@ TEST(UnderX11, ALongDragLeavesTheScreenAsAWholeRepaintWould) {
         QApplication::sendEvent(field, &event);
     };
     const QImage before = screen();
-    // The topmost piece along a long path (the preview's changed areas are the painting test's).
+    // The topmost piece along a long path, and the preview after it.
     const Puzzle& p = game.puzzle;
     const PieceRecord& top = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
-    send(QEvent::MouseButtonPress,
-         {top.X + p.TabWidth + p.CellWidth / 2.0, top.Y + p.TabHeight + p.CellHeight / 2.0},
-         Qt::LeftButton);
-    for (int i = 0; i < 300; ++i) {
-        send(QEvent::MouseMove,
-             QPointF(450 + 300 * std::cos(i * 0.05), 330 + 200 * std::sin(i * 0.07)), Qt::NoButton);
+    const QPointF grabs[] = {
+        {top.X + p.TabWidth + p.CellWidth / 2.0, top.Y + p.TabHeight + p.CellHeight / 2.0},
+        {p.PreviewCaptionRect.Left + 20.0, p.PreviewCaptionRect.Top + 8.0}};
+    for (const QPointF& grab : grabs) {
+        send(QEvent::MouseButtonPress, grab, Qt::LeftButton);
+        for (int i = 0; i < 300; ++i) {
+            send(QEvent::MouseMove,
+                 QPointF(450 + 300 * std::cos(i * 0.05), 330 + 200 * std::sin(i * 0.07)),
+                 Qt::NoButton);
+        }
+        send(QEvent::MouseButtonRelease, QPointF(450, 330), Qt::LeftButton);
     }
-    send(QEvent::MouseButtonRelease, QPointF(450, 330), Qt::LeftButton);
     const QImage dragged = screen();
     field->repaint();
     const QImage whole = screen();
