@@ -6,6 +6,8 @@
 #include "groups/play_models.h"
 #include "history/history.h"
 
+#include <numeric>
+
 namespace tess {
 namespace {
 
@@ -100,12 +102,27 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
     }
 }
 
-// Nothing lands on the preview. Groups that cannot all lie apart still stay inside the field.
-TEST(Arrange, KeepsOffThePreviewAndLaysWhatDoesNotFitInsideTheField) {
+// A small picture leaves room around the board: nothing lands on it or on the preview. Groups
+// that cannot all lie apart still stay inside the field.
+TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) {
     Puzzle p = ScrambledFor({1000, 700}, false, 6, 4, {600, 400});
+    const Puzzle before = p;
     ArrangeLooseGroups(p, {1000, 700, {818, 200, 996, 333}, false});
-    for (Integer i = 1; i <= 24; ++i) {
-        EXPECT_FALSE(BoxOf(p, p.Pieces[i]).intersects(QRect(818, 200, 178, 133))) << i;
+    std::vector<Integer> order(24);
+    std::iota(order.begin(), order.end(), 1); // in reading order of where they lay
+    std::sort(order.begin(), order.end(), [&](Integer a, Integer b) {
+        return std::pair(before.Pieces[a].Y, before.Pieces[a].X) <
+               std::pair(before.Pieces[b].Y, before.Pieces[b].X);
+    });
+    EXPECT_TRUE(p.Pieces[order[0]].X < p.CellWidth && p.Pieces[order[0]].Y < p.CellHeight)
+        << "the first place";
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const PieceRecord& piece = p.Pieces[order[k]];
+        EXPECT_FALSE(BoxOf(p, piece).intersects(QRect(818, 200, 178, 133))) << k; // the preview
+        const QPointF middle = Middle(p, piece);
+        EXPECT_FALSE(IsInsideOpenRect(p.BoardRect, middle.x(), middle.y())) << k;
+        const PieceRecord& next = p.Pieces[order[std::min(k + 1, order.size() - 1)]];
+        EXPECT_LE(std::pair(piece.Y, piece.X), std::pair(next.Y, next.X)) << "reading order " << k;
     }
 
     // On a field just larger than the board, a 3 x 5 block first, then an L around it.
