@@ -98,7 +98,6 @@ bool Game::SetWholeImage() {
     puzzle.GroupOrderCount = 0;
     puzzle.PlacedPieces.assign(1, 0);
     puzzle.PlacedCount = 0;
-    surfaces.PieceSurfaces.assign(std::size_t(puzzle.NumberOfPieces) + 1, Surface{});
     puzzle.PuzzleLoaded = kFalse;
     try {
         CutPuzzle();
@@ -149,6 +148,9 @@ void Game::ResizePuzzle() {
 }
 
 void Game::CutPuzzle() {
+    // The old pieces go first, so that a big picture's two sets of pieces never fill memory at
+    // once.
+    surfaces.PieceSurfaces.assign(puzzle.Pieces.size(), Surface{});
     const QSize field = host_.PlayFieldSize();
     const CutLayout layout =
         ComputeCutLayout(puzzle.OriginalWidth, puzzle.OriginalHeight, puzzle.PuzzleColumns,
@@ -185,7 +187,6 @@ void Game::CutPuzzle() {
     const Long pieceWidth = Long{puzzle.CellWidth} + 2 * Long{puzzle.TabWidth};
     const Long pieceHeight = Long{puzzle.CellHeight} + 2 * Long{puzzle.TabHeight};
     const int count = int(puzzle.Pieces.size()) - 1;
-    surfaces.PieceSurfaces.resize(puzzle.Pieces.size());
     const int parts = std::min(PartsForThisMachine(), std::max(count / kPiecesPerPart, 1));
     RunParts(parts, [&](int part) {
         std::vector<PieceCopy> copies;

@@ -125,7 +125,6 @@ bool Game::LoadPuzzleState() {
 
     try {
         SetTimer(false);
-        surfaces.PieceSurfaces.assign(read.game->NumberOfPieces + 1, Surface{});
         RestoreSavedGame(puzzle, std::move(*read.game));
         GetOriginalImageSize();
         // The stored positions belong to the play field the game was saved on: they are

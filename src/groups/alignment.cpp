@@ -23,22 +23,16 @@ void AlignGroup(Puzzle& puzzle, Integer intGroup, Single fieldWidth, Single fiel
     }
     PieceRecord& f = puzzle.Pieces[group.Members[1]];
 
+    // Inside the field: the left edge at least the cells left of the first piece, the right
+    // edge no further than the field's.
     const Integer left = Product16(f.Col - group.MinCol, puzzle.CellWidth);
-    if (left >= f.X) {
-        f.X = left;
-    }
     const Integer width = Product16(group.MaxCol - f.Col + 1, puzzle.CellWidth);
-    if (static_cast<double>(fieldWidth) - f.X <= width) {
-        f.X = CLng(static_cast<double>(fieldWidth) - width);
-    }
+    f.X = std::max<Long>(f.X, left);
+    f.X = std::min(f.X, CLng(static_cast<double>(fieldWidth) - width));
     const Integer top = Product16(f.Row - group.MinRow, puzzle.CellHeight);
-    if (top >= f.Y) {
-        f.Y = top;
-    }
     const Integer height = Product16(group.MaxRow - f.Row + 1, puzzle.CellHeight);
-    if (static_cast<double>(fieldHeight) - f.Y <= height) {
-        f.Y = CLng(static_cast<double>(fieldHeight) - height);
-    }
+    f.Y = std::max<Long>(f.Y, top);
+    f.Y = std::min(f.Y, CLng(static_cast<double>(fieldHeight) - height));
 
     for (int i = 2; i <= group.MemberCount; ++i) {
         PieceRecord& p = puzzle.Pieces[group.Members[i]];

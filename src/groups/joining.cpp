@@ -1,6 +1,7 @@
 // Joining pieces into groups and keeping the drawing order.
 #include "groups/joining.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tess {
@@ -50,15 +51,9 @@ void SetPieceGroup(Puzzle& puzzle, Integer intSelectedDirection) {
         const Integer m = puzzle.Groups[oldGroup].Members[i];
         GroupRecord& target = puzzle.Groups[newGroup];
         ++target.MemberCount;
-        target.Members.push_back(m);
-        // One full pass from the end: the list was ascending, so this sorts m into place.
-        if (target.MemberCount > 1) {
-            for (int j = target.MemberCount; j >= 2; --j) {
-                if (target.Members[j] < target.Members[j - 1]) {
-                    std::swap(target.Members[j], target.Members[j - 1]);
-                }
-            }
-        }
+        // The list stays ascending after slot 0.
+        target.Members.insert(std::upper_bound(target.Members.begin() + 1, target.Members.end(), m),
+                              m);
         puzzle.Pieces[m].Group = newGroup;
     }
     SetGroupEdges(puzzle, newGroup);

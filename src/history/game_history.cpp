@@ -88,7 +88,6 @@ void GameHistory::GameReplaced() {
 }
 
 void GameHistory::FinishGame() {
-    changing_.reset();
     steps_.Clear();
     waiting_.reset();
     saveTimer_.stop();

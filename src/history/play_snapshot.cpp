@@ -37,8 +37,9 @@ void RestoreSnapshot(Game& game, const PlaySnapshot& snapshot, Long elapsedSecon
     puzzle.GroupOrder = snapshot.GroupOrder;
     puzzle.GroupOrderCount = snapshot.GroupOrderCount;
     puzzle.PlacedPieces = snapshot.PlacedPieces;
+    // PuzzleSolved stays false: every snapshot is of a game not finished, and a finished game
+    // takes no steps back or forward.
     puzzle.PlacedCount = snapshot.PlacedCount;
-    puzzle.PuzzleSolved = puzzle.PlacedCount >= puzzle.NumberOfPieces ? kTrue : kFalse;
     puzzle.ElapsedSeconds = elapsedSeconds;
     puzzle.Dragging = kFalse;
     game.host().SetPlayFieldPointer(kPointerDefault);
