@@ -38,6 +38,15 @@ TEST(Alignment, LaysLooseGroupsOutFromTheirReferencePieceInsideTheField) {
     }
 }
 
+TEST(Joining, TheSelectedGroupRisesToTheTopOfTheDrawingOrderOfTwo) {
+    for (const Integer selected : {1, 2}) {
+        Puzzle p = MakePuzzle(2, 1, 40, 30);
+        p.SelectedPiece = selected;
+        ReOrderGroups(p);
+        EXPECT_EQ(p.GroupOrder, selected == 1 ? Ints({0, 2, 1}) : Ints({0, 1, 2}));
+    }
+}
+
 TEST(Placing, HintPlacesADrawnGroupSolveTheRestInDrawingOrderAndTheGameCompletes) {
     // GroupOrder 3, 4, 1 with group 1 holding {1, 2}: Int(3 r + 1) picks the position, and
     // Solve places the rest from the bottom of the drawing order. Timed, and the clock's
