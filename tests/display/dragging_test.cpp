@@ -40,22 +40,22 @@ TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
     // centre, the right band, the cell's right edge, the right knob, beside it; the top knob,
     // its top edge, beside it, the top band, its right end, the seam below that end; the
     // bottom band's left end, the seam above it, the bottom band, the bottom knob, the seam
-    // between the cell and the bottom knob.
-    const QPointF probes[] = {{110, 137}, {120, 137}, {121, 137}, {130, 137}, {150, 137},
-                              {170, 137}, {180, 137}, {190, 137}, {190, 125}, {150, 105},
-                              {150, 100}, {130, 105}, {150, 120}, {170, 120}, {170, 130},
-                              {130, 150}, {130, 145}, {150, 155}, {150, 170}, {150, 160}};
+    // between the cell and the bottom knob; above the left knob.
+    const QPointF probes[] = {
+        {110, 137}, {120, 137}, {121, 137}, {130, 137}, {150, 137}, {170, 137}, {180, 137},
+        {190, 137}, {190, 125}, {150, 105}, {150, 100}, {130, 105}, {150, 120}, {170, 120},
+        {170, 130}, {130, 150}, {130, 145}, {150, 155}, {150, 170}, {150, 160}, {110, 125}};
     // x: on the piece. Both corners, a top and both inner shapes of the checkerboard in the
     // grid of 5 x 3; then piece 1 of one row (its bottom a border) and of one column (its right
     // one).
     const std::tuple<Integer, Integer, const char*> pieces[] = {
-        {5, 1, "..xxxx.x....xxxx...."},  // top-left: knob right, socket bottom
-        {5, 2, "....x.......xx.x.xx."},  // top: knob bottom, sockets left and right
-        {5, 7, "x.xxxx.x.....x.x...."},  // inner: knobs left and right, sockets top and bottom
-        {5, 8, "....x....x..xx.x.xx."},  // inner: knobs top and bottom, sockets left and right
-        {5, 15, "x.xxxx.......x.xxx.."}, // bottom-right: knob left, socket top
-        {15, 1, "..xxxx.x....xxxxxx.."}, // one row: knob right
-        {1, 1, "..xxxx......xxxx...."},  // one column: socket bottom
+        {5, 1, "..xxxx.x....xxxx....."},  // top-left: knob right, socket bottom
+        {5, 2, "....x.......xx.x.xx.."},  // top: knob bottom, sockets left and right
+        {5, 7, "x.xxxx.x.....x.x....."},  // inner: knobs left and right, sockets top and bottom
+        {5, 8, "....x....x..xx.x.xx.."},  // inner: knobs top and bottom, sockets left and right
+        {5, 15, "x.xxxx.......x.xxx..."}, // bottom-right: knob left, socket top
+        {15, 1, "..xxxx.x....xxxxxx..."}, // one row: knob right
+        {1, 1, "..xxxx......xxxx....."},  // one column: socket bottom
     };
     for (const auto& [columns, piece, expected] : pieces) {
         Puzzle p = MakePuzzle(columns, Integer(15 / columns), 60, 45, 100, 60);

@@ -67,6 +67,12 @@ TEST(Surface, FillsClipAndTheNudgeMovesOnlyTheKey) {
             EXPECT_STREQ(e.what(), "a surface needs a positive width and height");
         }
     }
+    // A picture that decodes to more than Qt's own limit (128 MB with Qt 6.4) but within ours.
+    const QTemporaryDir dir;
+    QImage big(6000, 6000, QImage::Format_RGB32);
+    big.fill(0x123456);
+    ASSERT_TRUE(big.save(dir.filePath("big.jpg")));
+    EXPECT_EQ(Surface::CreateSurfaceFromFile(dir.filePath("big.jpg")).GetSurfaceDesc().Width, 6000);
 }
 
 TEST(Painting, OutlinesFollowTheTable) {
@@ -151,20 +157,25 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
 
     // Composed again only where a piece was and is, within the field (its column 0 too); where
     // a loose piece's joined sides, and so its outline, changed; all of it for another cut, a
-    // solved puzzle (the board's frame goes) and another pixel ratio.
-    using Change = std::tuple<void (*)(Puzzle&), double, std::vector<Rect>>;
+    // solved puzzle (the board's frame goes), a line of another colour and another pixel ratio.
+    using Change = std::tuple<void (*)(Puzzle&, Surfaces&), double, std::vector<Rect>>;
     const Change changes[] = {
-        {[](Puzzle&) {}, 1.0, {}},
-        {[](Puzzle& q) { q.Pieces[5].X = -30; }, 1.0, {{350, 250, 450, 325}, {0, 250, 70, 325}}},
-        {[](Puzzle& q) { q.Pieces[6].JoinedTop = kTrue; }, 1.0, {{360, 260, 460, 335}}},
-        {[](Puzzle& q) { ++q.NumberOfPieces; }, 1.0, {{0, 0, 800, 560}}},
-        {[](Puzzle& q) { q.PuzzleSolved = kTrue; }, 1.0, {{0, 0, 800, 560}}},
-        {[](Puzzle&) {}, 2.0, {{0, 0, 800, 560}}},
+        {[](Puzzle&, Surfaces&) {}, 1.0, {}},
+        {[](Puzzle& q, Surfaces&) { q.Pieces[5].X = -30; },
+         1.0,
+         {{350, 250, 450, 325}, {0, 250, 70, 325}}},
+        {[](Puzzle& q, Surfaces&) { q.Pieces[6].JoinedTop = kTrue; }, 1.0, {{360, 260, 460, 335}}},
+        {[](Puzzle& q, Surfaces&) { ++q.NumberOfPieces; }, 1.0, {{0, 0, 800, 560}}},
+        {[](Puzzle& q, Surfaces&) { q.PuzzleSolved = kTrue; }, 1.0, {{0, 0, 800, 560}}},
+        {[](Puzzle&, Surfaces& t) { t.EdgeLineH = Surface::CreateSurface(62, 1, 5); },
+         1.0,
+         {{0, 0, 800, 560}}},
+        {[](Puzzle&, Surfaces&) {}, 2.0, {{0, 0, 800, 560}}},
     };
     for (const auto& [change, ratio, areas] : changes) {
         ComposePlayField(p, settings, s);
         Puzzle changed = p;
-        change(changed);
+        change(changed, s);
         EXPECT_EQ(ComposePlayFieldChanges(changed, settings, s, ratio), areas) << areas.size();
     }
 

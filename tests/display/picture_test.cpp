@@ -30,7 +30,7 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
     for (const auto& [pieces, width, height, field, gaps] :
          {Cut{64, 1024, 768, {800, 560}, 0}, Cut{12, 640, 480, {800, 560}, 0},
           Cut{6, 500, 700, {800, 560}, 0}, Cut{100, 1000, 100, {1100, 300}, 90},
-          Cut{4, 33, 33, {800, 560}, 0}, Cut{4, 33, 32, {800, 560}, -1},
+          Cut{1, 33, 33, {800, 560}, 0}, Cut{4, 33, 32, {800, 560}, -1},
           Cut{4, 32, 33, {800, 560}, -1}, Cut{4, 32768, 40, {800, 560}, -1}}) {
         GameFixture f;
         f.host.playFieldSize = field;
