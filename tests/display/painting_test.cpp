@@ -125,6 +125,7 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     p.PlacedPieces = {0, 1};
     p.PlacedCount = 1;
     p.Groups[1].InPlace = kTrue;
+    p.Pieces[6].JoinedLeft = kTrue; // its left side has no outline
     Settings settings;
     settings.BackgroundColorFill = bg;
     settings.PreviewCaptionTextColor = 0xCC6633; // a window colour: red in the low byte
