@@ -23,12 +23,13 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndANewStoreReadsItBackAsQSettin
     GameFixture f;
     const QString ours = f.store->FileName();
     const QString theirs = f.ProgramFolder() + "/qsettings.ini";
-    // Other sections and a comment, as a file edited by hand may hold them; the Game menu's
-    // section with texts its booleans read leniently, and a classic key that is not read there.
+    // Other sections and a comment, as a file edited by hand may hold them (some lines ending in
+    // CR LF); the Game menu's section with texts its booleans read leniently, and a classic key
+    // that is not read there.
     const QByteArray before =
         "[General]\nTop=1\n\n[Game]\nShow%20Progress= true\nPreview%20Above%20"
         "Pieces=2\nMaybe=maybe\nView%20Preview=True\n\n[Settings]\nOld=@@x\n; "
-        "note\nCaf%E9\\%U20AC = 2 \nList=/home/a, b/\n\n[Zeta]\nA=1\n";
+        "note\nCaf%E9\\%U20AC = 2 \nList=/home/a, b/\n\n[Zeta]\r\nA=1\r\n";
     ASSERT_EQ(WriteFileSafely(ours, before) + WriteFileSafely(theirs, before), "");
     {
         QSettings qt(theirs, QSettings::IniFormat);
