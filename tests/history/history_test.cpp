@@ -85,6 +85,8 @@ TEST(Undo, SurvivesAResizeAndEndsWithTheGame) {
         replace();
         EXPECT_FALSE(f.history->Steps().CanUndo());
     }
+    // Closed, the game holds none of the picture's surfaces.
+    EXPECT_TRUE(game.surfaces.PreviewSurface.IsNull() && game.surfaces.PieceSurfaces.size() == 1);
 }
 
 // Every change is in the game's own kept file within half a second; opening another picture
