@@ -50,9 +50,12 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
         }
         if (pieces == 64) {
             // The preview is on by default: a third of 676 x 506, made from the bitmap as the
-            // View menu makes it, not from the picture scaled for cutting.
+            // View menu makes it, not from the picture scaled for cutting; the board's frame a
+            // pixel wide around its 672 x 504 pixels.
             EXPECT_TRUE(s.PieceSurfaces.at(64).Image().size() == QSize(140, 105) &&
-                        s.PreviewSurface.Image().size() == QSize(225, 168));
+                        s.PreviewSurface.Image().size() == QSize(225, 168) &&
+                        s.FrameLineH.Image().size() == QSize(674, 1) &&
+                        s.FrameLineV.Image().size() == QSize(1, 506));
             const QImage cutPreview = s.PreviewSurface.Image().copy();
             f.game->mnuViewPreview_Click();
             f.game->mnuViewPreview_Click();
