@@ -142,6 +142,7 @@ TEST(PlayThrough, APictureIsPlacedWithTheMouse) {
         const PieceRecord& m = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
         const QPoint grab(m.X + sw / 2, m.Y + sh / 2);
         const QPoint drop(m.HomeX + 4 * side + sw / 2, m.HomeY - 4 * side + sh / 2);
+        const Integer loose = p.GroupOrderCount; // one fewer after every drop
         QString told; // a failure the game tells in a message box, closed so the test goes on
         auto close = [&told](QWidget* box) {
             told = box->windowTitle();
@@ -154,7 +155,8 @@ TEST(PlayThrough, APictureIsPlacedWithTheMouse) {
             QTest::mouseMove(field, drop);
             QTest::mouseRelease(field, Qt::LeftButton, {}, drop);
         });
-        ASSERT_TRUE(told.isEmpty() && !HasFailure()) << told.toStdString();
+        ASSERT_TRUE(told.isEmpty() && !HasFailure() && p.GroupOrderCount < loose)
+            << told.toStdString();
         const QStringList problems = CheckModelInvariants(p);
         ASSERT_TRUE(problems.isEmpty() && !p.Dragging) << problems.join('\n').toStdString();
         if (p.PlacedCount == 6 && !shot.isEmpty()) {
