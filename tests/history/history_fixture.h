@@ -22,13 +22,15 @@ struct HistoryFixture : GameFixture {
         game->mnuFileScramble_Click();
     }
     // Picks piece p up by its middle and drops it (dx, dy) further.
-    void Drag(Integer p, int dx, int dy) {
+    void Drag(Integer p, int dx, int dy, bool release = true) {
         const Puzzle& z = game->puzzle;
         const Single x = Single(z.Pieces[p].X + z.TabWidth + z.CellWidth / 2);
         const Single y = Single(z.Pieces[p].Y + z.TabHeight + z.CellHeight / 2);
         game->picPuzzle_MouseDown(kLeftButton, 0, x, y);
         game->picPuzzle_MouseMove(kLeftButton, 0, x + Single(dx), y + Single(dy));
-        game->picPuzzle_MouseUp(kLeftButton, 0, x + Single(dx), y + Single(dy));
+        if (release) {
+            game->picPuzzle_MouseUp(kLeftButton, 0, x + Single(dx), y + Single(dy));
+        }
     }
     // Drags piece p to where it fits piece n (to its home when n is 0), (dx, dy) off that.
     void DragBeside(Integer p, Integer n, int dx = 0, int dy = 0) {

@@ -68,10 +68,12 @@ TEST(Undo, SurvivesAResizeAndEndsWithTheGame) {
         g->host.playFieldSize = QSize(640, 480);
         g->game->Form_Resize();
     }
-    const PieceRecord& held = game.puzzle.Pieces[3]; // held as Undo comes, and let go
-    game.picPuzzle_MouseDown(kLeftButton, 0, Single(held.X + game.puzzle.TabWidth + 4),
-                             Single(held.Y + game.puzzle.TabHeight + 4));
+    // Held as Undo comes: the drag so far is undone first, and the piece let go.
+    const std::vector<PieceRecord> scrambled = game.puzzle.Pieces;
+    f.Drag(3, 20, 10, false);
     ASSERT_EQ(f.host.pointer, kPointerSizeAll);
+    f.history->Undo();
+    EXPECT_EQ(game.puzzle.Pieces, scrambled);
     f.history->Undo();
     EXPECT_EQ(game.puzzle.Pieces, unscrambled.game->puzzle.Pieces);
     EXPECT_TRUE(!game.puzzle.Dragging && f.host.pointer == kPointerDefault);
@@ -82,7 +84,9 @@ TEST(Undo, SurvivesAResizeAndEndsWithTheGame) {
              [&] { game.ApplyNumberOfPieces(20); }, [&] { f.history->LoadKeptGame(saved); },
              [&] { game.mnuFileClose_Click(); }}) {
         f.Drag(3, 30, 30);
+        f.Drag(3, 20, 0, false); // held as the game is replaced, let go after
         replace();
+        game.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
         EXPECT_FALSE(f.history->Steps().CanUndo());
     }
     // Closed, the game holds none of the picture's surfaces.
@@ -150,6 +154,14 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
         EXPECT_NE(game.Path, other.history->KeptPath());
     }
 
+    // A game finished with its save waiting leaves nothing to write into the next game's file.
+    f.Drag(5, 37, 23);
+    f.game->mnuFileSolve_Click();
+    ASSERT_TRUE(history.ContinueLastGame());
+    const QByteArray next = test::ReadAll(history.KeptPath());
+    history.SaveNow();
+    EXPECT_EQ(test::ReadAll(history.KeptPath()), next);
+
     // Quit keeps the game in its file and offers that among the recent documents.
     f.game->SaveUnfinishedGame();
     EXPECT_TRUE(f.host.calls.contains("AddRecentDocument " + history.KeptPath()));
@@ -181,10 +193,14 @@ TEST(KeptGames, AFailedSaveIsToldOncePerGame) {
     ASSERT_EQ(f.host.messages.size(), 2);
     EXPECT_TRUE(f.host.messages[0].startsWith("Tessellara|The game could not be kept in"));
 
-    HistoryFixture full; // its file made, the disk full when it is written
+    // Its file made, the disk full when it is written during a drag: told after the drop.
+    HistoryFixture full;
     full.Open("c.bmp");
     full.Drag(5, 37, 23);
+    full.Drag(5, 10, 10, false);
     test::WithFileSizeLimit(0, [&] { full.history->SaveNow(); });
+    EXPECT_TRUE(full.host.messages.isEmpty());
+    full.game->picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
     EXPECT_EQ(full.host.messages.size(), 1);
 }
 
