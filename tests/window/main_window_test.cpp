@@ -283,7 +283,7 @@ TEST(MainWindow, AStartAfterAQuitShowsEveryChangedSettingAndTheGameAsKept) {
                     picker->lblColor_Click(7);
                     return picker->OKButton->click();
                 }
-                picker->lblColor_Click(7); // then cancelled
+                picker->lblColor_Click(0); // another colour, cancelled
                 picker->CancelButton->click();
             },
             [pick] { pick->click(); });
