@@ -18,7 +18,6 @@ TEST(AboutDialog, ShowsItsVersionAndLinksAndSystemInfoTriesItsSourcesInOrder) {
         QString started; // empty: nothing; a message shows when nothing started well
     };
     const Case cases[] = {
-        {"", "", {}, false, ""},
         {"/opt/m/msinfo", "/opt/t", {"hardinfo"}, false, "/opt/m/msinfo"},
         {"", "/opt/t", {"hardinfo"}, false, ""},
         {"", "/opt/t", {"/opt/t/MSINFO32.EXE"}, false, "/opt/t/MSINFO32.EXE"},

@@ -1,8 +1,7 @@
-// Picking pieces by their shape, dragging groups and the preview, and dropping a group: the
-// home test first, then the neighbours it fits.
+// Picking pieces by their shape, dragging groups, and dropping a group: the home test first,
+// then the neighbours it fits.
 #include "display/picking.h"
 #include "groups/play_models.h"
-#include "puzzle/preview.h"
 
 #include <array>
 
@@ -46,29 +45,26 @@ TEST(Picking, TheShapeTestUsesOpenRectanglesOfTheBody) {
         {190, 137}, {190, 125}, {150, 105}, {150, 100}, {130, 105}, {150, 120}, {170, 120},
         {170, 130}, {130, 150}, {130, 145}, {150, 155}, {150, 170}, {150, 160}, {110, 125}};
     // x: on the piece. Both corners, a top and both inner shapes of the checkerboard in the
-    // grid of 5 x 3; then piece 1 of one row (its bottom a border) and of one column (its right
-    // one).
-    const std::tuple<Integer, Integer, const char*> pieces[] = {
-        {5, 1, "..xxxx.x....xxxx....."},  // top-left: knob right, socket bottom
-        {5, 2, "....x.......xx.x.xx.."},  // top: knob bottom, sockets left and right
-        {5, 7, "x.xxxx.x.....x.x....."},  // inner: knobs left and right, sockets top and bottom
-        {5, 8, "....x....x..xx.x.xx.."},  // inner: knobs top and bottom, sockets left and right
-        {5, 15, "x.xxxx.......x.xxx..."}, // bottom-right: knob left, socket top
-        {15, 1, "..xxxx.x....xxxxxx..."}, // one row: knob right
-        {1, 1, "..xxxx......xxxx....."},  // one column: socket bottom
+    // grid of 5 x 3.
+    const std::pair<Integer, const char*> pieces[] = {
+        {1, "..xxxx.x....xxxx....."},  // top-left: knob right, socket bottom
+        {2, "....x.......xx.x.xx.."},  // top: knob bottom, sockets left and right
+        {7, "x.xxxx.x.....x.x....."},  // inner: knobs left and right, sockets top and bottom
+        {8, "....x....x..xx.x.xx.."},  // inner: knobs top and bottom, sockets left and right
+        {15, "x.xxxx.......x.xxx..."}, // bottom-right: knob left, socket top
     };
-    for (const auto& [columns, piece, expected] : pieces) {
-        Puzzle p = MakePuzzle(columns, Integer(15 / columns), 60, 45, 100, 60);
+    for (const auto& [piece, expected] : pieces) {
+        Puzzle p = MakePuzzle(5, 3, 60, 45, 100, 60);
         Put(p, piece, 100, 100);
         std::string hits;
         for (const QPointF& q : probes) {
             hits += IsPointOnPiece(p, piece, q.x(), q.y()) ? 'x' : '.';
         }
-        EXPECT_EQ(hits, expected) << "piece " << piece << " of " << columns << " columns";
+        EXPECT_EQ(hits, expected) << "piece " << piece;
     }
 }
 
-TEST(Dragging, TheTopmostLoosePieceAndItsGroupAndThePreviewFollowThePointerInTheField) {
+TEST(Dragging, TheTopmostLoosePieceAndItsGroupFollowThePointerInTheField) {
     PlayFixture f(Spread());
     Puzzle& p = f.puzzle();
     // 3 and 12 overlap, 3 later in GroupOrder.
@@ -105,23 +101,6 @@ TEST(Dragging, TheTopmostLoosePieceAndItsGroupAndThePreviewFollowThePointerInThe
         EXPECT_CONSISTENT(p); // the other four a cell from 7
     }
     f.Up(0, 0);
-
-    // The preview, hidden, is dragged by its caption.
-    f.game->settings.ViewPreview = false;
-    f.game->surfaces.PreviewSurface = Surface::CreateSurface(200, 150);
-    ApplyPreviewGeometry(p, ComputePreviewGeometry(600, 450, 3, 800, 0)); // at (596, 4)
-    f.Down(600, 20);
-    // Centred across, 8 rows below the caption's top; a bound reached exactly (100 - 100 = 0,
-    // 8 - 8 = 0, 700 + 100 = 800, 401 + 9 + 150 = 560) keeps that axis.
-    const double previewSteps[][4] = {
-        {300, 100, 200, 92}, {100, 8, 200, 92}, {699.5, 400.5, 600, 392}, {700, 401, 600, 392}};
-    for (const auto& [x, y, left, top] : previewSteps) {
-        f.Move(x, y);
-        const auto l = Long(left), t = Long(top);
-        EXPECT_EQ(p.PreviewRect, (Rect{l, t + 18, l + 200, t + 168})) << x << ", " << y;
-        EXPECT_CONSISTENT(p); // the caption above it
-    }
-    f.Up(300, 401);
 }
 
 TEST(Dropping, TheHomeTestComesFirstThenANeighbourLessThanFivePixelsOffFits) {
@@ -140,19 +119,6 @@ TEST(Dropping, TheHomeTestComesFirstThenANeighbourLessThanFivePixelsOffFits) {
         EXPECT_EQ(p.Pieces[7].JoinedTop, ToFlag(joined != 0)) << nx << ", " << ny;
         EXPECT_EQ(p.SelectedPiece, placed ? 0 : 7);
         EXPECT_CONSISTENT(p);
-    }
-}
-
-// Neighbours go by column and row, not by the piece's number: on one column the piece before
-// lies above, not to the left.
-TEST(Dropping, OnOneColumnOrOneRowOnlyNeighboursInThePictureFit) {
-    // Piece 2 dropped right of piece 1, or under it: it fits only where it lies in the picture.
-    for (const auto& [columns, dx, dy, fits] :
-         {std::tuple{1, 60, 0, false}, {1, 0, 45, true}, {3, 60, 0, true}, {3, 0, 45, false}}) {
-        PlayFixture f(MakePuzzle(Integer(columns), Integer(3 / columns), 60, 45, 100, 60));
-        Put(f.puzzle(), 1, 300, 300);
-        DragTo(f, 2, 300 + dx, 300 + dy);
-        EXPECT_EQ(f.puzzle().Pieces[1].Group == f.puzzle().Pieces[2].Group, fits) << columns << dx;
     }
 }
 
@@ -179,13 +145,6 @@ TEST(Dropping, SnapsMergesAndSetsFlagsAsTheNeighboursFit) {
     DragTo(f, 10, 340, 150);
     DragTo(f, 11, 400, 150);
     EXPECT_EQ(p.GroupOrderCount, 12);
-    // 14 is fixed; 8 lies 3 below its home. 13, dropped 6 below its own home, misses it but
-    // fits under 8, which brings it within 3 pixels of the fixed 14 right of it: never joined.
-    f.game->SetGroupInPlace(14);
-    Put(p, 8, p.Pieces[8].HomeX, p.Pieces[8].HomeY + 3);
-    DragTo(f, 13, p.Pieces[13].HomeX, p.Pieces[13].HomeY + 6);
-    EXPECT_EQ(p.Groups[8].Members, Ints({0, 8, 13}));
-    EXPECT_FALSE(p.Pieces[13].JoinedRight || p.Pieces[14].JoinedLeft);
     // Members lying side by side get their flags without a merge.
     Regroup(p, 11, {11, 12});
     LayBeside(p, 12, 11);

@@ -1,6 +1,6 @@
-// Opening a picture through the game: the size check, the cut pieces to the pixel, and
-// recutting for a finer screen; then a whole game on the real main window, every placing
-// with real mouse events, the model checked after each.
+// Opening a picture through the game: the size check and the cut pieces to the pixel; then a
+// whole game on the real main window, every placing with real mouse events, the model checked
+// after each.
 #include "test_pictures.h"
 
 #include "groups/placing.h"
@@ -16,8 +16,7 @@ namespace {
 using test::GameFixture;
 using test::OpenPatternPicture;
 
-// Every piece composed at its home position gives back the scaled picture, also when recut
-// for a finer screen.
+// Every piece composed at its home position gives back the scaled picture.
 TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePicture) {
     // The socket clamp leaves picture pixels uncovered only with tabs at least 31 pixels deep
     // and a short side; in ordinary cells (tabs of 41 and more here) the clamped shoulders
@@ -37,7 +36,6 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
         f.game->InitDirectDraw();
         f.game->Guard([&f, n = pieces, w = width, h = height] { OpenPatternPicture(f, n, w, h); });
         Puzzle& p = f.game->puzzle;
-        const Surfaces& s = f.game->surfaces;
         // A side of 32 or less, or over 32767, is refused before anything changes, even the
         // temporary bitmap.
         const bool refused = gaps < 0;
@@ -49,17 +47,10 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
             continue;
         }
         if (pieces == 64) {
-            // The preview is on by default: a third of 676 x 506, made from the bitmap as the
-            // View menu makes it, not from the picture scaled for cutting; the board's frame a
-            // pixel wide around its 672 x 504 pixels.
-            EXPECT_TRUE(s.PieceSurfaces.at(64).Image().size() == QSize(140, 105) &&
-                        s.PreviewSurface.Image().size() == QSize(225, 168) &&
-                        s.FrameLineH.Image().size() == QSize(674, 1) &&
+            // The board's frame a pixel wide around its 672 x 504 pixels.
+            const Surfaces& s = f.game->surfaces;
+            EXPECT_TRUE(s.FrameLineH.Image().size() == QSize(674, 1) &&
                         s.FrameLineV.Image().size() == QSize(1, 506));
-            const QImage cutPreview = s.PreviewSurface.Image().copy();
-            f.game->mnuViewPreview_Click();
-            f.game->mnuViewPreview_Click();
-            EXPECT_TRUE(s.PreviewSurface.Image() == cutPreview);
         }
         // Every piece placed, on a background of the key colour itself.
         f.game->ClearSettings();
@@ -90,17 +81,6 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
             return wrong;
         };
         EXPECT_TRUE(wrongPixels() == gaps && f.host.lastFrame.size() == field) << pieces;
-        if (pieces == 64) {
-            // The same window at twice the pixel ratio: recut for the larger field from the
-            // bitmap, never enlarged, and painted once.
-            const int presents = f.host.presentCount;
-            f.host.playFieldSize = QSize(1600, 1120);
-            f.game->DisplayModeChanged();
-            EXPECT_EQ((std::vector<int>{f.host.presentCount - presents, p.CellWidth,
-                                        s.PieceSurfaces[1].Image().width(), wrongPixels(),
-                                        f.host.lastFrame.width()}),
-                      (std::vector<int>{1, 117, 117 + 2 * 39, 0, 1600}));
-        }
     }
 }
 

@@ -34,15 +34,6 @@ TEST(NamedPipe, InThePlaceOfEveryFileIsRefusedAndTheGameGoesOn) {
     const std::vector<std::tuple<QString, std::function<void(GameFixture&, QString)>, QString>>
         rows{
             {"p.jpg", open, cut + "the picture \"%1\" cannot be read (Not a regular file)"},
-            {"picture.bmp",
-             [&](GameFixture& f, const QString& pipe) {
-                 Puzzle saved = f.game->puzzle;
-                 SetPictureFileName(saved, pipe);
-                 const QString path = f.ProgramFolder() + "/game.psf";
-                 ASSERT_EQ(WriteFileSafely(path, WriteStateFile(saved, path).bytes), "");
-                 open(f, path);
-             },
-             load + "its picture \"%1\" cannot be read (Not a regular file)."},
             {"game.psf", open, load + "it cannot be opened (Not a regular file)."},
             {"besttimes.txt", [](GameFixture& f, auto) { f.game->ReadBestTimes(); },
              "Tessellara|The best times could not be read from \"%1\": Not a regular file."},

@@ -1,8 +1,6 @@
-// The best-times table, its file, the game entering a finished game and writing the file, and
-// the safe writer underneath on a full disk.
+// The best-times table, its file, and the game entering a finished game and writing the file.
 #include "persist/best_times.h"
 #include "persist/safe_file.h"
-#include "support/file_size_limit.h"
 #include "support/recording_host.h"
 
 #include <QDir>
@@ -126,23 +124,6 @@ TEST(NewBestTime, TwoCopiesAskForNamesAndShareTheFileWrittenAfterEveryGame) {
     EXPECT_EQ(test::ReadAll(path), "\"Ann\"\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\"\r\n" + kEmpty +
                                        "\"Zo\xEB\"\r\n0\r\n4\r\n0\r\n64\r\n\"dog.jpg\"\r\n" +
                                        kEmpty.repeated(17));
-}
-
-// The old file stays byte for byte and no temporary file is left beside it.
-TEST(WriteFileSafely, AFullDiskKeepsTheOldFile) {
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/saved";
-    // Qt buffers 16 KB before it writes: a smaller file fails only when flushed.
-    for (const auto& [size, limit] : {std::pair{40000, 32 * 1024}, std::pair{100, 64}}) {
-        SCOPED_TRACE(size);
-        ASSERT_EQ(WriteFileSafely(path, "old"), "");
-        const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-        test::WithFileSizeLimit(rlim_t(limit), [&, size = size] {
-            EXPECT_NE(WriteFileSafely(path, QByteArray(size, 'n')), "");
-        });
-        EXPECT_EQ(test::ReadAll(path), "old");
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
-    }
 }
 
 } // namespace

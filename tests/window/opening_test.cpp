@@ -47,7 +47,6 @@ TEST(MainWindow, OpensTheFileOfTheCommandLineOrOfADropAsOpenDoes) {
         {{}, {url("notes.txt"), url("my photo.jpeg")}, any, "0 $"},
         {{}, {url("my photo.jpeg")}, Qt::MoveAction, "0 $"}, // the file manager would delete it
         {{}, {url("my photo.jpeg"), url("notes.txt")}, any, "64 1 my photo.jpeg $"},
-        {{}, {url("mine.psf")}, any, "12 1 sea.bmp $"},
     };
     for (const auto& [arguments, urls, actions, expected] : cases) {
         QMimeData data;
