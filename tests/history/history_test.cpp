@@ -125,8 +125,10 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
     const QDir data(f.game->facts().UserDataFolder);
     f.Drag(5, 37, 23); // its save still waiting as the game ends
     QTest::qWait(GameHistory::kSaveDelayMs / 2);
+    heard.clear();
     f.game->mnuFileSolve_Click();
-    EXPECT_FALSE(QFile::exists(b) || history.KeptPath() == b);
+    EXPECT_TRUE(!QFile::exists(b) && history.KeptPath() != b &&
+                heard == QStringList({"kept", "steps"}));
     // The next game's first save waits its own delay (a timer fires up to 5 % early), no more.
     QElapsedTimer since;
     since.start();
@@ -171,6 +173,18 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
         oldest = step->What;
     }
     EXPECT_EQ(oldest, "1");
+}
+
+// The writer's Finish returns once the file it was handed is on the disk.
+TEST(KeptGames, TheWriterFinishesWithTheFileWritten) {
+    const QTemporaryDir dir;
+    QObject context;
+    KeptGameWriter writer(&context, [](const QString&, bool, const QString&) {});
+    const QByteArray bytes(64 << 20, 'k');
+    writer.Write(dir.filePath("a.psf"), bytes);
+    QTest::qSleep(20); // the writer thread has begun
+    writer.Finish();
+    EXPECT_EQ(QFileInfo(dir.filePath("a.psf")).size(), bytes.size());
 }
 
 // A kept game that cannot be made or written is told once per game, and play goes on.
