@@ -4,6 +4,7 @@
 #include "support/file_size_limit.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -107,6 +108,8 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
     const QString a = history.KeptPath();
     const QByteArray gameA = test::ReadAll(a);
     EXPECT_EQ(test::StateIn(a), test::StateOf(f.game->puzzle));
+    EXPECT_TRUE(QRegularExpression("/game-\\d{8}-\\d{6}-\\d{3}\\.psf$").match(a).hasMatch())
+        << a.toStdString();
 
     f.Open("b.bmp");
     f.Drag(2, 30, 30);
