@@ -159,16 +159,18 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     assist.ArrangePieces();
     p.Dragging = kFalse;
     EXPECT_EQ(history.Steps().UndoCaption(), "Undo Gather Edge Pieces");
-    p.ElapsedSeconds = 3725;
+    p.ElapsedSeconds = 36125;
     assist.ProgressNow();      // seen unfinished
     game.mnuFileSolve_Click(); // the clock back at 0
-    EXPECT_EQ(assist.ProgressNow(), "Complete \u00B7 1:02:05");
+    EXPECT_EQ(assist.ProgressNow(), "Complete \u00B7 10:02:05");
 
     const QImage solved = f.host.lastFrame;
     game.mnuFileScramble_Click();
     const QImage classic = f.host.lastFrame;
     ASSERT_EQ(classic.size(), QSize(800, 560));
     assist.SetFaintPicture(true);
+    EXPECT_EQ(std::pair(FaintPixel(0xC86432, 0), FaintPixel(0x0A0000, 0xFFFFFF)),
+              std::pair(Long(0x28140A), Long(0xCECCCC))); // a fifth of the way, towards zero
     const Long background = game.settings.BackgroundColorFill;
     for (int y = 0; y < classic.height(); ++y) {
         for (int x = 0; x < classic.width(); ++x) {
