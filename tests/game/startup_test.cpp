@@ -46,10 +46,6 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
          "Background Green=2;Preview Caption Background Blue=3;Preview Caption Text Red=4;"
          "Preview Caption Text Green=5;Preview Caption Text Blue=6",
          "1 0 0 0 2 -2 400 ff0000 ff 30201 10203 0 0 30201 ffffff 60504 "},
-        {"Background Color=1;Background Color Fill=2;Outline Color=3;Outline Color Fill=4;"
-         "Preview Caption Background Color=5;Preview Caption Background Color Fill=6;"
-         "Preview Caption Text Color=7",
-         "1 0 1 1 3 15 40 1 2 3 4 5 6 0 7 ffffff "},
     };
     const auto shown = [](const Settings& s, Integer pieces) {
         QStringList values;

@@ -183,11 +183,10 @@ TEST(KeptGames, TheWriterFinishesWithTheFileWritten) {
     const QTemporaryDir dir;
     QObject context;
     KeptGameWriter writer(&context, [](const QString&, bool, const QString&) {});
-    const QByteArray bytes(64 << 20, 'k');
-    writer.Write(dir.filePath("a.psf"), bytes);
+    writer.Write(dir.filePath("a.psf"), QByteArray(64 << 20, 'k'));
     QTest::qSleep(20); // the writer thread has begun
     writer.Finish();
-    EXPECT_EQ(QFileInfo(dir.filePath("a.psf")).size(), bytes.size());
+    EXPECT_EQ(QFileInfo(dir.filePath("a.psf")).size(), 64 << 20);
 }
 
 // A kept game that cannot be made or written is told once per game, and play goes on.
