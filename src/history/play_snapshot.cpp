@@ -37,9 +37,9 @@ void RestoreSnapshot(Game& game, const PlaySnapshot& snapshot, Long elapsedSecon
     puzzle.GroupOrder = snapshot.GroupOrder;
     puzzle.GroupOrderCount = snapshot.GroupOrderCount;
     puzzle.PlacedPieces = snapshot.PlacedPieces;
+    puzzle.PlacedCount = snapshot.PlacedCount;
     // PuzzleSolved stays false: every snapshot is of a game not finished, and a finished game
     // takes no steps back or forward.
-    puzzle.PlacedCount = snapshot.PlacedCount;
     puzzle.ElapsedSeconds = elapsedSeconds;
     puzzle.Dragging = kFalse;
     game.host().SetPlayFieldPointer(kPointerDefault);
