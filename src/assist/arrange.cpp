@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <tuple>
@@ -20,14 +21,14 @@ enum Welcome : int { kOutside = 0, kEmptyBoard = 1, kCovering = 2 };
 // The straight sides of the picture a group holds.
 enum Side : int { kTop = 1, kBottom = 2, kLeft = 4, kRight = 8 };
 
-Long FloorDiv(Long a, Long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+Long FloorDiv(Long a, Long b) { return Long(std::floor(double(a) / double(b))); }
 
 // The board's cells continued over the field, as far as a piece surface stays inside it.
 struct Grid {
-    Long Left = 0; // the cell corner of column 0, row 0
-    Long Top = 0;
-    int Columns = 0;
-    int Rows = 0;
+    Long Left; // the cell corner of column 0, row 0
+    Long Top;
+    int Columns;
+    int Rows;
     std::vector<int> Welcome;
     // Loose pieces laid with their middle in the cell.
     std::vector<int> Middles;
@@ -40,11 +41,11 @@ Grid MakeGrid(const Puzzle& puzzle, const ArrangeField& field) {
     // The first column whose piece's left knob margin is still inside the field.
     const Long firstColumn = -FloorDiv(boardLeft - tw, cw);
     const Long firstRow = -FloorDiv(boardTop - th, ch);
-    Grid grid;
-    grid.Left = boardLeft + firstColumn * cw;
-    grid.Top = boardTop + firstRow * ch;
-    grid.Columns = int(std::max<Long>(FloorDiv(field.Width - tw - grid.Left, cw), 0));
-    grid.Rows = int(std::max<Long>(FloorDiv(field.Height - th - grid.Top, ch), 0));
+    const Long left = boardLeft + firstColumn * cw, top = boardTop + firstRow * ch;
+    const int columns = int(std::max<Long>(FloorDiv(field.Width - tw - left, cw), 0));
+    const int rows = int(std::max<Long>(FloorDiv(field.Height - th - top, ch), 0));
+    const std::size_t cells = std::size_t(columns) * std::size_t(rows);
+    Grid grid{left, top, columns, rows, std::vector<int>(cells), std::vector<int>(cells)};
     std::vector<bool> placed(std::size_t(puzzle.PuzzleColumns) * std::size_t(puzzle.PuzzleRows));
     for (int i = 1; i <= puzzle.PlacedCount; ++i) {
         const PieceRecord& piece = puzzle.Pieces[puzzle.PlacedPieces[i]];
@@ -53,8 +54,6 @@ Grid MakeGrid(const Puzzle& puzzle, const ArrangeField& field) {
     }
     const Rect& keep = field.Keep;
     const bool keeps = keep.Right > keep.Left && keep.Bottom > keep.Top;
-    grid.Welcome.resize(std::size_t(grid.Columns) * std::size_t(grid.Rows));
-    grid.Middles.assign(grid.Welcome.size(), 0);
     for (int r = 0; r < grid.Rows; ++r) {
         for (int c = 0; c < grid.Columns; ++c) {
             const Long x = grid.Left + c * cw, y = grid.Top + r * ch;
@@ -162,7 +161,7 @@ private:
 
     // The distance in cells to the nearest of the group's sides of the field, and to all.
     std::pair<int, int> Distances(int sides, int c, int r, int columns, int rows) const {
-        int nearest = sides == 0 ? 0 : std::numeric_limits<int>::max(), total = 0;
+        int nearest = std::numeric_limits<int>::max(), total = 0;
         const std::array<std::pair<int, int>, 4> away{{{kTop, r},
                                                        {kBottom, grid_.Rows - r - rows},
                                                        {kLeft, c},
