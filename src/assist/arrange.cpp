@@ -73,34 +73,32 @@ Grid MakeGrid(const Puzzle& puzzle, const ArrangeField& field) {
 
 // One loose group to lay: its cells from the top-left of its bounds.
 struct Item {
-    Integer Group = 0;
-    int Sides = 0;
-    int Columns = 0;
-    int Rows = 0;
+    Integer Group;
+    int Sides;
+    int Columns;
+    int Rows;
     std::vector<std::pair<int, int>> Cells;
     // Where it lies now, for the reading order.
-    Long X = 0;
-    Long Y = 0;
+    Long X;
+    Long Y;
 };
 
 Item ItemOf(const Puzzle& puzzle, Integer g, bool edges) {
     const GroupRecord& group = puzzle.Groups[g];
-    Item item;
-    item.Group = g;
-    item.Columns = group.MaxCol - group.MinCol + 1;
-    item.Rows = group.MaxRow - group.MinRow + 1;
+    const PieceRecord& first = puzzle.Pieces[group.Members[1]];
+    const int sides =
+        (group.MinRow == 0 ? kTop : 0) | (group.MaxRow == puzzle.PuzzleRows - 1 ? kBottom : 0) |
+        (group.MinCol == 0 ? kLeft : 0) | (group.MaxCol == puzzle.PuzzleColumns - 1 ? kRight : 0);
+    Item item{g,
+              edges ? sides : 0,
+              group.MaxCol - group.MinCol + 1,
+              group.MaxRow - group.MinRow + 1,
+              {},
+              first.X - Long{first.Col - group.MinCol} * puzzle.CellWidth,
+              first.Y - Long{first.Row - group.MinRow} * puzzle.CellHeight};
     for (int k = 1; k <= group.MemberCount; ++k) {
         const PieceRecord& piece = puzzle.Pieces[group.Members[k]];
         item.Cells.emplace_back(piece.Col - group.MinCol, piece.Row - group.MinRow);
-    }
-    const PieceRecord& first = puzzle.Pieces[group.Members[1]];
-    item.X = first.X - Long{first.Col - group.MinCol} * puzzle.CellWidth;
-    item.Y = first.Y - Long{first.Row - group.MinRow} * puzzle.CellHeight;
-    if (edges) {
-        item.Sides = (group.MinRow == 0 ? kTop : 0) |
-                     (group.MaxRow == puzzle.PuzzleRows - 1 ? kBottom : 0) |
-                     (group.MinCol == 0 ? kLeft : 0) |
-                     (group.MaxCol == puzzle.PuzzleColumns - 1 ? kRight : 0);
     }
     return item;
 }
