@@ -91,7 +91,7 @@ PaintOptions Assist::FrameOptions() {
     PaintOptions options;
     options.PreviewAbove = previewAbove_;
     const std::vector<Surface>& pieces = game_.surfaces.PieceSurfaces;
-    if (!faintPicture_ || pieces.size() < 2 || pieces[1].IsNull()) {
+    if (!faintPicture_ || pieces.size() < 2) {
         return options;
     }
     const qint64 cut = pieces[1].Image().cacheKey();

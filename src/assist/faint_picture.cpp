@@ -5,7 +5,7 @@ namespace tess {
 
 Long FaintPixel(Long pixel, Long background) {
     Long faint = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
+    for (const int shift : {0, 8, 16}) {
         const Long from = (background >> shift) & 0xFF;
         const Long to = (pixel >> shift) & 0xFF;
         faint |= (from + (to - from) / 5) << shift;

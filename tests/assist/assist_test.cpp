@@ -107,6 +107,8 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
 TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) {
     Puzzle p = ScrambledFor({1000, 700}, false, 6, 4, {600, 400});
     const Puzzle before = p;
+    ArrangeLooseGroups(p, {1000, 10, {}, false}); // no room for a row of cells: nothing moves
+    ASSERT_EQ(std::tie(p.Pieces, p.GroupOrder), std::tie(before.Pieces, before.GroupOrder));
     ArrangeLooseGroups(p, {1000, 700, {818, 200, 996, 333}, false});
     std::vector<Integer> order(24);
     std::iota(order.begin(), order.end(), 1); // in reading order of where they lay
@@ -200,6 +202,7 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
                   middle.toPoint() - QPoint(int(p.PreviewRect.Left), int(p.PreviewRect.Top))));
     game.picPuzzle_MouseDown(kLeftButton, 0, Single(middle.x()), Single(middle.y()));
     EXPECT_FALSE(p.Dragging || p.PreviewDragging);
+    EXPECT_FALSE(assist.TakesPress(middle.x(), p.PreviewRect.Bottom)); // the row below the picture
     game.picPuzzle_MouseDown(kLeftButton, 0, Single(caption.x()), Single(caption.y()));
     EXPECT_TRUE(p.PreviewDragging && !p.Dragging);
     game.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);

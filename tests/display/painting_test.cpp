@@ -166,8 +166,7 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
     // Composed again only where a piece was and is, within the field (its column 0 too); where
     // a loose piece's joined sides, and so its outline, changed; all of it for another cut, a
     // solved puzzle (the board's frame goes), a line of another colour and another pixel ratio.
-    using Change = std::tuple<void (*)(Puzzle&, Surfaces&), double, std::vector<Rect>>;
-    const Change changes[] = {
+    const std::tuple<void (*)(Puzzle&, Surfaces&), double, std::vector<Rect>> changes[] = {
         {[](Puzzle&, Surfaces&) {}, 1.0, {}},
         {[](Puzzle& q, Surfaces&) { q.Pieces[5].X = -30; },
          1.0,

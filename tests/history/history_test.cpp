@@ -19,9 +19,8 @@ using test::HistoryFixture;
 // A game just opened has nothing to undo, a press without a move is no step, and a finished
 // game cannot be undone.
 TEST(Undo, PutsBackEachStepAndRedoDoesItAgainWhileTheClockRunsOn) {
-    using Step = std::function<void(HistoryFixture&)>;
     // Piece 5 moved to fit piece 6, on its right, and piece 9, below it.
-    const std::tuple<QString, QString, Step> steps[] = {
+    const std::tuple<QString, QString, std::function<void(HistoryFixture&)>> steps[] = {
         {"Move", "Undo Move", [](HistoryFixture& f) { f.DragBeside(5, 6); }},
         {"Move", "Undo Move", [](HistoryFixture& f) { f.DragBeside(5, 9); }},
         {"Hint", "Undo Hint", [](HistoryFixture& f) { f.game->mnuFileHint_Click(); }},

@@ -52,8 +52,7 @@ Puzzle ValidModel() {
 // Each check of the invariant checker, broken on its own in the valid model.
 TEST(Model, TheInvariantCheckerReportsEachBrokenInvariant) {
     EXPECT_CONSISTENT(ValidModel());
-    using Break = std::pair<void (*)(Puzzle&), const char*>;
-    const Break breaks[] = {
+    const std::pair<void (*)(Puzzle&), const char*> breaks[] = {
         {[](Puzzle& p) { p = Puzzle(), p.PuzzleLoaded = kTrue; }, "loaded but has no pieces"},
         {[](Puzzle& p) { p.PuzzleLoaded = 1; }, "PuzzleLoaded holds 1"},
         {[](Puzzle& p) { p.Dragging = p.PreviewDragging = kTrue; }, "dragged at once"},
