@@ -68,8 +68,7 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
         ArrangeLooseGroups(p, {field.width(), field.height(), {}, edges});
         EXPECT_CONSISTENT(p);
         // Y of top and bottom sides, X of left and right sides; then along the side
-        double mean[4] = {}, along[4] = {};
-        int count[4] = {};
+        double mean[4] = {}, along[4] = {}, count[4] = {};
         for (Integer i = 1; i < Integer(p.Pieces.size()); ++i) {
             const PieceRecord& piece = p.Pieces[i];
             if (piece.Group == 0) {
@@ -171,6 +170,8 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     game.mnuFileScramble_Click();
     const QImage classic = f.host.lastFrame;
     ASSERT_EQ(classic.size(), QSize(800, 560));
+    assist.SetFaintPicture(true);
+    assist.SetFaintPicture(false); // and made again when turned on
     assist.SetFaintPicture(true);
     EXPECT_EQ(std::pair(FaintPixel(0xC86432, 0), FaintPixel(0x0A0000, 0xFFFFFF)),
               std::pair(Long(0x28140A), Long(0xCECCCC))); // a fifth of the way, towards zero

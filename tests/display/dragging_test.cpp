@@ -106,10 +106,9 @@ TEST(Dragging, TheTopmostLoosePieceAndItsGroupFollowThePointerInTheField) {
 TEST(Dropping, TheHomeTestComesFirstThenANeighbourLessThanFivePixelsOffFits) {
     // 7 dropped (hx, hy) off its home and (nx, ny) off where it fits under 2.
     // Then whether it is placed and whether it joins 2.
-    using Drop = std::array<int, 6>;
-    for (const auto& [hx, hy, nx, ny, placed, joined] :
-         {Drop{4, -4, 0, 0, 1, 0}, Drop{-4, 4, 0, 0, 1, 0}, Drop{5, 0, 4, -4, 0, 1},
-          Drop{0, 5, -4, 4, 0, 1}, Drop{-5, 0, 5, 0, 0, 0}, Drop{4, -5, 0, -5, 0, 0}}) {
+    const int drops[][6] = {{4, -4, 0, 0, 1, 0}, {-4, 4, 0, 0, 1, 0}, {5, 0, 4, -4, 0, 1},
+                            {0, 5, -4, 4, 0, 1}, {-5, 0, 5, 0, 0, 0}, {4, -5, 0, -5, 0, 0}};
+    for (const auto& [hx, hy, nx, ny, placed, joined] : drops) {
         PlayFixture f(Spread());
         Puzzle& p = f.puzzle();
         const Long x = p.Pieces[7].HomeX + hx, y = p.Pieces[7].HomeY + hy;
