@@ -46,7 +46,7 @@ Grid MakeGrid(const Puzzle& puzzle, const ArrangeField& field) {
     const int rows = int(std::max<Long>(FloorDiv(field.Height - th - top, ch), 0));
     const std::size_t cells = std::size_t(columns) * std::size_t(rows);
     Grid grid{left, top, columns, rows, std::vector<int>(cells), std::vector<int>(cells)};
-    std::vector<bool> placed(std::size_t(puzzle.PuzzleColumns) * std::size_t(puzzle.PuzzleRows));
+    std::vector<char> placed(std::size_t(puzzle.PuzzleColumns) * std::size_t(puzzle.PuzzleRows));
     for (int i = 1; i <= puzzle.PlacedCount; ++i) {
         const PieceRecord& piece = puzzle.Pieces[puzzle.PlacedPieces[i]];
         placed[std::size_t(piece.Row) * std::size_t(puzzle.PuzzleColumns) +
@@ -179,20 +179,19 @@ private:
         Order& order = orders_[std::size_t(sides)];
         if (!order.made) {
             order.made = true;
-            std::vector<std::pair<Cost, int>> keyed;
-            keyed.reserve(grid_.Welcome.size());
+            // A single piece covers nobody: the cost of a cell without the middles covered.
+            std::vector<std::tuple<int, int, int, int>> keyed;
             for (int r = 0; r < grid_.Rows; ++r) {
                 for (int c = 0; c < grid_.Columns; ++c) {
                     const int cell = r * grid_.Columns + c;
                     const auto [nearest, total] = Distances(sides, c, r, 1, 1);
-                    keyed.emplace_back(Cost{0, WelcomeFor(sides, grid_.Welcome[std::size_t(cell)]),
-                                            nearest, total, cell},
-                                       cell);
+                    keyed.emplace_back(WelcomeFor(sides, grid_.Welcome[std::size_t(cell)]), nearest,
+                                       total, cell);
                 }
             }
             std::sort(keyed.begin(), keyed.end());
-            for (const auto& entry : keyed) {
-                order.cells.push_back(entry.second);
+            for (const auto& key : keyed) {
+                order.cells.push_back(std::get<3>(key));
             }
         }
         while (order.next < order.cells.size() &&

@@ -99,12 +99,7 @@ PaintOptions Assist::FrameOptions() {
     if (cut != faintCut_ || background != faintBackground_) {
         faintCut_ = cut;
         faintBackground_ = background;
-        try {
-            faint_ = MakeFaintPicture(game_.puzzle, game_.surfaces, background);
-        } catch (const SurfaceError&) {
-            // No memory for it: the board stays plain rather than every paint failing.
-            faint_.Release();
-        }
+        faint_ = MakeFaintPicture(game_.puzzle, game_.surfaces, background);
     }
     options.FaintPicture = faint_.IsNull() ? nullptr : &faint_;
     return options;

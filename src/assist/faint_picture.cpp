@@ -21,22 +21,26 @@ Surface MakeFaintPicture(const Puzzle& puzzle, const Surfaces& surfaces, Long ba
         surfaces.PieceSurfaces.size() < pieces) {
         return {};
     }
-    Surface board = Surface::CreateSurface(width, height, background);
-    for (std::size_t p = 1; p < pieces; ++p) {
-        const PieceRecord& piece = puzzle.Pieces[p];
-        board.BltFast(piece.HomeX - puzzle.BoardRect.Left - 1,
-                      piece.HomeY - puzzle.BoardRect.Top - 1, surfaces.PieceSurfaces[p], WholeRect,
-                      kBltFastSrcColorKeyNoWait);
-    }
-    QImage picture = board.Image();
-    board.Release();
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            line[x] = 0xFF000000u | QRgb(FaintPixel(Long(line[x] & 0xFFFFFFu), background));
+    try {
+        Surface board = Surface::CreateSurface(width, height, background);
+        for (std::size_t p = 1; p < pieces; ++p) {
+            const PieceRecord& piece = puzzle.Pieces[p];
+            board.BltFast(piece.HomeX - puzzle.BoardRect.Left - 1,
+                          piece.HomeY - puzzle.BoardRect.Top - 1, surfaces.PieceSurfaces[p],
+                          WholeRect, kBltFastSrcColorKeyNoWait);
         }
+        QImage picture = board.Image();
+        board.Release();
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                line[x] = 0xFF000000u | QRgb(FaintPixel(Long(line[x] & 0xFFFFFFu), background));
+            }
+        }
+        return Surface::CreateSurfaceFromImage(picture);
+    } catch (const SurfaceError&) {
+        return {}; // no memory for it: the board stays plain rather than every paint failing
     }
-    return Surface::CreateSurfaceFromImage(picture);
 }
 
 } // namespace tess

@@ -11,7 +11,8 @@ namespace tess {
 Long FaintPixel(Long pixel, Long background);
 
 // The board's cells as the finished picture shows them, made from the piece surfaces laid
-// at their homes, each pixel made faint against the background. Null without a puzzle.
+// at their homes, each pixel made faint against the background. Null without a puzzle or
+// without memory for it.
 Surface MakeFaintPicture(const Puzzle& puzzle, const Surfaces& surfaces, Long background);
 
 } // namespace tess

@@ -106,7 +106,8 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
 TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) {
     Puzzle p = ScrambledFor({1000, 700}, false, 6, 4, {600, 400});
     const Puzzle before = p;
-    ArrangeLooseGroups(p, {1000, 10, {}, false}); // no room for a row of cells: nothing moves
+    // No room for a row or a column of cells: nothing moves.
+    ArrangeLooseGroups(p, {1000, 10, {}, false}), ArrangeLooseGroups(p, {10, 700, {}, false});
     ASSERT_EQ(std::tie(p.Pieces, p.GroupOrder), std::tie(before.Pieces, before.GroupOrder));
     ArrangeLooseGroups(p, {1000, 700, {818, 200, 996, 333}, false});
     std::vector<Integer> order(24);
@@ -165,6 +166,7 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     assist.ProgressNow();      // seen unfinished
     game.mnuFileSolve_Click(); // the clock back at 0
     EXPECT_EQ(assist.ProgressNow(), "Complete \u00B7 10:00:05");
+    EXPECT_EQ(ClockText(-5), "0:00:00"); // a clock set back shows no time
 
     const QImage solved = f.host.lastFrame;
     game.mnuFileScramble_Click();

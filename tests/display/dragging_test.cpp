@@ -160,8 +160,7 @@ TEST(Dropping, SnapsMergesAndSetsFlagsAsTheNeighboursFit) {
     f.game->mnuFileSolve_Click();
     f.Move(450, 150);
     f.Up(450, 150);
-    EXPECT_EQ(p.Dragging, kFalse);
-    EXPECT_EQ(p.PlacedCount, 15);
+    EXPECT_EQ(std::pair(p.Dragging, p.PlacedCount), std::pair(kFalse, Integer(15)));
     EXPECT_CONSISTENT(p);
 }
 

@@ -43,8 +43,7 @@ TEST(Undo, PutsBackEachStepAndRedoDoesItAgainWhileTheClockRunsOn) {
             EXPECT_TRUE(SamePlay(after, puzzle, f.host.playFieldSize));
             continue;
         }
-        EXPECT_TRUE(SamePlay(before, puzzle, f.host.playFieldSize));
-        EXPECT_TRUE(f.history->SaveWaiting());
+        EXPECT_TRUE(SamePlay(before, puzzle, f.host.playFieldSize) && f.history->SaveWaiting());
         EXPECT_EQ(puzzle.ElapsedSeconds, 5 + 3);
         EXPECT_EQ(f.history->Steps().RedoCaption(), "Redo " + what);
         puzzle.ElapsedSeconds += 2;
