@@ -127,19 +127,20 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
         EXPECT_LE(std::pair(piece.Y, piece.X), std::pair(next.Y, next.X)) << "reading order " << k;
     }
 
-    // On a field just larger than the board, a 3 x 5 block less a corner first, the corner, then an
-    // L that needs the whole grid.
-    Puzzle tight = ScrambledFor({620, 420}, false, 6, 4);
+    // On a field a column wider than the board, a 3 x 5 block less a corner first, the corner,
+    // then an L as tall as the grid, which waits and covers the fewest middles it can.
+    Puzzle tight = ScrambledFor({800, 420}, false, 6, 4);
     test::Regroup(tight, 8, test::Ints({8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 20, 21, 22, 23}));
     test::Regroup(tight, 1, test::Ints({1, 2, 3, 4, 5, 6, 7, 13, 19}));
     for (Integer i = 1; i <= 24; ++i) {
         test::LayBeside(tight, i, i < 8 || i % 6 == 1 ? 1 : 8);
     }
-    ArrangeLooseGroups(tight, {620, 420, {}, false});
+    ArrangeLooseGroups(tight, {800, 420, {}, false});
     EXPECT_CONSISTENT(tight);
     EXPECT_EQ(tight.GroupOrder, test::Ints({0, 8, 24, 1})); // the single first; the L waited
+    EXPECT_EQ(tight.Pieces[1].X, tight.Pieces[8].X + tight.CellWidth) << "where it covers fewest";
     for (const PieceRecord& piece : tight.Pieces) {
-        EXPECT_TRUE(QRect(0, 0, 620, 420).contains(BoxOf(tight, piece)));
+        EXPECT_TRUE(QRect(0, 0, 800, 420).contains(BoxOf(tight, piece)));
     }
 }
 
