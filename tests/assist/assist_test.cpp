@@ -138,7 +138,7 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     ArrangeLooseGroups(tight, {800, 420, {}, false});
     EXPECT_CONSISTENT(tight);
     EXPECT_EQ(tight.GroupOrder, test::Ints({0, 8, 24, 1})); // the single first; the L waited
-    EXPECT_EQ(tight.Pieces[1].X, tight.Pieces[8].X + tight.CellWidth) << "where it covers fewest";
+    EXPECT_EQ(tight.Pieces[1].X, 5 + tight.CellWidth) << "the L a column in, covering fewest";
     for (const PieceRecord& piece : tight.Pieces) {
         EXPECT_TRUE(QRect(0, 0, 800, 420).contains(BoxOf(tight, piece)));
     }
