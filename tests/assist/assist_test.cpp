@@ -157,6 +157,7 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     game.mnuFileScramble_Click();
     GameHistory history(game);
     assist.ArrangePieces();
+    EXPECT_EQ(f.host.presentCount, 2) << "the scramble, then the arrangement";
     EXPECT_EQ(history.Steps().UndoCaption(), "Undo Arrange Pieces");
     assist.GatherEdgePieces();
     p.Dragging = kTrue; // a piece held meanwhile
@@ -208,6 +209,7 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     game.picPuzzle_MouseDown(kLeftButton, 0, Single(middle.x()), Single(middle.y()));
     EXPECT_FALSE(p.Dragging || p.PreviewDragging);
     EXPECT_FALSE(assist.TakesPress(middle.x(), p.PreviewRect.Bottom)); // the row below the picture
+    EXPECT_FALSE(assist.TakesPress(p.PreviewRect.Right, middle.y()));  // and the column right of it
     game.picPuzzle_MouseDown(kLeftButton, 0, Single(caption.x()), Single(caption.y()));
     EXPECT_TRUE(p.PreviewDragging && !p.Dragging);
     game.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
@@ -222,6 +224,9 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
         ComposePlayField(p, game.settings, game.surfaces, 1.0, 1, assist.FrameOptions());
         ASSERT_TRUE(shown == game.surfaces.BackBuffer.Image()) << to.x() << ", " << to.y();
     }
+    // A game of one piece: its faint picture is made from piece 1, the only one (the checked
+    // and sanitizer builds stop at a read past the pieces).
+    test::OpenPatternPicture(f, 1, 320, 240);
 }
 
 } // namespace

@@ -34,8 +34,7 @@ TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndLeavesTheOtherCopysFiles)
         f.host.calls.clear();
         f.game->Form_Unload();
 
-        EXPECT_EQ(QFile::exists(path), !blocked);
-        EXPECT_TRUE(blocked || test::StateIn(path) == game);
+        EXPECT_TRUE(blocked ? !QFile::exists(path) : test::StateIn(path) == game);
         EXPECT_EQ(f.host.calls.contains("AddRecentDocument " + path), !blocked);
         EXPECT_TRUE(f.host.messages.isEmpty());
         EXPECT_FALSE(f.host.timerEnabled || f.host.commandsEnabled || puzzle.PuzzleLoaded);
