@@ -70,8 +70,7 @@ TEST(SettingsStore, AFailedWriteKeepsTheOldFileTellsOnceAndTheNextCommandWritesA
         f.store->Write("Background Red", "0");
         f.game->mnuViewPreview_Click();
     });
-    EXPECT_EQ(ReadAll(f.store->FileName()), old);
-    ASSERT_EQ(f.host.messages.size(), 1);
+    ASSERT_TRUE(ReadAll(f.store->FileName()) == old && f.host.messages.size() == 1);
     EXPECT_TRUE(f.host.messages[0].startsWith("Tessellara|The settings could not be saved to \"" +
                                               f.store->FileName() + "\": "))
         << f.host.messages[0].toStdString();

@@ -120,8 +120,7 @@ TEST(KeptGames, OneFilePerGameSavedAfterEveryChangeFiveKeptNoneOfAnotherCopy) {
     f.game->mnuFileClose_Click(); // the save still waiting is written as the game goes
     EXPECT_EQ(heard, QStringList({"kept", "steps", "kept"}));
     EXPECT_EQ(test::StateIn(b), gameB);
-    ASSERT_EQ(history.KeptGames().size(), 2u);
-    ASSERT_TRUE(history.ContinueLastGame());
+    ASSERT_TRUE(history.KeptGames().size() == 2u && history.ContinueLastGame());
     EXPECT_EQ(history.KeptPath(), b);
     const QDir data(f.game->facts().UserDataFolder);
     f.Drag(5, 37, 23); // its save still waiting as the game ends

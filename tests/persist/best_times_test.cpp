@@ -118,8 +118,7 @@ TEST(NewBestTime, TwoCopiesAskForNamesAndShareTheFileWrittenAfterEveryGame) {
     EXPECT_TRUE(
         f.host.messages[3].startsWith("Tessellara|The best times could not be saved to \"" + path))
         << f.host.messages[3].toStdString();
-    EXPECT_EQ(game.bestTimes, table);
-    ASSERT_TRUE(QDir().rmdir(path));
+    ASSERT_TRUE(game.bestTimes == table && QDir().rmdir(path));
     game.SaveBestTimes();
     EXPECT_EQ(test::ReadAll(path), "\"Ann\"\r\n0\r\n3\r\n7\r\n64\r\n\"cat.bmp\"\r\n" + kEmpty +
                                        "\"Zo\xEB\"\r\n0\r\n4\r\n0\r\n64\r\n\"dog.jpg\"\r\n" +
