@@ -228,6 +228,7 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     // A game of one piece: its faint picture is made from piece 1, the only one (the checked
     // and sanitizer builds stop at a read past the pieces).
     test::OpenPatternPicture(f, 1, 320, 240);
+    game.picPuzzle_Paint();
 }
 
 } // namespace
