@@ -5,7 +5,6 @@
 #include <array>
 #include <bit>
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -105,7 +104,7 @@ Item ItemOf(const Puzzle& puzzle, Integer g, bool edges) {
 
 // Smaller is better: middles covered, welcome, nearness to the group's sides of the field,
 // then reading order of the place.
-using Cost = std::tuple<int, int, int, int, int>;
+using Cost = std::tuple<int, int, int, int>;
 
 class Layer {
 public:
@@ -115,7 +114,7 @@ public:
     // when `covering`); none when it does not fit the grid at all.
     std::optional<int> BestPlace(const Item& item, bool covering) {
         if (item.Cells.size() == 1 && !covering) {
-            return FirstFreeCell(item.Sides);
+            return FirstFreeCell(item);
         }
         std::optional<int> best;
         Cost bestCost;
@@ -148,8 +147,7 @@ private:
             covered += grid_.Middles[cell];
             welcome = std::max(welcome, WelcomeFor(item.Sides, grid_.Welcome[cell]));
         }
-        const auto [nearest, total] = Distances(item.Sides, c, r, item.Columns, item.Rows);
-        return Cost{covered, welcome, nearest, total, r * grid_.Columns + c};
+        return Cost{covered, welcome, Distance(item, c, r), r * grid_.Columns + c};
     }
 
     // Edge pieces make for their side of the field, over the board's empty cells too.
@@ -157,41 +155,40 @@ private:
         return sides != 0 && welcome == kEmptyBoard ? kOutside : welcome;
     }
 
-    // The distance in cells to the nearest of the group's sides of the field, and to all.
-    std::pair<int, int> Distances(int sides, int c, int r, int columns, int rows) const {
-        int nearest = std::numeric_limits<int>::max(), total = 0;
+    // The distance in cells to the group's sides of the field, added up: a corner group makes
+    // for its corner.
+    int Distance(const Item& item, int c, int r) const {
         const std::array<std::pair<int, int>, 4> away{{{kTop, r},
-                                                       {kBottom, grid_.Rows - r - rows},
+                                                       {kBottom, grid_.Rows - r - item.Rows},
                                                        {kLeft, c},
-                                                       {kRight, grid_.Columns - c - columns}}};
+                                                       {kRight, grid_.Columns - c - item.Columns}}};
+        int total = 0;
         for (const auto& [side, distance] : away) {
-            if ((sides & side) != 0) {
-                nearest = std::min(nearest, distance);
+            if ((item.Sides & side) != 0) {
                 total += distance;
             }
         }
-        return {nearest, total};
+        return total;
     }
 
     // Single pieces take the cells in one order per set of sides; a cell once taken stays
     // taken, so each order is walked only once.
-    std::optional<int> FirstFreeCell(int sides) {
-        Order& order = orders_[std::size_t(sides)];
+    std::optional<int> FirstFreeCell(const Item& item) {
+        Order& order = orders_[std::size_t(item.Sides)];
         if (!order.made) {
             order.made = true;
             // A single piece covers nobody: the cost of a cell without the middles covered.
-            std::vector<std::tuple<int, int, int, int>> keyed;
+            std::vector<std::tuple<int, int, int>> keyed;
             for (int r = 0; r < grid_.Rows; ++r) {
                 for (int c = 0; c < grid_.Columns; ++c) {
                     const int cell = r * grid_.Columns + c;
-                    const auto [nearest, total] = Distances(sides, c, r, 1, 1);
-                    keyed.emplace_back(WelcomeFor(sides, grid_.Welcome[std::size_t(cell)]), nearest,
-                                       total, cell);
+                    keyed.emplace_back(WelcomeFor(item.Sides, grid_.Welcome[std::size_t(cell)]),
+                                       Distance(item, c, r), cell);
                 }
             }
             std::sort(keyed.begin(), keyed.end());
             for (const auto& key : keyed) {
-                order.cells.push_back(std::get<3>(key));
+                order.cells.push_back(std::get<2>(key));
             }
         }
         while (order.next < order.cells.size() &&
@@ -216,32 +213,16 @@ private:
 } // namespace
 
 void ArrangeLooseGroups(Puzzle& puzzle, const ArrangeField& field) {
-    if (!puzzle.PuzzleLoaded || puzzle.CellWidth <= 0 || puzzle.CellHeight <= 0) {
-        return;
-    }
     Grid grid = MakeGrid(puzzle, field);
-    std::vector<Integer> unmoved;
     std::vector<Item> items;
     for (int gi = 1; gi <= puzzle.GroupOrderCount; ++gi) {
-        const Integer g = puzzle.GroupOrder[gi];
-        const GroupRecord& group = puzzle.Groups[g];
-        if (group.InPlace || group.MemberCount < 1) {
-            unmoved.push_back(g);
-            continue;
-        }
-        Item item = ItemOf(puzzle, g, field.EdgesFirst);
-        if (item.Columns > grid.Columns || item.Rows > grid.Rows) {
-            unmoved.push_back(g);
-        } else {
-            items.push_back(std::move(item));
-        }
+        items.push_back(ItemOf(puzzle, puzzle.GroupOrder[gi], field.EdgesFirst));
     }
     // Edge groups first (Gather), big groups before small, corners before sides, then the
     // reading order of where they lie.
-    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-        return std::tuple((a.Sides == 0), -int(a.Cells.size()), -std::popcount(unsigned(a.Sides)),
-                          a.Y, a.X) < std::tuple((b.Sides == 0), -int(b.Cells.size()),
-                                                 -std::popcount(unsigned(b.Sides)), b.Y, b.X);
+    std::ranges::stable_sort(items, std::less{}, [](const Item& item) {
+        return std::tuple(item.Sides == 0, -int(item.Cells.size()),
+                          -std::popcount(unsigned(item.Sides)), item.Y, item.X);
     });
 
     Layer layer(grid);
@@ -256,17 +237,18 @@ void ArrangeLooseGroups(Puzzle& puzzle, const ArrangeField& field) {
         }
     }
     for (const Item* item : waiting) {
-        const int place = layer.BestPlace(*item, true).value();
-        layer.Take(*item, place);
-        laid.emplace_back(item, place);
+        const std::optional<int> place = layer.BestPlace(*item, true);
+        if (!place) {
+            return; // larger than the grid: a field smaller than the board
+        }
+        layer.Take(*item, *place);
+        laid.emplace_back(item, *place);
     }
     // Gather draws the edge groups above the others.
     std::stable_partition(laid.begin(), laid.end(),
                           [](const auto& entry) { return entry.first->Sides == 0; });
 
-    std::vector<Integer>& order = puzzle.GroupOrder;
-    std::copy(unmoved.begin(), unmoved.end(), order.begin() + 1);
-    auto next = order.begin() + 1 + std::ptrdiff_t(unmoved.size());
+    auto next = puzzle.GroupOrder.begin() + 1;
     for (const auto& [item, place] : laid) {
         const GroupRecord& group = puzzle.Groups[item->Group];
         const Long left = grid.Left + Long{place % grid.Columns} * puzzle.CellWidth;

@@ -23,8 +23,9 @@ struct ArrangeField {
 // Places are taken in order of preference: outside the board, then the board's empty cells,
 // then over the kept rectangle and the placed pieces. Big groups go first, then single pieces
 // in reading order of where they lay. Groups that find no free place go where they cover the
-// fewest middles, above the others; a group larger than the grid stays where it is, below
-// them. The drawing order follows the order of laying.
+// fewest middles, above the others. The drawing order follows the order of laying. A group
+// larger than the grid (a field smaller than the board) leaves everything where it is. The
+// puzzle is a consistent loaded game: its cells are never empty.
 void ArrangeLooseGroups(Puzzle& puzzle, const ArrangeField& field);
 
 } // namespace tess

@@ -25,8 +25,7 @@ void Assist::GatherEdgePieces() {
 
 void Assist::Lay(const QString& what, bool edgesFirst) {
     Puzzle& puzzle = game_.puzzle;
-    if (!puzzle.PuzzleLoaded || puzzle.Dragging || puzzle.PreviewDragging ||
-        puzzle.GroupOrderCount == 0) {
+    if (puzzle.Dragging || puzzle.PreviewDragging || puzzle.GroupOrderCount == 0) {
         return;
     }
     game_.AnnounceChanging(what);
@@ -83,25 +82,23 @@ QString Assist::ProgressNow() {
         clockSeconds_ = puzzle.ElapsedSeconds;
         clockGame_ = game;
     }
-    const bool seenUnfinished = puzzle.PuzzleSolved && clockGame_ == game;
-    return ProgressText(puzzle, seenUnfinished ? clockSeconds_ : puzzle.ElapsedSeconds);
+    return ProgressText(puzzle, clockGame_ == game ? clockSeconds_ : puzzle.ElapsedSeconds);
 }
 
 PaintOptions Assist::FrameOptions() {
     PaintOptions options;
     options.PreviewAbove = previewAbove_;
-    const std::vector<Surface>& pieces = game_.surfaces.PieceSurfaces;
-    if (!faintPicture_ || pieces.size() < 2) {
+    if (!faintPicture_) {
         return options;
     }
-    const qint64 cut = pieces[1].Image().cacheKey();
+    const qint64 cut = game_.surfaces.PieceSurfaces[1].Image().cacheKey();
     const Long background = game_.settings.BackgroundColorFill;
     if (cut != faintCut_ || background != faintBackground_) {
         faintCut_ = cut;
         faintBackground_ = background;
         faint_ = MakeFaintPicture(game_.puzzle, game_.surfaces, background);
     }
-    options.FaintPicture = faint_.IsNull() ? nullptr : &faint_;
+    options.FaintPicture = &faint_;
     return options;
 }
 

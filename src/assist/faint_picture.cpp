@@ -14,16 +14,11 @@ Long FaintPixel(Long pixel, Long background) {
 }
 
 Surface MakeFaintPicture(const Puzzle& puzzle, const Surfaces& surfaces, Long background) {
-    const Long width = Long{puzzle.PuzzleColumns} * puzzle.CellWidth;
-    const Long height = Long{puzzle.PuzzleRows} * puzzle.CellHeight;
-    const std::size_t pieces = puzzle.Pieces.size();
-    if (!puzzle.PuzzleLoaded || width <= 0 || height <= 0 ||
-        surfaces.PieceSurfaces.size() < pieces) {
-        return {};
-    }
     try {
-        Surface board = Surface::CreateSurface(width, height, background);
-        for (std::size_t p = 1; p < pieces; ++p) {
+        Surface board = Surface::CreateSurface(Long{puzzle.PuzzleColumns} * puzzle.CellWidth,
+                                               Long{puzzle.PuzzleRows} * puzzle.CellHeight,
+                                               background);
+        for (std::size_t p = 1; p < puzzle.Pieces.size(); ++p) {
             const PieceRecord& piece = puzzle.Pieces[p];
             board.BltFast(piece.HomeX - puzzle.BoardRect.Left - 1,
                           piece.HomeY - puzzle.BoardRect.Top - 1, surfaces.PieceSurfaces[p],

@@ -10,8 +10,8 @@ namespace tess {
 // on its own.
 Long FaintPixel(Long pixel, Long background);
 
-// The board's cells as the finished picture shows them, made from the piece surfaces laid
-// at their homes, each pixel made faint against the background. Null without a puzzle or
+// The board's cells as the finished picture shows them, made from the piece surfaces of a
+// loaded game's cut laid at their homes, each pixel made faint against the background. Null
 // without memory for it.
 Surface MakeFaintPicture(const Puzzle& puzzle, const Surfaces& surfaces, Long background);
 

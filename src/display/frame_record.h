@@ -18,7 +18,7 @@ struct Surfaces;
 // What the Game menu's toggles change in a frame; the defaults give the classic frame.
 struct PaintOptions {
     // Laid on the board's cells (its top-left on the first cell's) under everything else;
-    // null for none.
+    // null or a null surface for none.
     const Surface* FaintPicture = nullptr;
     // The preview and its caption after the loose groups instead of before them.
     bool PreviewAbove = false;

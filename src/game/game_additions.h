@@ -9,7 +9,7 @@ namespace tess {
 class GameAdditions {
 public:
     virtual ~GameAdditions() = default;
-    // The options of the frame about to be composed.
+    // The options of the frame about to be composed; asked only while a game is loaded.
     virtual PaintOptions FrameOptions() = 0;
     // A left-button press at the point: true when the additions handle it, and so no piece
     // and no caption is grabbed by it.

@@ -178,23 +178,26 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     assist.SetFaintPicture(true);
     assist.SetFaintPicture(false); // and made again when turned on
     assist.SetFaintPicture(true);
-    EXPECT_EQ(std::pair(FaintPixel(0xC86432, 0), FaintPixel(0x0A0000, 0xFFFFFF)),
-              std::pair(Long(0x28140A), Long(0xCECCCC))); // a fifth of the way, towards zero
+    EXPECT_EQ(std::pair(FaintPixel(0xFF6432, 0), FaintPixel(0x0A0000, 0xFFFFFF)),
+              std::pair(Long(0x33140A), Long(0xCECCCC))); // a fifth of the way, towards zero
     const Long background = game.settings.BackgroundColorFill;
+    QPoint empty; // a pixel of an empty cell
     for (int y = 0; y < classic.height(); ++y) {
         for (int x = 0; x < classic.width(); ++x) {
             const Long was = Rgb(classic, x, y);
             const bool emptyCell = x > p.BoardRect.Left && x <= p.BoardRect.Right &&
                                    y > p.BoardRect.Top && y <= p.BoardRect.Bottom &&
                                    was == background;
+            empty = emptyCell ? QPoint(x, y) : empty;
             ASSERT_EQ(Rgb(f.host.lastFrame, x, y),
                       emptyCell ? FaintPixel(Rgb(solved, x, y), background) : was)
                 << x << ", " << y;
         }
     }
-    game.settings.BackgroundColorFill = 0x123456; // beside the board too
+    game.settings.BackgroundColorFill = 0x123456; // made again
     game.picPuzzle_Paint();
-    EXPECT_EQ(Rgb(f.host.lastFrame, 0, int(p.BoardRect.Top) + 1), 0x123456);
+    EXPECT_EQ(Rgb(f.host.lastFrame, empty.x(), empty.y()),
+              FaintPixel(Rgb(solved, empty.x(), empty.y()), 0x123456));
 
     game.settings.ViewPreview = true;
     game.InitPreview();

@@ -13,7 +13,6 @@
 namespace tess {
 namespace {
 
-using test::GameFixture;
 using test::OpenPatternPicture;
 
 // Every piece composed at its home position gives back the scaled picture.
@@ -31,7 +30,7 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
           Cut{6, 500, 700, {800, 560}, 0}, Cut{100, 1000, 100, {1100, 300}, 90},
           Cut{1, 33, 33, {800, 560}, 0}, Cut{4, 33, 32, {800, 560}, -1},
           Cut{4, 32, 33, {800, 560}, -1}, Cut{4, 32768, 40, {800, 560}, -1}}) {
-        GameFixture f;
+        test::GameFixture f;
         f.host.playFieldSize = field;
         f.game->InitDirectDraw();
         f.game->Guard([&f, n = pieces, w = width, h = height] { OpenPatternPicture(f, n, w, h); });
@@ -87,7 +86,7 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
 // A picture 130 times wider than high, cut on a wide field: on a narrower one its preview would
 // be 0 pixels high, and is left out while the game goes on.
 TEST(SetWholeImage, APreviewOfNoPixelsIsLeftOutAndTheGameGoesOn) {
-    GameFixture f;
+    test::GameFixture f;
     f.host.playFieldSize = QSize(4400, 300);
     f.game->InitDirectDraw();
     OpenPatternPicture(f, 2, 4290, 33);

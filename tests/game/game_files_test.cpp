@@ -7,9 +7,6 @@
 namespace tess {
 namespace {
 
-using test::GameFixture;
-using test::ReadAll;
-
 // A second running copy quits beside the first, which holds "WholeImageTemp.bmp": a loaded,
 // unfinished game is saved quietly and offered among the recent documents; one that cannot be
 // stored changes nothing else. Then the game is closed: clock stopped, puzzle reduced to its
@@ -17,9 +14,9 @@ using test::ReadAll;
 // path kept.
 TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndLeavesTheOtherCopysFiles) {
     for (const bool blocked : {false, true}) {
-        GameFixture first, f;
+        test::GameFixture first, f;
         test::OpenPatternPicture(first, 12, 150, 200);
-        const QByteArray picture = ReadAll(first.game->WholeImageTempPath());
+        const QByteArray picture = test::ReadAll(first.game->WholeImageTempPath());
         ProcessFacts facts = first.game->facts();
         facts.UserDataFolder = f.ProgramFolder() + "/data";
         // Blocked: a file where the folder should be.
@@ -44,7 +41,7 @@ TEST(Quit, KeepsAnUnfinishedGameInTheUsersDataFolderAndLeavesTheOtherCopysFiles)
         EXPECT_FALSE(QFile::exists(bitmap));
         f.game.reset();
         EXPECT_FALSE(QFile::exists(bitmap + ".lock"));
-        EXPECT_EQ(ReadAll(first.game->WholeImageTempPath()), picture);
+        EXPECT_EQ(test::ReadAll(first.game->WholeImageTempPath()), picture);
     }
 }
 

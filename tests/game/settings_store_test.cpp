@@ -11,14 +11,13 @@
 namespace tess {
 namespace {
 
-using test::GameFixture;
 using test::ReadAll;
 
 TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndANewStoreReadsItBackAsQSettingsDoes) {
     QStringList texts{"/home/a, b/",    "/x;y=z/", " lead", "q\"uo\\te",  "@at",
                       "\a\b\t\n\r\f\v", "ünï€ 𝄞",  "",      "#x [y] 's'", "\x7f"};
     texts << QString(QChar(0)) + "7" << QChar(1) + QString("ab9g");
-    GameFixture f;
+    test::GameFixture f;
     const QString ours = f.store->FileName();
     const QString theirs = f.ProgramFolder() + "/qsettings.ini";
     // Other sections and a comment, as a file edited by hand may hold them (some lines ending in
@@ -60,7 +59,7 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndANewStoreReadsItBackAsQSettin
 // could not be written are written with the next one that can, in the file when the command
 // that changed it returns (a process killed then loses nothing).
 TEST(SettingsStore, AFailedWriteKeepsTheOldFileTellsOnceAndTheNextCommandWritesAll) {
-    GameFixture f;
+    test::GameFixture f;
     const QByteArray folder = "/" + QByteArray(200, 'p') + "/";
     f.store->Write("InitDir", folder);
     f.store->Write("Time Puzzle", "True");

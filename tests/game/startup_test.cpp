@@ -10,8 +10,6 @@
 namespace tess {
 namespace {
 
-using test::GameFixture;
-
 TEST(ProgramFolder, IsTheProgramsFolderWhenWritableAndNotInstalledElseTheUsersDataFolder) {
     const QString user =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tessellara";
@@ -64,7 +62,7 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
         return values.join(' ');
     };
     for (const auto& [stored, read] : cases) {
-        GameFixture f;
+        test::GameFixture f;
         for (const QString& entry : stored.split(';', Qt::SkipEmptyParts)) {
             f.store->Write(entry.section('=', 0, 0), entry.section('=', 1));
         }
@@ -79,7 +77,7 @@ TEST(SettingsStore, ReadsDefaultsColoursFromTheirComponentsAndFallsBackOnBadText
 // Start-up reads the settings and makes the program folder current before the window shows,
 // then registers the file type; a resize while minimized does nothing.
 TEST(StartUp, RunsItsStepsInOrderAndIgnoresAResizeWhileMinimized) {
-    GameFixture f;
+    test::GameFixture f;
     Game& game = *f.game;
     f.store->Write("Number of Pieces", "100");
     QDir::setCurrent(QDir::rootPath());

@@ -9,8 +9,6 @@
 namespace tess {
 namespace {
 
-using test::GameFixture;
-
 const QString kPrompt = QStringLiteral("You have achieved a new best time, please enter you name.");
 const QByteArray kEmpty = "\"\"\r\n0\r\n0\r\n0\r\n0\r\n\"\"\r\n";
 
@@ -64,7 +62,7 @@ void Finish(Game& game, Integer pieces, Long seconds, const QString& title = "ca
 // Two running copies share it: each keeps the other's entries, and Clear All in one is not
 // undone by the other. A file that cannot be written is told once and the table kept.
 TEST(NewBestTime, TwoCopiesAskForNamesAndShareTheFileWrittenAfterEveryGame) {
-    GameFixture f;
+    test::GameFixture f;
     Game& game = *f.game;
     const QString path = f.ProgramFolder() + "/besttimes.txt";
     test::RecordingHost otherHost;
