@@ -2,9 +2,9 @@
 #include "assist/arrange.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -52,7 +52,6 @@ Grid MakeGrid(const Puzzle& puzzle, const ArrangeField& field) {
                std::size_t(piece.Col)] = true;
     }
     const Rect& keep = field.Keep;
-    const bool keeps = keep.Right > keep.Left && keep.Bottom > keep.Top;
     for (int r = 0; r < grid.Rows; ++r) {
         for (int c = 0; c < grid.Columns; ++c) {
             const Long x = grid.Left + c * cw, y = grid.Top + r * ch;
@@ -61,7 +60,7 @@ Grid MakeGrid(const Puzzle& puzzle, const ArrangeField& field) {
                 col >= 0 && col < puzzle.PuzzleColumns && row >= 0 && row < puzzle.PuzzleRows;
             const bool covers =
                 (onBoard && placed[std::size_t(row * puzzle.PuzzleColumns + col)]) ||
-                (keeps && x - tw < keep.Right && keep.Left < x + cw + tw && y - th < keep.Bottom &&
+                (x - tw < keep.Right && keep.Left < x + cw + tw && y - th < keep.Bottom &&
                  keep.Top < y + ch + th);
             grid.Welcome[std::size_t(r * grid.Columns + c)] =
                 covers ? kCovering : (onBoard ? kEmptyBoard : kOutside);
@@ -103,7 +102,7 @@ Item ItemOf(const Puzzle& puzzle, Integer g, bool edges) {
 }
 
 // Smaller is better: middles covered, welcome, nearness to the group's sides of the field,
-// then reading order of the place.
+// then reading order of the place, which is the last: the place itself.
 using Cost = std::tuple<int, int, int, int>;
 
 class Layer {
@@ -116,18 +115,15 @@ public:
         if (item.Cells.size() == 1 && !covering) {
             return FirstFreeCell(item);
         }
-        std::optional<int> best;
-        Cost bestCost;
+        std::optional<Cost> best;
         for (int r = 0; r + item.Rows <= grid_.Rows; ++r) {
             for (int c = 0; c + item.Columns <= grid_.Columns; ++c) {
-                const std::optional<Cost> cost = CostAt(item, c, r, covering);
-                if (cost && (!best || *cost < bestCost)) {
-                    best = r * grid_.Columns + c;
-                    bestCost = *cost;
+                if (const std::optional<Cost> cost = CostAt(item, c, r, covering)) {
+                    best = best ? std::min(*best, *cost) : *cost;
                 }
             }
         }
-        return best;
+        return best ? std::optional(std::get<3>(*best)) : std::nullopt;
     }
 
     void Take(const Item& item, int place) {
@@ -155,15 +151,12 @@ private:
         return sides != 0 && welcome == kEmptyBoard ? kOutside : welcome;
     }
 
-    // The distance in cells to the group's sides of the field, added up: a corner group makes
-    // for its corner.
-    int Distance(const Item& item, int c, int r) const {
-        const std::array<std::pair<int, int>, 4> away{{{kTop, r},
-                                                       {kBottom, grid_.Rows - r - item.Rows},
-                                                       {kLeft, c},
-                                                       {kRight, grid_.Columns - c - item.Columns}}};
+    // How far the place lies from the group's sides of the field in cells, added up, less a
+    // constant of the group's (its own size, the grid's): a corner group makes for its corner.
+    static int Distance(const Item& item, int c, int r) {
         int total = 0;
-        for (const auto& [side, distance] : away) {
+        for (const auto& [side, distance] : {std::pair(kTop, r), std::pair(kBottom, -r),
+                                             std::pair(kLeft, c), std::pair(kRight, -c)}) {
             if ((item.Sides & side) != 0) {
                 total += distance;
             }
@@ -174,9 +167,8 @@ private:
     // Single pieces take the cells in one order per set of sides; a cell once taken stays
     // taken, so each order is walked only once.
     std::optional<int> FirstFreeCell(const Item& item) {
-        Order& order = orders_[std::size_t(item.Sides)];
-        if (!order.made) {
-            order.made = true;
+        Order& order = orders_[item.Sides];
+        if (order.cells.empty()) {
             // A single piece covers nobody: the cost of a cell without the middles covered.
             std::vector<std::tuple<int, int, int>> keyed;
             for (int r = 0; r < grid_.Rows; ++r) {
@@ -202,12 +194,11 @@ private:
     }
 
     struct Order {
-        bool made = false;
         std::vector<int> cells;
         std::size_t next = 0;
     };
     Grid& grid_;
-    std::array<Order, 16> orders_;
+    std::map<int, Order> orders_;
 };
 
 } // namespace
@@ -227,22 +218,24 @@ void ArrangeLooseGroups(Puzzle& puzzle, const ArrangeField& field) {
 
     Layer layer(grid);
     std::vector<std::pair<const Item*, int>> laid;
-    std::vector<const Item*> waiting;
-    for (const Item& item : items) {
-        if (const std::optional<int> place = layer.BestPlace(item, false)) {
+    const auto lay = [&](const Item& item, bool covering) {
+        const std::optional<int> place = layer.BestPlace(item, covering);
+        if (place) {
             layer.Take(item, *place);
             laid.emplace_back(&item, *place);
-        } else {
+        }
+        return place.has_value();
+    };
+    std::vector<const Item*> waiting;
+    for (const Item& item : items) {
+        if (!lay(item, false)) {
             waiting.push_back(&item);
         }
     }
     for (const Item* item : waiting) {
-        const std::optional<int> place = layer.BestPlace(*item, true);
-        if (!place) {
+        if (!lay(*item, true)) {
             return; // larger than the grid: a field smaller than the board
         }
-        layer.Take(*item, *place);
-        laid.emplace_back(item, *place);
     }
     // Gather draws the edge groups above the others.
     std::stable_partition(laid.begin(), laid.end(),

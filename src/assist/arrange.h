@@ -11,7 +11,7 @@ struct ArrangeField {
     Long Width = 0;
     Long Height = 0;
     // Covered only when nothing else is left, like the placed pieces: the shown preview with
-    // its caption. An empty rectangle keeps nothing.
+    // its caption. {} keeps nothing: no piece's box reaches the field's top-left corner.
     Rect Keep;
     // Gather Edge Pieces: the groups that hold a straight side of the picture go first, as near
     // the field's edge of that side as there is room, and are drawn above the others.

@@ -41,16 +41,9 @@ Rect Assist::PreviewArea() const {
     if (!game_.settings.ViewPreview) {
         return {};
     }
-    const Rect& bar = puzzle.PreviewCaptionRect;
-    const Rect& picture = puzzle.PreviewRect;
-    return Rect{std::min(bar.Left, picture.Left), bar.Top, std::max(bar.Right, picture.Right),
-                picture.Bottom};
-}
-
-void Assist::Repaint() {
-    if (game_.puzzle.PuzzleLoaded) {
-        game_.picPuzzle_Paint();
-    }
+    // The caption bar lies above the picture, as wide.
+    return Rect{puzzle.PreviewRect.Left, puzzle.PreviewCaptionRect.Top, puzzle.PreviewRect.Right,
+                puzzle.PreviewRect.Bottom};
 }
 
 void Assist::SetShowProgress(bool on) {
@@ -61,7 +54,7 @@ void Assist::SetShowProgress(bool on) {
 void Assist::SetPreviewAbovePieces(bool on) {
     previewAbove_ = on;
     game_.store().WriteGameBoolean(kPreviewAboveKey, on);
-    Repaint();
+    game_.picPuzzle_Paint();
 }
 
 void Assist::SetFaintPicture(bool on) {
@@ -71,7 +64,7 @@ void Assist::SetFaintPicture(bool on) {
         faintCut_ = 0;
     }
     game_.store().WriteGameBoolean(kFaintPictureKey, on);
-    Repaint();
+    game_.picPuzzle_Paint();
 }
 
 QString Assist::ProgressNow() {
@@ -103,18 +96,17 @@ PaintOptions Assist::FrameOptions() {
 }
 
 bool Assist::TakesPress(double x, double y) {
-    Puzzle& puzzle = game_.puzzle;
-    if (!previewAbove_ || !game_.settings.ViewPreview) {
+    const Rect area = PreviewArea(); // empty when hidden
+    if (!previewAbove_ || x < area.Left || x >= area.Right || y < area.Top || y >= area.Bottom) {
         return false;
     }
+    Puzzle& puzzle = game_.puzzle;
     if (IsInsideOpenRect(puzzle.PreviewCaptionRect, x, y)) {
         // The caption lies above the pieces: it is what the press grabs.
         puzzle.PreviewDragging = kTrue;
         game_.host().SetPlayFieldPointer(kPointerSizeAll);
-        return true;
     }
-    const Rect area = PreviewArea();
-    return area.Left <= x && x < area.Right && area.Top <= y && y < area.Bottom;
+    return true;
 }
 
 } // namespace tess

@@ -53,7 +53,6 @@ private:
     void Lay(const QString& what, bool edgesFirst);
     // The shown preview with its caption; empty when hidden.
     Rect PreviewArea() const;
-    void Repaint();
 
     Game& game_;
     bool showProgress_ = false;

@@ -15,17 +15,19 @@ Long FaintPixel(Long pixel, Long background) {
 
 Surface MakeFaintPicture(const Puzzle& puzzle, const Surfaces& surfaces, Long background) {
     try {
-        Surface board = Surface::CreateSurface(Long{puzzle.PuzzleColumns} * puzzle.CellWidth,
-                                               Long{puzzle.PuzzleRows} * puzzle.CellHeight,
-                                               background);
-        for (std::size_t p = 1; p < puzzle.Pieces.size(); ++p) {
-            const PieceRecord& piece = puzzle.Pieces[p];
-            board.BltFast(piece.HomeX - puzzle.BoardRect.Left - 1,
-                          piece.HomeY - puzzle.BoardRect.Top - 1, surfaces.PieceSurfaces[p],
-                          WholeRect, kBltFastSrcColorKeyNoWait);
-        }
-        QImage picture = board.Image();
-        board.Release();
+        // The board's surface goes before the pixels are changed, so they are changed in place.
+        QImage picture = [&] {
+            Surface board =
+                Surface::CreateSurface(Long{puzzle.PuzzleColumns} * puzzle.CellWidth,
+                                       Long{puzzle.PuzzleRows} * puzzle.CellHeight, background);
+            for (std::size_t p = 1; p < puzzle.Pieces.size(); ++p) {
+                const PieceRecord& piece = puzzle.Pieces[p];
+                board.BltFast(piece.HomeX - puzzle.BoardRect.Left - 1,
+                              piece.HomeY - puzzle.BoardRect.Top - 1, surfaces.PieceSurfaces[p],
+                              WholeRect, kBltFastSrcColorKeyNoWait);
+            }
+            return board.Image();
+        }();
         for (int y = 0; y < picture.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
             for (int x = 0; x < picture.width(); ++x) {

@@ -71,12 +71,9 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
         double mean[4] = {}, along[4] = {}, count[4] = {};
         for (Integer i = 1; i < Integer(p.Pieces.size()); ++i) {
             const PieceRecord& piece = p.Pieces[i];
-            if (piece.Group == 0) {
-                continue; // placed: the checker holds it at its home
-            }
             EXPECT_TRUE(QRect(QPoint(), field).contains(BoxOf(p, piece))) << i;
             const QPointF at = Middle(p, piece);
-            EXPECT_EQ(FindPieceAt(p, at.x(), at.y()), i);
+            EXPECT_EQ(FindPieceAt(p, at.x(), at.y()), piece.Group == 0 ? 0 : i); // placed: bare
             const int side = piece.Row == 0 ? 0 : piece.Row == 17 ? 1 : piece.Col == 0 ? 2 : 3;
             if ((piece.Row % 17 == 0) != (piece.Col % 17 == 0) &&
                 p.Groups[piece.Group].MemberCount == 1) {
@@ -101,8 +98,8 @@ TEST(Arrange, EveryLoosePieceIsPickedAtItsMiddleInsideTheFieldAndGatherRaisesThe
     }
 }
 
-// A small picture leaves room around the board: nothing lands on it or on the preview. Groups
-// that cannot all lie apart still stay inside the field.
+// A small picture leaves room around the board: nothing lands on it or on a kept rectangle.
+// Groups that cannot all lie apart still stay inside the field.
 TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) {
     Puzzle p = ScrambledFor({1000, 700}, false, 6, 4, {600, 400});
     p.Pieces[24].X = p.Pieces[1].X + 1, p.Pieces[24].Y = p.Pieces[1].Y; // X decides a tie
@@ -110,22 +107,30 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     // No room for a row or a column of cells: nothing moves.
     ArrangeLooseGroups(p, {1000, 10, {}, false}), ArrangeLooseGroups(p, {10, 700, {}, false});
     ASSERT_EQ(std::tie(p.Pieces, p.GroupOrder), std::tie(before.Pieces, before.GroupOrder));
-    ArrangeLooseGroups(p, {1000, 700, {818, 200, 996, 333}, false});
+    ArrangeLooseGroups(p, {1000, 700, {}, false});
     std::vector<Integer> order(24);
     std::iota(order.begin(), order.end(), 1); // in reading order of where they lay
     std::sort(order.begin(), order.end(), [&](Integer a, Integer b) {
         return std::pair(before.Pieces[a].Y, before.Pieces[a].X) <
                std::pair(before.Pieces[b].Y, before.Pieces[b].X);
     });
-    EXPECT_TRUE(p.Pieces[order[0]].X < p.CellWidth && p.Pieces[order[0]].Y < p.CellHeight)
-        << "the first place";
     for (std::size_t k = 0; k < order.size(); ++k) {
         const PieceRecord& piece = p.Pieces[order[k]];
-        EXPECT_FALSE(BoxOf(p, piece).intersects(QRect(818, 200, 178, 133))) << k; // the preview
         const QPointF middle = Middle(p, piece);
         EXPECT_FALSE(IsInsideOpenRect(p.BoardRect, middle.x(), middle.y())) << k;
         const PieceRecord& next = p.Pieces[order[std::min(k + 1, order.size() - 1)]];
         EXPECT_LE(std::pair(piece.Y, piece.X), std::pair(next.Y, next.X)) << "reading order " << k;
+    }
+    // Cells of 89 x 83 from (56, 101), 10 x 6, the board on (2..7, 1..4). Kept: (1..8, 1..4)
+    // edge to edge with the boxes of the cells around, then (0..8, 0..5) by a pixel each side: the
+    // first and last pieces' places.
+    for (const auto& [keep, places] :
+         {std::pair(Rect{174, 211, 828, 489}, std::array{27, 74, 472, 489}),
+          std::pair(Rect{173, 210, 740, 490}, std::array{828, 74, 739, 157})}) {
+        Puzzle kept = before;
+        ArrangeLooseGroups(kept, {1000, 700, keep, false});
+        const PieceRecord &first = kept.Pieces[order[0]], &last = kept.Pieces[order[23]];
+        EXPECT_EQ((std::array{first.X, first.Y, last.X, last.Y}), places);
     }
 
     // On a field a column wider than the board, a 3 x 5 block less a corner first, the corner,
@@ -140,6 +145,7 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     EXPECT_CONSISTENT(tight);
     EXPECT_EQ(tight.GroupOrder, test::Ints({0, 8, 24, 1})); // the single first; the L waited
     EXPECT_EQ(tight.Pieces[1].X, 5 + tight.CellWidth) << "the L a column in, covering fewest";
+    EXPECT_EQ(tight.Pieces[8].X, 5) << "the block in the first column";
     for (const PieceRecord& piece : tight.Pieces) {
         EXPECT_TRUE(QRect(0, 0, 800, 420).contains(BoxOf(tight, piece)));
     }
@@ -214,8 +220,9 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     EXPECT_FALSE(p.Dragging || p.PreviewDragging);
     EXPECT_FALSE(assist.TakesPress(middle.x(), p.PreviewRect.Bottom)); // the row below the picture
     EXPECT_FALSE(assist.TakesPress(p.PreviewRect.Right, middle.y()));  // and the column right of it
+    EXPECT_TRUE(assist.TakesPress(p.PreviewRect.Left, p.PreviewCaptionRect.Top)); // its corner
     game.picPuzzle_MouseDown(kLeftButton, 0, Single(caption.x()), Single(caption.y()));
-    EXPECT_TRUE(p.PreviewDragging && !p.Dragging);
+    EXPECT_TRUE(p.PreviewDragging && !p.Dragging && f.host.pointer == kPointerSizeAll);
     game.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
     // A drag composes only what changed, with the faint picture and the preview above too.
     const QPointF held =
