@@ -107,31 +107,26 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     // No room for a row or a column of cells: nothing moves.
     ArrangeLooseGroups(p, {1000, 10, {}, false}), ArrangeLooseGroups(p, {10, 700, {}, false});
     ASSERT_EQ(std::tie(p.Pieces, p.GroupOrder), std::tie(before.Pieces, before.GroupOrder));
-    ArrangeLooseGroups(p, {1000, 700, {}, false});
     std::vector<Integer> order(24);
-    std::iota(order.begin(), order.end(), 1); // in reading order of where they lay
-    std::sort(order.begin(), order.end(), [&](Integer a, Integer b) {
-        return std::pair(before.Pieces[a].Y, before.Pieces[a].X) <
-               std::pair(before.Pieces[b].Y, before.Pieces[b].X);
-    });
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const PieceRecord& piece = p.Pieces[order[k]];
-        const QPointF middle = Middle(p, piece);
-        EXPECT_FALSE(IsInsideOpenRect(p.BoardRect, middle.x(), middle.y())) << k;
-        const PieceRecord& next = p.Pieces[order[std::min(k + 1, order.size() - 1)]];
-        EXPECT_LE(std::pair(piece.Y, piece.X), std::pair(next.Y, next.X)) << "reading order " << k;
-    }
-    // Cells of 89 x 83 from (56, 101), 10 x 6, the board on (2..7, 1..4). Kept: (1..8, 1..4)
-    // edge to edge with the boxes of the cells around, then (0..8, 0..5) by a pixel each side: the
+    std::iota(order.begin(), order.end(), 1);
+    const auto at = [](const Puzzle& q) {
+        return [&q](Integer i) { return std::pair(q.Pieces[i].Y, q.Pieces[i].X); };
+    };
+    std::ranges::sort(order, {}, at(before)); // in reading order of where they lay
+    // Cells of 89 x 83 from (56, 101), 10 x 6, the board on (2..7, 1..4). Kept: (0..8, 0..5) by a
+    // pixel each side, then (1..8, 1..4) edge to edge with the boxes of the cells around: the
     // first and last pieces' places.
     for (const auto& [keep, places] :
-         {std::pair(Rect{174, 211, 828, 489}, std::array{27, 74, 472, 489}),
-          std::pair(Rect{173, 210, 740, 490}, std::array{828, 74, 739, 157})}) {
-        Puzzle kept = before;
-        ArrangeLooseGroups(kept, {1000, 700, keep, false});
-        const PieceRecord &first = kept.Pieces[order[0]], &last = kept.Pieces[order[23]];
+         {std::pair(Rect{173, 210, 740, 490}, std::array{828, 74, 739, 157}),
+          std::pair(Rect{174, 211, 828, 489}, std::array{27, 74, 472, 489})}) {
+        ArrangeLooseGroups(p = before, {1000, 700, keep, false});
+        const PieceRecord &first = p.Pieces[order[0]], &last = p.Pieces[order[23]];
         EXPECT_EQ((std::array{first.X, first.Y, last.X, last.Y}), places);
     }
+    // So the last took, in reading order, the 24 cells from the first place to the last that lie
+    // outside the board and the kept rectangle.
+    EXPECT_TRUE(std::ranges::adjacent_find(order, std::ranges::greater_equal{}, at(p)) ==
+                order.end());
 
     // On a field a column wider than the board, a 3 x 5 block less a corner first, the corner,
     // then an L as tall as the grid, which waits and covers the fewest middles it can.
@@ -146,9 +141,9 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     EXPECT_EQ(tight.GroupOrder, test::Ints({0, 8, 24, 1})); // the single first; the L waited
     EXPECT_EQ(tight.Pieces[1].X, 5 + tight.CellWidth) << "the L a column in, covering fewest";
     EXPECT_EQ(tight.Pieces[8].X, 5) << "the block in the first column";
-    for (const PieceRecord& piece : tight.Pieces) {
-        EXPECT_TRUE(QRect(0, 0, 800, 420).contains(BoxOf(tight, piece)));
-    }
+    EXPECT_TRUE(std::ranges::all_of(tight.Pieces, [&tight](const PieceRecord& piece) {
+        return QRect(0, 0, 800, 420).contains(BoxOf(tight, piece));
+    }));
 }
 
 // Each command is one step Undo names; the progress keeps the finishing time. The faint picture
@@ -156,7 +151,6 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
 // takes the press on its picture, and its caption grabs it.
 TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     test::GameFixture f;
-    f.game->InitDirectDraw();
     test::OpenPatternPicture(f, 48, 320, 240);
     Game& game = *f.game;
     Puzzle& p = game.puzzle;
@@ -167,20 +161,16 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     EXPECT_EQ(f.host.presentCount, 2) << "the scramble, then the arrangement";
     EXPECT_EQ(history.Steps().UndoCaption(), "Undo Arrange Pieces");
     assist.GatherEdgePieces();
-    p.Dragging = kTrue; // a piece held meanwhile
-    assist.ArrangePieces();
-    p.Dragging = kFalse;
+    p.Dragging = kTrue, assist.ArrangePieces(), p.Dragging = kFalse; // a piece held meanwhile
     EXPECT_EQ(history.Steps().UndoCaption(), "Undo Gather Edge Pieces");
-    p.ElapsedSeconds = 36005;
-    assist.ProgressNow();      // seen unfinished
-    game.mnuFileSolve_Click(); // the clock back at 0
+    p.ElapsedSeconds = 36005, assist.ProgressNow(); // seen unfinished
+    game.mnuFileSolve_Click();                      // the clock back at 0
     EXPECT_EQ(assist.ProgressNow(), "Complete \u00B7 10:00:05");
     EXPECT_EQ(ClockText(-5), "0:00:00"); // a clock set back shows no time
 
     const QImage solved = f.host.lastFrame;
     game.mnuFileScramble_Click();
     const QImage classic = f.host.lastFrame;
-    ASSERT_EQ(classic.size(), QSize(800, 560));
     assist.SetFaintPicture(true);
     assist.SetFaintPicture(false); // and made again when turned on
     assist.SetFaintPicture(true);

@@ -192,7 +192,6 @@ TEST(Painting, DrawsFramePlacedPiecesPreviewAndGroupsInOrder) {
 // without the preview; with the preview below or above, with a faint picture or without.
 TEST(Painting, WhatIsLeftOutNeverShows) {
     GameFixture f;
-    f.game->InitDirectDraw();
     OpenPatternPicture(f, 48, 320, 240);
     Game& g = *f.game;
     Puzzle& p = g.puzzle;
@@ -246,7 +245,6 @@ TEST(Painting, ComposingOnlyTheChangesGivesTheWholeFrameAfterEveryStep) {
     // frame composed whole, and the model checked.
     GameFixture f;
     f.host.playFieldSize = QSize(1000, 700);
-    f.game->InitDirectDraw();
     OpenPatternPicture(f, 324, 960, 640);
     Game& g = *f.game;
     g.settings.TimePuzzle = false;

@@ -32,7 +32,6 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
           Cut{4, 32, 33, {800, 560}, -1}, Cut{4, 32768, 40, {800, 560}, -1}}) {
         test::GameFixture f;
         f.host.playFieldSize = field;
-        f.game->InitDirectDraw();
         f.game->Guard([&f, n = pieces, w = width, h = height] { OpenPatternPicture(f, n, w, h); });
         Puzzle& p = f.game->puzzle;
         // A side of 32 or less, or over 32767, is refused before anything changes, even the
@@ -88,7 +87,6 @@ TEST(SetWholeImage, RefusesASideOf32OrLessAndCutsPiecesThatComposeAtHomeToThePic
 TEST(SetWholeImage, APreviewOfNoPixelsIsLeftOutAndTheGameGoesOn) {
     test::GameFixture f;
     f.host.playFieldSize = QSize(4400, 300);
-    f.game->InitDirectDraw();
     OpenPatternPicture(f, 2, 4290, 33);
     ASSERT_FALSE(f.game->surfaces.PreviewSurface.IsNull());
     f.host.playFieldSize = QSize(800, 300);

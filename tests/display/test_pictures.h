@@ -38,10 +38,12 @@ inline QString WritePatternPicture(const QString& folder, const QString& name, i
     return path;
 }
 
-// Opens a width x height PatternPicture cut into the given number of pieces, as Open does
-// after its file dialog: the picture file name, then SetWholeImage.
+// Opens a width x height PatternPicture cut into the given number of pieces on a back buffer
+// of the host's field, as Open does after its file dialog: the picture file name, then
+// SetWholeImage.
 inline void OpenPatternPicture(GameFixture& f, Integer pieces, int width, int height,
                                const QString& name = QStringLiteral("p.bmp")) {
+    f.game->InitDirectDraw();
     f.game->puzzle.NumberOfPieces = pieces;
     SetPictureFileName(f.game->puzzle, WritePatternPicture(f.ProgramFolder(), name, width, height));
     f.game->SetWholeImage();

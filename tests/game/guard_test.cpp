@@ -12,8 +12,7 @@
 namespace tess {
 namespace {
 
-using test::GameFixture;
-using test::ReadAll;
+using namespace test;
 
 // A small JPEG whose frame header declares width x height pixels.
 QByteArray JpegDeclaring(const QString& folder, int width, int height) {
