@@ -15,7 +15,7 @@ namespace {
 
 // How welcome a piece is in a cell: outside the board, on an empty board cell, or over what
 // is covered only when nothing else is left.
-enum Welcome : int { kOutside = 0, kEmptyBoard = 1, kCovering = 2 };
+enum Welcome : int { kOutside, kEmptyBoard, kCovering };
 
 // The straight sides of the picture a group holds.
 enum Side : int { kTop = 1, kBottom = 2, kLeft = 4, kRight = 8 };
@@ -76,7 +76,7 @@ struct Item {
     int Columns;
     int Rows;
     std::vector<std::pair<int, int>> Cells;
-    // Where it lies now, for the reading order.
+    // Where its first piece lies now, for the reading order.
     Long X;
     Long Y;
 };
@@ -92,8 +92,8 @@ Item ItemOf(const Puzzle& puzzle, Integer g, bool edges) {
               group.MaxCol - group.MinCol + 1,
               group.MaxRow - group.MinRow + 1,
               {},
-              first.X - Long{first.Col - group.MinCol} * puzzle.CellWidth,
-              first.Y - Long{first.Row - group.MinRow} * puzzle.CellHeight};
+              first.X,
+              first.Y};
     for (int k = 1; k <= group.MemberCount; ++k) {
         const PieceRecord& piece = puzzle.Pieces[group.Members[k]];
         item.Cells.emplace_back(piece.Col - group.MinCol, piece.Row - group.MinRow);
@@ -154,14 +154,8 @@ private:
     // How far the place lies from the group's sides of the field in cells, added up, less a
     // constant of the group's (its own size, the grid's): a corner group makes for its corner.
     static int Distance(const Item& item, int c, int r) {
-        int total = 0;
-        for (const auto& [side, distance] : {std::pair(kTop, r), std::pair(kBottom, -r),
-                                             std::pair(kLeft, c), std::pair(kRight, -c)}) {
-            if ((item.Sides & side) != 0) {
-                total += distance;
-            }
-        }
-        return total;
+        const auto has = [&item](Side side) { return int((item.Sides & side) != 0); };
+        return r * has(kTop) - r * has(kBottom) + c * has(kLeft) - c * has(kRight);
     }
 
     // Single pieces take the cells in one order per set of sides; a cell once taken stays

@@ -60,8 +60,7 @@ void Assist::SetPreviewAbovePieces(bool on) {
 void Assist::SetFaintPicture(bool on) {
     faintPicture_ = on;
     if (!on) {
-        faint_.Release();
-        faintCut_ = 0;
+        faint_ = {};
     }
     game_.store().WriteGameBoolean(kFaintPictureKey, on);
     game_.picPuzzle_Paint();
@@ -86,7 +85,7 @@ PaintOptions Assist::FrameOptions() {
     }
     const qint64 cut = game_.surfaces.PieceSurfaces[1].Image().cacheKey();
     const Long background = game_.settings.BackgroundColorFill;
-    if (cut != faintCut_ || background != faintBackground_) {
+    if (faint_.IsNull() || cut != faintCut_ || background != faintBackground_) {
         faintCut_ = cut;
         faintBackground_ = background;
         faint_ = MakeFaintPicture(game_.puzzle, game_.surfaces, background);

@@ -139,8 +139,8 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     ArrangeLooseGroups(tight, {800, 420, {}, false});
     EXPECT_CONSISTENT(tight);
     EXPECT_EQ(tight.GroupOrder, test::Ints({0, 8, 24, 1})); // the single first; the L waited
-    EXPECT_EQ(tight.Pieces[1].X, 5 + tight.CellWidth) << "the L a column in, covering fewest";
-    EXPECT_EQ(tight.Pieces[8].X, 5) << "the block in the first column";
+    // The block in the grid's first column, the L a column in, covering the fewest middles.
+    EXPECT_EQ(std::pair(tight.Pieces[8].X, tight.Pieces[1].X), std::pair(5, 5 + tight.CellWidth));
     EXPECT_TRUE(std::ranges::all_of(tight.Pieces, [&tight](const PieceRecord& piece) {
         return QRect(0, 0, 800, 420).contains(BoxOf(tight, piece));
     }));
@@ -166,7 +166,7 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     p.ElapsedSeconds = 36005, assist.ProgressNow(); // seen unfinished
     game.mnuFileSolve_Click();                      // the clock back at 0
     EXPECT_EQ(assist.ProgressNow(), "Complete \u00B7 10:00:05");
-    EXPECT_EQ(ClockText(-5), "0:00:00"); // a clock set back shows no time
+    EXPECT_EQ(ClockText(-5) + ClockText(10799), "0:00:002:59:59"); // none for a clock set back
 
     const QImage solved = f.host.lastFrame;
     game.mnuFileScramble_Click();
@@ -177,14 +177,12 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     EXPECT_EQ(std::pair(FaintPixel(0xFF6432, 0), FaintPixel(0x0A0000, 0xFFFFFF)),
               std::pair(Long(0x33140A), Long(0xCECCCC))); // a fifth of the way, towards zero
     const Long background = game.settings.BackgroundColorFill;
-    QPoint empty; // a pixel of an empty cell
     for (int y = 0; y < classic.height(); ++y) {
         for (int x = 0; x < classic.width(); ++x) {
             const Long was = Rgb(classic, x, y);
             const bool emptyCell = x > p.BoardRect.Left && x <= p.BoardRect.Right &&
                                    y > p.BoardRect.Top && y <= p.BoardRect.Bottom &&
                                    was == background;
-            empty = emptyCell ? QPoint(x, y) : empty;
             ASSERT_EQ(Rgb(f.host.lastFrame, x, y),
                       emptyCell ? FaintPixel(Rgb(solved, x, y), background) : was)
                 << x << ", " << y;
@@ -192,14 +190,14 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     }
     game.settings.BackgroundColorFill = 0x123456; // made again
     game.picPuzzle_Paint();
+    const QPoint empty(int(p.BoardRect.Left) + 1, int(p.BoardRect.Top) + 1); // the first cell
     EXPECT_EQ(Rgb(f.host.lastFrame, empty.x(), empty.y()),
               FaintPixel(Rgb(solved, empty.x(), empty.y()), 0x123456));
 
-    game.settings.ViewPreview = true;
-    game.InitPreview();
     PieceRecord& top = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
     top.X = p.PreviewRect.Left - p.TabWidth;
     top.Y = p.PreviewRect.Top + 4 - p.TabHeight - p.CellHeight / 2;
+    game.picPuzzle_Paint();                // above the preview
     const QPointF middle = Middle(p, top); // on the preview's picture
     const QPointF caption(p.PreviewRect.Left + p.TabWidth / 2.0, p.PreviewCaptionRect.Bottom - 3);
     assist.SetPreviewAbovePieces(true);
