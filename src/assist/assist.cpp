@@ -59,9 +59,6 @@ void Assist::SetPreviewAbovePieces(bool on) {
 
 void Assist::SetFaintPicture(bool on) {
     faintPicture_ = on;
-    if (!on) {
-        faint_ = {};
-    }
     game_.store().WriteGameBoolean(kFaintPictureKey, on);
     game_.picPuzzle_Paint();
 }
@@ -81,6 +78,7 @@ PaintOptions Assist::FrameOptions() {
     PaintOptions options;
     options.PreviewAbove = previewAbove_;
     if (!faintPicture_) {
+        faint_ = {}; // its memory goes with the toggle
         return options;
     }
     const qint64 cut = game_.surfaces.PieceSurfaces[1].Image().cacheKey();

@@ -136,13 +136,13 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
     for (Integer i = 1; i <= 24; ++i) {
         test::LayBeside(tight, i, i < 8 || i % 6 == 1 ? 1 : 8);
     }
-    ArrangeLooseGroups(tight, {800, 420, {}, false});
+    ArrangeLooseGroups(tight, {760, 420, {}, false});
     EXPECT_CONSISTENT(tight);
     EXPECT_EQ(tight.GroupOrder, test::Ints({0, 8, 24, 1})); // the single first; the L waited
     // The block in the grid's first column, the L a column in, covering the fewest middles.
     EXPECT_EQ(std::pair(tight.Pieces[8].X, tight.Pieces[1].X), std::pair(5, 5 + tight.CellWidth));
     EXPECT_TRUE(std::ranges::all_of(tight.Pieces, [&tight](const PieceRecord& piece) {
-        return QRect(0, 0, 800, 420).contains(BoxOf(tight, piece));
+        return QRect(0, 0, 760, 420).contains(BoxOf(tight, piece));
     }));
 }
 

@@ -60,8 +60,7 @@ TEST(SettingsStore, WritesTheFileAsQSettingsDoesAndANewStoreReadsItBackAsQSettin
 // that changed it returns (a process killed then loses nothing).
 TEST(SettingsStore, AFailedWriteKeepsTheOldFileTellsOnceAndTheNextCommandWritesAll) {
     test::GameFixture f;
-    const QByteArray folder = "/" + QByteArray(200, 'p') + "/";
-    f.store->Write("InitDir", folder);
+    f.store->Write("InitDir", "/" + QByteArray(200, 'p') + "/");
     f.store->Write("Time Puzzle", "True");
     const QByteArray old = ReadAll(f.store->FileName());
     // Room for a lock file, not for the longer settings file.
