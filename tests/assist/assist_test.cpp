@@ -189,6 +189,8 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     const QPoint empty(int(p.BoardRect.Left) + 1, int(p.BoardRect.Top) + 1); // the first cell
     EXPECT_EQ(Rgb(f.host.lastFrame, empty.x(), empty.y()),
               FaintPixel(Rgb(solved, empty.x(), empty.y()), 0x123456));
+    f.host.playFieldSize = QSize(280, 210), game.Form_Resize(); // cut again: made again
+    EXPECT_EQ(assist.FrameOptions().FaintPicture->Image().width(), p.PuzzleColumns * p.CellWidth);
 
     PieceRecord& top = p.Pieces[p.Groups[p.GroupOrder[p.GroupOrderCount]].Members[1]];
     top.X = p.PreviewRect.Left - p.TabWidth;
