@@ -143,8 +143,9 @@ TEST(Arrange, PrefersTheFieldAroundTheBoardAndLaysWhatDoesNotFitInsideTheField) 
 }
 
 // Each command is one step Undo names; the progress keeps the finishing time. The faint picture
-// shows on the board wherever the classic frame shows the background; the preview above the pieces
-// takes the press on its picture, and its caption grabs it.
+// shows on the board wherever the classic frame shows the background, made again for another
+// background and another cut; the preview above the pieces shows at once, takes the press on its
+// area, and its caption grabs it.
 TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     test::GameFixture f;
     test::OpenPatternPicture(f, 48, 320, 240);
