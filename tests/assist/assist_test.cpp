@@ -168,8 +168,7 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
     const QImage solved = f.host.lastFrame;
     game.mnuFileScramble_Click();
     const QImage classic = f.host.lastFrame;
-    assist.SetFaintPicture(true);
-    assist.SetFaintPicture(false); // and made again when turned on
+    assist.SetFaintPicture(true), assist.SetFaintPicture(false); // and made again when turned on
     assist.SetFaintPicture(true);
     EXPECT_EQ(std::pair(FaintPixel(0xFF6432, 0), FaintPixel(0x0A0000, 0xFFFFFF)),
               std::pair(Long(0x33140A), Long(0xCECCCC))); // a fifth of the way, towards zero
@@ -222,10 +221,12 @@ TEST(Assist, CommandsProgressFaintPictureAndPreviewAbove) {
         ComposePlayField(p, game.settings, game.surfaces, 1.0, 1, assist.FrameOptions());
         ASSERT_TRUE(shown == game.surfaces.BackBuffer.Image()) << to.x() << ", " << to.y();
     }
-    // A game of one piece: its faint picture is made from piece 1, the only one (the checked
-    // and sanitizer builds stop at a read past the pieces).
+    // A game of one piece, one loose group, arranged: its faint picture is made from piece 1,
+    // the only one (the checked and sanitizer builds stop at a read past the pieces).
+    game.picPuzzle_MouseUp(kLeftButton, 0, 0, 0);
     test::OpenPatternPicture(f, 1, 320, 240);
-    game.picPuzzle_Paint();
+    game.mnuFileScramble_Click(), assist.ArrangePieces();
+    EXPECT_EQ(history.Steps().UndoCaption(), "Undo Arrange Pieces");
 }
 
 } // namespace

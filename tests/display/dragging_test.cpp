@@ -26,8 +26,7 @@ void Put(Puzzle& p, int piece, Long x, Long y) {
 
 // Grabs the piece at its cell's middle and drops it with its surface at (x, y).
 void DragTo(PlayFixture& f, int piece, Long x, Long y) {
-    const PieceRecord& p = f.puzzle().Pieces[piece];
-    f.Down(p.X + 50, p.Y + 37);
+    f.Down(f.puzzle().Pieces[piece].X + 50, f.puzzle().Pieces[piece].Y + 37);
     ASSERT_EQ(f.puzzle().SelectedPiece, piece);
     f.Move(x + 50, y + 37);
     f.Up(x + 50, y + 37);
