@@ -59,7 +59,8 @@ private:
     bool previewAbove_ = false;
     bool faintPicture_ = false;
     // The faint picture and what it was made from: the cut (its first piece surface) and the
-    // background colour. Null while turned off, or when there was no memory for it.
+    // background colour. Let go by the first frame asked for with the toggle off; null then,
+    // or when there was no memory for it.
     Surface faint_;
     qint64 faintCut_ = 0;
     Long faintBackground_ = -1;
